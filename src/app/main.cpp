@@ -1,0 +1,5 @@
+// The varnok executable: the game takes no options.
+int main()
+{
+    return 0;
+}
