@@ -1,0 +1,36 @@
+// The game window's message queue: the main loop removes messages one at a time and runs a
+// frame whenever the queue is empty. Any thread may post the quit message.
+#pragma once
+
+#include <cstdint>
+
+namespace os {
+
+enum class MessageType {
+    kQuit,       // ends the main loop
+    kDestroy,    // the window is closing
+    kActivate,   // the window gained (param 1) or lost (param 0) the focus
+    kPaint,      // the window needs drawing
+    kSetCursor,  // the pointer moved over the window
+};
+
+struct Message {
+    MessageType type = MessageType::kQuit;
+    int32_t param = 0;
+};
+
+// Pumps the window system's events into the queue, then removes the oldest message.
+// Returns false when no message is waiting.
+bool PeekMessage(Message* message);
+
+void PostMessage(MessageType type, int32_t param = 0);
+// Safe from any thread; the loop sees it at its next turn.
+void PostQuitMessage(int32_t exitCode = 0);
+
+// True once a quit message has been posted and not yet removed (tests and long loops use it).
+bool QuitPosted();
+
+// Empties the queue (tests start from a clean state).
+void ClearMessages();
+
+}  // namespace os

@@ -1,0 +1,100 @@
+// The game window on SDL2, and the headless stand-in tests use.
+#include "platform/os/window.h"
+
+#include <SDL.h>
+
+#include "platform/os/message_queue.h"
+
+namespace os {
+
+namespace {
+
+InputEventHook gInputHook = nullptr;
+SDL_Window* gOpenWindow = nullptr;
+
+class SdlWindow final : public Window {
+public:
+    explicit SdlWindow(SDL_Window* window) : mWindow(window) { gOpenWindow = window; }
+    ~SdlWindow() override
+    {
+        gOpenWindow = nullptr;
+        SDL_DestroyWindow(mWindow);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    }
+    void* NativeHandle() const override { return mWindow; }
+    bool HasFocus() const override { return (SDL_GetWindowFlags(mWindow) & SDL_WINDOW_INPUT_FOCUS) != 0; }
+    void SetRelativeMouse(bool on) override { SDL_SetRelativeMouseMode(on ? SDL_TRUE : SDL_FALSE); }
+
+private:
+    SDL_Window* mWindow;
+};
+
+class HeadlessWindow final : public Window {
+public:
+    void* NativeHandle() const override { return nullptr; }
+    bool HasFocus() const override { return true; }
+    void SetRelativeMouse(bool) override {}
+};
+
+}  // namespace
+
+std::optional<std::string> OpenGameWindow(const char* title, std::unique_ptr<Window>* window)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        return std::string("no display available (") + SDL_GetError() + ")";
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_Window* sdlWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 800, 600,
+                                             SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (!sdlWindow) {
+        std::string error = std::string("cannot open the game window (") + SDL_GetError() + ")";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        return error;
+    }
+    *window = std::make_unique<SdlWindow>(sdlWindow);
+    return std::nullopt;
+}
+
+std::unique_ptr<Window> OpenHeadlessWindow()
+{
+    return std::make_unique<HeadlessWindow>();
+}
+
+void SetInputEventHook(InputEventHook hook)
+{
+    gInputHook = hook;
+}
+
+void PumpWindowEvents()
+{
+    if (!gOpenWindow)
+        return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_QUIT:
+            PostMessage(MessageType::kDestroy);
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE)
+                PostMessage(MessageType::kDestroy);
+            else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+                PostMessage(MessageType::kActivate, 1);
+            else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+                PostMessage(MessageType::kActivate, 0);
+            else if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
+                PostMessage(MessageType::kPaint);
+            else if (event.window.event == SDL_WINDOWEVENT_ENTER)
+                PostMessage(MessageType::kSetCursor);
+            break;
+        default:
+            if (gInputHook)
+                gInputHook(&event);
+            break;
+        }
+    }
+}
+
+}  // namespace os
