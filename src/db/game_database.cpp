@@ -1,0 +1,78 @@
+// CGameDatabase: construction, opening both databases, and the global instance.
+#include "db/game_database.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "db/query_shapes.h"
+#include "platform/os/message_queue.h"
+#include "platform/os/path.h"
+
+CGameDatabase gGameDatabase;
+
+CGameDatabase::CGameDatabase() = default;
+
+CGameDatabase::~CGameDatabase()
+{
+    Close();
+}
+
+bool CGameDatabase::Open()
+{
+    return Open("config\\varnok.dat", "config\\pe.dat");
+}
+
+bool CGameDatabase::Open(const std::string& contentFile, const std::string& saveFile)
+{
+    Close();
+    if (OpenFile(contentFile, &mContent) && OpenFile(saveFile, &mSave))
+        return true;
+    os::PostQuitMessage(0);
+    return false;
+}
+
+void CGameDatabase::Close()
+{
+    sqlite3_close_v2(mContent);
+    sqlite3_close_v2(mSave);
+    mContent = nullptr;
+    mSave = nullptr;
+}
+
+namespace {
+
+int CountTables(void* user, int columns, char** values, char**)
+{
+    if (columns == 1 && values[0] != nullptr)
+        *static_cast<int*>(user) = std::atoi(values[0]);
+    return 0;
+}
+
+}  // namespace
+
+// Opens an existing file read-write; never creates one, so a missing save file cannot be replaced
+// by an empty one. A file without tables is no game database either.
+bool CGameDatabase::OpenFile(const std::string& gamePath, sqlite3** handle)
+{
+    std::string path = os::NativePath(gamePath);
+    sqlite3* db = nullptr;
+    int result = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const char* problem = nullptr;
+    int tables = 0;
+    if (result != SQLITE_OK) {
+        problem = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(result);
+    } else if (sqlite3_exec(db, "select count(*) from sqlite_master", &CountTables, &tables, nullptr) != SQLITE_OK) {
+        problem = sqlite3_errmsg(db);
+    } else if (tables == 0) {
+        problem = "it holds no tables";
+    }
+    if (problem != nullptr) {
+        std::fprintf(stderr, "varnok: cannot open the database %s: %s\n", path.c_str(), problem);
+        sqlite3_close_v2(db);
+        return false;
+    }
+    *handle = db;
+    return true;
+}

@@ -1,0 +1,27 @@
+// Statement execution with the game's one failure rule: a failed statement ends the game.
+#include "db/query_shapes.h"
+
+#include <cstdlib>
+
+#include "platform/os/message_queue.h"
+
+bool RunOrQuit(sqlite3* db, const std::string& sql, RowCallback callback, void* user)
+{
+    if (ExecSql(db, sql, callback, user))
+        return true;
+    os::PostQuitMessage(0);
+    return false;
+}
+
+int IgnoreRow(void*, int, char**, char**)
+{
+    return 0;
+}
+
+int ScalarRow(void* user, int columns, char** values, char**)
+{
+    if (columns != 1)
+        return 0;
+    *static_cast<int32_t*>(user) = values[0] != nullptr ? std::atoi(values[0]) : 0;
+    return 0;
+}
