@@ -79,6 +79,12 @@ struct PresentParams {
     Format autoDepthStencilFormat = kFormatUnknown;
 };
 
+// The area of the render target drawn into; SetRenderTarget resets it to the whole target.
+struct Viewport {
+    uint32_t x = 0, y = 0, width = 0, height = 0;
+    float minZ = 0, maxZ = 1;
+};
+
 struct DisplayMode {
     uint32_t width = 0, height = 0, refreshRate = 0;
     Format format = kFormatUnknown;
@@ -130,23 +136,33 @@ public:
     virtual Result CopyRects(Surface* source, const Rect* rects, uint32_t rectCount, Surface* dest,
                              const Point* points) = 0;
     // Makes the surface the render target and resets the viewport to its full size.
-    // depth may be null: nothing is depth tested or written then.
+    // depth may be null: nothing is depth tested or written then. The device keeps no
+    // reference: a target released while bound leaves no target, and draws do nothing.
     virtual Result SetRenderTarget(Surface* target, Surface* depth) = 0;
+    virtual Viewport GetViewport() const = 0;
 
     virtual Result SetRenderState(RenderStateId state, uint32_t value) = 0;
     virtual uint32_t GetRenderState(RenderStateId state) const = 0;
     virtual Result SetTextureStageState(uint32_t stage, TextureStageStateId state, uint32_t value) = 0;
     virtual uint32_t GetTextureStageState(uint32_t stage, TextureStageStateId state) const = 0;
-    // A stage without a texture reads opaque white.
+    // A stage without a texture reads opaque white. The device keeps no reference: a
+    // texture released while bound is unbound.
     virtual Result SetTexture(uint32_t stage, Texture* texture) = 0;
     virtual Texture* GetTexture(uint32_t stage) const = 0;
     virtual Result SetMaterial(const Material& material) = 0;
     virtual Material GetMaterial() const = 0;
+    // Lights are kept and lit as the platform lit them; with none enabled, lit colour is
+    // emissive + ambient state x material ambient.
+    virtual Result SetLight(uint32_t index, const Light& light) = 0;
+    virtual Result GetLight(uint32_t index, Light* light) const = 0;
+    virtual Result LightEnable(uint32_t index, bool enable) = 0;
+    virtual bool IsLightEnabled(uint32_t index) const = 0;
     virtual Result SetTransform(TransformId which, const Matrix& matrix) = 0;
     virtual Result GetTransform(TransformId which, Matrix* matrix) const = 0;
 
     virtual Result CreateVertexBuffer(uint32_t length, uint32_t usage, uint32_t fvf, Pool pool,
                                       VertexBuffer** buffer) = 0;
+    // Only stream 0 exists. As with textures, the device keeps no reference.
     virtual Result SetStreamSource(uint32_t stream, VertexBuffer* buffer, uint32_t stride) = 0;
     // A vertex format (kFvf* bits) or a handle from CreateVertexShader.
     virtual Result SetVertexShader(uint32_t handleOrFvf) = 0;
@@ -170,6 +186,9 @@ public:
     // count is in four-float registers; constants persist until overwritten.
     virtual Result SetVertexShaderConstant(uint32_t reg, const float* data, uint32_t count) = 0;
     virtual Result SetPixelShaderConstant(uint32_t reg, const float* data, uint32_t count) = 0;
+
+    // Clipping is always on; the status is kept and has no other effect.
+    virtual Result SetClipStatus(uint32_t clipUnion, uint32_t clipIntersection) = 0;
 
     // The device cursor never carries an image; these keep the calls the game makes.
     virtual void ShowCursor(bool show) = 0;

@@ -15,6 +15,9 @@ constexpr Result kDeviceLost = static_cast<Result>(0x88760868u);
 constexpr Result kDeviceNotReset = static_cast<Result>(0x88760869u);
 constexpr Result kNotFound = static_cast<Result>(0x88760866u);
 constexpr Result kOutOfMemory = static_cast<Result>(0x8007000Eu);
+constexpr Result kNotAvailable = static_cast<Result>(0x8876086Au);
+// A file that is not an image we can read, or is cut short.
+constexpr Result kInvalidData = static_cast<Result>(0x88760B59u);
 inline bool Failed(Result r) { return r < 0; }
 
 // 0xAARRGGBB, as packed colours are everywhere in the game.
@@ -58,6 +61,8 @@ struct Material {
     float power = 0;
 };
 
+enum LightType : uint32_t { kLightPoint = 1, kLightSpot = 2, kLightDirectional = 3 };
+
 // Kept as a member by the game; no light is ever enabled.
 struct Light {
     uint32_t type = 0;
@@ -70,6 +75,7 @@ struct Light {
 enum Format : uint32_t {
     kFormatUnknown = 0,
     kFormatA8R8G8B8 = 21,
+    kFormatX8R8G8B8 = 22,
     kFormatD16 = 80,
 };
 
@@ -106,10 +112,12 @@ enum RenderStateId : uint32_t {
     kRsAlphaFunc = 25,
     kRsAlphaBlendEnable = 27,
     kRsEdgeAntialias = 40,
+    kRsStencilEnable = 52,
     kRsTextureFactor = 60,
     kRsClipping = 136,
     kRsLighting = 137,
     kRsAmbient = 139,
+    kRsColorVertex = 141,
     kRsMultisampleAntialias = 161,
     kRsBlendOp = 171,
     kRenderStateCount = 256,
@@ -156,10 +164,12 @@ enum TextureStageStateId : uint32_t {
     kTextureStageStateCount = 32,
 };
 
-enum TextureOp : uint32_t { kTopDisable = 1, kTopSelectArg1 = 2, kTopSelectArg2 = 3, kTopModulate = 4 };
+enum TextureOp : uint32_t {
+    kTopDisable = 1, kTopSelectArg1 = 2, kTopSelectArg2 = 3, kTopModulate = 4, kTopModulate2x = 5, kTopAdd = 7
+};
 enum TextureArg : uint32_t { kTaDiffuse = 0, kTaCurrent = 1, kTaTexture = 2, kTaTFactor = 3 };
 enum TextureFilter : uint32_t { kFilterNone = 0, kFilterPoint = 1, kFilterLinear = 2 };
-enum TextureAddress : uint32_t { kAddressWrap = 1, kAddressClamp = 3 };
+enum TextureAddress : uint32_t { kAddressWrap = 1, kAddressMirror = 2, kAddressClamp = 3 };
 
 enum TransformId : uint32_t {
     kTransformView = 2,

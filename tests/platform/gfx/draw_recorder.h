@@ -48,6 +48,7 @@ public:
     Result CreateImageSurface(uint32_t, uint32_t, Format, Surface**) override { return kFail; }
     Result CopyRects(Surface*, const Rect*, uint32_t, Surface*, const Point*) override { return kFail; }
     Result SetRenderTarget(Surface*, Surface*) override { return kOk; }
+    Viewport GetViewport() const override { return {}; }
     Result SetRenderState(RenderStateId, uint32_t) override { return kOk; }
     uint32_t GetRenderState(RenderStateId) const override { return 0; }
     Result SetTextureStageState(uint32_t, TextureStageStateId, uint32_t) override { return kOk; }
@@ -56,6 +57,10 @@ public:
     Texture* GetTexture(uint32_t) const override { return nullptr; }
     Result SetMaterial(const Material&) override { return kOk; }
     Material GetMaterial() const override { return {}; }
+    Result SetLight(uint32_t, const Light&) override { return kOk; }
+    Result GetLight(uint32_t, Light*) const override { return kOk; }
+    Result LightEnable(uint32_t, bool) override { return kOk; }
+    bool IsLightEnabled(uint32_t) const override { return false; }
     Result SetTransform(TransformId, const Matrix&) override { return kOk; }
     Result GetTransform(TransformId, Matrix*) const override { return kOk; }
     Result CreateVertexBuffer(uint32_t, uint32_t, uint32_t, Pool, VertexBuffer**) override { return kFail; }
@@ -70,6 +75,7 @@ public:
     uint32_t GetPixelShader() const override { return 0; }
     Result SetVertexShaderConstant(uint32_t, const float*, uint32_t) override { return kOk; }
     Result SetPixelShaderConstant(uint32_t, const float*, uint32_t) override { return kOk; }
+    Result SetClipStatus(uint32_t, uint32_t) override { return kOk; }
     void ShowCursor(bool) override {}
     void SetCursorPosition(int32_t, int32_t) override {}
 };

@@ -1,0 +1,72 @@
+// The OpenGL 3.3 device: draws the frame into an 800x600 RGBA8 target with a 16-bit depth
+// buffer and shows it scaled in the window with 4:3 kept. Images are kept top-down in every
+// texture and target, as the platform kept them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/gfx/device_base.h"
+
+namespace gfx::gl {
+
+struct GlContext;
+class GlTexture;
+class GlProgram;
+struct GlStateCache;
+
+class GlDevice final : public DeviceBase {
+public:
+    // Use Create; the context must be current.
+    GlDevice(std::shared_ptr<GlContext> context, const PresentParams& params);
+    ~GlDevice() override;
+
+    // A device in the window of the parameters (an SDL window made for OpenGL), or a failure:
+    // kInvalidCall without a window, kNotAvailable when no OpenGL 3.3 context can be made.
+    static Result Create(const PresentParams& params, Device** device);
+
+    // The device is never lost.
+    Result TestCooperativeLevel() override { return kOk; }
+    Result Reset(const PresentParams& params) override;
+    Result Present() override;
+
+    // Pixels of a target (the back buffer or a render-target level), A8R8G8B8, rows top-down;
+    // empty for any other surface. For tests.
+    std::vector<uint32_t> ReadPixels(Surface* target);
+    // 1 waits for the display's refresh at Present (the default), 0 does not (benchmarks).
+    void SetSwapInterval(int interval);
+
+protected:
+    TextureImpl* NewTexture(const SurfaceDesc& desc) override;
+    void ClearTarget(const Rect& rect, uint32_t flags, Color color, float z) override;
+    void CopyToTarget(const uint32_t* pixels, uint32_t pitchPixels, const Rect& sourceRect, SurfaceImpl* dest,
+                      const Point& destPoint) override;
+    void RenderTargetChanged() override;
+    Result Draw(const DrawCall& call) override;
+
+private:
+    bool Init();
+    GlTexture* TextureOf(Surface* target) const;
+    // Binds the frame buffer of the current target; false when there is none.
+    bool BindTarget();
+    void ApplyFixedState();
+    void ApplyVertexLayout(uint32_t fvf, uint32_t stride);
+    void ApplyUniforms(const SurfaceDesc& target);
+
+    std::shared_ptr<GlContext> mContext;
+    GlTexture* mBackTexture = nullptr;
+    unsigned int mDepthBuffer = 0;
+    unsigned int mWhiteTexture = 0;
+    unsigned int mVertexArray = 0;
+    unsigned int mVertexBuffer = 0;
+    unsigned int mIndexBuffer = 0;
+    unsigned int mSampler = 0;
+    std::unique_ptr<GlProgram> mProgram;
+    std::unique_ptr<GlStateCache> mCache;
+};
+
+// The GL device behind an interface pointer, or null for another backend.
+GlDevice* AsGl(Device* device);
+
+}  // namespace gfx::gl
