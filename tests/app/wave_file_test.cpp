@@ -185,3 +185,28 @@ TEST_F(WaveFileTest, GamePathsWithBackslashesOpen)
 }
 
 }  // namespace
+
+namespace {
+
+// Every sound the build ships opens as PCM the sound devices take.
+TEST(ShippedSounds, AllOpenAsEightOrSixteenBitPcm)
+{
+    std::filesystem::path folder = std::filesystem::path(VARNOK_GAME_DIR) / "sound";
+    if (!std::filesystem::exists(folder))
+        GTEST_SKIP() << "no generated sounds in " << folder;
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".wav")
+            continue;
+        ++count;
+        CWaveFile wave;
+        ASSERT_EQ(wave.Open(entry.path().c_str(), nullptr, kWaveOpenRead), audio::kOk) << entry.path();
+        const audio::WaveFormat* f = wave.GetFormat();
+        EXPECT_EQ(f->formatTag, audio::kFormatPcm) << entry.path();
+        EXPECT_TRUE(f->bitsPerSample == 8 || f->bitsPerSample == 16) << entry.path();
+        EXPECT_GT(wave.GetSize(), 0u) << entry.path();
+    }
+    EXPECT_GT(count, 0);
+}
+
+}  // namespace
