@@ -1,0 +1,385 @@
+// Checks the built content database: references, fixed ids, keywords, colours and the files rows name.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/wave_file.h"
+#include "content/game_files.h"
+#include "db/table_reader.h"
+#include "platform/gfx/xfile.h"
+
+namespace {
+
+using content_check::DatabasePath;
+using content_check::GameDir;
+
+class ContentRowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!content_check::ReadFile(DatabasePath())) GTEST_SKIP() << "no content database built at " << DatabasePath();
+    }
+
+    // Every row of the statement; a failing statement fails the test and gives no rows.
+    std::vector<std::vector<std::string>> Rows(const std::string& sql) {
+        std::string error;
+        auto result = db::ReadQuery(DatabasePath(), sql, &error);
+        EXPECT_TRUE(result.has_value()) << sql << ": " << error;
+        return result ? result->rows : std::vector<std::vector<std::string>>{};
+    }
+
+    std::set<std::string> Keys(const std::string& table, const std::string& column) {
+        std::set<std::string> keys;
+        for (auto& r : Rows("select " + column + " from " + table)) keys.insert(r[0]);
+        return keys;
+    }
+};
+
+struct Reference {
+    const char* table;
+    const char* column;
+    const char* target;
+    const char* targetColumn;
+    bool zeroMeansNone;
+};
+
+// Every id column the game follows to another row.
+const Reference kReferences[] = {
+    {"screen", "sprite_id", "sprite", "sprite_id", false},
+    {"sprite_control", "sprite_id", "sprite", "sprite_id", false},
+    {"button", "sprite_id", "sprite", "sprite_id", false},
+    {"mouse_over_button", "sprite_id", "sprite", "sprite_id", false},
+    {"checkbox", "sprite_id", "sprite", "sprite_id", false},
+    {"checkbox", "checked_sprite_id", "sprite", "sprite_id", false},
+    {"slider", "slider_sprite_id", "sprite", "sprite_id", false},
+    {"slider", "meter_sprite_id", "sprite", "sprite_id", false},
+    {"drag_button", "sprite_id", "sprite", "sprite_id", false},
+    {"snap_control", "sprite_id", "sprite", "sprite_id", false},
+    {"movie_control", "sprite_id", "sprite", "sprite_id", false},
+    {"font", "sprite_id", "sprite", "sprite_id", false},
+    {"particle", "sprite_id", "sprite", "sprite_id", false},
+    {"planet_object", "sprite_id", "sprite", "sprite_id", false},
+    {"planet_object", "glow_sprite_id", "sprite", "sprite_id", false},
+    {"nebula_object", "sprite_id", "sprite", "sprite_id", false},
+    {"goto_object", "sprite_id", "sprite", "sprite_id", false},
+    {"shield", "sprite_id", "sprite", "sprite_id", false},
+    {"beam_weapon", "sprite_id", "sprite", "sprite_id", false},
+    {"projectile_weapon", "sprite_id", "sprite", "sprite_id", false},
+    {"shockwave_weapon", "sprite_id", "sprite", "sprite_id", false},
+    {"charge_weapon", "sprite_id", "sprite", "sprite_id", false},
+    {"resource_object", "mesh_id", "mesh", "mesh_id", false},
+    {"orbit_object", "mesh_id", "mesh", "mesh_id", false},
+    {"scaffold_object", "mesh_id", "mesh", "mesh_id", false},
+    {"outpost_object", "mesh_id", "mesh", "mesh_id", false},
+    {"outpost_object", "base_mesh_id", "mesh", "mesh_id", false},
+    {"mine_object", "mesh_id", "mesh", "mesh_id", false},
+    {"station", "mesh_id", "mesh", "mesh_id", false},
+    {"ship", "mesh_id", "mesh", "mesh_id", false},
+    {"device_main", "display_mesh_id", "mesh", "mesh_id", false},
+    {"projectile_weapon", "solid_mesh_id", "mesh", "mesh_id", false},
+    {"shockwave_weapon", "mesh_id", "mesh", "mesh_id", false},
+    {"mine_weapon", "mesh_id", "mesh", "mesh_id", false},
+    {"object_control", "mesh_id", "mesh", "mesh_id", false},
+    {"quest", "target_mesh_id", "mesh", "mesh_id", false},
+    {"quest_step", "mesh_id", "mesh", "mesh_id", false},
+    {"button", "down_sound_id", "sound", "sound_id", false},
+    {"button", "up_sound_id", "sound", "sound_id", false},
+    {"mouse_over_button", "down_sound_id", "sound", "sound_id", false},
+    {"mouse_over_button", "up_sound_id", "sound", "sound_id", false},
+    {"mouse_over_button", "over_sound_id", "sound", "sound_id", false},
+    {"checkbox", "sound_id", "sound", "sound_id", false},
+    {"slider", "sound_id", "sound", "sound_id", false},
+    {"drag_button", "down_sound_id", "sound", "sound_id", false},
+    {"drag_button", "up_sound_id", "sound", "sound_id", false},
+    {"beam_weapon", "launch_sound_id", "sound", "sound_id", false},
+    {"projectile_weapon", "launch_sound_id", "sound", "sound_id", false},
+    {"shockwave_weapon", "launch_sound_id", "sound", "sound_id", false},
+    {"mine_weapon", "launch_sound_id", "sound", "sound_id", false},
+    {"phantom_weapon", "launch_sound_id", "sound", "sound_id", false},
+    {"cloak_weapon", "launch_sound_id", "sound", "sound_id", false},
+    {"charge_weapon", "launch_sound_id", "sound", "sound_id", false},
+    {"ailment", "particle_id", "particle", "particle_id", true},
+    {"fountain_object", "particle_id", "particle", "particle_id", true},
+    {"phantom_object", "particle_id", "particle", "particle_id", true},
+    {"orbit_object", "particle_id", "particle", "particle_id", true},
+    {"projectile_weapon", "particle_id", "particle", "particle_id", true},
+    {"phantom_weapon", "particle_id", "particle", "particle_id", true},
+    {"device_particles", "particle_id", "particle", "particle_id", false},
+    {"ship", "destruct_particle_id", "particle", "particle_id", true},
+    {"device_main", "ailment_id", "ailment", "ailment_id", true},
+    {"nebula_object", "ailment_id", "ailment", "ailment_id", true},
+    {"engine", "device_id", "device_main", "device_id", false},
+    {"shield", "device_id", "device_main", "device_id", false},
+    {"armor", "device_id", "device_main", "device_id", false},
+    {"beam_weapon", "device_id", "device_main", "device_id", false},
+    {"projectile_weapon", "device_id", "device_main", "device_id", false},
+    {"shockwave_weapon", "device_id", "device_main", "device_id", false},
+    {"mine_weapon", "device_id", "device_main", "device_id", false},
+    {"mine_weapon", "destruct_device_id", "device_main", "device_id", false},
+    {"phantom_weapon", "device_id", "device_main", "device_id", false},
+    {"cloak_weapon", "device_id", "device_main", "device_id", false},
+    {"charge_weapon", "device_id", "device_main", "device_id", false},
+    {"health_weapon", "device_id", "device_main", "device_id", false},
+    {"portal_weapon", "device_id", "device_main", "device_id", false},
+    {"chain_weapon", "weapon_device_id", "device_main", "device_id", false},
+    {"chain_weapon", "chain_weapon_device_id", "device_main", "device_id", false},
+    {"device_particles", "device_id", "device_main", "device_id", false},
+    {"device_criteria_xref", "device_id", "device_main", "device_id", false},
+    {"device_criteria_xref", "device_criteria_id", "device_criteria", "device_criteria_id", false},
+    {"device_description", "device_id", "device_main", "device_id", false},
+    {"device_object", "device_id", "device_main", "device_id", false},
+    {"create_ship", "engine_device_id", "engine", "device_id", false},
+    {"create_ship", "shield_device_id", "shield", "device_id", false},
+    {"create_ship", "armor_device_id", "armor", "device_id", false},
+    {"create_ship", "weapon_id_1", "v_weapon_type", "device_id", false},
+    {"create_ship", "weapon_id_2", "v_weapon_type", "device_id", false},
+    {"fountain_object", "weapon_device_id", "device_main", "device_id", true},
+    {"outpost_object", "weapon_device_id", "device_main", "device_id", true},
+    {"mine_object", "weapon_device_id", "device_main", "device_id", false},
+    {"quest_step", "device_id", "device_main", "device_id", true},
+    {"quest_trigger", "device_id", "device_main", "device_id", true},
+    {"object", "system_id", "system", "system_id", false},
+    {"wormhole_object", "jump_system_id", "system", "system_id", false},
+    {"quest_step", "system_id", "system", "system_id", true},
+    {"quest_trigger", "system_id", "system", "system_id", false},
+    {"state_trigger", "system_id", "system", "system_id", false},
+    {"state_trigger", "new_system_id", "system", "system_id", false},
+    {"station_object_xref", "station_id", "station", "station_id", false},
+    {"ship", "ship_id", "ship", "ship_id", false},
+    {"create_ship", "ship_id", "ship", "ship_id", false},
+    {"upgrade_ship", "ship_id", "ship", "ship_id", false},
+    {"ship_description", "ship_id", "ship", "ship_id", false},
+    {"lead_ship_ai", "ship_id", "ship", "ship_id", false},
+    {"ship_ai", "ship_id", "ship", "ship_id", false},
+    {"ship_ai", "lead_ship_ai_id", "lead_ship_ai", "lead_ship_ai_id", false},
+    {"task", "lead_ship_ai_id", "lead_ship_ai", "lead_ship_ai_id", false},
+    {"lead_ship_message", "lead_ship_ai_id", "lead_ship_ai", "lead_ship_ai_id", false},
+    {"task", "object_id", "object", "object_id", true},
+    {"quest_step", "target_object_id", "object", "object_id", true},
+    {"quest_trigger", "object_id", "object", "object_id", true},
+    {"quest_step_disabled", "wormhole_object_id", "wormhole_object", "object_id", false},
+    {"button", "control_id", "control", "control_id", false},
+    {"mouse_over_button", "control_id", "control", "control_id", false},
+    {"sprite_control", "control_id", "control", "control_id", false},
+    {"movie_control", "control_id", "control", "control_id", false},
+    {"text_control", "control_id", "control", "control_id", false},
+    {"checkbox", "control_id", "control", "control_id", false},
+    {"slider", "control_id", "control", "control_id", false},
+    {"drag_button", "control_id", "control", "control_id", false},
+    {"snap_control", "control_id", "control", "control_id", false},
+};
+
+// Computer and device columns in which 0 means none.
+const char* const kShipDeviceColumns[] = {"range_weapon_device_id", "melee_weapon_device_id", "stealth_weapon_device_id",
+                                          "bonus_weapon_device_id", "engine_device_id", "armor_device_id",
+                                          "shield_device_id"};
+
+// Object kind tables and the object_type text their rows must carry.
+const std::map<std::string, std::string> kKindTypes = {
+    {"resource_object", "resource"}, {"fountain_object", "fountain"}, {"vortex_object", "vortex"},
+    {"phantom_object", "phantom"},   {"outpost_object", "outpost"},   {"mine_object", "mine"},
+    {"orbit_object", "orbital"},     {"nebula_object", "nebula"},     {"planet_object", "planet"},
+    {"wormhole_object", "wormhole"}, {"goto_object", "goto"},         {"device_object", "device"},
+    {"station_object_xref", "station"}, {"lead_ship_ai", "lead"},     {"ship_ai", "ai"},
+    // The constructors of these two fix their type themselves; the row names the kind.
+    {"scaffold_object", "scaffold"}, {"health_object", "health"},
+};
+
+TEST_F(ContentRowsTest, EveryReferencedIdHasItsRow) {
+    auto check = [this](const std::string& table, const std::string& column, const std::string& target,
+                        const std::string& targetColumn, bool zeroMeansNone) {
+        std::set<std::string> keys = Keys(target, targetColumn);
+        for (auto& r : Rows("select rowid, " + column + " from " + table)) {
+            if (zeroMeansNone && (r[1] == "0" || r[1].empty())) continue;
+            EXPECT_TRUE(keys.count(r[1])) << table << " row " << r[0] << ": " << column << " " << r[1]
+                                          << " has no " << target << " row";
+        }
+    };
+    for (const Reference& ref : kReferences) check(ref.table, ref.column, ref.target, ref.targetColumn, ref.zeroMeansNone);
+    for (const char* column : kShipDeviceColumns) {
+        check("lead_ship_ai", column, "device_main", "device_id", true);
+        check("ship_ai", column, "device_main", "device_id", true);
+    }
+    check("lead_ship_ai", "drop_device_id", "device_main", "device_id", true);
+    for (const auto& [table, type] : kKindTypes) check(table, "object_id", "object", "object_id", false);
+}
+
+TEST_F(ContentRowsTest, FixedIdsOfTheGameCodeHaveRows) {
+    const std::map<std::string, std::vector<int>> fixed = {
+        {"sprite", {0,     1,     28,    29,    35,    36,    37,    38,    39,    40,    41,    42,    43,    44,
+                    45,    301,   304,   305,   306,   307,   308,   309,   316,   317,   319,   320,   321,   322,
+                    450,   600,   610,   702,   750,   800,   816,   10001, 10015, 10016, 15001, 15100, 15101, 15102,
+                    15103, 15104, 15105, 15106, 15107, 15108, 15109, 15110, 15111, 15200, 15204, 20001, 20002, 20003,
+                    20004, 20009, 21000}},
+        {"mesh", {0, 8, 9, 10, 11, 13, 19, 22, 32, 48, 57, 59, 1055, 1056}},
+        {"sound", {0, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 50, 51, 54, 55, 200, 401, 402, 450, 500}},
+        {"particle", {2, 3, 4, 5, 51, 52, 2010, 10015, 10016, 15204}},
+    };
+    for (const auto& [table, ids] : fixed) {
+        std::set<std::string> keys = Keys(table, table + "_id");
+        for (int id : ids) EXPECT_TRUE(keys.count(std::to_string(id))) << table << " " << id << " is missing";
+    }
+    std::set<std::string> glyphSizes = Keys("font", "font_size");
+    for (const char* size : {"small", "medium", "large"})
+        for (int code = 32; code <= 126; ++code) {
+            std::string ch(1, static_cast<char>(code));
+            std::string quoted = ch == "'" ? "''" : ch;
+            auto rows = Rows("select sprite_id from font where font_size = '" + std::string(size) + "' and font_char = '" +
+                             quoted + "'");
+            EXPECT_FALSE(rows.empty()) << size << " font has no glyph for '" << ch << "'";
+        }
+    EXPECT_FALSE(Rows("select host_address from host where host_address = '127.0.0.1'").empty());
+    auto cursor = Rows("select c.visible from control c, sprite_control s where c.control_id = 0 and s.control_id = 0");
+    ASSERT_EQ(cursor.size(), 1u) << "cursor sprite control 0";
+    EXPECT_EQ(cursor[0][0], "true");
+}
+
+TEST_F(ContentRowsTest, EnumeratedTextsAreKnownKeywords) {
+    const std::set<std::string> faction{"union", "goth", "ignus", "enimanga", "mandralor"};
+    const std::set<std::string> alignment{"nature", "evil", "unlawful", "lawful", "neutral"};
+    const std::set<std::string> compound{"common", "uncommon", "rare", "exotic", "undiscovered"};
+    const std::set<std::string> damage{"radiation", "organic", "crystal", "photon", "antimatter", "plasma"};
+    const std::set<std::string> size{"small", "medium", "large"};
+    const struct {
+        const char* table;
+        const char* column;
+        std::set<std::string> words;
+    } columns[] = {
+        {"system", "system_type", faction},
+        {"object", "affiliate", alignment},
+        {"create_ship", "affiliate", alignment},
+        {"upgrade_ship", "affiliate", alignment},
+        {"resource_object", "resource_type", compound},
+        {"orbit_object", "resource_type", compound},
+        {"outpost_object", "compound_type", compound},
+        {"outpost_object", "device_weakness_type", damage},
+        {"lead_ship_ai", "compound_type", compound},
+        {"ship_ai", "compound_type", compound},
+        {"device_main", "device_mod", damage},
+        {"device_main", "device_type", {"weapon", "shield", "armor", "engine", "quest"}},
+        {"charge_weapon", "charge_type", {"shield", "energy", "engine"}},
+        {"ailment", "ailment_type",
+         {"bonus_defense_recharge", "bonus_energy", "bonus_attack", "bonus_engine", "bonus_defense", "ailment_stunned",
+          "ailment_slow", "ailment_vulnerable", "ailment_weak", "ailment_norecharge", "ailment_noenergy"}},
+        {"v_weapon_type", "weapon_type",
+         {"beam", "projectile", "shockwave", "mine", "phantom", "cloak", "health", "charge", "portal"}},
+        {"task", "task_type", {"attack", "fall_back", "hold_position", "move", "flee", "charge"}},
+        {"control", "text_size", size},
+        {"font", "font_size", size},
+    };
+    for (const auto& c : columns)
+        for (auto& r : Rows(std::string("select rowid, ") + c.column + " from " + c.table))
+            EXPECT_TRUE(c.words.count(r[1])) << c.table << " row " << r[0] << ": " << c.column << " '" << r[1]
+                                             << "' is no keyword";
+
+    const std::pair<const char*, const char*> flags[] = {
+        {"system", "visible"},        {"control", "visible"},          {"object_control", "visible"},
+        {"object_control", "orbit"},  {"checkbox", "checked"},         {"slider", "horizontal"},
+        {"device_main", "for_sale"},  {"ailment", "friendly"},         {"projectile_weapon", "guided"},
+        {"station", "invulnerable"},  {"planet_object", "invulnerable"}, {"orbit_object", "invulnerable"},
+        {"outpost_object", "invulnerable"}, {"fountain_object", "invulnerable"}, {"scaffold_object", "horizontal"},
+        {"lead_ship_ai", "invulnerable"},   {"ship_ai", "invulnerable"}, {"task", "repeat"},
+        {"lead_ship_message", "friendly_message"},
+    };
+    for (const auto& [table, column] : flags)
+        for (auto& r : Rows(std::string("select rowid, ") + column + " from " + table))
+            EXPECT_TRUE(r[1] == "true" || r[1] == "false") << table << " row " << r[0] << ": " << column << " '" << r[1]
+                                                           << "' is neither 'true' nor 'false'";
+
+    for (const auto& [table, type] : kKindTypes)
+        for (auto& r : Rows("select o.object_id, o.object_type from object o, " + table +
+                            " k where k.object_id = o.object_id"))
+            EXPECT_EQ(r[1], type) << "object " << r[0] << " of " << table;
+}
+
+TEST_F(ContentRowsTest, ColoursAreEightHexDigits) {
+    const std::pair<const char*, const char*> colours[] = {
+        {"control", "color_mod"},         {"button", "down_color_mod"},       {"mouse_over_button", "down_color_mod"},
+        {"mouse_over_button", "over_color_mod"}, {"particle", "color_mod"},   {"engine", "color_mod"},
+        {"shield", "color_mod"},          {"beam_weapon", "color_mod"},       {"projectile_weapon", "color_mod"},
+        {"shockwave_weapon", "color_mod"}, {"charge_weapon", "color_mod"},    {"orbit_object", "color_mod"},
+        {"outpost_object", "color_mod"},  {"nebula_object", "color_mod"},     {"lead_ship_ai", "color_mod"},
+        {"ship_ai", "color_mod"},
+    };
+    for (const auto& [table, column] : colours)
+        for (auto& r : Rows(std::string("select rowid, ") + column + " from " + table))
+            EXPECT_TRUE(r[1].size() == 8 && r[1].find_first_not_of("0123456789abcdefABCDEF") == std::string::npos)
+                << table << " row " << r[0] << ": " << column << " '" << r[1] << "'";
+}
+
+TEST_F(ContentRowsTest, WorldRulesHold) {
+    // Placed objects stay clear of the player (1), network ids and run-time ids.
+    for (auto& r : Rows("select object_id from object")) {
+        int id = std::stoi(r[0]);
+        EXPECT_TRUE(id > 1000 && (id < 100001 || id > 101000)) << "object " << id << " collides with reserved ids";
+    }
+    // A wormhole's target must lead back, or the jump has no arrival point.
+    for (auto& r : Rows("select o.object_id, o.system_id, w.jump_system_id from wormhole_object w, object o "
+                        "where o.object_id = w.object_id"))
+        EXPECT_FALSE(Rows("select w.object_id from wormhole_object w, object o where o.object_id = w.object_id and "
+                          "o.system_id = " + r[2] + " and w.jump_system_id = " + std::to_string(std::stoi(r[1]) % 100))
+                         .empty())
+            << "wormhole " << r[0] << " to system " << r[2] << " has no way back";
+    // Player hulls carry the alignment keyword of the affiliate they are created with.
+    for (auto& r : Rows("select c.ship_id, c.affiliate, s.alignment from create_ship c, ship s where s.ship_id = c.ship_id"))
+        EXPECT_EQ(r[1], r[2]) << "create_ship " << r[0];
+    EXPECT_FALSE(Rows("select system_id from system where system_id >= 100").empty()) << "no state variant";
+    for (const char* faction : {"union", "goth", "ignus", "enimanga", "mandralor"})
+        EXPECT_FALSE(Rows(std::string("select system_id from system where system_type = '") + faction + "'").empty())
+            << "no " << faction << " system";
+}
+
+TEST_F(ContentRowsTest, SpriteFilesLoadAtUsableSizes) {
+    const std::set<int> fullScreen{1, 2, 3, 4, 5, 6, 38, 40, 42, 44, 450, 600, 610, 702, 750, 800, 21000};
+    for (auto& r : Rows("select sprite_id, sprite_file from sprite")) {
+        int id = std::stoi(r[0]);
+        auto bytes = content_check::ReadFile(GameDir() + "/raster/" + r[1]);
+        ASSERT_TRUE(bytes) << "sprite " << id << ": raster/" << r[1] << " is missing";
+        auto size = content_check::ProbeImage(*bytes);
+        ASSERT_TRUE(size) << "sprite " << id << ": raster/" << r[1] << " is neither PNG nor JPEG";
+        if (fullScreen.count(id)) {
+            EXPECT_EQ(size->width, 800) << "sprite " << id;
+            EXPECT_EQ(size->height, 600) << "sprite " << id;
+        } else {
+            EXPECT_TRUE(content_check::IsPowerOfTwo(size->width) && content_check::IsPowerOfTwo(size->height))
+                << "sprite " << id << " is " << size->width << "x" << size->height;
+        }
+    }
+}
+
+TEST_F(ContentRowsTest, MeshFilesParseAndTheirTexturesExist) {
+    for (auto& r : Rows("select mesh_id, mesh_file from mesh")) {
+        gfx::Mesh* mesh = nullptr;
+        std::vector<gfx::MeshMaterial> materials;
+        std::string error;
+        ASSERT_FALSE(gfx::Failed(gfx::LoadMeshFromX(GameDir() + "/x/" + r[1], &mesh, &materials, &error)))
+            << "mesh " << r[0] << ": x/" << r[1] << ": " << error;
+        EXPECT_GT(mesh->GetNumFaces(), 0u) << "mesh " << r[0];
+        mesh->Release();
+        for (const gfx::MeshMaterial& m : materials) {
+            if (m.textureFilename.empty()) continue;
+            EXPECT_TRUE(content_check::ReadFile(GameDir() + "/raster/" + m.textureFilename))
+                << "mesh " << r[0] << " names raster/" << m.textureFilename;
+            if (m.textureFilename[0] == '+') {
+                EXPECT_TRUE(content_check::ReadFile(GameDir() + "/raster/-" + m.textureFilename.substr(1)))
+                    << "mesh " << r[0] << ": " << m.textureFilename << " has no '-' partner";
+            }
+        }
+    }
+}
+
+TEST_F(ContentRowsTest, SoundFilesAreReadableWaves) {
+    for (auto& r : Rows("select sound_id, sound_file from sound")) {
+        CWaveFile wave;
+        std::string path = GameDir() + "/sound/" + r[1];
+        ASSERT_EQ(wave.Open(path.c_str(), nullptr, kWaveOpenRead), audio::kOk) << "sound " << r[0] << ": " << r[1];
+        ASSERT_NE(wave.GetFormat(), nullptr);
+        EXPECT_EQ(wave.GetFormat()->formatTag, 1) << "sound " << r[0];
+        EXPECT_TRUE(wave.GetFormat()->bitsPerSample == 8 || wave.GetFormat()->bitsPerSample == 16) << "sound " << r[0];
+        EXPECT_GT(wave.GetSize(), 0u) << "sound " << r[0];
+    }
+}
+
+}  // namespace
