@@ -1,5 +1,7 @@
 // The varnok executable: the game takes no options.
+#include "app/entry.h"
+
 int main()
 {
-    return 0;
+    return GameMain(GameOptions{});
 }

@@ -35,6 +35,12 @@ void AdvanceManualTime(uint32_t ms)
     gManualNow += ms;
 }
 
+uint32_t TickCount()
+{
+    auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
+}
+
 void SleepMs(uint32_t ms)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));

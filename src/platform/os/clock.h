@@ -12,6 +12,9 @@ uint32_t TimeMs();
 void SetManualTime(bool manual, uint32_t nowMs = 0);
 void AdvanceManualTime(uint32_t ms);
 
+// Milliseconds since the machine started (seeds the random generator).
+uint32_t TickCount();
+
 void SleepMs(uint32_t ms);
 
 }  // namespace os

@@ -1,0 +1,107 @@
+// The entry point's work: floating-point mode, window, device, loop, shutdown.
+#include "app/entry.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
+
+#include "app/cursor.h"
+#include "app/device_setup.h"
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/keyboard.h"
+#include "platform/input/input.h"
+#include "platform/os/window.h"
+
+namespace {
+
+// Round to nearest with denormals flushed to zero. There is no precision control on x86-64,
+// and rounding toward zero would change what the maths library returns.
+void SetFloatingPointMode()
+{
+#if defined(__SSE__)
+    constexpr unsigned kFlushToZero = 0x8000;
+    constexpr unsigned kDenormalsAreZero = 0x0040;
+    _mm_setcsr(_mm_getcsr() | kFlushToZero | kDenormalsAreZero);
+#endif
+}
+
+// What the end of the process would release: input devices and the drawing objects.
+void ReleasePlatformObjects()
+{
+    gKeyboard.Release();
+    gCursor.Release();
+    if (gDirectInput) {
+        while (gDirectInput->Release() > 0) {
+        }
+        gDirectInput = nullptr;
+    }
+    ReleaseDeviceObjects();
+}
+
+}  // namespace
+
+void WindowProc(const os::Message& message)
+{
+    switch (message.type) {
+    case os::MessageType::kDestroy:
+        os::PostQuitMessage();
+        break;
+    case os::MessageType::kSetCursor:
+        gCursor.HideSystemCursor();
+        break;
+    default:
+        break;
+    }
+}
+
+void Shutdown()
+{
+}
+
+int GameMain(const GameOptions& options)
+{
+    SetFloatingPointMode();
+
+    std::unique_ptr<os::Window> window;
+    if (options.backend == gfx::Backend::kOpenGl) {
+        if (std::optional<std::string> error = os::OpenGameWindow("Varnok", &window)) {
+            std::fprintf(stderr, "varnok: %s\n", error->c_str());
+            return 1;
+        }
+    } else {
+        window = os::OpenHeadlessWindow();
+    }
+    gWindow = window.get();
+    gGfxBackend = options.backend;
+
+    int exitCode = 0;
+    if (gfx::Failed(InitDevice(false))) {
+        std::fprintf(stderr, "varnok: the drawing device could not be set up\n");
+        exitCode = 1;
+    } else {
+        uint32_t frames = 0;
+        os::Message message;
+        for (;;) {
+            if (os::PeekMessage(&message)) {
+                if (message.type == os::MessageType::kQuit)
+                    break;
+                WindowProc(message);
+                continue;
+            }
+            RunFrame();
+            if (options.maxFrames != 0 && ++frames >= options.maxFrames)
+                break;
+        }
+    }
+    Shutdown();
+    ReleasePlatformObjects();
+    gWindow = nullptr;
+    return exitCode;
+}

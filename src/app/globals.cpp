@@ -1,0 +1,48 @@
+// The globals of the game, defined in one place so that they are built in this order
+// before the game starts and destroyed in the reverse order at exit.
+#include "app/globals.h"
+
+#include "app/camera.h"
+#include "app/cursor.h"
+#include "app/frame.h"
+#include "app/input.h"
+#include "app/keyboard.h"
+#include "screens/flight_screen.h"
+#include "ui/screen.h"
+
+os::Window* gWindow = nullptr;
+gfx::System* gDirect3D = nullptr;
+gfx::Device* gDevice = nullptr;
+gfx::DeviceCaps gDeviceCaps;
+gfx::PresentParams gPresentParams;
+int gScreenWidth = 800;
+int gScreenHeight = 600;
+unsigned char gShadersSupported = 0;
+unsigned char gGlowEnabled = 0;
+unsigned char gNoSourceBlendCaps = 0;
+gfx::Texture* gGlowTexture = nullptr;
+gfx::Surface* gGlowSurface = nullptr;
+gfx::Texture* gBlurTexture = nullptr;
+gfx::Surface* gBlurSurface = nullptr;
+gfx::Surface* gBackBuffer = nullptr;
+gfx::Surface* gDepthSurface = nullptr;
+os::RecursiveLock gFrameLock;
+input::System* gDirectInput = nullptr;
+
+uint32_t gTimeNow = 0;
+uint32_t gTimePrev = 0;
+uint32_t gFrameTimeMs = 0;
+float gFrameScale = 0.0f;
+int32_t gFpsAccumulator = 0;
+uint32_t gFramesPerSecond = 0;
+int32_t gPulse = 0;
+unsigned char gPulseRising = 1;
+CScreen* gCurrentScreen = nullptr;
+
+// Built before the game starts, in this order.
+CKeyboard gKeyboard;
+CCursor gCursor;
+CCamera gCamera;
+CFlightScreen* gFlightScreen = nullptr;
+std::list<std::string> gWormholeRefusalText;
+const Vec3 gZeroVector(0.0f, 0.0f, 0.0f);

@@ -1,0 +1,21 @@
+// The game's input system and its two devices.
+#include "app/input.h"
+
+#include "app/cursor.h"
+#include "app/globals.h"
+#include "app/keyboard.h"
+#include "platform/input/input.h"
+
+int InitInput()
+{
+    if (gDirectInput) {
+        while (gDirectInput->Release() > 0) {
+        }
+        gDirectInput = nullptr;
+    }
+    gDirectInput = new input::System(gWindow);
+    int result = gKeyboard.CreateDevice();
+    if (result != input::kOk)
+        return result;
+    return gCursor.CreateDevice();
+}

@@ -1,0 +1,6 @@
+// The screen base's default operations.
+#include "ui/screen.h"
+
+void CScreen::OnDrop(int, int)
+{
+}
