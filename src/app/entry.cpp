@@ -32,7 +32,8 @@ void SetFloatingPointMode()
 #endif
 }
 
-// What the end of the process would release: input devices and the drawing objects.
+}  // namespace
+
 void ReleasePlatformObjects()
 {
     gKeyboard.Release();
@@ -44,8 +45,6 @@ void ReleasePlatformObjects()
     }
     ReleaseDeviceObjects();
 }
-
-}  // namespace
 
 void WindowProc(const os::Message& message)
 {

@@ -18,5 +18,8 @@ int GameMain(const GameOptions& options);
 // Answers one window message (the quit message never reaches it).
 void WindowProc(const os::Message& message);
 
+// What the end of the process releases: the input devices and the drawing objects.
+void ReleasePlatformObjects();
+
 // Saves the pilot and deletes the screens, the player ship and the world.
 void Shutdown();

@@ -1,0 +1,61 @@
+// The game's shell set up on the headless backends, as the entry point would, for tests that
+// run frames. Each test starts from the first device set-up.
+#pragma once
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/device_setup.h"
+#include "app/entry.h"
+#include "app/globals.h"
+#include "app/input.h"
+#include "platform/gfx/headless/headless_device.h"
+#include "platform/input/input.h"
+#include "platform/os/clock.h"
+#include "platform/os/message_queue.h"
+#include "platform/os/window.h"
+#include "support/recording_screen.h"
+
+class HeadlessGame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        os::ClearMessages();
+        os::SetManualTime(true, 1000);
+        gWormholeRefusalText.clear();
+        window = os::OpenHeadlessWindow();
+        gWindow = window.get();
+        gGfxBackend = gfx::Backend::kHeadless;
+        ASSERT_EQ(InitDevice(false), gfx::kOk);
+        savedScreen = gCurrentScreen;
+        savedFlight = gFlightScreen;
+        gCurrentScreen = &screen;
+        gFlightScreen = &flight;
+    }
+    void TearDown() override
+    {
+        ReleasePlatformObjects();
+        gWindow = nullptr;
+        gCurrentScreen = savedScreen;
+        gFlightScreen = savedFlight;
+        os::SetManualTime(false);
+        os::ClearMessages();
+    }
+
+    gfx::headless::HeadlessDevice* Device() const { return gfx::headless::AsHeadless(gDevice); }
+    void Key(int code, bool pressed)
+    {
+        gDirectInput->Feed(input::DeviceKind::kKeyboard, code, pressed ? input::kPressedBit : 0);
+    }
+    void Mouse(uint32_t item, int32_t value)
+    {
+        gDirectInput->Feed(input::DeviceKind::kMouse, item, static_cast<uint32_t>(value));
+    }
+
+    std::unique_ptr<os::Window> window;
+    RecordingScreen screen;
+    RecordingFlightScreen flight;
+    CScreen* savedScreen = nullptr;
+    CFlightScreen* savedFlight = nullptr;
+};
