@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/camera.h"
 #include "app/cursor.h"
 #include "app/input.h"
 #include "app/keyboard.h"
