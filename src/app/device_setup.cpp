@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/keyboard.h"
+#include "db/game_database.h"
 #include "platform/gfx/math.h"
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
@@ -140,6 +141,7 @@ gfx::Result InitDevice(bool recreate)
             os::PostQuitMessage();
             return gfx::kFail;
         }
+        gGameDatabase.Open();
         DrawLoadingFrame(1);
     }
 

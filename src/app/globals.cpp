@@ -7,6 +7,7 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "app/keyboard.h"
+#include "db/game_database.h"
 #include "screens/flight_screen.h"
 #include "ui/screen.h"
 
@@ -40,6 +41,7 @@ unsigned char gPulseRising = 1;
 CScreen* gCurrentScreen = nullptr;
 
 // Built before the game starts, in this order.
+CGameDatabase gGameDatabase;
 CKeyboard gKeyboard;
 CCursor gCursor;
 CCamera gCamera;

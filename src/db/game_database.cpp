@@ -1,4 +1,4 @@
-// CGameDatabase: construction, opening both databases, and the global instance.
+// CGameDatabase: construction and opening both databases.
 #include "db/game_database.h"
 
 #include <sqlite3.h>
@@ -9,8 +9,6 @@
 #include "db/query_shapes.h"
 #include "platform/os/message_queue.h"
 #include "platform/os/path.h"
-
-CGameDatabase gGameDatabase;
 
 CGameDatabase::CGameDatabase() = default;
 

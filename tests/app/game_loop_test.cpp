@@ -4,9 +4,11 @@
 #include "app/entry.h"
 #include "app/globals.h"
 #include "platform/os/message_queue.h"
+#include "support/game_folder.h"
 
 TEST(GameLoop, RunsFramesAndEndsCleanly)
 {
+    TempGameFolder folder;
     os::ClearMessages();
     gWormholeRefusalText.clear();
     GameOptions options;
@@ -18,6 +20,7 @@ TEST(GameLoop, RunsFramesAndEndsCleanly)
 
 TEST(GameLoop, ClosingTheWindowEndsTheLoop)
 {
+    TempGameFolder folder;
     os::ClearMessages();
     gWormholeRefusalText.clear();
     os::PostMessage(os::MessageType::kDestroy);

@@ -15,6 +15,7 @@
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
 #include "platform/os/window.h"
+#include "support/game_folder.h"
 #include "support/recording_screen.h"
 
 class HeadlessGame : public ::testing::Test {
@@ -28,6 +29,7 @@ protected:
         gWindow = window.get();
         gGfxBackend = gfx::Backend::kHeadless;
         ASSERT_EQ(InitDevice(false), gfx::kOk);
+        ASSERT_FALSE(os::QuitPosted()) << "the start-up asked to quit";
         savedScreen = gCurrentScreen;
         savedFlight = gFlightScreen;
         gCurrentScreen = &screen;
@@ -53,6 +55,7 @@ protected:
         gDirectInput->Feed(input::DeviceKind::kMouse, item, static_cast<uint32_t>(value));
     }
 
+    TempGameFolder folder;
     std::unique_ptr<os::Window> window;
     RecordingScreen screen;
     RecordingFlightScreen flight;
