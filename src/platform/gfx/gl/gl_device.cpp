@@ -40,9 +40,11 @@ GlDevice::~GlDevice()
     glDeleteTextures(1, &mWhiteTexture);
     glDeleteBuffers(1, &mVertexBuffer);
     glDeleteBuffers(1, &mIndexBuffer);
+    glDeleteTextures(1, &mFeedbackTexture);
     glDeleteVertexArrays(1, &mVertexArray);
-    glDeleteSamplers(1, &mSampler);
-    mProgram.reset();
+    glDeleteSamplers(4, mSamplers);
+    mShaderPrograms.clear();
+    mFixedProgram.reset();
 }
 
 Result GlDevice::Create(const PresentParams& params, Device** device)
@@ -74,8 +76,8 @@ Result GlDevice::Create(const PresentParams& params, Device** device)
 
 bool GlDevice::Init()
 {
-    mProgram = std::make_unique<GlProgram>();
-    if (!mProgram->Name())
+    mFixedProgram = std::make_unique<GlProgram>(GlProgram::FixedVertexSource(), GlProgram::FixedFragmentSource());
+    if (!mFixedProgram->Name())
         return false;
     const SurfaceDesc back = BackBuffer()->GetDesc();
     SurfaceDesc desc = back;
@@ -96,16 +98,17 @@ bool GlDevice::Init()
     glBindTexture(GL_TEXTURE_2D, mWhiteTexture);
     mContext->boundTexture = mWhiteTexture;
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_BGRA, GL_UNSIGNED_BYTE, &white);
-    glGenSamplers(1, &mSampler);
-    glBindSampler(0, mSampler);
+    glGenSamplers(4, mSamplers);
+    for (GLuint unit = 0; unit < 4; ++unit)
+        glBindSampler(unit, mSamplers[unit]);
     glGenVertexArrays(1, &mVertexArray);
     glBindVertexArray(mVertexArray);
     glGenBuffers(1, &mVertexBuffer);
     glGenBuffers(1, &mIndexBuffer);
     glBindBuffer(GL_ARRAY_BUFFER, mVertexBuffer);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mIndexBuffer);
-    glUseProgram(mProgram->Name());
-    mProgram->Set1i(kUTexture, 0);
+    UseProgram(mFixedProgram.get());
+    mFixedProgram->Set1i(kUTexture, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     // The frame starts black and opaque with the depth far.

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/device_base.h"
@@ -50,19 +52,33 @@ private:
     GlTexture* TextureOf(Surface* target) const;
     // Binds the frame buffer of the current target; false when there is none.
     bool BindTarget();
+    // The program for the shaders bound now, made on first use; null when it cannot be made.
+    GlProgram* ProgramFor(uint32_t vertexShader, uint32_t pixelShader);
+    void UseProgram(GlProgram* program);
     void ApplyFixedState();
-    void ApplyVertexLayout(uint32_t fvf, uint32_t stride);
-    void ApplyUniforms(const SurfaceDesc& target);
+    // The GL name to sample for a stage: its texture, white for none, or a copy of the target
+    // when the texture is the one being drawn into.
+    unsigned int SampledName(uint32_t stage);
+    void BindStages(uint32_t count);
+    bool ApplyVertexLayout(uint32_t vertexShader, uint32_t stride);
+    void ApplyFixedVertexUniforms(GlProgram& program);
+    void ApplyFixedPixelUniforms(GlProgram& program);
+    void ApplyShaderUniforms(GlProgram& program);
 
     std::shared_ptr<GlContext> mContext;
     GlTexture* mBackTexture = nullptr;
     unsigned int mDepthBuffer = 0;
     unsigned int mWhiteTexture = 0;
+    unsigned int mFeedbackTexture = 0;
+    uint32_t mFeedbackWidth = 0, mFeedbackHeight = 0;
     unsigned int mVertexArray = 0;
     unsigned int mVertexBuffer = 0;
     unsigned int mIndexBuffer = 0;
-    unsigned int mSampler = 0;
-    std::unique_ptr<GlProgram> mProgram;
+    unsigned int mSamplers[4] = {};
+    uint32_t mEnabledAttributes = 0;
+    std::unique_ptr<GlProgram> mFixedProgram;
+    std::map<std::pair<uint32_t, uint32_t>, std::unique_ptr<GlProgram>> mShaderPrograms;
+    GlProgram* mCurrentProgram = nullptr;
     std::unique_ptr<GlStateCache> mCache;
 };
 

@@ -8,6 +8,7 @@
 #include "platform/gfx/gl/gl_state_cache.h"
 #include "platform/gfx/gl/gl_texture.h"
 #include "platform/gfx/math.h"
+#include "platform/gfx/shader_program.h"
 
 namespace gfx::gl {
 
@@ -187,119 +188,197 @@ void GlDevice::ApplyFixedState()
 
     const auto& ts = s.stageStates[0];
     if (Update(c.magFilter, ts[kTssMagFilter]))
-        glSamplerParameteri(mSampler, GL_TEXTURE_MAG_FILTER, FilterMode(ts[kTssMagFilter]));
+        glSamplerParameteri(mSamplers[0], GL_TEXTURE_MAG_FILTER, FilterMode(ts[kTssMagFilter]));
     if (Update(c.minFilter, ts[kTssMinFilter]))
-        glSamplerParameteri(mSampler, GL_TEXTURE_MIN_FILTER, FilterMode(ts[kTssMinFilter]));
+        glSamplerParameteri(mSamplers[0], GL_TEXTURE_MIN_FILTER, FilterMode(ts[kTssMinFilter]));
     if (Update(c.addressU, ts[kTssAddressU]))
-        glSamplerParameteri(mSampler, GL_TEXTURE_WRAP_S, AddressMode(ts[kTssAddressU]));
+        glSamplerParameteri(mSamplers[0], GL_TEXTURE_WRAP_S, AddressMode(ts[kTssAddressU]));
     if (Update(c.addressV, ts[kTssAddressV]))
-        glSamplerParameteri(mSampler, GL_TEXTURE_WRAP_T, AddressMode(ts[kTssAddressV]));
-
-    auto* texture = static_cast<GlTexture*>(static_cast<TextureImpl*>(Bound().textures[0]));
-    const GLuint name = texture ? texture->Name() : mWhiteTexture;
-    if (mContext->boundTexture != name) {
-        glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, name);
-        mContext->boundTexture = name;
-    }
+        glSamplerParameteri(mSamplers[0], GL_TEXTURE_WRAP_T, AddressMode(ts[kTssAddressV]));
 }
 
-void GlDevice::ApplyVertexLayout(uint32_t fvf, uint32_t stride)
+unsigned int GlDevice::SampledName(uint32_t stage)
 {
-    if (mCache->layoutFvf == fvf && mCache->layoutStride == stride)
-        return;
-    mCache->layoutFvf = fvf;
-    mCache->layoutStride = stride;
-    const bool rhw = (fvf & kFvfPositionMask) == kFvfXyzRhw;
-    uintptr_t offset = 0;
-    auto attribute = [&](GLuint slot, bool present, GLint size, GLenum type, GLboolean normalized, uintptr_t bytes) {
-        if (present) {
-            glEnableVertexAttribArray(slot);
-            glVertexAttribPointer(slot, size, type, normalized, static_cast<GLsizei>(stride),
-                                  reinterpret_cast<const void*>(offset));
-            offset += bytes;
-        } else {
-            glDisableVertexAttribArray(slot);
-        }
-    };
-    attribute(kAttrPosition, true, rhw ? 4 : 3, GL_FLOAT, GL_FALSE, rhw ? 16 : 12);
-    attribute(kAttrNormal, (fvf & kFvfNormal) != 0, 3, GL_FLOAT, GL_FALSE, 12);
-    if (fvf & kFvfPSize)
-        offset += 4;
-    // Packed colours are B, G, R, A in memory.
-    attribute(kAttrDiffuse, (fvf & kFvfDiffuse) != 0, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, 4);
-    attribute(kAttrSpecular, (fvf & kFvfSpecular) != 0, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, 4);
-    attribute(kAttrTexCoord, (fvf & kFvfTexCountMask) != 0, 2, GL_FLOAT, GL_FALSE, 8);
-    if (!(fvf & kFvfNormal))
-        glVertexAttrib3f(kAttrNormal, 0, 0, 0);
-    if (!(fvf & kFvfTexCountMask))
-        glVertexAttrib2f(kAttrTexCoord, 0, 0);
+    auto* texture = static_cast<GlTexture*>(static_cast<TextureImpl*>(Bound().textures[stage]));
+    if (!texture)
+        return mWhiteTexture;
+    if (texture != TextureOf(Bound().renderTarget))
+        return texture->Name();
+    // Drawing into the texture being sampled reads what it held before the draw.
+    const SurfaceDesc desc = texture->Desc();
+    glActiveTexture(GL_TEXTURE0);
+    if (!mFeedbackTexture)
+        glGenTextures(1, &mFeedbackTexture);
+    glBindTexture(GL_TEXTURE_2D, mFeedbackTexture);
+    mContext->boundTexture = mFeedbackTexture;
+    if (mFeedbackWidth != desc.width || mFeedbackHeight != desc.height) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, static_cast<GLsizei>(desc.width), static_cast<GLsizei>(desc.height),
+                     0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+        mFeedbackWidth = desc.width;
+        mFeedbackHeight = desc.height;
+    }
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, static_cast<GLsizei>(desc.width),
+                        static_cast<GLsizei>(desc.height));
+    return mFeedbackTexture;
 }
 
-void GlDevice::ApplyUniforms(const SurfaceDesc& target)
+void GlDevice::BindStages(uint32_t count)
+{
+    const GLuint first = SampledName(0);
+    if (mContext->boundTexture != first) {
+        glActiveTexture(GL_TEXTURE0);
+        glBindTexture(GL_TEXTURE_2D, first);
+        mContext->boundTexture = first;
+    }
+    if (count <= 1)
+        return;
+    for (uint32_t stage = 1; stage < count; ++stage) {
+        const auto& ts = State().stageStates[stage];
+        glSamplerParameteri(mSamplers[stage], GL_TEXTURE_MAG_FILTER, FilterMode(ts[kTssMagFilter]));
+        glSamplerParameteri(mSamplers[stage], GL_TEXTURE_MIN_FILTER, FilterMode(ts[kTssMinFilter]));
+        glSamplerParameteri(mSamplers[stage], GL_TEXTURE_WRAP_S, AddressMode(ts[kTssAddressU]));
+        glSamplerParameteri(mSamplers[stage], GL_TEXTURE_WRAP_T, AddressMode(ts[kTssAddressV]));
+        const GLuint name = SampledName(stage);
+        glActiveTexture(GL_TEXTURE0 + stage);
+        glBindTexture(GL_TEXTURE_2D, name);
+    }
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, first);
+    mContext->boundTexture = first;
+}
+
+bool GlDevice::ApplyVertexLayout(uint32_t vertexShader, uint32_t stride)
+{
+    if (mCache->layoutFvf == vertexShader && mCache->layoutStride == stride)
+        return true;
+    uint32_t enabled = 0;
+    auto attribute = [&](GLuint slot, GLint size, GLenum type, GLboolean normalized, uintptr_t offset) {
+        glVertexAttribPointer(slot, size, type, normalized, static_cast<GLsizei>(stride),
+                              reinterpret_cast<const void*>(offset));
+        enabled |= 1u << slot;
+    };
+    if (vertexShader & kShaderHandleBit) {
+        std::vector<DeclElement> elements;
+        uint32_t declaredStride = 0;
+        const ShaderRecord* shader = FindVertexShader(vertexShader);
+        if (!shader || ParseVertexDeclaration(shader->declaration.data(), &elements, &declaredStride))
+            return false;
+        for (const DeclElement& e : elements) {
+            if (e.stream != 0 || e.reg >= kVsInputs)
+                return false;
+            if (e.type == kDeclColor)
+                attribute(e.reg, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, e.offset);
+            else
+                attribute(e.reg, static_cast<GLint>(e.type) + 1, GL_FLOAT, GL_FALSE, e.offset);
+        }
+    } else {
+        const uint32_t fvf = vertexShader;
+        const bool rhw = (fvf & kFvfPositionMask) == kFvfXyzRhw;
+        uintptr_t offset = rhw ? 16 : 12;
+        attribute(kAttrPosition, rhw ? 4 : 3, GL_FLOAT, GL_FALSE, 0);
+        if (fvf & kFvfNormal) {
+            attribute(kAttrNormal, 3, GL_FLOAT, GL_FALSE, offset);
+            offset += 12;
+        }
+        if (fvf & kFvfPSize)
+            offset += 4;
+        // Packed colours are B, G, R, A in memory.
+        if (fvf & kFvfDiffuse) {
+            attribute(kAttrDiffuse, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, offset);
+            offset += 4;
+        }
+        if (fvf & kFvfSpecular) {
+            attribute(kAttrSpecular, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, offset);
+            offset += 4;
+        }
+        if (fvf & kFvfTexCountMask)
+            attribute(kAttrTexCoord, 2, GL_FLOAT, GL_FALSE, offset);
+        if (!(fvf & kFvfNormal))
+            glVertexAttrib3f(kAttrNormal, 0, 0, 0);
+        if (!(fvf & kFvfTexCountMask))
+            glVertexAttrib2f(kAttrTexCoord, 0, 0);
+    }
+    for (GLuint slot = 0; slot < kVsInputs; ++slot) {
+        const uint32_t bit = 1u << slot;
+        if ((enabled & bit) && !(mEnabledAttributes & bit))
+            glEnableVertexAttribArray(slot);
+        else if (!(enabled & bit) && (mEnabledAttributes & bit))
+            glDisableVertexAttribArray(slot);
+    }
+    mEnabledAttributes = enabled;
+    mCache->layoutFvf = vertexShader;
+    mCache->layoutStride = stride;
+    return true;
+}
+
+void GlDevice::ApplyFixedVertexUniforms(GlProgram& p)
 {
     const DeviceState& s = State();
     const auto& rs = s.renderStates;
     const uint32_t fvf = s.vertexShader;
-    GlProgram& p = *mProgram;
-
     const bool rhw = (fvf & kFvfPositionMask) == kFvfXyzRhw;
     p.Set1i(kUPretransformed, rhw ? 1 : 0);
-    p.Set2f(kUTargetSize, static_cast<float>(target.width), static_cast<float>(target.height));
     p.Set1i(kUHasDiffuse, (fvf & kFvfDiffuse) ? 1 : 0);
-    if (!rhw) {
-        Matrix wvp = MatrixMultiply(MatrixMultiply(s.world, s.view), s.projection);
-        p.SetMatrix(kUWorldViewProj, &wvp.m[0][0]);
-        p.Set1i(kULighting, rs[kRsLighting] ? 1 : 0);
-    }
-    if (!rhw && rs[kRsLighting]) {
-        p.SetMatrix(kUWorld, &s.world.m[0][0]);
-        p.Set1i(kUColorVertex, rs[kRsColorVertex] ? 1 : 0);
-        float v[4];
-        ToFloats(static_cast<Color>(rs[kRsAmbient]), v);
-        p.Set4f(kUAmbient, v);
-        ToFloats(s.material.diffuse, v);
-        p.Set4f(kUMatDiffuse, v);
-        ToFloats(s.material.ambient, v);
-        p.Set4f(kUMatAmbient, v);
-        ToFloats(s.material.emissive, v);
-        p.Set4f(kUMatEmissive, v);
+    if (rhw)
+        return;
+    Matrix wvp = MatrixMultiply(MatrixMultiply(s.world, s.view), s.projection);
+    p.SetMatrix(kUWorldViewProj, &wvp.m[0][0]);
+    p.Set1i(kULighting, rs[kRsLighting] ? 1 : 0);
+    if (!rs[kRsLighting])
+        return;
+    p.SetMatrix(kUWorld, &s.world.m[0][0]);
+    p.Set1i(kUColorVertex, rs[kRsColorVertex] ? 1 : 0);
+    float v[4];
+    ToFloats(static_cast<Color>(rs[kRsAmbient]), v);
+    p.Set4f(kUAmbient, v);
+    ToFloats(s.material.diffuse, v);
+    p.Set4f(kUMatDiffuse, v);
+    ToFloats(s.material.ambient, v);
+    p.Set4f(kUMatAmbient, v);
+    ToFloats(s.material.emissive, v);
+    p.Set4f(kUMatEmissive, v);
 
-        int count = 0;
-        int types[kMaxLights] = {};
-        float position[kMaxLights][4] = {}, direction[kMaxLights][4] = {}, diffuse[kMaxLights][4] = {},
-              ambient[kMaxLights][4] = {}, attenuation[kMaxLights][4] = {};
-        for (uint32_t i = 0; i < kMaxLights; ++i) {
-            if (!s.lightEnabled[i])
-                continue;
-            const Light& l = s.lights[i];
-            types[count] = static_cast<int>(l.type);
-            position[count][0] = l.position.x;
-            position[count][1] = l.position.y;
-            position[count][2] = l.position.z;
-            direction[count][0] = l.direction.x;
-            direction[count][1] = l.direction.y;
-            direction[count][2] = l.direction.z;
-            ToFloats(l.diffuse, diffuse[count]);
-            ToFloats(l.ambient, ambient[count]);
-            attenuation[count][0] = l.attenuation0;
-            attenuation[count][1] = l.attenuation1;
-            attenuation[count][2] = l.attenuation2;
-            attenuation[count][3] = l.range > 0 ? l.range : 3.4e38f;
-            ++count;
-        }
-        p.Set1i(kULightCount, count);
-        if (count > 0) {
-            p.SetArray1i(kULightType, types, kMaxLights);
-            p.SetArray4f(kULightPosition, &position[0][0], kMaxLights);
-            p.SetArray4f(kULightDirection, &direction[0][0], kMaxLights);
-            p.SetArray4f(kULightDiffuse, &diffuse[0][0], kMaxLights);
-            p.SetArray4f(kULightAmbient, &ambient[0][0], kMaxLights);
-            p.SetArray4f(kULightAttenuation, &attenuation[0][0], kMaxLights);
-        }
+    int count = 0;
+    int types[kMaxLights] = {};
+    float position[kMaxLights][4] = {}, direction[kMaxLights][4] = {}, diffuse[kMaxLights][4] = {},
+          ambient[kMaxLights][4] = {}, attenuation[kMaxLights][4] = {};
+    for (uint32_t i = 0; i < kMaxLights; ++i) {
+        if (!s.lightEnabled[i])
+            continue;
+        const Light& l = s.lights[i];
+        types[count] = static_cast<int>(l.type);
+        position[count][0] = l.position.x;
+        position[count][1] = l.position.y;
+        position[count][2] = l.position.z;
+        direction[count][0] = l.direction.x;
+        direction[count][1] = l.direction.y;
+        direction[count][2] = l.direction.z;
+        ToFloats(l.diffuse, diffuse[count]);
+        ToFloats(l.ambient, ambient[count]);
+        attenuation[count][0] = l.attenuation0;
+        attenuation[count][1] = l.attenuation1;
+        attenuation[count][2] = l.attenuation2;
+        attenuation[count][3] = l.range > 0 ? l.range : 3.4e38f;
+        ++count;
     }
+    p.Set1i(kULightCount, count);
+    if (count > 0) {
+        p.SetArray1i(kULightType, types, kMaxLights);
+        p.SetArray4f(kULightPosition, &position[0][0], kMaxLights);
+        p.SetArray4f(kULightDirection, &direction[0][0], kMaxLights);
+        p.SetArray4f(kULightDiffuse, &diffuse[0][0], kMaxLights);
+        p.SetArray4f(kULightAmbient, &ambient[0][0], kMaxLights);
+        p.SetArray4f(kULightAttenuation, &attenuation[0][0], kMaxLights);
+    }
+}
 
+void GlDevice::ApplyFixedPixelUniforms(GlProgram& p)
+{
+    const DeviceState& s = State();
+    const auto& rs = s.renderStates;
     const auto& ts = s.stageStates[0];
+    p.Set1i(kUTexture, 0);
     const int ops[4] = {static_cast<int>(ts[kTssColorOp]), static_cast<int>(ts[kTssAlphaOp]), 0, 0};
     const int args[4] = {static_cast<int>(ts[kTssColorArg1]), static_cast<int>(ts[kTssColorArg2]),
                          static_cast<int>(ts[kTssAlphaArg1]), static_cast<int>(ts[kTssAlphaArg2])};
@@ -313,19 +392,82 @@ void GlDevice::ApplyUniforms(const SurfaceDesc& target)
     p.Set4i(kUAlphaTest, alphaTest);
 }
 
+void GlDevice::ApplyShaderUniforms(GlProgram& p)
+{
+    const DeviceState& s = State();
+    p.SetArray4f(kUVsConstants, &s.vsConstants[0].x, kVertexShaderConstants);
+    if (!s.pixelShader)
+        return;
+    p.SetArray4f(kUPsConstants, &s.psConstants[0].x, kPixelShaderConstants);
+    int bound[4] = {};
+    for (uint32_t stage = 0; stage < 4; ++stage)
+        bound[stage] = Bound().textures[stage] ? 1 : 0;
+    p.Set4i(kUPsStageBound, bound);
+    p.Set1i(kUPsStage0, 0);
+    p.Set1i(kUPsStage1, 1);
+    p.Set1i(kUPsStage2, 2);
+    p.Set1i(kUPsStage3, 3);
+}
+
+GlProgram* GlDevice::ProgramFor(uint32_t vertexShader, uint32_t pixelShader)
+{
+    const bool programmable = (vertexShader & kShaderHandleBit) != 0;
+    if (!programmable && !pixelShader)
+        return mFixedProgram.get();
+    // A pixel shader reads what a vertex shader writes; the fixed transform has no such outputs.
+    if (!programmable)
+        return nullptr;
+    auto key = std::make_pair(vertexShader, pixelShader);
+    auto found = mShaderPrograms.find(key);
+    if (found != mShaderPrograms.end())
+        return found->second.get();
+    std::string vertexSource, fragmentSource = GlProgram::FixedFragmentSource();
+    const ShaderRecord* vs = FindVertexShader(vertexShader);
+    const ShaderRecord* ps = pixelShader ? FindPixelShader(pixelShader) : nullptr;
+    std::unique_ptr<GlProgram> program;
+    if (vs && !TranslateVertexProgram(vs->function.data(), vs->function.size(), &vertexSource) &&
+        (!ps || !TranslatePixelProgram(ps->function.data(), ps->function.size(), &fragmentSource))) {
+        program = std::make_unique<GlProgram>(vertexSource, fragmentSource);
+        if (!program->Name())
+            program.reset();
+    }
+    // A program that cannot be made stays null, so it is not tried again at every draw.
+    GlProgram* result = program.get();
+    mShaderPrograms.emplace(key, std::move(program));
+    return result;
+}
+
+void GlDevice::UseProgram(GlProgram* program)
+{
+    if (mCurrentProgram == program)
+        return;
+    glUseProgram(program->Name());
+    mCurrentProgram = program;
+}
+
 Result GlDevice::Draw(const DrawCall& call)
 {
-    // Programmable draws run through the shader layer; without it nothing is drawn.
-    if (State().vertexShader & kShaderHandleBit)
-        return kOk;
+    const DeviceState& s = State();
+    GlProgram* program = ProgramFor(s.vertexShader, s.pixelShader);
+    if (!program)
+        return kInvalidCall;
     if (!BindTarget())
         return kInvalidCall;
     const SurfaceDesc target = static_cast<SurfaceImpl*>(Bound().renderTarget)->GetDesc();
+    UseProgram(program);
     ApplyFixedState();
+    BindStages(s.pixelShader ? kPsTextures : 1);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(call.vertexCount) * call.stride, call.vertices,
                  GL_STREAM_DRAW);
-    ApplyVertexLayout(State().vertexShader, call.stride);
-    ApplyUniforms(target);
+    if (!ApplyVertexLayout(s.vertexShader, call.stride))
+        return kInvalidCall;
+    program->Set2f(kUTargetSize, static_cast<float>(target.width), static_cast<float>(target.height));
+    if (program == mFixedProgram.get())
+        ApplyFixedVertexUniforms(*program);
+    else
+        ApplyShaderUniforms(*program);
+    if (!s.pixelShader)
+        ApplyFixedPixelUniforms(*program);
     if (call.indices) {
         glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(call.indexCount) * 4, call.indices,
                      GL_STREAM_DRAW);

@@ -147,13 +147,15 @@ const char* const kUniformNames[kUniformCount] = {
     "uWorldViewProj", "uWorld", "uPretransformed", "uTargetSize", "uLighting", "uHasDiffuse", "uColorVertex",
     "uAmbient", "uMatDiffuse", "uMatAmbient", "uMatEmissive", "uLightCount", "uLightType", "uLightPosition",
     "uLightDirection", "uLightDiffuse", "uLightAmbient", "uLightAttenuation", "uStageOps", "uStageArgs",
-    "uTextureFactor", "uAlphaTest", "uTexture",
+    "uTextureFactor", "uAlphaTest", "uTexture", "vsC", "psC", "psStageBound", "psStage0", "psStage1", "psStage2",
+    "psStage3",
 };
 
-GLuint Compile(GLenum type, const char* source, std::string* error)
+GLuint Compile(GLenum type, const std::string& source, std::string* error)
 {
     GLuint shader = glCreateShader(type);
-    glShaderSource(shader, 1, &source, nullptr);
+    const char* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
     GLint ok = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
@@ -169,10 +171,21 @@ GLuint Compile(GLenum type, const char* source, std::string* error)
 
 }  // namespace
 
-GlProgram::GlProgram()
+const char* GlProgram::FixedVertexSource()
 {
-    GLuint vs = Compile(GL_VERTEX_SHADER, kVertexSource, &mError);
-    GLuint fs = vs ? Compile(GL_FRAGMENT_SHADER, kFragmentSource, &mError) : 0;
+    return kVertexSource;
+}
+
+const char* GlProgram::FixedFragmentSource()
+{
+    return kFragmentSource;
+}
+
+GlProgram::GlProgram(const std::string& vertexSource, const std::string& fragmentSource)
+{
+    mLocations.fill(-1);
+    GLuint vs = Compile(GL_VERTEX_SHADER, vertexSource, &mError);
+    GLuint fs = vs ? Compile(GL_FRAGMENT_SHADER, fragmentSource, &mError) : 0;
     if (!vs || !fs) {
         glDeleteShader(vs);
         return;
@@ -204,8 +217,11 @@ GlProgram::~GlProgram()
 
 bool GlProgram::Changed(Uniform u, const void* value, size_t size)
 {
-    if (mKnown[u] && std::memcmp(mLast[u].data(), value, size) == 0)
+    if (mLocations[u] < 0)
         return false;
+    if (mKnown[u] && mLast[u].size() == size && std::memcmp(mLast[u].data(), value, size) == 0)
+        return false;
+    mLast[u].resize(size);
     std::memcpy(mLast[u].data(), value, size);
     mKnown[u] = true;
     return true;

@@ -1,11 +1,13 @@
-// The one shader program that does what the platform's fixed-function stage did: transform or
-// pre-transformed vertices, lighting from material, ambient and lights, stage 0 colour and
-// alpha operations, texture factor and the alpha test.
+// GL programs with cached uniforms: the fixed-function program that does what the platform's
+// fixed stage did (transform or pre-transformed vertices, lighting from material, ambient and
+// lights, stage 0 colour and alpha operations, texture factor, alpha test), and the programs
+// made from the game's assembled shaders, which share its pixel stage when they have none.
 #pragma once
 
 #include <array>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <epoxy/gl.h>
 
@@ -38,14 +40,27 @@ enum Uniform : int {
     kUTextureFactor,
     kUAlphaTest,
     kUTexture,
+    kUVsConstants,
+    kUPsConstants,
+    kUPsStageBound,
+    kUPsStage0,
+    kUPsStage1,
+    kUPsStage2,
+    kUPsStage3,
     kUniformCount
 };
 
 class GlProgram {
 public:
-    // Compiles and links; on failure Name() is 0 and Error() says why.
-    GlProgram();
+    // Compiles and links; on failure Name() is 0 and Error() says why. Uniforms a program
+    // does not have are ignored.
+    GlProgram(const std::string& vertexSource, const std::string& fragmentSource);
     ~GlProgram();
+    GlProgram(const GlProgram&) = delete;
+    GlProgram& operator=(const GlProgram&) = delete;
+
+    static const char* FixedVertexSource();
+    static const char* FixedFragmentSource();
 
     GLuint Name() const { return mName; }
     const std::string& Error() const { return mError; }
@@ -65,7 +80,7 @@ private:
     GLuint mName = 0;
     std::string mError;
     std::array<GLint, kUniformCount> mLocations{};
-    std::array<std::array<unsigned char, 8 * 16>, kUniformCount> mLast{};
+    std::array<std::vector<unsigned char>, kUniformCount> mLast{};
     std::array<bool, kUniformCount> mKnown{};
 };
 
