@@ -4,6 +4,24 @@
 //
 // Objects are reference counted: Release returns the count left, and an object is destroyed
 // when it reaches zero. Callers that "release until the count is zero" loop on it.
+//
+// What the platform left open, answered the same way by both backends:
+// - SRCBLEND/DESTBLEND 14 is "the alpha of TEXTUREFACTOR" (a constant-alpha factor); any other
+//   value the platform does not define keeps the factor in force, and reads back as set.
+// - A stage without a texture reads opaque white; a pixel shader's unbound stage (0, 0, 0, 1).
+// - Lit vertices with no light enabled: colour = emissive + AMBIENT x material ambient, alpha
+//   from the material's (or the vertex's) diffuse. Pre-transformed vertices are never lit and
+//   are white without a colour of their own.
+// - Counter-clockwise faces on screen are culled by default; pixel centres sit on whole
+//   coordinates; images, targets and the back buffer are top-down.
+// - The frame is an 800x600 RGBA8 target with real alpha and a 16-bit depth buffer, shown
+//   scaled to the window with 4:3 kept; Present waits for the display's refresh.
+// - A texture sampled while its own level is the render target reads what it held before
+//   the draw. Draws with a vertex shader and a fixed-function pixel stage work; a pixel
+//   shader needs a vertex shader.
+// - Only stream 0 exists, vertex positions are x, y, z with or without rhw, and draws run only
+//   between BeginScene and EndScene. Index and vertex-buffer ranges are checked, never trusted.
+// - The OpenGL device is never lost; the headless one can be told to be (headless_device.h).
 #pragma once
 
 #include <cstddef>

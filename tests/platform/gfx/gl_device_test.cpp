@@ -1,6 +1,8 @@
 // Pixels the OpenGL device draws, checked on Mesa's software renderer.
 #include "platform/gfx/gl/gl_device.h"
 
+#include <cstring>
+
 #include "gl_test_support.h"
 #include "platform/gfx/math.h"
 #include "platform/gfx/shader_asm.h"
@@ -286,6 +288,34 @@ TEST_F(GlDeviceTest, RenderTargetDrawnIntoAndThenSampled)
     mDevice->SetRenderTarget(mBack, mDepth);
     level->Release();
     target->Release();
+}
+
+TEST_F(GlDeviceTest, ScreenLineFromAVertexBufferIsWhiteWithoutTextureOrLighting)
+{
+    // A 2-pixel-wide vertical line as the galaxy map draws it: pre-transformed, one texture
+    // coordinate set, no colour, no texture, a grey material set and lighting on.
+    const float line[4][6] = {{99, 100, 0, 1, 0, 0}, {101, 100, 0, 1, 1, 0}, {101, 300, 0, 1, 1, 1}, {99, 300, 0, 1, 0, 1}};
+    VertexBuffer* vb = nullptr;
+    ASSERT_EQ(mDevice->CreateVertexBuffer(96, kUsageWriteOnly, kFvfXyzRhw | kFvfTex1, kPoolManaged, &vb), kOk);
+    void* data = nullptr;
+    ASSERT_EQ(vb->Lock(0, 0, &data, 0), kOk);
+    std::memcpy(data, line, sizeof line);
+    vb->Unlock();
+    Material grey;
+    grey.diffuse = grey.ambient = grey.specular = grey.emissive = ColorValue{0.5f, 0.5f, 0.5f, 0.5f};
+    mDevice->SetMaterial(grey);
+    mDevice->SetTexture(0, nullptr);
+    mDevice->Clear(0, nullptr, kClearTarget, 0xFF000000, 1.0f, 0);
+    mDevice->SetStreamSource(0, vb, 24);
+    mDevice->SetVertexShader(kFvfXyzRhw | kFvfTex1);
+    mDevice->BeginScene();
+    ASSERT_EQ(mDevice->DrawPrimitive(kPrimTriangleFan, 0, 2), kOk);
+    mDevice->EndScene();
+    EXPECT_EQ(Pixel(99, 200), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(100, 200), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(101, 200), 0xFF000000u) << "two pixels wide";
+    EXPECT_EQ(Pixel(98, 200), 0xFF000000u);
+    vb->Release();
 }
 
 TEST_F(GlDeviceTest, AssembledShadersRunWithTheirConstants)
