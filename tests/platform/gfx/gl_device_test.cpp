@@ -146,6 +146,38 @@ TEST_F(GlDeviceTest, LitTexturedQuadTakesEmissivePlusAmbientTimesMaterial)
     texture->Release();
 }
 
+TEST_F(GlDeviceTest, AnEnabledDirectionalLightAddsDiffuseByTheAngle)
+{
+    Material material;
+    material.diffuse = ColorValue{0.5f, 1.0f, 0.25f, 1.0f};
+    Light light;
+    light.type = kLightDirectional;
+    light.diffuse = ColorValue{1, 1, 1, 1};
+    light.direction = Vector3{0, 0, 1};
+    mDevice->Clear(0, nullptr, kClearTarget | kClearZBuffer, 0xFF000000, 1.0f, 0);
+    mDevice->SetMaterial(material);
+    ASSERT_EQ(mDevice->SetLight(0, light), kOk);
+    ASSERT_EQ(mDevice->LightEnable(0, true), kOk);
+    mDevice->SetVertexShader(kFvfXyz | kFvfNormal | kFvfTex1);
+    // Facing the light head on, then turned 60 degrees away from it.
+    const float c = 0.5f, s = 0.8660254f;
+    const LitVertex facing[4] = {{-0.9f, 0.5f, 0.5f, 0, 0, -1, 0, 0}, {-0.1f, 0.5f, 0.5f, 0, 0, -1, 1, 0},
+                                 {-0.1f, -0.5f, 0.5f, 0, 0, -1, 1, 1}, {-0.9f, -0.5f, 0.5f, 0, 0, -1, 0, 1}};
+    const LitVertex turned[4] = {{0.1f, 0.5f, 0.5f, s, 0, -c, 0, 0}, {0.9f, 0.5f, 0.5f, s, 0, -c, 1, 0},
+                                 {0.9f, -0.5f, 0.5f, s, 0, -c, 1, 1}, {0.1f, -0.5f, 0.5f, s, 0, -c, 0, 1}};
+    mDevice->BeginScene();
+    mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, facing, sizeof(LitVertex));
+    mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, turned, sizeof(LitVertex));
+    mDevice->EndScene();
+    EXPECT_TRUE(Near(Pixel(200, 300), 0xFF80FF40u)) << std::hex << Pixel(200, 300);
+    EXPECT_TRUE(Near(Pixel(600, 300), 0xFF408020u)) << std::hex << Pixel(600, 300);
+    mDevice->LightEnable(0, false);
+    mDevice->BeginScene();
+    mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, facing, sizeof(LitVertex));
+    mDevice->EndScene();
+    EXPECT_EQ(Pixel(200, 300), 0xFF000000u) << "no light and no ambient: black";
+}
+
 TEST_F(GlDeviceTest, DepthTestKeepsTheNearerSurfaceWithAPerspectiveCamera)
 {
     mDevice->Clear(0, nullptr, kClearTarget | kClearZBuffer, 0xFF000000, 1.0f, 0);

@@ -92,6 +92,59 @@ TEST_F(HeadlessDeviceTest, RecordsADrawWithEverythingInForce)
     texture->Release();
 }
 
+TEST_F(HeadlessDeviceTest, ASmallSceneIsRecordedInOrderWithItsFrames)
+{
+    Texture* glow = nullptr;
+    ASSERT_EQ(mDevice->CreateTexture(800, 600, 1, kUsageRenderTarget, kFormatA8R8G8B8, kPoolDefault, &glow), kOk);
+    Surface* glowSurface = nullptr;
+    glow->GetSurfaceLevel(0, &glowSurface);
+    Surface* back = nullptr;
+    Surface* depth = nullptr;
+    mDevice->GetBackBuffer(&back);
+    mDevice->GetDepthStencilSurface(&depth);
+    Surface* backdrop = nullptr;
+    mDevice->CreateImageSurface(800, 600, kFormatA8R8G8B8, &backdrop);
+    const float triangle[3 * 3] = {};
+    const uint32_t indices[3] = {0, 1, 2};
+
+    for (int frame = 0; frame < 2; ++frame) {
+        mDevice->Clear(0, nullptr, kClearTarget | kClearZBuffer, 0xFF000000, 1.0f, 0);
+        mDevice->BeginScene();
+        const Rect whole{0, 0, 800, 600};
+        const Point origin{0, 0};
+        mDevice->CopyRects(backdrop, &whole, 1, back, &origin);
+        mDevice->SetVertexShader(kFvfXyz);
+        mDevice->SetRenderState(kRsFillMode, frame == 0 ? kFillSolid : kFillWireframe);
+        mDevice->DrawIndexedPrimitiveUP(kPrimTriangleList, 3, 1, indices, triangle, 12);
+        mDevice->SetRenderTarget(glowSurface, depth);
+        mDevice->DrawIndexedPrimitiveUP(kPrimTriangleList, 3, 1, indices, triangle, 12);
+        mDevice->SetRenderTarget(back, depth);
+        mDevice->EndScene();
+        mDevice->Present();
+    }
+
+    ASSERT_EQ(mDevice->Draws().size(), 4u);
+    ASSERT_EQ(mDevice->Clears().size(), 2u);
+    ASSERT_EQ(mDevice->Copies().size(), 2u);
+    EXPECT_EQ(mDevice->Copies()[1].dest, back);
+    const auto& draws = mDevice->Draws();
+    EXPECT_EQ(draws[0].renderTarget, back);
+    EXPECT_EQ(draws[1].renderTarget, glowSurface);
+    EXPECT_EQ(draws[1].depth, depth);
+    EXPECT_EQ(draws[1].kind, DrawCallKind::kDrawIndexedPrimitiveUP);
+    EXPECT_EQ(draws[0].frame, 0u);
+    EXPECT_EQ(draws[2].frame, 1u);
+    EXPECT_EQ(draws[0].state.renderStates[kRsFillMode], kFillSolid);
+    EXPECT_EQ(draws[3].state.renderStates[kRsFillMode], kFillWireframe);
+    EXPECT_EQ(mDevice->PresentCount(), 2u);
+
+    backdrop->Release();
+    glowSurface->Release();
+    glow->Release();
+    back->Release();
+    depth->Release();
+}
+
 TEST_F(HeadlessDeviceTest, DrawsFromAVertexBufferReadFromTheStartVertex)
 {
     VertexBuffer* vb = nullptr;
