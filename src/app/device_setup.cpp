@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/keyboard.h"
+#include "app/resource_manager.h"
 #include "db/game_database.h"
 #include "platform/gfx/math.h"
 #include "platform/os/clock.h"
@@ -143,6 +144,7 @@ gfx::Result InitDevice(bool recreate)
         }
         gGameDatabase.Open();
         DrawLoadingFrame(1);
+        gResourceManager->InitDeviceResources();
     }
 
     gCamera.SetEye(0.0f, 0.0f, -30.0f);
@@ -162,6 +164,7 @@ gfx::Result InitDevice(bool recreate)
         gCursor.Reset();
         gCursor.Show(true);
         gKeyboard.CreateDevice();
+        gResourceManager->InitDeviceResources();
     }
     return gfx::kOk;
 }

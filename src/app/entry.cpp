@@ -16,6 +16,8 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/keyboard.h"
+#include "app/resource_manager.h"
+#include "app/sound_globals.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
 
@@ -62,11 +64,17 @@ void WindowProc(const os::Message& message)
 
 void Shutdown()
 {
+    // Deleting the resource manager also releases the device.
+    delete gResourceManager;
+    gResourceManager = nullptr;
 }
 
 int GameMain(const GameOptions& options)
 {
     SetFloatingPointMode();
+    // Made before the entry point; a second run in the same process (tests) makes a new one.
+    if (!gResourceManager)
+        gResourceManager = new CResourceManager;
 
     std::unique_ptr<os::Window> window;
     if (options.backend == gfx::Backend::kOpenGl) {
@@ -79,6 +87,9 @@ int GameMain(const GameOptions& options)
     }
     gWindow = window.get();
     gGfxBackend = options.backend;
+    // A game without a window is heard by no one either.
+    if (options.backend == gfx::Backend::kHeadless)
+        gSoundBackend = audio::Backend::kSilent;
 
     int exitCode = 0;
     if (gfx::Failed(InitDevice(false))) {

@@ -8,6 +8,7 @@
 #include "app/device_setup.h"
 #include "app/globals.h"
 #include "app/keyboard.h"
+#include "app/resource_manager.h"
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
 #include "ui/screen.h"
@@ -65,8 +66,12 @@ void PollInput()
 int CheckDevice()
 {
     gfx::Result level = gDevice->TestCooperativeLevel();
-    if (level == gfx::kDeviceLost)
+    if (level == gfx::kDeviceLost) {
+        // The sound buffers are released, not only forgotten.
+        gResourceManager->ReleaseTrailQuad();
+        gResourceManager->ReleaseSoundBuffers();
         return gfx::kFail;
+    }
     if (level != gfx::kDeviceNotReset)
         return 0;
 
@@ -79,6 +84,8 @@ int CheckDevice()
         gGlowTexture = nullptr;
     }
     if (gfx::Failed(gDevice->Reset(gPresentParams))) {
+        // What the resource manager made on this device goes before the device does.
+        gResourceManager->ReleaseDeviceResources();
         while (gDevice->Release() > 0) {
         }
         gDevice = nullptr;
@@ -93,8 +100,7 @@ int CheckDevice()
     if (!gBackBuffer && gfx::Failed(gDevice->GetBackBuffer(&gBackBuffer)))
         return gfx::kFail;
     gDevice->Clear(0, nullptr, gfx::kClearTarget, 0xFF000000u, 1.0f, 0);
-    if (gCurrentScreen)
-        gCurrentScreen->Enter();
+    gResourceManager->ReleaseAll();
     return 1;
 }
 
@@ -125,10 +131,10 @@ void RenderFrame()
 
 void DrawLoadingFrame(int spriteId)
 {
-    (void)spriteId;
     gDevice->Clear(0, nullptr, gfx::kClearTarget, 0xFF000000u, 1.0f, 0);
     gDevice->SetVertexShader(gfx::kFvfXyz | gfx::kFvfNormal | gfx::kFvfDiffuse | gfx::kFvfSpecular | gfx::kFvfTex1);
     gDevice->BeginScene();
+    gResourceManager->DrawScreenSprite(spriteId, 800);
     gDevice->EndScene();
     PresentFrame();
 }

@@ -7,6 +7,7 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "app/keyboard.h"
+#include "app/resource_manager.h"
 #include "db/game_database.h"
 #include "screens/flight_screen.h"
 #include "ui/screen.h"
@@ -42,6 +43,7 @@ CScreen* gCurrentScreen = nullptr;
 
 // Built before the game starts, in this order.
 CGameDatabase gGameDatabase;
+CResourceManager* gResourceManager = new CResourceManager;
 CKeyboard gKeyboard;
 CCursor gCursor;
 CCamera gCamera;

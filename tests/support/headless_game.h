@@ -10,6 +10,7 @@
 #include "app/entry.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/sound_globals.h"
 #include "platform/gfx/headless/headless_device.h"
 #include "platform/input/input.h"
 #include "platform/os/clock.h"
@@ -28,6 +29,7 @@ protected:
         window = os::OpenHeadlessWindow();
         gWindow = window.get();
         gGfxBackend = gfx::Backend::kHeadless;
+        gSoundBackend = audio::Backend::kSilent;
         ASSERT_EQ(InitDevice(false), gfx::kOk);
         ASSERT_FALSE(os::QuitPosted()) << "the start-up asked to quit";
         savedScreen = gCurrentScreen;
@@ -43,6 +45,7 @@ protected:
         gFlightScreen = savedFlight;
         os::SetManualTime(false);
         os::ClearMessages();
+        gSoundBackend = audio::Backend::kSdl;
     }
 
     gfx::headless::HeadlessDevice* Device() const { return gfx::headless::AsHeadless(gDevice); }
