@@ -66,7 +66,6 @@ void DeviceBase::ResetState()
     mBindings->depth = mDepth;
     mViewport = Viewport{0, 0, mBackBuffer->GetDesc().width, mBackBuffer->GetDesc().height, 0, 1};
     mInScene = false;
-    RenderTargetChanged();
 }
 
 DeviceCaps DeviceBase::GetDeviceCaps() const
@@ -262,7 +261,6 @@ Result DeviceBase::SetRenderTarget(Surface* target, Surface* depth)
     Bound().renderTarget = t;
     Bound().depth = d;
     mViewport = Viewport{0, 0, td.width, td.height, 0, 1};
-    RenderTargetChanged();
     return kOk;
 }
 

@@ -112,7 +112,6 @@ protected:
     // Copies pixels from memory into a target's rectangle; dest is never a memory surface.
     virtual void CopyToTarget(const uint32_t* pixels, uint32_t pitchPixels, const Rect& sourceRect,
                               SurfaceImpl* dest, const Point& destPoint) = 0;
-    virtual void RenderTargetChanged() {}
     virtual Result Draw(const DrawCall& call) = 0;
 
     SurfaceImpl* BackBuffer() const { return mBackBuffer; }

@@ -61,6 +61,23 @@ protected:
     }
 };
 
+TEST(GlPresent, TheFrameKeepsFourByThreeWithBars)
+{
+    const Rect wide = FrameRectInWindow(1920, 1080);
+    EXPECT_EQ(wide.left, 240);
+    EXPECT_EQ(wide.right, 1680);
+    EXPECT_EQ(wide.top, 0);
+    EXPECT_EQ(wide.bottom, 1080);
+    const Rect tall = FrameRectInWindow(800, 1000);
+    EXPECT_EQ(tall.left, 0);
+    EXPECT_EQ(tall.right, 800);
+    EXPECT_EQ(tall.top, 200);
+    EXPECT_EQ(tall.bottom, 800);
+    const Rect exact = FrameRectInWindow(1024, 768);
+    EXPECT_EQ(exact.right - exact.left, 1024);
+    EXPECT_EQ(exact.bottom - exact.top, 768);
+}
+
 TEST_F(GlDeviceTest, ClearFillsTheWholeFrameWithTheColourAndAlpha)
 {
     ASSERT_EQ(mDevice->Clear(0, nullptr, kClearTarget | kClearZBuffer, 0x80336699, 1.0f, 0), kOk);

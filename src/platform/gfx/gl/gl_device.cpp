@@ -136,13 +136,7 @@ Result GlDevice::Present()
     int width = 0, height = 0;
     SDL_GL_GetDrawableSize(mContext->window, &width, &height);
     const SurfaceDesc back = BackBuffer()->GetDesc();
-    // The largest 4:3 picture that fits, centred, with black bars around it.
-    int shownW = width, shownH = width * 3 / 4;
-    if (shownH > height) {
-        shownH = height;
-        shownW = height * 4 / 3;
-    }
-    const int x = (width - shownW) / 2, y = (height - shownH) / 2;
+    const Rect shown = FrameRectInWindow(width, height);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, mBackTexture->FrameBuffer(0));
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     mContext->boundFramebuffer = GlStateCache::kUnknown;
@@ -150,9 +144,9 @@ Result GlDevice::Present()
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
-    // The frame's first row is its top: flip it onto the window.
-    glBlitFramebuffer(0, 0, static_cast<GLint>(back.width), static_cast<GLint>(back.height), x, y + shownH,
-                      x + shownW, y, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+    // The frame's first row is its top, and GL's window rows count from the bottom: flip.
+    glBlitFramebuffer(0, 0, static_cast<GLint>(back.width), static_cast<GLint>(back.height), shown.left,
+                      height - shown.top, shown.right, height - shown.bottom, GL_COLOR_BUFFER_BIT, GL_LINEAR);
     SDL_GL_SwapWindow(mContext->window);
     return kOk;
 }
@@ -217,11 +211,6 @@ bool GlDevice::BindTarget()
     return true;
 }
 
-void GlDevice::RenderTargetChanged()
-{
-    // The frame buffer is bound at the next clear or draw.
-}
-
 void GlDevice::ClearTarget(const Rect& rect, uint32_t flags, Color color, float z)
 {
     if (!BindTarget())
@@ -262,6 +251,17 @@ void GlDevice::CopyToTarget(const uint32_t* pixels, uint32_t pitchPixels, const 
     glTexSubImage2D(GL_TEXTURE_2D, 0, destPoint.x, destPoint.y, sourceRect.right - sourceRect.left,
                     sourceRect.bottom - sourceRect.top, GL_BGRA, GL_UNSIGNED_BYTE, first);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}
+
+Rect FrameRectInWindow(int width, int height)
+{
+    int shownW = width, shownH = width * 3 / 4;
+    if (shownH > height) {
+        shownH = height;
+        shownW = height * 4 / 3;
+    }
+    const int x = (width - shownW) / 2, y = (height - shownH) / 2;
+    return Rect{x, y, x + shownW, y + shownH};
 }
 
 GlDevice* AsGl(Device* device)

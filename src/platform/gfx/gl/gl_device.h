@@ -44,7 +44,6 @@ protected:
     void ClearTarget(const Rect& rect, uint32_t flags, Color color, float z) override;
     void CopyToTarget(const uint32_t* pixels, uint32_t pitchPixels, const Rect& sourceRect, SurfaceImpl* dest,
                       const Point& destPoint) override;
-    void RenderTargetChanged() override;
     Result Draw(const DrawCall& call) override;
 
 private:
@@ -81,6 +80,10 @@ private:
     GlProgram* mCurrentProgram = nullptr;
     std::unique_ptr<GlStateCache> mCache;
 };
+
+// Where Present shows the frame in a window of that many pixels: the largest 4:3 rectangle,
+// centred, with bars on the two sides that are left over (window coordinates, y down).
+Rect FrameRectInWindow(int width, int height);
 
 // The GL device behind an interface pointer, or null for another backend.
 GlDevice* AsGl(Device* device);
