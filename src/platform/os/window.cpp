@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
+
 #include "platform/os/message_queue.h"
 
 namespace os {
@@ -36,12 +38,30 @@ public:
     void SetRelativeMouse(bool) override {}
 };
 
+bool IsVisibleDriver(const char* driver)
+{
+    if (driver == nullptr)
+        return false;
+    if (std::getenv("SDL_VIDEODRIVER") != nullptr)
+        return true;
+    std::string name = driver;
+    return name != "offscreen" && name != "dummy" && name != "evdev";
+}
+
 }  // namespace
 
 std::optional<std::string> OpenGameWindow(const char* title, std::unique_ptr<Window>* window)
 {
+    bool displayNamed = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("SDL_VIDEODRIVER");
+    if (!displayNamed)
+        return std::string("no display available");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         return std::string("no display available (") + SDL_GetError() + ")";
+    // Without a display SDL falls back to drivers that show nothing; a player would see no game.
+    if (!IsVisibleDriver(SDL_GetCurrentVideoDriver())) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        return std::string("no display available");
+    }
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
