@@ -145,7 +145,8 @@ void GlDevice::ApplyFixedState()
         bool destChanged = Update(c.blendDest, s.destBlendFactor);
         if (srcChanged || destChanged)
             glBlendFunc(BlendFactor(s.srcBlendFactor), BlendFactor(s.destBlendFactor));
-        if (Update(c.blendColor, rs[kRsTextureFactor])) {
+        if (c.blendColor != rs[kRsTextureFactor]) {
+            c.blendColor = rs[kRsTextureFactor];
             float f[4];
             ToFloats(static_cast<Color>(rs[kRsTextureFactor]), f);
             glBlendColor(f[0], f[1], f[2], f[3]);

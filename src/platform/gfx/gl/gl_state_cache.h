@@ -11,7 +11,8 @@ struct GlStateCache {
 
     uint32_t blendEnable = kUnknown;
     uint32_t blendSrc = kUnknown, blendDest = kUnknown;
-    uint32_t blendColor = kUnknown;
+    // Wider than a colour: white (0xFFFFFFFF) is a real texture factor, not "unknown".
+    uint64_t blendColor = ~0ull;
     uint32_t depthTest = kUnknown, depthFunc = kUnknown, depthWrite = kUnknown;
     uint32_t cullMode = kUnknown;
     uint32_t fillMode = kUnknown;
