@@ -11,7 +11,7 @@
 #include "db/game_database.h"
 #include "support/png_file.h"
 
-void ResourceFixture::SetUp()
+void ResourceFolder::CreateFolder()
 {
     char pattern[] = "/tmp/varnok-rm-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -26,7 +26,19 @@ void ResourceFixture::SetUp()
     mOldDirectory = std::filesystem::current_path().string();
     std::filesystem::current_path(mFolder);
     ASSERT_TRUE(gGameDatabase.Open());
+}
 
+void ResourceFolder::RemoveFolder()
+{
+    gGameDatabase.Close();
+    std::filesystem::current_path(mOldDirectory);
+    std::error_code ec;
+    std::filesystem::remove_all(mFolder, ec);
+}
+
+void ResourceFixture::SetUp()
+{
+    CreateFolder();
     mSavedManager = gResourceManager;
     rm = gResourceManager = new CResourceManager;
     HeadlessGame::SetUp();
@@ -39,37 +51,34 @@ void ResourceFixture::TearDown()
     delete gResourceManager;
     gResourceManager = mSavedManager;
     HeadlessGame::TearDown();
-    gGameDatabase.Close();
-    std::filesystem::current_path(mOldDirectory);
-    std::error_code ec;
-    std::filesystem::remove_all(mFolder, ec);
+    RemoveFolder();
 }
 
-void ResourceFixture::Content(const std::string& sql)
+void ResourceFolder::Content(const std::string& sql)
 {
     auto error = ApplySql(mFolder + "/config/varnok.dat", sql);
     ASSERT_FALSE(error) << *error;
 }
 
-void ResourceFixture::WriteFile(const std::string& relativePath, const std::string& text)
+void ResourceFolder::WriteFile(const std::string& relativePath, const std::string& text)
 {
     std::ofstream out(mFolder + "/" + relativePath, std::ios::binary);
     out << text;
 }
 
-void ResourceFixture::WritePng(const std::string& relativePath, uint32_t width, uint32_t height, uint32_t colour)
+void ResourceFolder::WritePng(const std::string& relativePath, uint32_t width, uint32_t height, uint32_t colour)
 {
     ASSERT_TRUE(testpng::WriteSolid(mFolder + "/" + relativePath, width, height, colour));
 }
 
-void ResourceFixture::AddSprite(int spriteId, const std::string& file, uint32_t width, uint32_t height,
+void ResourceFolder::AddSprite(int spriteId, const std::string& file, uint32_t width, uint32_t height,
                                 uint32_t colour)
 {
     Content("INSERT INTO sprite VALUES (" + std::to_string(spriteId) + ", '" + file + "');");
     WritePng("raster/" + file, width, height, colour);
 }
 
-void ResourceFixture::AddMesh(int meshId, const std::string& file, const std::vector<std::string>& textures)
+void ResourceFolder::AddMesh(int meshId, const std::string& file, const std::vector<std::string>& textures)
 {
     Content("INSERT INTO mesh VALUES (" + std::to_string(meshId) + ", '" + file + "');");
     size_t n = textures.size();
@@ -98,7 +107,7 @@ void ResourceFixture::AddMesh(int meshId, const std::string& file, const std::ve
     WriteFile("x/" + file, x);
 }
 
-void ResourceFixture::AddTrailQuad()
+void ResourceFolder::AddTrailQuad()
 {
     Content("INSERT INTO mesh VALUES (0, 'quad.x');");
     WriteFile("x/quad.x", "xof 0302txt 0032\nMesh Quad {\n 4;\n -1.0;-1.0;0.0;, 1.0;-1.0;0.0;, 1.0;1.0;0.0;, "
