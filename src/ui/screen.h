@@ -17,7 +17,11 @@ class CSnapControl;
 
 class CScreen {
 public:
-    virtual ~CScreen() = default;
+    CScreen() = default;
+    // Deletes whatever controls the screen still holds.
+    virtual ~CScreen();
+    CScreen(const CScreen&) = delete;
+    CScreen& operator=(const CScreen&) = delete;
 
     // Loads the screen's controls; the screen's own Frame calls it while not entered.
     virtual void Enter() = 0;
@@ -38,6 +42,51 @@ public:
     int GetScreenId() const { return mScreenId; }
     bool IsEntered() const { return mEntered != 0; }
     void SetEntered(bool entered) { mEntered = entered ? 1 : 0; }
+
+    // Loaders: one control per row of this screen's id, filed under its id; an id already
+    // filed keeps its control. Drag buttons and snap controls replace their whole map.
+    void LoadButtons();
+    void LoadMouseOverButtons();
+    void LoadTextControls();
+    void LoadCheckBoxes();
+    void LoadObjectControls();
+    void LoadSliders();
+    void LoadSpriteControls();
+    void LoadMovieControls();
+    void LoadDragButtons();
+    void LoadSnapControls();
+
+    // The control of that id, or null. The screen owns it; keep no pointer across Enter.
+    CButton* GetButton(int id) const;
+    CMouseOverButton* GetMouseOverButton(int id) const;
+    CTextControl* GetTextControl(int id) const;
+    CCheckBox* GetCheckBox(int id) const;
+    CObjectControl* GetObjectControl(int id) const;
+    CSlider* GetSlider(int id) const;
+    CSpriteControl* GetSpriteControl(int id) const;
+    CMovieControl* GetMovieControl(int id) const;
+    CDragButton* GetDragButton(int id) const;
+    CSnapControl* GetSnapControl(int id) const;
+
+    // Every control but the object controls, back to front: movies, sprites, buttons, snap
+    // controls, drag buttons, texts, checkboxes, sliders, mouse-over buttons.
+    void DrawControls();
+    // The object controls; those of mesh 22 blend additively at alpha 250.
+    void DrawObjectControls();
+
+    // The id of the control that takes a press (drag buttons first, then buttons, mouse-over
+    // buttons, checkboxes, sliders; lowest id first within a kind), or -1.
+    int OnMouseDownControls(int x, int y);
+    // The id of the button or mouse-over button a release completes, or -1. Every visible
+    // control asked before the answer gets the release; drag buttons drop there.
+    int OnMouseUpControls(int x, int y);
+    // The first mouse-over button, shown or hidden, under the cursor, or 0.
+    int MouseOverButtonAt(int x, int y);
+    // Drops the drag button onto the first free snap control of its set under the cursor and
+    // tells the current screen through OnDrop; nothing when there is none. Returns 0.
+    int DropOnSnap(int dragButtonId);
+    // Deletes every control of all ten maps.
+    void DeleteControls();
 
 protected:
     CScreen* mReturnScreen = nullptr;

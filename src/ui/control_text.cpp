@@ -1,0 +1,49 @@
+// Caption layout shared by the controls.
+#include "ui/control_text.h"
+
+#include "app/resource_manager.h"
+#include "world/draw_records.h"
+
+int GlyphCellWidth(int textSize)
+{
+    switch (textSize) {
+    case 0:
+        return 8;
+    case 1:
+        return 10;
+    default:
+        return 26;
+    }
+}
+
+int GlyphCellHeight(int textSize)
+{
+    switch (textSize) {
+    case 0:
+        return 10;
+    case 1:
+        return 16;
+    default:
+        return 32;
+    }
+}
+
+void DrawGlyphRun(SpriteDrawRecord& glyph, int* penX, int* penY, int x, int y, const char* text, int count,
+                  int textSize, int advance)
+{
+    *penY = y;
+    for (int i = 0; i < count && text[i] != '\0'; ++i) {
+        *penX = x + i * advance;
+        if (text[i] == ' ')
+            continue;
+        glyph.spriteId = gResourceManager->GetGlyph(text[i], textSize);
+        gResourceManager->DrawSpriteTransformed(glyph);
+    }
+}
+
+void GetSpriteExtent(int spriteId, int* width, int* height)
+{
+    gfx::SurfaceDesc desc = gResourceManager->GetSpriteSize(spriteId);
+    *width = static_cast<int>(desc.width);
+    *height = static_cast<int>(desc.height);
+}

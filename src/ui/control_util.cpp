@@ -1,0 +1,28 @@
+// Small helpers shared by the control constructors.
+#include "ui/control_util.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/os/message_queue.h"
+
+const float gUnitScale = 1.0f;
+const float gFlipScale = -1.0f;
+
+void ReportMissingControlRow(const char* kind, int controlId)
+{
+    std::fprintf(stderr, "ui: no %s row for control %d\n", kind, controlId);
+    os::PostQuitMessage();
+}
+
+void CopyControlText(char* dest, size_t size, const char* source)
+{
+    if (size == 0)
+        return;
+    size_t length = source ? std::strlen(source) : 0;
+    if (length >= size)
+        length = size - 1;
+    if (length > 0)
+        std::memcpy(dest, source, length);
+    dest[length] = '\0';
+}

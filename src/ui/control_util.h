@@ -1,0 +1,15 @@
+// Small helpers shared by the control constructors.
+#pragma once
+
+#include <cstddef>
+
+// The scales sprite records point at: drawn as is, and mirrored.
+extern const float gUnitScale;
+extern const float gFlipScale;
+
+// A control whose row is missing ends the game: one line on stderr and the quit message.
+// The control stays hidden until then.
+void ReportMissingControlRow(const char* kind, int controlId);
+
+// Copies a row's text into a control's array, cut to fit and always terminated.
+void CopyControlText(char* dest, size_t size, const char* source);

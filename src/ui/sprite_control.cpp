@@ -1,0 +1,42 @@
+// CSpriteControl: construction from its row and drawing.
+#include "ui/sprite_control.h"
+
+#include "app/resource_manager.h"
+#include "db/game_database.h"
+#include "ui/control_util.h"
+
+CSpriteControl::CSpriteControl(int id)
+{
+    controlId = id;
+    spriteRecord.x = &x;
+    spriteRecord.y = &y;
+    spriteRecord.colour = &colour;
+    spriteRecord.xScale = &xScale;
+    spriteRecord.yScale = &yScale;
+
+    const SpriteControlRecord* row = gGameDatabase.GetSpriteControl(id);
+    if (!row) {
+        ReportMissingControlRow("sprite control", id);
+        return;
+    }
+    spriteId = row->sprite_id;
+    spriteControlId = row->sprite_control_id;
+    colour = row->color_mod;
+    screenId = row->screen_id;
+    x = row->x_pos;
+    y = row->y_pos;
+    visible = row->visible ? 1 : 0;
+    spriteRecord.spriteId = spriteId;
+}
+
+void CSpriteControl::Draw()
+{
+    if (visible)
+        gResourceManager->DrawSpriteTransformed(spriteRecord);
+}
+
+void CSpriteControl::SetSprite(int newSpriteId)
+{
+    spriteId = newSpriteId;
+    spriteRecord.spriteId = newSpriteId;
+}

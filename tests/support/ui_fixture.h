@@ -1,0 +1,161 @@
+// The headless game on its temporary game folder, with rows added for test screens, and helpers
+// that read back which sprites were drawn where.
+#pragma once
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/resource_manager.h"
+#include "db/database_builder.h"
+#include "db/game_database.h"
+#include "support/headless_game.h"
+
+// One sprite as the sprite drawer handed it to the device.
+struct DrawnSprite {
+    gfx::Texture* texture = nullptr;
+    int x = 0;
+    int y = 0;
+    float width = 0.0f;  // negative when mirrored
+    uint32_t colour = 0;
+};
+
+class UiFixture : public HeadlessGame {
+protected:
+    // Test sprites, each a generated image of a known size.
+    static constexpr int kButtonSprite = 9001;  // 128 x 32
+    static constexpr int kSmallSprite = 9002;   // 64 x 32
+    static constexpr int kBoxSprite = 9003;     // 16 x 16
+    static constexpr int kMarkSprite = 9004;    // 16 x 16
+    static constexpr int kMeterSprite = 9005;   // 128 x 16
+    static constexpr int kKnobSprite = 9006;    // 16 x 16
+    static constexpr int kSlotSprite = 9007;    // 32 x 32
+    static constexpr int kIconSprite = 9008;    // 32 x 32
+
+    void SetUp() override
+    {
+        HeadlessGame::SetUp();
+        Rows("INSERT INTO sprite VALUES (9001, 'button.png'); INSERT INTO sprite VALUES (9002, 'button_small.png');"
+             "INSERT INTO sprite VALUES (9003, 'check_box.png'); INSERT INTO sprite VALUES (9004, 'check_mark.png');"
+             "INSERT INTO sprite VALUES (9005, 'slider_meter.png'); INSERT INTO sprite VALUES (9006, "
+             "'slider_knob.png'); INSERT INTO sprite VALUES (9007, 'slot.png');"
+             "INSERT INTO sprite VALUES (9008, 'icon_weapon.png');");
+    }
+
+    std::string ContentFile() const { return (folder.Path() / "config" / "varnok.dat").string(); }
+    std::string SaveFile() const { return (folder.Path() / "config" / "pe.dat").string(); }
+
+    // Adds rows to the content database the game has open.
+    void Rows(const std::string& sql)
+    {
+        auto error = ApplySql(ContentFile(), sql);
+        ASSERT_FALSE(error) << *error;
+    }
+
+    // A control row of the test screen.
+    void Control(int id, int screen, int x, int y, bool visible = true, const char* size = "medium",
+                 const char* colour = "ffffffff")
+    {
+        Rows("INSERT INTO control VALUES (" + std::to_string(id) + ", " + std::to_string(screen) + ", " +
+             std::to_string(x) + ", " + std::to_string(y) + ", '" + (visible ? "true" : "false") + "', '" + size +
+             "', '" + colour + "');");
+    }
+
+    // Rows of one control each; colours are up ffffffff, down ff0000ff, over ff00ff00.
+    void ButtonRow(int id, int screen, int x, int y, const char* text = "", bool visible = true,
+                   int sprite = kButtonSprite, const char* size = "medium")
+    {
+        Control(id, screen, x, y, visible, size);
+        Rows("INSERT INTO button VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '" + text +
+             "', " + std::to_string(sprite) + ", 'ff0000ff', 1, 2);");
+    }
+    void MouseOverRow(int id, int screen, int x, int y, bool visible = true)
+    {
+        Control(id, screen, x, y, visible);
+        Rows("INSERT INTO mouse_over_button VALUES (" + std::to_string(id) + ", " + std::to_string(id) +
+             ", '', " + std::to_string(kSmallSprite) + ", 'ff0000ff', 1, 2, 'ff00ff00', 6);");
+    }
+    void TextRow(int id, int screen, int x, int y, const char* text, const char* size = "medium")
+    {
+        Control(id, screen, x, y, true, size);
+        Rows("INSERT INTO text_control VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '" + text +
+             "');");
+    }
+    void CheckBoxRow(int id, int screen, int x, int y, bool checked, bool visible = true)
+    {
+        Control(id, screen, x, y, visible, "small");
+        Rows("INSERT INTO checkbox VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", 'Sound', " +
+             std::to_string(kBoxSprite) + ", " + std::to_string(kMarkSprite) + ", '" + (checked ? "true" : "false") +
+             "', 1);");
+    }
+    void SliderRow(int id, int screen, int x, int y, int value, int maximum, bool visible = true)
+    {
+        Control(id, screen, x, y, visible, "small");
+        Rows("INSERT INTO slider VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", 'Volume', " +
+             std::to_string(kKnobSprite) + ", " + std::to_string(kMeterSprite) + ", " + std::to_string(value) + ", " +
+             std::to_string(maximum) + ", 1, 'true');");
+    }
+    void SpriteRow(int id, int screen, int x, int y, bool visible = true)
+    {
+        Control(id, screen, x, y, visible);
+        Rows("INSERT INTO sprite_control VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", " +
+             std::to_string(kSlotSprite) + ");");
+    }
+    void DragRow(int id, int screen, int x, int y, int snapSet, bool visible = true)
+    {
+        Control(id, screen, x, y, visible);
+        Rows("INSERT INTO drag_button VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", " +
+             std::to_string(snapSet) + ", " + std::to_string(kIconSprite) + ", 1, 2, 0);");
+    }
+    void SnapRow(int id, int screen, int x, int y, int snapSet)
+    {
+        Control(id, screen, x, y);
+        Rows("INSERT INTO snap_control VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", " +
+             std::to_string(snapSet) + ", " + std::to_string(kSlotSprite) + ");");
+    }
+
+    // The sprites that draw() hands to the device, drawn inside a scene of their own.
+    template <class Draw>
+    std::vector<DrawnSprite> Drawn(Draw draw)
+    {
+        TakeSprites();
+        gDevice->BeginScene();
+        draw();
+        gDevice->EndScene();
+        return TakeSprites();
+    }
+
+    // Every sprite drawn since the last call, in order.
+    std::vector<DrawnSprite> TakeSprites()
+    {
+        std::vector<DrawnSprite> sprites;
+        const auto& draws = Device()->Draws();
+        for (size_t i = mDrawsSeen; i < draws.size(); ++i) {
+            const gfx::headless::DrawRecord& draw = draws[i];
+            if (draw.kind != gfx::headless::DrawCallKind::kDrawPrimitiveUP || draw.type != gfx::kPrimTriangleFan ||
+                draw.stride != kSpriteVertexBytes || draw.vertices.size() < 2 * kSpriteVertexBytes)
+                continue;
+            float corner[2][2];
+            uint32_t colour = 0;
+            std::memcpy(corner[0], draw.vertices.data(), sizeof corner[0]);
+            std::memcpy(corner[1], draw.vertices.data() + kSpriteVertexBytes, sizeof corner[1]);
+            std::memcpy(&colour, draw.vertices.data() + 16, sizeof colour);
+            // The drawer places texel centres on pixel centres: half a pixel back.
+            sprites.push_back(DrawnSprite{draw.textures[0], static_cast<int>(corner[0][0] + 0.5f),
+                                          static_cast<int>(corner[0][1] + 0.5f), corner[1][0] - corner[0][0],
+                                          colour});
+        }
+        mDrawsSeen = draws.size();
+        return sprites;
+    }
+
+    gfx::Texture* SpriteTexture(int spriteId) { return gResourceManager->FindSpriteTexture(spriteId); }
+    gfx::Texture* GlyphTexture(char c, int size) { return SpriteTexture(gResourceManager->GetGlyph(c, size)); }
+
+private:
+    static constexpr size_t kSpriteVertexBytes = 28;
+    size_t mDrawsSeen = 0;
+};
