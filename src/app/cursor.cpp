@@ -10,10 +10,12 @@
 #include "platform/input/input.h"
 #include "screens/flight_screen.h"
 #include "ui/screen.h"
+#include "ui/sprite_control.h"
 
 namespace {
 constexpr uint32_t kRecordsPerPoll = 100;
 constexpr int kButtonCount = 8;
+constexpr int kSpriteHotSpot = 15;
 }  // namespace
 
 CCursor::~CCursor()
@@ -93,6 +95,11 @@ void CCursor::Poll()
         } else if (gCurrentScreen) {
             gCurrentScreen->OnMouseMove(mX, mY);
         }
+    }
+    // The hot spot sits at the middle of the cursor sprite.
+    if (mSpriteControl) {
+        mSpriteControl->x = mX - kSpriteHotSpot;
+        mSpriteControl->y = mY - kSpriteHotSpot;
     }
 }
 

@@ -14,6 +14,7 @@
 #include "platform/gfx/math.h"
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
+#include "screens/main_menu_screen.h"
 
 gfx::Backend gGfxBackend = gfx::Backend::kOpenGl;
 
@@ -144,6 +145,7 @@ gfx::Result InitDevice(bool recreate)
         }
         gGameDatabase.Open();
         DrawLoadingFrame(1);
+        gCurrentScreen = gMainMenuScreen;
         gResourceManager->InitDeviceResources();
     }
 

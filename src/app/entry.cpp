@@ -20,6 +20,8 @@
 #include "app/sound_globals.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
+#include "screens/main_menu_screen.h"
+#include "ui/sprite_control.h"
 
 namespace {
 
@@ -64,6 +66,11 @@ void WindowProc(const os::Message& message)
 
 void Shutdown()
 {
+    delete gMainMenuScreen;
+    gMainMenuScreen = nullptr;
+    // The cursor's sprite control was made by the main menu; nothing draws it any more.
+    delete gCursor.GetSpriteControl();
+    gCursor.SetSpriteControl(nullptr);
     // Deleting the resource manager also releases the device.
     delete gResourceManager;
     gResourceManager = nullptr;
@@ -75,6 +82,8 @@ int GameMain(const GameOptions& options)
     // Made before the entry point; a second run in the same process (tests) makes a new one.
     if (!gResourceManager)
         gResourceManager = new CResourceManager;
+    if (!gMainMenuScreen)
+        gMainMenuScreen = new CMainMenuScreen;
 
     std::unique_ptr<os::Window> window;
     if (options.backend == gfx::Backend::kOpenGl) {

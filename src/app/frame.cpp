@@ -12,6 +12,7 @@
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
 #include "ui/screen.h"
+#include "ui/sprite_control.h"
 
 namespace {
 
@@ -125,6 +126,8 @@ void RenderFrame()
     gDevice->BeginScene();
     if (gCurrentScreen)
         gCurrentScreen->Frame();
+    if (CSpriteControl* cursor = gCursor.GetSpriteControl())
+        cursor->Draw();
     gDevice->EndScene();
     PresentFrame();
 }

@@ -10,6 +10,7 @@
 #include "app/resource_manager.h"
 #include "db/game_database.h"
 #include "screens/flight_screen.h"
+#include "screens/main_menu_screen.h"
 #include "ui/screen.h"
 
 os::Window* gWindow = nullptr;
@@ -47,6 +48,7 @@ CResourceManager* gResourceManager = new CResourceManager;
 CKeyboard gKeyboard;
 CCursor gCursor;
 CCamera gCamera;
+CMainMenuScreen* gMainMenuScreen = new CMainMenuScreen();
 CFlightScreen* gFlightScreen = nullptr;
 std::list<std::string> gWormholeRefusalText;
 const Vec3 gZeroVector(0.0f, 0.0f, 0.0f);
