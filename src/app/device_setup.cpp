@@ -90,6 +90,9 @@ gfx::Result CreateTargets()
 void ReleaseDeviceObjects()
 {
     ReleaseTargets();
+    // What the resource manager made on the device goes before the device does.
+    if (gResourceManager && gDevice)
+        gResourceManager->ReleaseDeviceResources();
     if (gDevice) {
         while (gDevice->Release() > 0) {
         }

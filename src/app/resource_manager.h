@@ -21,6 +21,9 @@ class Mesh;
 class Sprite;
 }  // namespace gfx
 
+class CDeviceInfo;
+class CLeadShipAI;
+class CQuestTrigger;
 class CWorldObject;
 struct ParticleEffectRecord;
 
@@ -148,6 +151,8 @@ public:
     float mPortalScale = 0.0f;
     float mPortalAngle = 0.0f;
     uint8_t mPortalActive = 0;
+    // Filled and played by every weapon launch.
+    SoundRequest mLaunchSound;
     float mSystemWidth = 0.0f;
     float mSystemHeight = 0.0f;
     int mCurrentSystemId = 0;
@@ -157,10 +162,15 @@ public:
     Vec3 mArrivalPoint{-100.0f, 0.0f, 30.0f};
     int mPortalTargetSystem = 2;
     uint8_t mPortalAllowed = 1;
+    // Lead ships by their lead_ship_ai_id.
+    std::map<int, CLeadShipAI*> mLeadShips;
     // System to enter at the next world pass; 0 = none.
     int mNextSystem = 0;
     int mLiveParticleCount = 0;
     int mSpawnCounter = 0;
+    // Quest triggers waiting to be offered, and the one reached last.
+    std::list<CQuestTrigger*> mPendingQuestTriggers;
+    std::list<CQuestTrigger*>::iterator mPendingQuestTrigger = mPendingQuestTriggers.end();
 
     // The trail square: mesh 0, owned by the mesh cache.
     gfx::Mesh* mTrailQuad = nullptr;
@@ -172,6 +182,10 @@ public:
     std::map<int, CWorldObject*> mNebulae;
     std::map<int, CWorldObject*> mWormholes;
     std::map<int, CWorldObject*> mSuns;
+
+    // Weapon types and weapon records by device id, built once per device.
+    std::map<int, int> mWeaponTypes;
+    std::map<int, CDeviceInfo*> mWeaponRecords;
 
     gfx::Light mLight;
     // Rewritten by every mesh draw.
