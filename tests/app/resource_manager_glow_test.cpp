@@ -56,15 +56,6 @@ TEST_F(ResourceGlow, WithoutShaderSupportTheQuadIsStillMade)
     gShadersSupported = 1;
 }
 
-TEST_F(ResourceGlow, SecondSetUpReplacesTheFirstOnesResources)
-{
-    uint32_t oldVertexShader = rm->mGlowVertexShader;
-    ASSERT_EQ(rm->InitDeviceResources(), gfx::kOk);
-    // The old shader is gone from the device; the new one exists.
-    EXPECT_EQ(Device()->FindVertexShader(oldVertexShader) != nullptr, rm->mGlowVertexShader == oldVertexShader);
-    EXPECT_NE(Device()->FindVertexShader(rm->mGlowVertexShader), nullptr);
-}
-
 TEST_F(ResourceGlow, PulseZeroGivesEvenWeightsAndNoComposite)
 {
     gPulse = 0;
