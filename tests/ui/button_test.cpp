@@ -114,3 +114,18 @@ TEST_F(ButtonTest, MirroredButtonStaysInPlace)
     EXPECT_FLOAT_EQ(sprites[0].width, -128.0f);
     EXPECT_EQ(sprites[1].x, 100 + 64 - 5);
 }
+
+TEST_F(ButtonTest, PlaysItsDownSoundOnAPressAndItsUpSoundOnARelease)
+{
+    ButtonRow(90101, kScreen, 100, 100);
+    CButton button(90101);
+    gResourceManager->ReleaseSoundBuffers();
+    const auto& buffers = gResourceManager->mSoundBuffers;
+    button.OnMouseDown(10, 10);
+    EXPECT_EQ(buffers.count(1), 0u);
+    button.OnMouseDown(150, 110);
+    EXPECT_EQ(buffers.count(1), 1u);
+    EXPECT_EQ(buffers.count(2), 0u);
+    button.OnMouseUp(150, 110);
+    EXPECT_EQ(buffers.count(2), 1u);
+}

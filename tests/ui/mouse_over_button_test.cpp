@@ -53,3 +53,18 @@ TEST_F(MouseOverButtonTest, ReleaseOutsideComesUpUnreported)
     EXPECT_FALSE(button.OnMouseUp(10, 10));
     EXPECT_EQ(button.state, 1);
 }
+
+TEST_F(MouseOverButtonTest, PlaysTheOverSoundOnEveryMoveInside)
+{
+    MouseOverRow(90501, kScreen, 100, 100);
+    CMouseOverButton button(90501);
+    gResourceManager->ReleaseSoundBuffers();
+    const auto& buffers = gResourceManager->mSoundBuffers;
+    button.OnMouseMove(10, 10);
+    EXPECT_EQ(buffers.count(6), 0u);
+    button.OnMouseMove(120, 110);
+    EXPECT_EQ(buffers.count(6), 1u);
+    // The first copy is still playing, so the next move inside starts a second one.
+    button.OnMouseMove(121, 110);
+    EXPECT_EQ(buffers.count(6), 2u);
+}
