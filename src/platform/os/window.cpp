@@ -66,7 +66,15 @@ std::optional<std::string> OpenGameWindow(const char* title, std::unique_ptr<Win
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_Window* sdlWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 800, 600,
+    // Made at the desktop's size so that the window covers the screen even where no window
+    // manager enlarges it to full screen.
+    SDL_DisplayMode desktop;
+    int width = 800, height = 600;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+        width = desktop.w;
+        height = desktop.h;
+    }
+    SDL_Window* sdlWindow = SDL_CreateWindow(title, 0, 0, width, height,
                                              SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (!sdlWindow) {
         std::string error = std::string("cannot open the game window (") + SDL_GetError() + ")";
