@@ -6,7 +6,6 @@
 
 #include "platform/os/message_queue.h"
 
-const float gUnitScale = 1.0f;
 const float gFlipScale = -1.0f;
 
 void ReportMissingControlRow(const char* kind, int controlId)

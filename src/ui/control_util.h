@@ -3,8 +3,7 @@
 
 #include <cstddef>
 
-// The scales sprite records point at: drawn as is, and mirrored.
-extern const float gUnitScale;
+// The x scale a mirrored button's sprite record points at.
 extern const float gFlipScale;
 
 // A control whose row is missing ends the game: one line on stderr and the quit message.

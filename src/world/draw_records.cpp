@@ -7,6 +7,7 @@
 
 const int gNoTrailCount = 0;
 const float gNoTrailSpacing = 0.0f;
+const float gUnitScale = 1.0f;
 
 DebrisRecord::DebrisRecord()
 {

@@ -91,3 +91,5 @@ struct DebrisRecord {
 // What objects without a trail point a trail record's copy count and spacing at.
 extern const int gNoTrailCount;
 extern const float gNoTrailSpacing;
+// The scale sprite records point at to draw an image at its own size.
+extern const float gUnitScale;
