@@ -79,11 +79,6 @@ void Shutdown()
 int GameMain(const GameOptions& options)
 {
     SetFloatingPointMode();
-    // Made before the entry point; a second run in the same process (tests) makes a new one.
-    if (!gResourceManager)
-        gResourceManager = new CResourceManager;
-    if (!gMainMenuScreen)
-        gMainMenuScreen = new CMainMenuScreen;
 
     std::unique_ptr<os::Window> window;
     if (options.backend == gfx::Backend::kOpenGl) {

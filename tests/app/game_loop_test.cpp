@@ -3,12 +3,28 @@
 
 #include "app/entry.h"
 #include "app/globals.h"
+#include "app/resource_manager.h"
+#include "screens/main_menu_screen.h"
 #include "platform/os/message_queue.h"
 #include "support/game_folder.h"
+
+namespace {
+
+// The objects built before the entry point, made again for each run: Shutdown deleted them.
+void RebuildStartupObjects()
+{
+    if (!gResourceManager)
+        gResourceManager = new CResourceManager;
+    if (!gMainMenuScreen)
+        gMainMenuScreen = new CMainMenuScreen;
+}
+
+}  // namespace
 
 TEST(GameLoop, RunsFramesAndEndsCleanly)
 {
     TempGameFolder folder;
+    RebuildStartupObjects();
     os::ClearMessages();
     gWormholeRefusalText.clear();
     GameOptions options;
@@ -21,6 +37,7 @@ TEST(GameLoop, RunsFramesAndEndsCleanly)
 TEST(GameLoop, ClosingTheWindowEndsTheLoop)
 {
     TempGameFolder folder;
+    RebuildStartupObjects();
     os::ClearMessages();
     gWormholeRefusalText.clear();
     os::PostMessage(os::MessageType::kDestroy);
