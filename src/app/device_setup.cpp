@@ -10,6 +10,7 @@
 #include "app/input.h"
 #include "app/keyboard.h"
 #include "app/resource_manager.h"
+#include "app/sound_globals.h"
 #include "db/game_database.h"
 #include "platform/gfx/math.h"
 #include "platform/os/clock.h"
@@ -165,12 +166,15 @@ gfx::Result InitDevice(bool recreate)
         gTimeNow = gTimePrev = os::TimeMs();
         gFrameTimeMs = 0;
         gFrameScale = 0.0f;
+        gSoundOff = 0;
+        gWireFrame = 0;
     } else {
         gCursor.Reset();
         gCursor.Show(true);
         gKeyboard.CreateDevice();
         gResourceManager->InitDeviceResources();
     }
+    gSoundVolume = 80;
     return gfx::kOk;
 }
 

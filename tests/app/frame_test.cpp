@@ -9,6 +9,7 @@
 #include "app/cursor.h"
 #include "app/frame.h"
 #include "app/keys.h"
+#include "app/sound_globals.h"
 #include "support/headless_game.h"
 
 using FrameTest = HeadlessGame;
@@ -109,6 +110,7 @@ TEST_F(FrameTest, FailedResetRecreatesTheWholeDevice)
     gCamera.SetEye(50, 60, -90);
     gCursor.Show(false);
     gCursor.SetPosition(10, 10);
+    gSoundVolume = 30;
     Device()->ReportCooperativeLevel(gfx::kDeviceNotReset);
     Device()->FailNextReset();
     EXPECT_EQ(RunFrame(), 0);
@@ -123,6 +125,7 @@ TEST_F(FrameTest, FailedResetRecreatesTheWholeDevice)
     gCursor.GetPosition(&x, &y);
     EXPECT_EQ(x, 320);
     EXPECT_EQ(y, 200);
+    EXPECT_EQ(gSoundVolume, 80);
     EXPECT_NE(gGlowSurface, nullptr);
     EXPECT_NE(gBlurSurface, nullptr);
     // Re-entered, then drawn in the same frame.
