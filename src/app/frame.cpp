@@ -85,14 +85,8 @@ int CheckDevice()
         gGlowTexture = nullptr;
     }
     if (gfx::Failed(gDevice->Reset(gPresentParams))) {
-        // What the resource manager made on this device goes before the device does.
-        gResourceManager->ReleaseDeviceResources();
-        while (gDevice->Release() > 0) {
-        }
-        gDevice = nullptr;
-        while (gDirect3D->Release() > 0) {
-        }
-        gDirect3D = nullptr;
+        // Everything made on the old device goes with it, once, before the new one is made.
+        ReleaseDeviceObjects();
         if (gfx::Failed(InitDevice(true))) {
             os::PostQuitMessage();
             return gfx::kFail;
