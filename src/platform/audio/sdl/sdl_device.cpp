@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <new>
 
 #include "platform/audio/buffer_base.h"
@@ -145,9 +147,39 @@ SdlDevice::~SdlDevice()
     }
 }
 
+namespace {
+
+bool FileExists(const std::string& path)
+{
+    std::ifstream file(path);
+    return file.good();
+}
+
+// Is there anything to play on? Asking the sound libraries on a machine with no sound card and
+// no sound server only fills stderr with their complaints.
+bool AudioOutputExists()
+{
+    if (std::getenv("SDL_AUDIODRIVER") || std::getenv("PULSE_SERVER"))
+        return true;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) {
+        std::string folder = runtime;
+        if (FileExists(folder + "/pulse/native") || FileExists(folder + "/pipewire-0"))
+            return true;
+    }
+    std::ifstream cards("/proc/asound/cards");
+    std::string first;
+    if (!cards || !std::getline(cards, first))
+        return false;
+    return first.find("no soundcards") == std::string::npos;
+}
+
+}  // namespace
+
 std::optional<std::string> SdlDevice::OpenOutput(SdlDevice** device)
 {
     *device = nullptr;
+    if (!AudioOutputExists())
+        return std::string("no sound card or sound server found");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return std::string("no audio available (") + SDL_GetError() + ")";
     auto mixer = std::make_shared<Mixer>(kOutputRate);
