@@ -13,28 +13,11 @@
 #include <string>
 
 #include "platform/audio/audio_types.h"
+#include "platform/ref_counted.h"
 
 namespace audio {
 
-class Object {
-public:
-    virtual ~Object() = default;
-    uint32_t AddRef() { return ++mRefCount; }
-    // Returns the count left; the object is gone when it returns 0.
-    uint32_t Release()
-    {
-        uint32_t left = --mRefCount;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
-protected:
-    Object() = default;
-
-private:
-    uint32_t mRefCount = 1;
-};
+using Object = platform::RefCounted;
 
 // A secondary buffer: sample data in its own WAVE format, with its own play state, volume and
 // pan. Duplicates share the sample data.

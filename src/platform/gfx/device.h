@@ -28,6 +28,7 @@
 #include <cstdint>
 
 #include "platform/gfx/gfx_types.h"
+#include "platform/ref_counted.h"
 
 namespace os {
 class Window;
@@ -35,25 +36,7 @@ class Window;
 
 namespace gfx {
 
-class Resource {
-public:
-    virtual ~Resource() = default;
-    uint32_t AddRef() { return ++mRefCount; }
-    // Returns the count left; the object is gone when it returns 0.
-    uint32_t Release()
-    {
-        uint32_t left = --mRefCount;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
-protected:
-    Resource() = default;
-
-private:
-    uint32_t mRefCount = 1;
-};
+using Resource = platform::RefCounted;
 
 // A 2D image: the back buffer, the depth surface, a render target's level 0, or a
 // lockable image surface in system memory.

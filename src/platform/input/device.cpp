@@ -64,16 +64,11 @@ void Device::Push(uint32_t offset, uint32_t data)
     mRecords.push_back(DeviceRecord{offset, data, os::TimeMs(), mSequence++});
 }
 
-uint32_t Device::Release()
+Device::~Device()
 {
-    uint32_t left = --mRefCount;
-    if (left == 0) {
-        Unacquire();
-        if (mSystem)
-            mSystem->Forget(this);
-        delete this;
-    }
-    return left;
+    Unacquire();
+    if (mSystem)
+        mSystem->Forget(this);
 }
 
 }  // namespace input

@@ -6,6 +6,8 @@
 #include <deque>
 #include <vector>
 
+#include "platform/ref_counted.h"
+
 namespace os {
 class Window;
 }
@@ -39,8 +41,9 @@ enum class DeviceKind { kKeyboard, kMouse };
 
 class System;
 
-class Device {
+class Device : public platform::RefCounted {
 public:
+    ~Device() override;
     DeviceKind Kind() const { return mKind; }
     // Records kept at most; older ones stay, newer ones are dropped when full.
     Result SetBufferSize(uint32_t records);
@@ -51,9 +54,6 @@ public:
     // Removes up to *count records into records and sets *count to the number removed.
     // kBufferOverflow when records were dropped since the last read.
     Result GetDeviceData(DeviceRecord* records, uint32_t* count);
-    // Ends the device; returns the references left.
-    uint32_t Release();
-
 private:
     friend class System;
     Device(System* system, DeviceKind kind) : mSystem(system), mKind(kind) {}
@@ -61,7 +61,6 @@ private:
 
     System* mSystem;
     DeviceKind mKind;
-    uint32_t mRefCount = 1;
     uint32_t mCapacity = 0;
     bool mAcquired = false;
     bool mOverflowed = false;
@@ -70,29 +69,23 @@ private:
 };
 
 // Owns the devices and routes the window's input events into them.
-class System {
+class System : public platform::RefCounted {
 public:
     // Devices of a real window receive its keyboard and mouse events; a headless window's
     // devices receive only what Feed gives them.
     explicit System(os::Window* window);
-    ~System();
-    System(const System&) = delete;
-    System& operator=(const System&) = delete;
+    ~System() override;
 
     Result CreateDevice(DeviceKind kind, Device** device);
     // Hands one record to every acquired device of that kind.
     void Feed(DeviceKind kind, uint32_t offset, uint32_t data);
     os::Window* Window() const { return mWindow; }
-    // Returns the references left; the system is deleted at 0.
-    uint32_t AddRef() { return ++mRefCount; }
-    uint32_t Release();
 
 private:
     friend class Device;
     void Forget(Device* device);
 
     os::Window* mWindow;
-    uint32_t mRefCount = 1;
     std::vector<Device*> mDevices;
 };
 

@@ -52,14 +52,6 @@ void System::Feed(DeviceKind kind, uint32_t offset, uint32_t data)
             device->Push(offset, data);
 }
 
-uint32_t System::Release()
-{
-    uint32_t left = --mRefCount;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
 void System::Forget(Device* device)
 {
     mDevices.erase(std::remove(mDevices.begin(), mDevices.end(), device), mDevices.end());
