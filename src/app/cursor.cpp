@@ -26,31 +26,15 @@ CCursor::~CCursor()
 void CCursor::Release()
 {
     mCursorImage = nullptr;
-    if (mDevice) {
-        mDevice->Unacquire();
-        mDevice->Release();
-        mDevice = nullptr;
-    }
+    ReleaseGameInputDevice(&mDevice);
     mCreated = 0;
 }
 
 int CCursor::CreateDevice()
 {
-    if (!gDirectInput)
-        return input::kFail;
-    if (mDevice) {
-        mDevice->Release();
-        mDevice = nullptr;
-    }
-    input::Device* device = nullptr;
-    if (gDirectInput->CreateDevice(input::DeviceKind::kMouse, &device) != input::kOk)
-        return input::kFail;
-    mDevice = device;
-    int result = mDevice->SetBufferSize(kInputBufferRecords);
+    int result = CreateGameInputDevice(input::DeviceKind::kMouse, &mDevice);
     if (result != input::kOk)
         return result;
-    if (mDevice->Acquire() != input::kOk)
-        return input::kFail;
     if (gDevice)
         gDevice->ShowCursor(false);
     mCreated = 1;

@@ -19,3 +19,25 @@ int InitInput()
         return result;
     return gCursor.CreateDevice();
 }
+
+void ReleaseGameInputDevice(input::Device** device)
+{
+    if (*device) {
+        (*device)->Unacquire();
+        (*device)->Release();
+        *device = nullptr;
+    }
+}
+
+int CreateGameInputDevice(input::DeviceKind kind, input::Device** device)
+{
+    if (!gDirectInput)
+        return input::kFail;
+    ReleaseGameInputDevice(device);
+    if (gDirectInput->CreateDevice(kind, device) != input::kOk)
+        return input::kFail;
+    int result = (*device)->SetBufferSize(kInputBufferRecords);
+    if (result != input::kOk)
+        return result;
+    return (*device)->Acquire() == input::kOk ? input::kOk : input::kFail;
+}

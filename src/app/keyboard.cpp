@@ -65,30 +65,15 @@ CKeyboard::~CKeyboard()
 
 void CKeyboard::Release()
 {
-    if (mDevice) {
-        mDevice->Unacquire();
-        mDevice->Release();
-        mDevice = nullptr;
-    }
+    ReleaseGameInputDevice(&mDevice);
     mCreated = 0;
 }
 
 int CKeyboard::CreateDevice()
 {
-    if (!gDirectInput)
-        return input::kFail;
-    Release();
-    input::Device* device = nullptr;
-    if (gDirectInput->CreateDevice(input::DeviceKind::kKeyboard, &device) != input::kOk)
-        return input::kFail;
-    mDevice = device;
-    int result = mDevice->SetBufferSize(kInputBufferRecords);
-    if (result != input::kOk)
-        return result;
-    if (mDevice->Acquire() != input::kOk)
-        return input::kFail;
-    mCreated = 1;
-    return input::kOk;
+    int result = CreateGameInputDevice(input::DeviceKind::kKeyboard, &mDevice);
+    mCreated = result == input::kOk ? 1 : 0;
+    return result;
 }
 
 void CKeyboard::Poll()
