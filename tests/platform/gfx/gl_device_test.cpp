@@ -300,6 +300,29 @@ TEST_F(GlDeviceTest, AlphaTestDiscardsTexelsBelowTheReference)
     texture->Release();
 }
 
+TEST_F(GlDeviceTest, AlphaTestsThatCannotFailDrawEveryTexelAndSwitchingBackDiscardsAgain)
+{
+    Texture* texture = SolidTexture(1, 1, [](uint32_t, uint32_t) { return 0x00FFFFFFu; });
+    mDevice->SetTexture(0, texture);
+    mDevice->SetRenderState(kRsAlphaTestEnable, 1);
+    const struct {
+        uint32_t func, ref;
+        bool drawn;
+    } cases[] = {{kCmpGreaterEqual, 0, true},  {kCmpGreaterEqual, 8, false}, {kCmpLessEqual, 255, true},
+                 {kCmpNever, 0, false},        {kCmpAlways, 200, true},      {kCmpGreaterEqual, 0, true},
+                 {kCmpLess, 1, true},          {kCmpGreater, 0, false}};
+    for (const auto& c : cases) {
+        mDevice->Clear(0, nullptr, kClearTarget, 0xFF0000FF, 1.0f, 0);
+        mDevice->SetRenderState(kRsAlphaFunc, c.func);
+        mDevice->SetRenderState(kRsAlphaRef, c.ref);
+        mDevice->BeginScene();
+        ASSERT_EQ(TexturedRect(0, 0, 100, 100, 0xFFFF0000), kOk);
+        mDevice->EndScene();
+        EXPECT_EQ(Pixel(50, 50), c.drawn ? 0x00FF0000u : 0xFF0000FFu) << "function " << c.func << ", reference " << c.ref;
+    }
+    texture->Release();
+}
+
 TEST_F(GlDeviceTest, RenderTargetDrawnIntoAndThenSampled)
 {
     Texture* target = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/gfx/gl/gl_context.h"
 #include "platform/gfx/gl/gl_program.h"
 #include "platform/gfx/gl/gl_state_cache.h"
+#include "platform/gfx/gl/gl_stream_buffer.h"
 #include "platform/gfx/gl/gl_texture.h"
 #include "platform/os/window.h"
 
@@ -38,13 +39,12 @@ GlDevice::~GlDevice()
         mBackTexture->Release();
     glDeleteRenderbuffers(1, &mDepthBuffer);
     glDeleteTextures(1, &mWhiteTexture);
-    glDeleteBuffers(1, &mVertexBuffer);
-    glDeleteBuffers(1, &mIndexBuffer);
+    mVertexStream.reset();
+    mIndexStream.reset();
     glDeleteTextures(1, &mFeedbackTexture);
     glDeleteVertexArrays(1, &mVertexArray);
     glDeleteSamplers(4, mSamplers);
-    mShaderPrograms.clear();
-    mFixedProgram.reset();
+    mPrograms.clear();
 }
 
 Result GlDevice::Create(const PresentParams& params, Device** device)
@@ -76,8 +76,8 @@ Result GlDevice::Create(const PresentParams& params, Device** device)
 
 bool GlDevice::Init()
 {
-    mFixedProgram = std::make_unique<GlProgram>(GlProgram::FixedVertexSource(), GlProgram::FixedFragmentSource());
-    if (!mFixedProgram->Name())
+    GlProgram* fixed = ProgramFor(State().vertexShader, 0);
+    if (!fixed)
         return false;
     const SurfaceDesc back = BackBuffer()->GetDesc();
     SurfaceDesc desc = back;
@@ -103,12 +103,11 @@ bool GlDevice::Init()
         glBindSampler(unit, mSamplers[unit]);
     glGenVertexArrays(1, &mVertexArray);
     glBindVertexArray(mVertexArray);
-    glGenBuffers(1, &mVertexBuffer);
-    glGenBuffers(1, &mIndexBuffer);
-    glBindBuffer(GL_ARRAY_BUFFER, mVertexBuffer);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mIndexBuffer);
-    UseProgram(mFixedProgram.get());
-    mFixedProgram->Set1i(kUTexture, 0);
+    // Sized for a frame's meshes and sprites; a draw larger than a buffer grows it.
+    mVertexStream = std::make_unique<GlStreamBuffer>(GL_ARRAY_BUFFER, 4 << 20);
+    mIndexStream = std::make_unique<GlStreamBuffer>(GL_ELEMENT_ARRAY_BUFFER, 1 << 20);
+    UseProgram(fixed);
+    fixed->Set1i(kUTexture, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     // The frame starts black and opaque with the depth far.

@@ -6,16 +6,18 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "platform/gfx/device_base.h"
+#include "platform/gfx/gl/gl_fixed_stage.h"
 
 namespace gfx::gl {
 
 struct GlContext;
 class GlTexture;
 class GlProgram;
+class GlStreamBuffer;
 struct GlStateCache;
 
 class GlDevice final : public DeviceBase {
@@ -51,8 +53,11 @@ private:
     GlTexture* TextureOf(Surface* target) const;
     // Binds the frame buffer of the current target; false when there is none.
     bool BindTarget();
-    // The program for the shaders bound now, made on first use; null when it cannot be made.
+    // The program for the shaders and fixed pixel stage bound now, made on first use; null when
+    // it cannot be made.
     GlProgram* ProgramFor(uint32_t vertexShader, uint32_t pixelShader);
+    // Stage 0's operations and the alpha test as the fixed pixel stage runs them.
+    FixedStage CurrentFixedStage() const;
     void UseProgram(GlProgram* program);
     void ApplyFixedState();
     // The GL name to sample for a stage: its texture, white for none, or a copy of the target
@@ -71,12 +76,13 @@ private:
     unsigned int mFeedbackTexture = 0;
     uint32_t mFeedbackWidth = 0, mFeedbackHeight = 0;
     unsigned int mVertexArray = 0;
-    unsigned int mVertexBuffer = 0;
-    unsigned int mIndexBuffer = 0;
+    std::unique_ptr<GlStreamBuffer> mVertexStream;
+    std::unique_ptr<GlStreamBuffer> mIndexStream;
     unsigned int mSamplers[4] = {};
     uint32_t mEnabledAttributes = 0;
-    std::unique_ptr<GlProgram> mFixedProgram;
-    std::map<std::pair<uint32_t, uint32_t>, std::unique_ptr<GlProgram>> mShaderPrograms;
+    // Keyed by vertex shader (0 for the fixed transform), pixel shader and fixed pixel stage
+    // (the default one when a pixel shader runs). A program that cannot be made stays null.
+    std::map<std::tuple<uint32_t, uint32_t, FixedStage>, std::unique_ptr<GlProgram>> mPrograms;
     GlProgram* mCurrentProgram = nullptr;
     std::unique_ptr<GlStateCache> mCache;
 };

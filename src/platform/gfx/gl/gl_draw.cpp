@@ -6,6 +6,7 @@
 #include "platform/gfx/gl/gl_device.h"
 #include "platform/gfx/gl/gl_program.h"
 #include "platform/gfx/gl/gl_state_cache.h"
+#include "platform/gfx/gl/gl_stream_buffer.h"
 #include "platform/gfx/gl/gl_texture.h"
 #include "platform/gfx/math.h"
 #include "platform/gfx/shader_program.h"
@@ -376,21 +377,33 @@ void GlDevice::ApplyFixedVertexUniforms(GlProgram& p)
 
 void GlDevice::ApplyFixedPixelUniforms(GlProgram& p)
 {
-    const DeviceState& s = State();
-    const auto& rs = s.renderStates;
-    const auto& ts = s.stageStates[0];
+    const auto& rs = State().renderStates;
     p.Set1i(kUTexture, 0);
-    const int ops[4] = {static_cast<int>(ts[kTssColorOp]), static_cast<int>(ts[kTssAlphaOp]), 0, 0};
-    const int args[4] = {static_cast<int>(ts[kTssColorArg1]), static_cast<int>(ts[kTssColorArg2]),
-                         static_cast<int>(ts[kTssAlphaArg1]), static_cast<int>(ts[kTssAlphaArg2])};
-    p.Set4i(kUStageOps, ops);
-    p.Set4i(kUStageArgs, args);
     float factor[4];
     ToFloats(static_cast<Color>(rs[kRsTextureFactor]), factor);
     p.Set4f(kUTextureFactor, factor);
-    const int alphaTest[4] = {rs[kRsAlphaTestEnable] ? 1 : 0, static_cast<int>(rs[kRsAlphaFunc]),
-                              static_cast<int>(rs[kRsAlphaRef] & 0xFF), 0};
-    p.Set4i(kUAlphaTest, alphaTest);
+    p.Set1i(kUAlphaRef, static_cast<int>(rs[kRsAlphaRef] & 0xFF));
+}
+
+FixedStage GlDevice::CurrentFixedStage() const
+{
+    const DeviceState& s = State();
+    const auto& rs = s.renderStates;
+    const auto& ts = s.stageStates[0];
+    FixedStage stage;
+    stage.colorOp = static_cast<int>(ts[kTssColorOp]);
+    stage.colorArg1 = static_cast<int>(ts[kTssColorArg1]);
+    stage.colorArg2 = static_cast<int>(ts[kTssColorArg2]);
+    stage.alphaOp = static_cast<int>(ts[kTssAlphaOp]);
+    stage.alphaArg1 = static_cast<int>(ts[kTssAlphaArg1]);
+    stage.alphaArg2 = static_cast<int>(ts[kTssAlphaArg2]);
+    // The stage's alpha is 0..1, so it is 0..255 when compared: these tests pass every pixel,
+    // as do functions the platform did not define.
+    const uint32_t func = rs[kRsAlphaFunc], ref = rs[kRsAlphaRef] & 0xFF;
+    const bool alwaysPasses = func < kCmpNever || func >= kCmpAlways || (func == kCmpGreaterEqual && ref == 0) ||
+                              (func == kCmpLessEqual && ref == 255);
+    stage.alphaFunc = rs[kRsAlphaTestEnable] && !alwaysPasses ? static_cast<int>(func) : 0;
+    return stage;
 }
 
 void GlDevice::ApplyShaderUniforms(GlProgram& p)
@@ -413,28 +426,30 @@ void GlDevice::ApplyShaderUniforms(GlProgram& p)
 GlProgram* GlDevice::ProgramFor(uint32_t vertexShader, uint32_t pixelShader)
 {
     const bool programmable = (vertexShader & kShaderHandleBit) != 0;
-    if (!programmable && !pixelShader)
-        return mFixedProgram.get();
     // A pixel shader reads what a vertex shader writes; the fixed transform has no such outputs.
-    if (!programmable)
+    if (!programmable && pixelShader)
         return nullptr;
-    auto key = std::make_pair(vertexShader, pixelShader);
-    auto found = mShaderPrograms.find(key);
-    if (found != mShaderPrograms.end())
+    auto key = std::make_tuple(programmable ? vertexShader : 0u, pixelShader,
+                               pixelShader ? FixedStage{} : CurrentFixedStage());
+    auto found = mPrograms.find(key);
+    if (found != mPrograms.end())
         return found->second.get();
-    std::string vertexSource, fragmentSource = GlProgram::FixedFragmentSource();
-    const ShaderRecord* vs = FindVertexShader(vertexShader);
+    std::string vertexSource = GlProgram::FixedVertexSource();
+    std::string fragmentSource = GlProgram::FixedFragmentSource(std::get<2>(key));
+    const ShaderRecord* vs = programmable ? FindVertexShader(vertexShader) : nullptr;
     const ShaderRecord* ps = pixelShader ? FindPixelShader(pixelShader) : nullptr;
+    const bool translated =
+        !programmable || (vs && !TranslateVertexProgram(vs->function.data(), vs->function.size(), &vertexSource) &&
+                          (!ps || !TranslatePixelProgram(ps->function.data(), ps->function.size(), &fragmentSource)));
     std::unique_ptr<GlProgram> program;
-    if (vs && !TranslateVertexProgram(vs->function.data(), vs->function.size(), &vertexSource) &&
-        (!ps || !TranslatePixelProgram(ps->function.data(), ps->function.size(), &fragmentSource))) {
+    if (translated) {
         program = std::make_unique<GlProgram>(vertexSource, fragmentSource);
         if (!program->Name())
             program.reset();
     }
     // A program that cannot be made stays null, so it is not tried again at every draw.
     GlProgram* result = program.get();
-    mShaderPrograms.emplace(key, std::move(program));
+    mPrograms.emplace(key, std::move(program));
     return result;
 }
 
@@ -458,23 +473,26 @@ Result GlDevice::Draw(const DrawCall& call)
     UseProgram(program);
     ApplyFixedState();
     BindStages(s.pixelShader ? kPsTextures : 1);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(call.vertexCount) * call.stride, call.vertices,
-                 GL_STREAM_DRAW);
     if (!ApplyVertexLayout(s.vertexShader, call.stride))
         return kInvalidCall;
+    // The layout points at the buffer's start; a whole number of vertices in, the draw's first
+    // vertex is a base index rather than a new layout. Floats stay 4-byte aligned.
+    const GLsizeiptr stride = call.stride, vertexAlign = stride % 4 == 0 ? stride : stride * (stride % 2 ? 4 : 2);
+    const GLintptr vertexAt = mVertexStream->Write(call.vertices, stride * call.vertexCount, vertexAlign);
+    const auto firstVertex = static_cast<GLint>(vertexAt / stride);
     program->Set2f(kUTargetSize, static_cast<float>(target.width), static_cast<float>(target.height));
-    if (program == mFixedProgram.get())
+    if (!(s.vertexShader & kShaderHandleBit))
         ApplyFixedVertexUniforms(*program);
     else
         ApplyShaderUniforms(*program);
     if (!s.pixelShader)
         ApplyFixedPixelUniforms(*program);
     if (call.indices) {
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(call.indexCount) * 4, call.indices,
-                     GL_STREAM_DRAW);
-        glDrawElements(PrimitiveMode(call.type), static_cast<GLsizei>(call.indexCount), GL_UNSIGNED_INT, nullptr);
+        const GLintptr indexAt = mIndexStream->Write(call.indices, static_cast<GLsizeiptr>(call.indexCount) * 4, 4);
+        glDrawElementsBaseVertex(PrimitiveMode(call.type), static_cast<GLsizei>(call.indexCount), GL_UNSIGNED_INT,
+                                 reinterpret_cast<const void*>(indexAt), firstVertex);
     } else {
-        glDrawArrays(PrimitiveMode(call.type), 0, static_cast<GLsizei>(call.vertexCount));
+        glDrawArrays(PrimitiveMode(call.type), firstVertex, static_cast<GLsizei>(call.vertexCount));
     }
     return kOk;
 }

@@ -1,6 +1,8 @@
 // The fixed-function emulation program.
 #include "platform/gfx/gl/gl_program.h"
 
+#include <sstream>
+
 namespace gfx::gl {
 
 namespace {
@@ -87,15 +89,14 @@ void main()
 }
 )";
 
-const char* const kFragmentSource = R"(#version 330 core
+// Inputs of a fixed pixel stage; FixedFragmentSource puts the stage's settings before it.
+const char* const kFragmentSource = R"(
 in vec4 vDiffuse;
 in vec2 vTexCoord;
 
 uniform sampler2D uTexture;
-uniform ivec4 uStageOps;   // colour op, alpha op
-uniform ivec4 uStageArgs;  // colour arg 1, colour arg 2, alpha arg 1, alpha arg 2
 uniform vec4 uTextureFactor;
-uniform ivec4 uAlphaTest;  // enabled, function, reference 0..255
+uniform int uAlphaRef;  // 0..255
 
 out vec4 fragColor;
 
@@ -135,10 +136,12 @@ bool Passes(int func, int value, int ref)
 void main()
 {
     vec4 texel = texture(uTexture, vTexCoord);
-    vec3 rgb = Op(uStageOps.x, Arg(uStageArgs.x, texel), Arg(uStageArgs.y, texel)).rgb;
-    float a = Op(uStageOps.y, Arg(uStageArgs.z, texel), Arg(uStageArgs.w, texel)).a;
-    if (uAlphaTest.x != 0 && !Passes(uAlphaTest.y, int(floor(a * 255.0 + 0.5)), uAlphaTest.z))
+    vec3 rgb = Op(COLOR_OP, Arg(COLOR_ARG1, texel), Arg(COLOR_ARG2, texel)).rgb;
+    float a = Op(ALPHA_OP, Arg(ALPHA_ARG1, texel), Arg(ALPHA_ARG2, texel)).a;
+#if ALPHA_FUNC != 0
+    if (!Passes(ALPHA_FUNC, int(floor(a * 255.0 + 0.5)), uAlphaRef))
         discard;
+#endif
     fragColor = vec4(rgb, a);
 }
 )";
@@ -146,8 +149,8 @@ void main()
 const char* const kUniformNames[kUniformCount] = {
     "uWorldViewProj", "uWorld", "uPretransformed", "uTargetSize", "uLighting", "uHasDiffuse", "uColorVertex",
     "uAmbient", "uMatDiffuse", "uMatAmbient", "uMatEmissive", "uLightCount", "uLightType", "uLightPosition",
-    "uLightDirection", "uLightDiffuse", "uLightAmbient", "uLightAttenuation", "uStageOps", "uStageArgs",
-    "uTextureFactor", "uAlphaTest", "uTexture", "vsC", "psC", "psStageBound", "psStage0", "psStage1", "psStage2",
+    "uLightDirection", "uLightDiffuse", "uLightAmbient", "uLightAttenuation",
+    "uTextureFactor", "uAlphaRef", "uTexture", "vsC", "psC", "psStageBound", "psStage0", "psStage1", "psStage2",
     "psStage3",
 };
 
@@ -176,9 +179,17 @@ const char* GlProgram::FixedVertexSource()
     return kVertexSource;
 }
 
-const char* GlProgram::FixedFragmentSource()
+std::string GlProgram::FixedFragmentSource(const FixedStage& stage)
 {
-    return kFragmentSource;
+    std::ostringstream source;
+    // Parenthesised, as the game may set any number, negative ones included.
+    source << "#version 330 core\n"
+           << "#define COLOR_OP (" << stage.colorOp << ")\n#define COLOR_ARG1 (" << stage.colorArg1 << ")\n"
+           << "#define COLOR_ARG2 (" << stage.colorArg2 << ")\n#define ALPHA_OP (" << stage.alphaOp << ")\n"
+           << "#define ALPHA_ARG1 (" << stage.alphaArg1 << ")\n#define ALPHA_ARG2 (" << stage.alphaArg2 << ")\n"
+           << "#define ALPHA_FUNC (" << stage.alphaFunc << ")\n"
+           << kFragmentSource;
+    return source.str();
 }
 
 GlProgram::GlProgram(const std::string& vertexSource, const std::string& fragmentSource)

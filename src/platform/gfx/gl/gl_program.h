@@ -11,6 +11,8 @@
 
 #include <epoxy/gl.h>
 
+#include "platform/gfx/gl/gl_fixed_stage.h"
+
 namespace gfx::gl {
 
 // Vertex attribute slots of the program.
@@ -35,10 +37,8 @@ enum Uniform : int {
     kULightDiffuse,
     kULightAmbient,
     kULightAttenuation,
-    kUStageOps,
-    kUStageArgs,
     kUTextureFactor,
-    kUAlphaTest,
+    kUAlphaRef,
     kUTexture,
     kUVsConstants,
     kUPsConstants,
@@ -60,7 +60,7 @@ public:
     GlProgram& operator=(const GlProgram&) = delete;
 
     static const char* FixedVertexSource();
-    static const char* FixedFragmentSource();
+    static std::string FixedFragmentSource(const FixedStage& stage);
 
     GLuint Name() const { return mName; }
     const std::string& Error() const { return mError; }
