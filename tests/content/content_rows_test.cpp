@@ -9,6 +9,7 @@
 #include "app/wave_file.h"
 #include "content/game_files.h"
 #include "db/table_reader.h"
+#include "platform/gfx/image.h"
 #include "platform/gfx/xfile.h"
 
 namespace {
@@ -331,22 +332,44 @@ TEST_F(ContentRowsTest, WorldRulesHold) {
             << "no " << faction << " system";
 }
 
-TEST_F(ContentRowsTest, SpriteFilesLoadAtUsableSizes) {
+// Every sprite row's file decodes with the game's own decoder, at the size the game draws it:
+// backdrops 800x600, everything else power-of-two sides (so the loader never stretches it).
+TEST_F(ContentRowsTest, SpriteFilesDecodeAtUsableSizes) {
     const std::set<int> fullScreen{1, 2, 3, 4, 5, 6, 38, 40, 42, 44, 450, 600, 610, 702, 750, 800, 21000};
+    // Rows may share a file; each file is decoded once. An empty error means it decoded.
+    struct Decoded {
+        gfx::Image image;
+        std::string error;
+    };
+    std::map<std::string, Decoded> decoded;
     for (auto& r : Rows("select sprite_id, sprite_file from sprite")) {
-        int id = std::stoi(r[0]);
-        auto bytes = content_check::ReadFile(GameDir() + "/raster/" + r[1]);
-        ASSERT_TRUE(bytes) << "sprite " << id << ": raster/" << r[1] << " is missing";
-        auto size = content_check::ProbeImage(*bytes);
-        ASSERT_TRUE(size) << "sprite " << id << ": raster/" << r[1] << " is neither PNG nor JPEG";
+        const int id = std::stoi(r[0]);
+        auto found = decoded.find(r[1]);
+        if (found == decoded.end()) {
+            Decoded d;
+            if (auto bytes = content_check::ReadFile(GameDir() + "/raster/" + r[1])) {
+                if (gfx::Failed(gfx::DecodeImage(*bytes, &d.image)))
+                    d.error = "does not decode as PNG or JPEG";
+            } else {
+                d.error = "is missing";
+            }
+            found = decoded.emplace(r[1], std::move(d)).first;
+        }
+        if (!found->second.error.empty()) {
+            ADD_FAILURE() << "sprite " << id << ": raster/" << r[1] << " " << found->second.error;
+            continue;
+        }
+        const gfx::Image& image = found->second.image;
         if (fullScreen.count(id)) {
-            EXPECT_EQ(size->width, 800) << "sprite " << id;
-            EXPECT_EQ(size->height, 600) << "sprite " << id;
+            EXPECT_EQ(image.width, 800u) << "sprite " << id << ": raster/" << r[1];
+            EXPECT_EQ(image.height, 600u) << "sprite " << id << ": raster/" << r[1];
         } else {
-            EXPECT_TRUE(content_check::IsPowerOfTwo(size->width) && content_check::IsPowerOfTwo(size->height))
-                << "sprite " << id << " is " << size->width << "x" << size->height;
+            EXPECT_TRUE(content_check::IsPowerOfTwo(static_cast<int>(image.width)) &&
+                        content_check::IsPowerOfTwo(static_cast<int>(image.height)))
+                << "sprite " << id << ": raster/" << r[1] << " is " << image.width << "x" << image.height;
         }
     }
+    EXPECT_FALSE(decoded.empty()) << "no sprite rows";
 }
 
 TEST_F(ContentRowsTest, MeshFilesParseAndTheirTexturesExist) {
