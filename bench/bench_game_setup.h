@@ -4,15 +4,13 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <optional>
+#include <string>
 
-#include "app/device_setup.h"
 #include "app/entry.h"
 #include "app/globals.h"
-#include "app/resource_manager.h"
-#include "app/sound_globals.h"
+#include "engine/resource_manager.h"
 #include "platform/gfx/headless/headless_device.h"
-#include "platform/os/window.h"
 
 class BenchGame {
 public:
@@ -20,25 +18,13 @@ public:
     bool Start()
     {
         std::filesystem::current_path(VARNOK_GAME_DIR);
-        mWindow = os::OpenHeadlessWindow();
-        gWindow = mWindow.get();
-        gGfxBackend = gfx::Backend::kHeadless;
-        gSoundBackend = audio::Backend::kSilent;
-        if (gfx::Failed(InitDevice(false))) {
-            std::fprintf(stderr, "bench: the headless game could not be set up\n");
+        if (std::optional<std::string> error = StartGame(gfx::Backend::kHeadless)) {
+            std::fprintf(stderr, "bench: %s\n", error->c_str());
             return false;
         }
         gfx::headless::AsHeadless(gDevice)->SetRecording(false);
         gDevice->BeginScene();
         return true;
     }
-    ~BenchGame()
-    {
-        Shutdown();
-        ReleasePlatformObjects();
-        gWindow = nullptr;
-    }
-
-private:
-    std::unique_ptr<os::Window> mWindow;
+    ~BenchGame() { StopGame(); }
 };

@@ -2,8 +2,6 @@
 // backend (uncapped, draws checked but not recorded) and on the OpenGL backend without vsync
 // when a display can be opened (run under xvfb-run for Mesa's software renderer). The GL line
 // also gives the calling thread's own CPU time per mesh, which a busy machine disturbs less.
-#include <time.h>
-
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +9,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <time.h>
 
 #include "platform/gfx/device.h"
 #include "platform/gfx/gl/gl_device.h"
@@ -56,7 +56,8 @@ std::string RingText()
     for (int v = 0; v < around * across; ++v)
         x << (v % around) / float(around) << ";" << (v / around) / float(across) << ";"
           << (v + 1 < around * across ? "," : ";") << "\n";
-    x << "}\nMeshMaterialList { 1; 1; 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; TextureFilename { \"rock.png\"; } } }\n}\n";
+    x << "}\nMeshMaterialList { 1; 1; 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; TextureFilename { \"rock.png\"; } } "
+         "}\n}\n";
     return x.str();
 }
 
@@ -125,10 +126,11 @@ void Run(const char* name, gfx::System* system, os::Window* window, bool headles
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpuPerMesh = (ThreadCpuSeconds() - cpuStart) / (frames * kMeshesPerFrame);
-    std::printf("%s: %d frames of %d meshes (%u triangles each) in %.3f s: %.0f meshes/s, %.1f frames/s, "
-                "%.2f us of this thread's CPU per mesh\n",
-                name, frames, kMeshesPerFrame, mesh->GetNumFaces(), seconds, frames * kMeshesPerFrame / seconds,
-                frames / seconds, cpuPerMesh * 1e6);
+    std::printf(
+        "%s: %d frames of %d meshes (%u triangles each) in %.3f s: %.0f meshes/s, %.1f frames/s, "
+        "%.2f us of this thread's CPU per mesh\n",
+        name, frames, kMeshesPerFrame, mesh->GetNumFaces(), seconds, frames * kMeshesPerFrame / seconds,
+        frames / seconds, cpuPerMesh * 1e6);
     device->SetTexture(0, nullptr);
     if (texture)
         texture->Release();

@@ -115,8 +115,8 @@ void BenchGl()
     gfx::gl::AsGl(device)->ReadPixels(back);
     back->Release();
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("opengl, no vsync: %.1f frames/s of %d sprites (%.0f sprites/s)\n", kFrames / seconds,
-                kSpritesPerFrame, kFrames * kSpritesPerFrame / seconds);
+    std::printf("opengl, no vsync: %.1f frames/s of %d sprites (%.0f sprites/s)\n", kFrames / seconds, kSpritesPerFrame,
+                kFrames * kSpritesPerFrame / seconds);
     texture->Release();
     sprite->Release();
     device->Release();

@@ -3,19 +3,19 @@
 
 #include <cstdlib>
 
-#include "app/camera.h"
-#include "app/cursor.h"
 #include "app/frame.h"
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/keyboard.h"
-#include "app/resource_manager.h"
-#include "app/sound_globals.h"
+#include "core/camera.h"
+#include "core/sound_globals.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "platform/gfx/math.h"
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
 #include "screens/main_menu_screen.h"
+#include "ui/cursor.h"
+#include "ui/keyboard.h"
 
 gfx::Backend gGfxBackend = gfx::Backend::kOpenGl;
 

@@ -10,17 +10,19 @@
 #include <xmmintrin.h>
 #endif
 
-#include "app/cursor.h"
 #include "app/device_setup.h"
 #include "app/frame.h"
 #include "app/globals.h"
 #include "app/input.h"
-#include "app/keyboard.h"
-#include "app/resource_manager.h"
-#include "app/sound_globals.h"
+#include "core/sound_globals.h"
+#include "engine/resource_manager.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
+#include "screens/flight_screen.h"
 #include "screens/main_menu_screen.h"
+#include "ui/cursor.h"
+#include "ui/input_devices.h"
+#include "ui/keyboard.h"
 #include "ui/sprite_control.h"
 
 namespace {
@@ -35,6 +37,8 @@ void SetFloatingPointMode()
     _mm_setcsr(_mm_getcsr() | kFlushToZero | kDenormalsAreZero);
 #endif
 }
+
+std::unique_ptr<os::Window> gGameWindow;
 
 }  // namespace
 
@@ -68,6 +72,9 @@ void Shutdown()
 {
     delete gMainMenuScreen;
     gMainMenuScreen = nullptr;
+    delete gFlightScreen;
+    gFlightScreen = nullptr;
+    gFlightView = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);
@@ -76,28 +83,38 @@ void Shutdown()
     gResourceManager = nullptr;
 }
 
-int GameMain(const GameOptions& options)
+std::optional<std::string> StartGame(gfx::Backend backend)
 {
     SetFloatingPointMode();
-
-    std::unique_ptr<os::Window> window;
-    if (options.backend == gfx::Backend::kOpenGl) {
-        if (std::optional<std::string> error = os::OpenGameWindow("Varnok", &window)) {
-            std::fprintf(stderr, "varnok: %s\n", error->c_str());
-            return 1;
-        }
+    if (backend == gfx::Backend::kOpenGl) {
+        if (std::optional<std::string> error = os::OpenGameWindow("Varnok", &gGameWindow))
+            return error;
     } else {
-        window = os::OpenHeadlessWindow();
-    }
-    gWindow = window.get();
-    gGfxBackend = options.backend;
-    // A game without a window is heard by no one either.
-    if (options.backend == gfx::Backend::kHeadless)
+        gGameWindow = os::OpenHeadlessWindow();
+        // A game without a window is heard by no one either.
         gSoundBackend = audio::Backend::kSilent;
+    }
+    gWindow = gGameWindow.get();
+    gGfxBackend = backend;
+    if (gfx::Failed(InitDevice(false)))
+        return std::string("the drawing device could not be set up");
+    return std::nullopt;
+}
 
+void StopGame()
+{
+    Shutdown();
+    ReleasePlatformObjects();
+    gWindow = nullptr;
+    gGameWindow.reset();
+    BuildStartupObjects();
+}
+
+int GameMain(const GameOptions& options)
+{
     int exitCode = 0;
-    if (gfx::Failed(InitDevice(false))) {
-        std::fprintf(stderr, "varnok: the drawing device could not be set up\n");
+    if (std::optional<std::string> error = StartGame(options.backend)) {
+        std::fprintf(stderr, "varnok: %s\n", error->c_str());
         exitCode = 1;
     } else {
         uint32_t frames = 0;
@@ -114,8 +131,6 @@ int GameMain(const GameOptions& options)
                 break;
         }
     }
-    Shutdown();
-    ReleasePlatformObjects();
-    gWindow = nullptr;
+    StopGame();
     return exitCode;
 }

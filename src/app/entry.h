@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "platform/gfx/device.h"
 #include "platform/os/message_queue.h"
@@ -14,6 +16,14 @@ struct GameOptions {
 
 // 0 after a clean end; non-zero when the window or the device set-up failed.
 int GameMain(const GameOptions& options);
+
+// What GameMain does before its loop: the floating-point mode, the window for the backend
+// (sound goes silent with a headless one) and the first device set-up. Empty on success, else
+// the message to print. Call StopGame after it either way.
+std::optional<std::string> StartGame(gfx::Backend backend);
+// What GameMain does after its loop: Shutdown, the platform objects and the window; then the
+// start-up objects are built anew, so the next StartGame finds the game as the process began.
+void StopGame();
 
 // Answers one window message (the quit message never reaches it).
 void WindowProc(const os::Message& message);

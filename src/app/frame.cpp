@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <mutex>
 
-#include "app/cursor.h"
 #include "app/device_setup.h"
 #include "app/globals.h"
-#include "app/keyboard.h"
-#include "app/resource_manager.h"
+#include "engine/resource_manager.h"
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
+#include "ui/cursor.h"
+#include "ui/keyboard.h"
 #include "ui/screen.h"
 #include "ui/sprite_control.h"
 
@@ -96,6 +96,8 @@ int CheckDevice()
         return gfx::kFail;
     gDevice->Clear(0, nullptr, gfx::kClearTarget, 0xFF000000u, 1.0f, 0);
     gResourceManager->ReleaseAll();
+    if (gCurrentScreen)
+        gCurrentScreen->Enter();
     return 1;
 }
 

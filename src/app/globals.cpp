@@ -2,15 +2,15 @@
 // before the game starts and destroyed in the reverse order at exit.
 #include "app/globals.h"
 
-#include "app/camera.h"
-#include "app/cursor.h"
 #include "app/frame.h"
-#include "app/input.h"
-#include "app/keyboard.h"
-#include "app/resource_manager.h"
+#include "core/camera.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "screens/flight_screen.h"
 #include "screens/main_menu_screen.h"
+#include "ui/cursor.h"
+#include "ui/input_devices.h"
+#include "ui/keyboard.h"
 #include "ui/screen.h"
 
 os::Window* gWindow = nullptr;
@@ -44,11 +44,28 @@ CScreen* gCurrentScreen = nullptr;
 
 // Built before the game starts, in this order.
 CGameDatabase gGameDatabase;
-CResourceManager* gResourceManager = new CResourceManager;
+CResourceManager* gResourceManager = nullptr;
 CKeyboard gKeyboard;
 CCursor gCursor;
 CCamera gCamera;
-CMainMenuScreen* gMainMenuScreen = new CMainMenuScreen();
+CMainMenuScreen* gMainMenuScreen = nullptr;
 CFlightScreen* gFlightScreen = nullptr;
+CFlightView* gFlightView = nullptr;
 std::list<std::string> gWormholeRefusalText;
 const Vec3 gZeroVector(0.0f, 0.0f, 0.0f);
+
+void BuildStartupObjects()
+{
+    if (!gResourceManager)
+        gResourceManager = new CResourceManager;
+    if (!gMainMenuScreen)
+        gMainMenuScreen = new CMainMenuScreen;
+    if (!gFlightScreen)
+        gFlightScreen = new CFlightScreen;
+    gFlightView = gFlightScreen;
+}
+
+namespace {
+// The heap objects are made before the entry point runs, after the static ones above.
+[[maybe_unused]] const bool gStartupObjectsBuilt = (BuildStartupObjects(), true);
+}  // namespace

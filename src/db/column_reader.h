@@ -16,7 +16,10 @@ public:
     uint32_t Color();
     // Copies at most size - 1 characters and always terminates.
     template <size_t N>
-    void Text(char (&destination)[N]) { CopyText(destination, N); }
+    void Text(char (&destination)[N])
+    {
+        CopyText(destination, N);
+    }
     // The first character of the text, 0 when empty.
     char FirstChar();
     // The raw text of the next column (empty for NULL), for keyword parsers.

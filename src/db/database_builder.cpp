@@ -1,11 +1,11 @@
 // Database files from SQL scripts, built aside and moved into place whole.
 #include "db/database_builder.h"
 
-#include <sqlite3.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include <sqlite3.h>
 
 namespace {
 

@@ -1,10 +1,10 @@
 // CGameDatabase: construction and opening both databases.
 #include "db/game_database.h"
 
-#include <sqlite3.h>
-
 #include <cstdio>
 #include <cstdlib>
+
+#include <sqlite3.h>
 
 #include "db/query_shapes.h"
 #include "platform/os/message_queue.h"

@@ -72,8 +72,8 @@ public:
     RowList<ObjectIdRow>& GetLeadShipAIIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId);
     RowList<ObjectIdRow>& GetShipAIIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId);
     // Lead and wingman computer ships of a quest step whose affiliate is not the given alignment.
-    RowList<ShipObjectIdRow>& GetEnemyShipIds(RowList<ShipObjectIdRow>& out, int32_t systemId,
-                                              int32_t questStepId, int32_t alignment);
+    RowList<ShipObjectIdRow>& GetEnemyShipIds(RowList<ShipObjectIdRow>& out, int32_t systemId, int32_t questStepId,
+                                              int32_t alignment);
 
     FountainObjectRecord* GetFountainObject(int32_t objectId);
     VortexObjectRecord* GetVortexObject(int32_t objectId);
@@ -118,10 +118,9 @@ public:
     CountRecord* CountDeviceCriteriaMet(int32_t deviceId, const DeviceCriteriaValues& pilot);
     DeviceCriteriaRecord* GetDeviceCriteria(int32_t deviceId, const char* alignment);
     // Devices for sale whose criteria the values meet, in a new random order each call.
-    RowList<DeviceForSaleRow>& GetDevicesForSale(RowList<DeviceForSaleRow>& out, const char* alignment,
-                                                 int32_t level, int32_t shipLevel, float shipSize,
-                                                 int32_t comLevel, int32_t engLevel, int32_t navLevel,
-                                                 int32_t sciLevel, int32_t tacLevel);
+    RowList<DeviceForSaleRow>& GetDevicesForSale(RowList<DeviceForSaleRow>& out, const char* alignment, int32_t level,
+                                                 int32_t shipLevel, float shipSize, int32_t comLevel, int32_t engLevel,
+                                                 int32_t navLevel, int32_t sciLevel, int32_t tacLevel);
     RowList<DeviceDescriptionRow>& GetDeviceDescription(RowList<DeviceDescriptionRow>& out, int32_t deviceId);
 
     // Hulls and computer ships.
@@ -141,8 +140,7 @@ public:
     RowList<QuestStepIdRow>& GetQuestStepIds(RowList<QuestStepIdRow>& out, int32_t questId);
     QuestStepRecord* GetQuestStep(int32_t questStepId);
     RowList<DisabledWormholeRow>& GetDisabledWormholes(RowList<DisabledWormholeRow>& out, int32_t questStepId);
-    RowList<ConversationLineRow>& GetConversation(RowList<ConversationLineRow>& out, int32_t questStepId,
-                                                  int32_t feed);
+    RowList<ConversationLineRow>& GetConversation(RowList<ConversationLineRow>& out, int32_t questStepId, int32_t feed);
     RowList<ConversationLineRow>& GetConversationFeeds(RowList<ConversationLineRow>& out, int32_t questStepId);
     int32_t GetMaxConversationFeed(int32_t questStepId);
     RowList<QuestOfferRow>& GetOfferedQuests(RowList<QuestOfferRow>& out, int32_t level, const char* alignment);
@@ -169,9 +167,9 @@ public:
     RowList<ControlIdRow>& GetDragButtonIds(RowList<ControlIdRow>& out, int32_t screenId);
     RowList<ControlIdRow>& GetSnapControlIds(RowList<ControlIdRow>& out, int32_t screenId);
     RowList<ObjectControlIdRow>& GetObjectControlIds(RowList<ObjectControlIdRow>& out, int32_t screenId);
-    DragButtonRecord* GetDragButton(int32_t controlId);    // null after failure
-    SnapControlRecord* GetSnapControl(int32_t controlId);  // null after failure
-    ButtonRecord* GetButton(int32_t controlId);            // null after failure
+    DragButtonRecord* GetDragButton(int32_t controlId);        // null after failure
+    SnapControlRecord* GetSnapControl(int32_t controlId);      // null after failure
+    ButtonRecord* GetButton(int32_t controlId);                // null after failure
     SpriteControlRecord* GetSpriteControl(int32_t controlId);  // null after failure
     MovieControlRecord* GetMovieControl(int32_t controlId);    // null after failure
     MouseOverButtonRecord* GetMouseOverButton(int32_t controlId);

@@ -103,8 +103,7 @@ const char* FlagText(bool flag)
 
 std::string IsSystemVisitedSql(int32_t playerId, int32_t systemId)
 {
-    return FormatSql("select count(*) from player_systems where player_id = %d and system_id = %d", playerId,
-                     systemId);
+    return FormatSql("select count(*) from player_systems where player_id = %d and system_id = %d", playerId, systemId);
 }
 
 const char* const kNextPlayerQuestIdSql = "select max(player_quest_id) from player_quest";
@@ -163,8 +162,7 @@ void CGameDatabase::LoadVisitedSystems(int32_t playerId, std::set<int32_t>& visi
 {
     RowList<int32_t> rows;
     RunList<int32_t, 1, FillVisitedSystem>(
-        mSave, FormatSql("select system_id from player_systems where player_id = %d", playerId), mVisitedSystems,
-        rows);
+        mSave, FormatSql("select system_id from player_systems where player_id = %d", playerId), mVisitedSystems, rows);
     visited.clear();
     for (const int32_t* systemId : rows)
         visited.insert(*systemId);
@@ -205,12 +203,13 @@ SettingsRecord* CGameDatabase::LoadSettings()
 
 void CGameDatabase::SaveSettings(const SettingsRecord& s)
 {
-    SaveStatement(FormatSql("update settings set brightness=%d,volume=%d,sound_on='%q',wire_frame='%q', "
-                            "display_xy='%q',display_fps='%q',display_velocity='%q',high_quality_glow='%q',"
-                            "auto_decelerate='%q'",
-                            s.brightness, s.volume, FlagText(s.sound_on), FlagText(s.wire_frame),
-                            FlagText(s.display_xy), FlagText(s.display_fps), FlagText(s.display_velocity),
-                            FlagText(s.high_quality_glow), FlagText(s.auto_decelerate)));
+    SaveStatement(
+        FormatSql("update settings set brightness=%d,volume=%d,sound_on='%q',wire_frame='%q', "
+                  "display_xy='%q',display_fps='%q',display_velocity='%q',high_quality_glow='%q',"
+                  "auto_decelerate='%q'",
+                  s.brightness, s.volume, FlagText(s.sound_on), FlagText(s.wire_frame), FlagText(s.display_xy),
+                  FlagText(s.display_fps), FlagText(s.display_velocity), FlagText(s.high_quality_glow),
+                  FlagText(s.auto_decelerate)));
 }
 
 void CGameDatabase::SavePlayer(const PlayerSaveData& pilot)
@@ -247,10 +246,10 @@ bool CGameDatabase::SavePilotRow(const PlayerSaveData& p)
             "VALUES( %d, %d, %d, %d, %f, %f, %d, %d, %d, %d,  %d, %d, %d, %d, %d, '%q', %d, %d, %d, %d, %d,'%x', "
             "%d, %d, %d, %d, '%q', %d )",
             p.player_id, p.object_id, p.ship_id, p.system_id, static_cast<double>(p.x_pos),
-            static_cast<double>(p.y_pos), p.credits, p.experience, p.com_level, p.eng_level, p.nav_level,
-            p.sci_level, p.tac_level, p.level, p.level_up, p.character_name.c_str(), p.common_compounds,
-            p.uncommon_compounds, p.rare_compounds, p.exotic_compounds, p.undiscovered_compounds, p.color_mod,
-            p.next_level, p.engine_device_id, p.shield_device_id, p.armor_device_id, affiliate, p.fuel));
+            static_cast<double>(p.y_pos), p.credits, p.experience, p.com_level, p.eng_level, p.nav_level, p.sci_level,
+            p.tac_level, p.level, p.level_up, p.character_name.c_str(), p.common_compounds, p.uncommon_compounds,
+            p.rare_compounds, p.exotic_compounds, p.undiscovered_compounds, p.color_mod, p.next_level,
+            p.engine_device_id, p.shield_device_id, p.armor_device_id, affiliate, p.fuel));
     }
     return SaveStatement(FormatSql(
         "UPDATE player set object_id = %d, ship_id = %d, system_id = %d,  x_pos = %f, y_pos = %f, credits = %d, "
@@ -262,8 +261,8 @@ bool CGameDatabase::SavePilotRow(const PlayerSaveData& p)
         p.object_id, p.ship_id, p.system_id, static_cast<double>(p.x_pos), static_cast<double>(p.y_pos), p.credits,
         p.experience, p.com_level, p.eng_level, p.nav_level, p.sci_level, p.tac_level, p.level, p.level_up,
         p.character_name.c_str(), p.common_compounds, p.uncommon_compounds, p.rare_compounds, p.exotic_compounds,
-        p.undiscovered_compounds, p.color_mod, p.next_level, p.engine_device_id, p.shield_device_id,
-        p.armor_device_id, affiliate, p.fuel, p.player_id));
+        p.undiscovered_compounds, p.color_mod, p.next_level, p.engine_device_id, p.shield_device_id, p.armor_device_id,
+        affiliate, p.fuel, p.player_id));
 }
 
 bool CGameDatabase::DeletePlayerDevices(int32_t playerId)
@@ -282,8 +281,7 @@ bool CGameDatabase::SavePlayerDevices(const PlayerSaveData& pilot)
                 break;
             if (!SaveStatement(FormatSql("insert into player_device ( player_id, device_number, device_id, amount ) "
                                          "values( %d, %d, %d, %d )",
-                                         pilot.player_id, kind * 10 + slot, slots[slot].device_id,
-                                         slots[slot].amount)))
+                                         pilot.player_id, kind * 10 + slot, slots[slot].device_id, slots[slot].amount)))
                 return false;
         }
     }
@@ -298,8 +296,8 @@ bool CGameDatabase::SavePlayerSystems(const PlayerSaveData& pilot)
             return false;
         if (mSystemVisited != 0)
             continue;
-        if (!SaveStatement(FormatSql("INSERT INTO player_systems (player_id,system_id) VALUES (%d,%d)",
-                                     pilot.player_id, systemId)))
+        if (!SaveStatement(FormatSql("INSERT INTO player_systems (player_id,system_id) VALUES (%d,%d)", pilot.player_id,
+                                     systemId)))
             return false;
     }
     return true;

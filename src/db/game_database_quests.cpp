@@ -172,8 +172,8 @@ RowList<DisabledWormholeRow>& CGameDatabase::GetDisabledWormholes(RowList<Disabl
         mDisabledWormholes, out);
 }
 
-RowList<ConversationLineRow>& CGameDatabase::GetConversation(RowList<ConversationLineRow>& out,
-                                                             int32_t questStepId, int32_t feed)
+RowList<ConversationLineRow>& CGameDatabase::GetConversation(RowList<ConversationLineRow>& out, int32_t questStepId,
+                                                             int32_t feed)
 {
     return RunList<ConversationLineRow, 5, FillConversationLine>(
         mContent,
@@ -197,10 +197,9 @@ RowList<ConversationLineRow>& CGameDatabase::GetConversationFeeds(RowList<Conver
 
 int32_t CGameDatabase::GetMaxConversationFeed(int32_t questStepId)
 {
-    return RunScalar(mContent,
-                     FormatSql("select max(feed)  from quest_step_conversation  where quest_step_id = %d ",
-                               questStepId),
-                     mMaxConversationFeed, 0);
+    return RunScalar(
+        mContent, FormatSql("select max(feed)  from quest_step_conversation  where quest_step_id = %d ", questStepId),
+        mMaxConversationFeed, 0);
 }
 
 RowList<QuestOfferRow>& CGameDatabase::GetOfferedQuests(RowList<QuestOfferRow>& out, int32_t level,
@@ -272,8 +271,7 @@ QuestTriggerRecord* CGameDatabase::GetQuestTrigger(int32_t questTriggerId)
 RowList<StateTriggerIdRow>& CGameDatabase::GetStateTriggerIds(RowList<StateTriggerIdRow>& out, int32_t systemId)
 {
     return RunList<StateTriggerIdRow, 2, FillStateTriggerId>(
-        mContent,
-        FormatSql("select state_trigger_id, system_id from state_trigger where system_id = %d", systemId),
+        mContent, FormatSql("select state_trigger_id, system_id from state_trigger where system_id = %d", systemId),
         mStateTriggerIds, out);
 }
 

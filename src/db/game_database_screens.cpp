@@ -320,8 +320,7 @@ RowList<ControlIdRow>& CGameDatabase::GetSnapControlIds(RowList<ControlIdRow>& o
 RowList<ObjectControlIdRow>& CGameDatabase::GetObjectControlIds(RowList<ObjectControlIdRow>& out, int32_t screenId)
 {
     return RunList<ObjectControlIdRow, 2, FillObjectControlId>(
-        mContent,
-        FormatSql("select screen_id, object_control_id  from object_control  where screen_id = %d", screenId),
+        mContent, FormatSql("select screen_id, object_control_id  from object_control  where screen_id = %d", screenId),
         mObjectControlIds, out);
 }
 

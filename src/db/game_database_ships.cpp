@@ -685,8 +685,7 @@ ParticleEffectRecord* CGameDatabase::GetParticleEffect(int32_t particleId)
 RowList<DeviceParticleRow>& CGameDatabase::GetDeviceParticles(RowList<DeviceParticleRow>& out, int32_t deviceId)
 {
     return RunList<DeviceParticleRow, 2, FillDeviceParticle>(
-        mContent,
-        FormatSql("select device_id, particle_id from device_particles where device_id = %d", deviceId),
+        mContent, FormatSql("select device_id, particle_id from device_particles where device_id = %d", deviceId),
         mDeviceParticles, out);
 }
 
@@ -738,13 +737,12 @@ RowList<DeviceForSaleRow>& CGameDatabase::GetDevicesForSale(RowList<DeviceForSal
                   "and dc.com_level <= %d and dc.eng_level <= %d and dc.nav_level <= %d and dc.sci_level <= %d "
                   "and dc.tac_level <= %d and dc.device_criteria_id = dcx.device_criteria_id "
                   "and d.device_id = dcx.device_id order by random(*)",
-                  alignment, level, shipLevel, static_cast<double>(shipSize), comLevel, engLevel, navLevel,
-                  sciLevel, tacLevel),
+                  alignment, level, shipLevel, static_cast<double>(shipSize), comLevel, engLevel, navLevel, sciLevel,
+                  tacLevel),
         mDevicesForSale, out);
 }
 
-RowList<DeviceDescriptionRow>& CGameDatabase::GetDeviceDescription(RowList<DeviceDescriptionRow>& out,
-                                                                   int32_t deviceId)
+RowList<DeviceDescriptionRow>& CGameDatabase::GetDeviceDescription(RowList<DeviceDescriptionRow>& out, int32_t deviceId)
 {
     return RunList<DeviceDescriptionRow, 3, FillDeviceDescription>(
         mContent,
@@ -827,8 +825,7 @@ LeadShipAIRecord* CGameDatabase::GetLeadShipAI(int32_t objectId)
         mLeadShipAI);
 }
 
-RowList<LeadShipMessageRow>& CGameDatabase::GetLeadShipMessages(RowList<LeadShipMessageRow>& out,
-                                                                int32_t leadShipAIId)
+RowList<LeadShipMessageRow>& CGameDatabase::GetLeadShipMessages(RowList<LeadShipMessageRow>& out, int32_t leadShipAIId)
 {
     return RunList<LeadShipMessageRow, 4, FillLeadShipMessage>(
         mContent,

@@ -333,8 +333,8 @@ void FillHealth(HealthObjectRecord& r, CColumnReader& in)
 }
 
 // Both kinds of id list share their callback; the format names the column order of its placeholders.
-RowList<ObjectIdRow>& RunIdList(sqlite3* db, const std::string& sql,
-                                std::list<std::unique_ptr<ObjectIdRow>>& member, RowList<ObjectIdRow>& out)
+RowList<ObjectIdRow>& RunIdList(sqlite3* db, const std::string& sql, std::list<std::unique_ptr<ObjectIdRow>>& member,
+                                RowList<ObjectIdRow>& out)
 {
     return RunList<ObjectIdRow, 3, FillObjectId>(db, sql, member, out);
 }
@@ -436,8 +436,7 @@ RowList<ObjectIdRow>& CGameDatabase::GetOutpostObjectIds(RowList<ObjectIdRow>& o
                      mOutpostObjectIds, out);
 }
 
-RowList<ObjectIdRow>& CGameDatabase::GetMineObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
-                                                      int32_t questStepId)
+RowList<ObjectIdRow>& CGameDatabase::GetMineObjectIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
     return RunIdList(mContent,
                      FormatSql("select m.mine_id, m.object_id, o.system_id from mine_object m, object o "
@@ -446,8 +445,7 @@ RowList<ObjectIdRow>& CGameDatabase::GetMineObjectIds(RowList<ObjectIdRow>& out,
                      mMineObjectIds, out);
 }
 
-RowList<ObjectIdRow>& CGameDatabase::GetOrbitObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
-                                                       int32_t questStepId)
+RowList<ObjectIdRow>& CGameDatabase::GetOrbitObjectIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
     return RunIdList(mContent,
                      FormatSql("select r.orbit_id, r.object_id, o.system_id from orbit_object r, object o "
@@ -506,8 +504,7 @@ RowList<ObjectIdRow>& CGameDatabase::GetWormholeObjectIds(RowList<ObjectIdRow>& 
                      mWormholeObjectIds, out);
 }
 
-RowList<ObjectIdRow>& CGameDatabase::GetGotoObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
-                                                      int32_t questStepId)
+RowList<ObjectIdRow>& CGameDatabase::GetGotoObjectIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
     return RunIdList(mContent,
                      FormatSql("select g.goto_id, g.object_id, o.system_id from goto_object g, object o "
@@ -536,8 +533,7 @@ RowList<ObjectIdRow>& CGameDatabase::GetHealthObjectIds(RowList<ObjectIdRow>& ou
                      mHealthObjectIds, out);
 }
 
-RowList<ObjectIdRow>& CGameDatabase::GetLeadShipAIIds(RowList<ObjectIdRow>& out, int32_t systemId,
-                                                      int32_t questStepId)
+RowList<ObjectIdRow>& CGameDatabase::GetLeadShipAIIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
     return RunIdList(mContent,
                      FormatSql("select a.lead_ship_ai_id, a.object_id, o.system_id from lead_ship_ai a, object o "

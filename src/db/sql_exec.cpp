@@ -1,10 +1,10 @@
 // Statement formatting and execution on SQLite 3.
 #include "db/sql_exec.h"
 
-#include <sqlite3.h>
-
 #include <cstdarg>
 #include <cstdio>
+
+#include <sqlite3.h>
 
 std::string FormatSql(const char* format, ...)
 {

@@ -2,17 +2,26 @@
 // keeps the flight camera's height.
 #pragma once
 
+#include "ui/flight_view.h"
 #include "ui/screen.h"
 
-class CFlightScreen : public CScreen {
+class CFlightScreen : public CScreen, public CFlightView {
 public:
     CFlightScreen();
 
+    void Enter() override;
+    int Frame() override;
+    void OnMouseUp(int button, int x, int y) override;
+    void OnMouseDown(int button, int x, int y) override;
+    void OnMouseMove(int x, int y) override;
+    // The held steering keys and the zoom keys.
+    void OnKeyDown(int key) override;
+
     // A steering key was released, whichever screen is current.
-    void OnKeyUp(int key);
+    void OnKeyUp(int key) override;
     // Camera height steps of 20, between -20 and -100; only while this screen is current.
-    void ZoomIn();
-    void ZoomOut();
+    void ZoomIn() override;
+    void ZoomOut() override;
 
     bool ThrustKey() const { return mThrustKey != 0; }
     bool BrakeKey() const { return mBrakeKey != 0; }

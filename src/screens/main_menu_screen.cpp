@@ -1,15 +1,15 @@
 // The main menu: its controls, backdrop and background sound, and what its buttons do.
 #include "screens/main_menu_screen.h"
 
-#include "app/camera.h"
-#include "app/cursor.h"
 #include "app/frame.h"
 #include "app/globals.h"
-#include "app/keys.h"
-#include "app/resource_manager.h"
+#include "core/camera.h"
+#include "core/keys.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
 #include "ui/button.h"
+#include "ui/cursor.h"
 #include "ui/sprite_control.h"
 
 namespace {

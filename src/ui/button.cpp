@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "app/globals.h"
-#include "app/resource_manager.h"
+#include "core/graphics_globals.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "ui/control_text.h"
 #include "ui/control_util.h"
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/sound_globals.h"
-#include "world/draw_records.h"
+#include "core/draw_records.h"
+#include "core/sound_globals.h"
 
 class CCheckBox {
 public:

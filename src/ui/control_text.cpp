@@ -1,8 +1,8 @@
 // Caption layout shared by the controls.
 #include "ui/control_text.h"
 
-#include "app/resource_manager.h"
-#include "world/draw_records.h"
+#include "core/draw_records.h"
+#include "engine/resource_manager.h"
 
 int GlyphCellWidth(int textSize)
 {

@@ -1,12 +1,12 @@
 // CDragButton: construction from its row, dragging and drawing.
 #include "ui/drag_button.h"
 
-#include "app/cursor.h"
-#include "app/globals.h"
-#include "app/resource_manager.h"
+#include "core/graphics_globals.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "ui/control_text.h"
 #include "ui/control_util.h"
+#include "ui/cursor.h"
 #include "ui/screen.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // CMovieControl: construction from its row and the ping-pong animation.
 #include "ui/movie_control.h"
 
-#include "app/frame.h"
-#include "app/resource_manager.h"
+#include "core/frame_clock.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "ui/control_util.h"
 
 namespace {

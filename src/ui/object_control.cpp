@@ -1,9 +1,9 @@
 // CObjectControl: construction from its row, motion and drawing.
 #include "ui/object_control.h"
 
-#include "app/frame.h"
-#include "app/resource_manager.h"
+#include "core/frame_clock.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "platform/gfx/math.h"
 #include "ui/control_util.h"
 

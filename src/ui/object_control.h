@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/vec3.h"
-#include "world/draw_records.h"
+#include "core/draw_records.h"
+#include "core/vec3.h"
 
 class CObjectControl {
 public:

@@ -40,16 +40,46 @@ void CScreen::OnDrop(int, int)
 {
 }
 
-CButton* CScreen::GetButton(int id) const { return Find(mButtons, id); }
-CMouseOverButton* CScreen::GetMouseOverButton(int id) const { return Find(mMouseOverButtons, id); }
-CTextControl* CScreen::GetTextControl(int id) const { return Find(mTextControls, id); }
-CCheckBox* CScreen::GetCheckBox(int id) const { return Find(mCheckBoxes, id); }
-CObjectControl* CScreen::GetObjectControl(int id) const { return Find(mObjectControls, id); }
-CSlider* CScreen::GetSlider(int id) const { return Find(mSliders, id); }
-CSpriteControl* CScreen::GetSpriteControl(int id) const { return Find(mSpriteControls, id); }
-CMovieControl* CScreen::GetMovieControl(int id) const { return Find(mMovieControls, id); }
-CDragButton* CScreen::GetDragButton(int id) const { return Find(mDragButtons, id); }
-CSnapControl* CScreen::GetSnapControl(int id) const { return Find(mSnapControls, id); }
+CButton* CScreen::GetButton(int id) const
+{
+    return Find(mButtons, id);
+}
+CMouseOverButton* CScreen::GetMouseOverButton(int id) const
+{
+    return Find(mMouseOverButtons, id);
+}
+CTextControl* CScreen::GetTextControl(int id) const
+{
+    return Find(mTextControls, id);
+}
+CCheckBox* CScreen::GetCheckBox(int id) const
+{
+    return Find(mCheckBoxes, id);
+}
+CObjectControl* CScreen::GetObjectControl(int id) const
+{
+    return Find(mObjectControls, id);
+}
+CSlider* CScreen::GetSlider(int id) const
+{
+    return Find(mSliders, id);
+}
+CSpriteControl* CScreen::GetSpriteControl(int id) const
+{
+    return Find(mSpriteControls, id);
+}
+CMovieControl* CScreen::GetMovieControl(int id) const
+{
+    return Find(mMovieControls, id);
+}
+CDragButton* CScreen::GetDragButton(int id) const
+{
+    return Find(mDragButtons, id);
+}
+CSnapControl* CScreen::GetSnapControl(int id) const
+{
+    return Find(mSnapControls, id);
+}
 
 void CScreen::DeleteControls()
 {

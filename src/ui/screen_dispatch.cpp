@@ -1,9 +1,9 @@
 // The screen base's input dispatch: which control takes a press, a release, a hover or a drop.
 #include "ui/screen.h"
 
-#include "app/cursor.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/cursor.h"
 #include "ui/drag_button.h"
 #include "ui/mouse_over_button.h"
 #include "ui/slider.h"

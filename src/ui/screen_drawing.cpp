@@ -1,7 +1,7 @@
 // The screen base's drawing of its controls, in their fixed back-to-front order.
 #include "ui/screen.h"
 
-#include "app/globals.h"
+#include "core/graphics_globals.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/drag_button.h"

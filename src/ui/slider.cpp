@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "app/globals.h"
-#include "app/resource_manager.h"
+#include "core/graphics_globals.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "ui/control_text.h"
 #include "ui/control_util.h"
 
@@ -68,8 +68,8 @@ void CSlider::Draw()
         return;
     gResourceManager->DrawSpriteTransformed(meterRecord);
     gResourceManager->DrawSpriteTransformed(knobRecord);
-    DrawGlyphRun(glyphRecord, &mGlyphX, &mGlyphY, x + 2 + meterWidth, knobY, text,
-                 static_cast<int>(std::strlen(text)), textSize, glyphAdvance);
+    DrawGlyphRun(glyphRecord, &mGlyphX, &mGlyphY, x + 2 + meterWidth, knobY, text, static_cast<int>(std::strlen(text)),
+                 textSize, glyphAdvance);
 }
 
 bool CSlider::OnMouseDown(int px, int py)

@@ -1,8 +1,8 @@
 // CSnapControl: construction from its row, drawing and holding a drag button.
 #include "ui/snap_control.h"
 
-#include "app/resource_manager.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "ui/control_text.h"
 #include "ui/control_util.h"
 #include "ui/drag_button.h"

@@ -1,8 +1,8 @@
 // CSpriteControl: construction from its row and drawing.
 #include "ui/sprite_control.h"
 
-#include "app/resource_manager.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "ui/control_util.h"
 
 CSpriteControl::CSpriteControl(int id)

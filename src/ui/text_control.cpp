@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "app/frame.h"
-#include "app/resource_manager.h"
+#include "core/frame_clock.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "ui/control_text.h"
 #include "ui/control_util.h"
 

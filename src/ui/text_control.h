@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "world/draw_records.h"
+#include "core/draw_records.h"
 
 class CTextControl {
 public:

@@ -1,16 +1,18 @@
 // The frame loop: timing and frame-rate sampling, the pulse, device loss and re-creation,
 // and a failing frame.
+#include "app/frame.h"
+
 #include <stdexcept>
 #include <thread>
 
 #include <gtest/gtest.h>
 
-#include "app/camera.h"
-#include "app/cursor.h"
-#include "app/frame.h"
-#include "app/keys.h"
-#include "app/sound_globals.h"
+#include "app/device_setup.h"
+#include "core/camera.h"
+#include "core/keys.h"
+#include "core/sound_globals.h"
 #include "support/headless_game.h"
+#include "ui/cursor.h"
 
 using FrameTest = HeadlessGame;
 

@@ -3,28 +3,15 @@
 
 #include "app/entry.h"
 #include "app/globals.h"
-#include "app/resource_manager.h"
-#include "screens/main_menu_screen.h"
+#include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
+#include "screens/flight_screen.h"
+#include "screens/main_menu_screen.h"
 #include "support/game_folder.h"
-
-namespace {
-
-// The objects built before the entry point, made again for each run: Shutdown deleted them.
-void RebuildStartupObjects()
-{
-    if (!gResourceManager)
-        gResourceManager = new CResourceManager;
-    if (!gMainMenuScreen)
-        gMainMenuScreen = new CMainMenuScreen;
-}
-
-}  // namespace
 
 TEST(GameLoop, RunsFramesAndEndsCleanly)
 {
     TempGameFolder folder;
-    RebuildStartupObjects();
     os::ClearMessages();
     gWormholeRefusalText.clear();
     GameOptions options;
@@ -32,12 +19,15 @@ TEST(GameLoop, RunsFramesAndEndsCleanly)
     options.maxFrames = 30;
     EXPECT_EQ(GameMain(options), 0);
     EXPECT_EQ(gDevice, nullptr);
+    // The start-up objects are there again for the next run, as at process start.
+    EXPECT_NE(gResourceManager, nullptr);
+    EXPECT_NE(gMainMenuScreen, nullptr);
+    EXPECT_EQ(gFlightView, gFlightScreen);
 }
 
 TEST(GameLoop, ClosingTheWindowEndsTheLoop)
 {
     TempGameFolder folder;
-    RebuildStartupObjects();
     os::ClearMessages();
     gWormholeRefusalText.clear();
     os::PostMessage(os::MessageType::kDestroy);

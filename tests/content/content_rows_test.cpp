@@ -1,14 +1,14 @@
 // Checks the built content database: references, fixed ids, keywords, colours and the files rows name.
-#include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "app/wave_file.h"
+#include <gtest/gtest.h>
+
 #include "content/game_files.h"
 #include "db/table_reader.h"
+#include "engine/wave_file.h"
 #include "platform/gfx/image.h"
 #include "platform/gfx/xfile.h"
 
@@ -19,21 +19,26 @@ using content_check::GameDir;
 
 class ContentRowsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (!content_check::ReadFile(DatabasePath())) GTEST_SKIP() << "no content database built at " << DatabasePath();
+    void SetUp() override
+    {
+        if (!content_check::ReadFile(DatabasePath()))
+            GTEST_SKIP() << "no content database built at " << DatabasePath();
     }
 
     // Every row of the statement; a failing statement fails the test and gives no rows.
-    std::vector<std::vector<std::string>> Rows(const std::string& sql) {
+    std::vector<std::vector<std::string>> Rows(const std::string& sql)
+    {
         std::string error;
         auto result = db::ReadQuery(DatabasePath(), sql, &error);
         EXPECT_TRUE(result.has_value()) << sql << ": " << error;
         return result ? result->rows : std::vector<std::vector<std::string>>{};
     }
 
-    std::set<std::string> Keys(const std::string& table, const std::string& column) {
+    std::set<std::string> Keys(const std::string& table, const std::string& column)
+    {
         std::set<std::string> keys;
-        for (auto& r : Rows("select " + column + " from " + table)) keys.insert(r[0]);
+        for (auto& r : Rows("select " + column + " from " + table))
+            keys.insert(r[0]);
         return keys;
     }
 };
@@ -173,62 +178,79 @@ const Reference kReferences[] = {
 };
 
 // Computer and device columns in which 0 means none.
-const char* const kShipDeviceColumns[] = {"range_weapon_device_id", "melee_weapon_device_id", "stealth_weapon_device_id",
-                                          "bonus_weapon_device_id", "engine_device_id", "armor_device_id",
-                                          "shield_device_id"};
+const char* const kShipDeviceColumns[] = {
+    "range_weapon_device_id", "melee_weapon_device_id", "stealth_weapon_device_id", "bonus_weapon_device_id",
+    "engine_device_id",       "armor_device_id",        "shield_device_id"};
 
 // Object kind tables and the object_type text their rows must carry.
 const std::map<std::string, std::string> kKindTypes = {
-    {"resource_object", "resource"}, {"fountain_object", "fountain"}, {"vortex_object", "vortex"},
-    {"phantom_object", "phantom"},   {"outpost_object", "outpost"},   {"mine_object", "mine"},
-    {"orbit_object", "orbital"},     {"nebula_object", "nebula"},     {"planet_object", "planet"},
-    {"wormhole_object", "wormhole"}, {"goto_object", "goto"},         {"device_object", "device"},
-    {"station_object_xref", "station"}, {"lead_ship_ai", "lead"},     {"ship_ai", "ai"},
+    {"resource_object", "resource"},
+    {"fountain_object", "fountain"},
+    {"vortex_object", "vortex"},
+    {"phantom_object", "phantom"},
+    {"outpost_object", "outpost"},
+    {"mine_object", "mine"},
+    {"orbit_object", "orbital"},
+    {"nebula_object", "nebula"},
+    {"planet_object", "planet"},
+    {"wormhole_object", "wormhole"},
+    {"goto_object", "goto"},
+    {"device_object", "device"},
+    {"station_object_xref", "station"},
+    {"lead_ship_ai", "lead"},
+    {"ship_ai", "ai"},
     // The constructors of these two fix their type themselves; the row names the kind.
-    {"scaffold_object", "scaffold"}, {"health_object", "health"},
+    {"scaffold_object", "scaffold"},
+    {"health_object", "health"},
 };
 
-TEST_F(ContentRowsTest, EveryReferencedIdHasItsRow) {
+TEST_F(ContentRowsTest, EveryReferencedIdHasItsRow)
+{
     auto check = [this](const std::string& table, const std::string& column, const std::string& target,
                         const std::string& targetColumn, bool zeroMeansNone) {
         std::set<std::string> keys = Keys(target, targetColumn);
         for (auto& r : Rows("select rowid, " + column + " from " + table)) {
-            if (zeroMeansNone && (r[1] == "0" || r[1].empty())) continue;
-            EXPECT_TRUE(keys.count(r[1])) << table << " row " << r[0] << ": " << column << " " << r[1]
-                                          << " has no " << target << " row";
+            if (zeroMeansNone && (r[1] == "0" || r[1].empty()))
+                continue;
+            EXPECT_TRUE(keys.count(r[1]))
+                << table << " row " << r[0] << ": " << column << " " << r[1] << " has no " << target << " row";
         }
     };
-    for (const Reference& ref : kReferences) check(ref.table, ref.column, ref.target, ref.targetColumn, ref.zeroMeansNone);
+    for (const Reference& ref : kReferences)
+        check(ref.table, ref.column, ref.target, ref.targetColumn, ref.zeroMeansNone);
     for (const char* column : kShipDeviceColumns) {
         check("lead_ship_ai", column, "device_main", "device_id", true);
         check("ship_ai", column, "device_main", "device_id", true);
     }
     check("lead_ship_ai", "drop_device_id", "device_main", "device_id", true);
-    for (const auto& [table, type] : kKindTypes) check(table, "object_id", "object", "object_id", false);
+    for (const auto& [table, type] : kKindTypes)
+        check(table, "object_id", "object", "object_id", false);
 }
 
-TEST_F(ContentRowsTest, FixedIdsOfTheGameCodeHaveRows) {
+TEST_F(ContentRowsTest, FixedIdsOfTheGameCodeHaveRows)
+{
     const std::map<std::string, std::vector<int>> fixed = {
-        {"sprite", {0,     1,     28,    29,    35,    36,    37,    38,    39,    40,    41,    42,    43,    44,
-                    45,    301,   304,   305,   306,   307,   308,   309,   316,   317,   319,   320,   321,   322,
-                    450,   600,   610,   702,   750,   800,   816,   10001, 10015, 10016, 15001, 15100, 15101, 15102,
-                    15103, 15104, 15105, 15106, 15107, 15108, 15109, 15110, 15111, 15200, 15204, 20001, 20002, 20003,
-                    20004, 20009, 21000}},
+        {"sprite",
+         {0,     1,     28,    29,    35,    36,    37,    38,    39,    40,    41,    42,    43,    44,    45,
+          301,   304,   305,   306,   307,   308,   309,   316,   317,   319,   320,   321,   322,   450,   600,
+          610,   702,   750,   800,   816,   10001, 10015, 10016, 15001, 15100, 15101, 15102, 15103, 15104, 15105,
+          15106, 15107, 15108, 15109, 15110, 15111, 15200, 15204, 20001, 20002, 20003, 20004, 20009, 21000}},
         {"mesh", {0, 8, 9, 10, 11, 13, 19, 22, 32, 48, 57, 59, 1055, 1056}},
         {"sound", {0, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 50, 51, 54, 55, 200, 401, 402, 450, 500}},
         {"particle", {2, 3, 4, 5, 51, 52, 2010, 10015, 10016, 15204}},
     };
     for (const auto& [table, ids] : fixed) {
         std::set<std::string> keys = Keys(table, table + "_id");
-        for (int id : ids) EXPECT_TRUE(keys.count(std::to_string(id))) << table << " " << id << " is missing";
+        for (int id : ids)
+            EXPECT_TRUE(keys.count(std::to_string(id))) << table << " " << id << " is missing";
     }
     std::set<std::string> glyphSizes = Keys("font", "font_size");
     for (const char* size : {"small", "medium", "large"})
         for (int code = 32; code <= 126; ++code) {
             std::string ch(1, static_cast<char>(code));
             std::string quoted = ch == "'" ? "''" : ch;
-            auto rows = Rows("select sprite_id from font where font_size = '" + std::string(size) + "' and font_char = '" +
-                             quoted + "'");
+            auto rows = Rows("select sprite_id from font where font_size = '" + std::string(size) +
+                             "' and font_char = '" + quoted + "'");
             EXPECT_FALSE(rows.empty()) << size << " font has no glyph for '" << ch << "'";
         }
     EXPECT_FALSE(Rows("select host_address from host where host_address = '127.0.0.1'").empty());
@@ -237,7 +259,8 @@ TEST_F(ContentRowsTest, FixedIdsOfTheGameCodeHaveRows) {
     EXPECT_EQ(cursor[0][0], "true");
 }
 
-TEST_F(ContentRowsTest, EnumeratedTextsAreKnownKeywords) {
+TEST_F(ContentRowsTest, EnumeratedTextsAreKnownKeywords)
+{
     const std::set<std::string> faction{"union", "goth", "ignus", "enimanga", "mandralor"};
     const std::set<std::string> alignment{"nature", "evil", "unlawful", "lawful", "neutral"};
     const std::set<std::string> compound{"common", "uncommon", "rare", "exotic", "undiscovered"};
@@ -261,10 +284,12 @@ TEST_F(ContentRowsTest, EnumeratedTextsAreKnownKeywords) {
         {"device_main", "device_mod", damage},
         {"device_main", "device_type", {"weapon", "shield", "armor", "engine", "quest"}},
         {"charge_weapon", "charge_type", {"shield", "energy", "engine"}},
-        {"ailment", "ailment_type",
+        {"ailment",
+         "ailment_type",
          {"bonus_defense_recharge", "bonus_energy", "bonus_attack", "bonus_engine", "bonus_defense", "ailment_stunned",
           "ailment_slow", "ailment_vulnerable", "ailment_weak", "ailment_norecharge", "ailment_noenergy"}},
-        {"v_weapon_type", "weapon_type",
+        {"v_weapon_type",
+         "weapon_type",
          {"beam", "projectile", "shockwave", "mine", "phantom", "cloak", "health", "charge", "portal"}},
         {"task", "task_type", {"attack", "fall_back", "hold_position", "move", "flee", "charge"}},
         {"control", "text_size", size},
@@ -272,36 +297,59 @@ TEST_F(ContentRowsTest, EnumeratedTextsAreKnownKeywords) {
     };
     for (const auto& c : columns)
         for (auto& r : Rows(std::string("select rowid, ") + c.column + " from " + c.table))
-            EXPECT_TRUE(c.words.count(r[1])) << c.table << " row " << r[0] << ": " << c.column << " '" << r[1]
-                                             << "' is no keyword";
+            EXPECT_TRUE(c.words.count(r[1]))
+                << c.table << " row " << r[0] << ": " << c.column << " '" << r[1] << "' is no keyword";
 
     const std::pair<const char*, const char*> flags[] = {
-        {"system", "visible"},        {"control", "visible"},          {"object_control", "visible"},
-        {"object_control", "orbit"},  {"checkbox", "checked"},         {"slider", "horizontal"},
-        {"device_main", "for_sale"},  {"ailment", "friendly"},         {"projectile_weapon", "guided"},
-        {"station", "invulnerable"},  {"planet_object", "invulnerable"}, {"orbit_object", "invulnerable"},
-        {"outpost_object", "invulnerable"}, {"fountain_object", "invulnerable"}, {"scaffold_object", "horizontal"},
-        {"lead_ship_ai", "invulnerable"},   {"ship_ai", "invulnerable"}, {"task", "repeat"},
+        {"system", "visible"},
+        {"control", "visible"},
+        {"object_control", "visible"},
+        {"object_control", "orbit"},
+        {"checkbox", "checked"},
+        {"slider", "horizontal"},
+        {"device_main", "for_sale"},
+        {"ailment", "friendly"},
+        {"projectile_weapon", "guided"},
+        {"station", "invulnerable"},
+        {"planet_object", "invulnerable"},
+        {"orbit_object", "invulnerable"},
+        {"outpost_object", "invulnerable"},
+        {"fountain_object", "invulnerable"},
+        {"scaffold_object", "horizontal"},
+        {"lead_ship_ai", "invulnerable"},
+        {"ship_ai", "invulnerable"},
+        {"task", "repeat"},
         {"lead_ship_message", "friendly_message"},
     };
     for (const auto& [table, column] : flags)
         for (auto& r : Rows(std::string("select rowid, ") + column + " from " + table))
-            EXPECT_TRUE(r[1] == "true" || r[1] == "false") << table << " row " << r[0] << ": " << column << " '" << r[1]
-                                                           << "' is neither 'true' nor 'false'";
+            EXPECT_TRUE(r[1] == "true" || r[1] == "false")
+                << table << " row " << r[0] << ": " << column << " '" << r[1] << "' is neither 'true' nor 'false'";
 
     for (const auto& [table, type] : kKindTypes)
-        for (auto& r : Rows("select o.object_id, o.object_type from object o, " + table +
-                            " k where k.object_id = o.object_id"))
+        for (auto& r :
+             Rows("select o.object_id, o.object_type from object o, " + table + " k where k.object_id = o.object_id"))
             EXPECT_EQ(r[1], type) << "object " << r[0] << " of " << table;
 }
 
-TEST_F(ContentRowsTest, ColoursAreEightHexDigits) {
+TEST_F(ContentRowsTest, ColoursAreEightHexDigits)
+{
     const std::pair<const char*, const char*> colours[] = {
-        {"control", "color_mod"},         {"button", "down_color_mod"},       {"mouse_over_button", "down_color_mod"},
-        {"mouse_over_button", "over_color_mod"}, {"particle", "color_mod"},   {"engine", "color_mod"},
-        {"shield", "color_mod"},          {"beam_weapon", "color_mod"},       {"projectile_weapon", "color_mod"},
-        {"shockwave_weapon", "color_mod"}, {"charge_weapon", "color_mod"},    {"orbit_object", "color_mod"},
-        {"outpost_object", "color_mod"},  {"nebula_object", "color_mod"},     {"lead_ship_ai", "color_mod"},
+        {"control", "color_mod"},
+        {"button", "down_color_mod"},
+        {"mouse_over_button", "down_color_mod"},
+        {"mouse_over_button", "over_color_mod"},
+        {"particle", "color_mod"},
+        {"engine", "color_mod"},
+        {"shield", "color_mod"},
+        {"beam_weapon", "color_mod"},
+        {"projectile_weapon", "color_mod"},
+        {"shockwave_weapon", "color_mod"},
+        {"charge_weapon", "color_mod"},
+        {"orbit_object", "color_mod"},
+        {"outpost_object", "color_mod"},
+        {"nebula_object", "color_mod"},
+        {"lead_ship_ai", "color_mod"},
         {"ship_ai", "color_mod"},
     };
     for (const auto& [table, column] : colours)
@@ -310,7 +358,8 @@ TEST_F(ContentRowsTest, ColoursAreEightHexDigits) {
                 << table << " row " << r[0] << ": " << column << " '" << r[1] << "'";
 }
 
-TEST_F(ContentRowsTest, WorldRulesHold) {
+TEST_F(ContentRowsTest, WorldRulesHold)
+{
     // Placed objects stay clear of the player (1), network ids and run-time ids.
     for (auto& r : Rows("select object_id from object")) {
         int id = std::stoi(r[0]);
@@ -320,11 +369,13 @@ TEST_F(ContentRowsTest, WorldRulesHold) {
     for (auto& r : Rows("select o.object_id, o.system_id, w.jump_system_id from wormhole_object w, object o "
                         "where o.object_id = w.object_id"))
         EXPECT_FALSE(Rows("select w.object_id from wormhole_object w, object o where o.object_id = w.object_id and "
-                          "o.system_id = " + r[2] + " and w.jump_system_id = " + std::to_string(std::stoi(r[1]) % 100))
+                          "o.system_id = " +
+                          r[2] + " and w.jump_system_id = " + std::to_string(std::stoi(r[1]) % 100))
                          .empty())
             << "wormhole " << r[0] << " to system " << r[2] << " has no way back";
     // Player hulls carry the alignment keyword of the affiliate they are created with.
-    for (auto& r : Rows("select c.ship_id, c.affiliate, s.alignment from create_ship c, ship s where s.ship_id = c.ship_id"))
+    for (auto& r :
+         Rows("select c.ship_id, c.affiliate, s.alignment from create_ship c, ship s where s.ship_id = c.ship_id"))
         EXPECT_EQ(r[1], r[2]) << "create_ship " << r[0];
     EXPECT_FALSE(Rows("select system_id from system where system_id >= 100").empty()) << "no state variant";
     for (const char* faction : {"union", "goth", "ignus", "enimanga", "mandralor"})
@@ -334,7 +385,8 @@ TEST_F(ContentRowsTest, WorldRulesHold) {
 
 // Every sprite row's file decodes with the game's own decoder, at the size the game draws it:
 // backdrops 800x600, everything else power-of-two sides (so the loader never stretches it).
-TEST_F(ContentRowsTest, SpriteFilesDecodeAtUsableSizes) {
+TEST_F(ContentRowsTest, SpriteFilesDecodeAtUsableSizes)
+{
     const std::set<int> fullScreen{1, 2, 3, 4, 5, 6, 38, 40, 42, 44, 450, 600, 610, 702, 750, 800, 21000};
     // Rows may share a file; each file is decoded once. An empty error means it decoded.
     struct Decoded {
@@ -372,7 +424,8 @@ TEST_F(ContentRowsTest, SpriteFilesDecodeAtUsableSizes) {
     EXPECT_FALSE(decoded.empty()) << "no sprite rows";
 }
 
-TEST_F(ContentRowsTest, MeshFilesParseAndTheirTexturesExist) {
+TEST_F(ContentRowsTest, MeshFilesParseAndTheirTexturesExist)
+{
     for (auto& r : Rows("select mesh_id, mesh_file from mesh")) {
         gfx::Mesh* mesh = nullptr;
         std::vector<gfx::MeshMaterial> materials;
@@ -382,7 +435,8 @@ TEST_F(ContentRowsTest, MeshFilesParseAndTheirTexturesExist) {
         EXPECT_GT(mesh->GetNumFaces(), 0u) << "mesh " << r[0];
         mesh->Release();
         for (const gfx::MeshMaterial& m : materials) {
-            if (m.textureFilename.empty()) continue;
+            if (m.textureFilename.empty())
+                continue;
             EXPECT_TRUE(content_check::ReadFile(GameDir() + "/raster/" + m.textureFilename))
                 << "mesh " << r[0] << " names raster/" << m.textureFilename;
             if (m.textureFilename[0] == '+') {
@@ -393,7 +447,8 @@ TEST_F(ContentRowsTest, MeshFilesParseAndTheirTexturesExist) {
     }
 }
 
-TEST_F(ContentRowsTest, SoundFilesAreReadableWaves) {
+TEST_F(ContentRowsTest, SoundFilesAreReadableWaves)
+{
     for (auto& r : Rows("select sound_id, sound_file from sound")) {
         CWaveFile wave;
         std::string path = GameDir() + "/sound/" + r[1];

@@ -5,7 +5,8 @@
 
 namespace {
 
-TEST(GameFilesTest, PowerOfTwo) {
+TEST(GameFilesTest, PowerOfTwo)
+{
     EXPECT_TRUE(content_check::IsPowerOfTwo(1));
     EXPECT_TRUE(content_check::IsPowerOfTwo(256));
     EXPECT_FALSE(content_check::IsPowerOfTwo(0));

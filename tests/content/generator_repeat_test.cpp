@@ -1,11 +1,10 @@
 // The asset generator gives the same bytes on every run: a second run must match the built game folder.
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "content/game_files.h"
@@ -14,13 +13,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-uint64_t Fnv1a(const std::vector<uint8_t>& bytes) {
+uint64_t Fnv1a(const std::vector<uint8_t>& bytes)
+{
     uint64_t h = 1469598103934665603ull;
-    for (uint8_t b : bytes) h = (h ^ b) * 1099511628211ull;
+    for (uint8_t b : bytes)
+        h = (h ^ b) * 1099511628211ull;
     return h;
 }
 
-TEST(GeneratorRepeatTest, SecondRunMatchesTheGameFolderByteForByte) {
+TEST(GeneratorRepeatTest, SecondRunMatchesTheGameFolderByteForByte)
+{
     const fs::path generator = fs::path(content_check::GameDir()) / ".." / "tools" / "varnok_assetgen";
     ASSERT_TRUE(fs::exists(generator)) << generator;
     const fs::path scratch = fs::temp_directory_path() / ("varnok_assetgen_" + std::to_string(::getpid()));
@@ -32,7 +34,8 @@ TEST(GeneratorRepeatTest, SecondRunMatchesTheGameFolderByteForByte) {
     for (const char* folder : {"raster", "x", "sound"})
         for (const auto& entry : fs::directory_iterator(scratch / folder)) {
             auto fresh = content_check::ReadFile(entry.path().string());
-            auto built = content_check::ReadFile((fs::path(content_check::GameDir()) / folder / entry.path().filename()).string());
+            auto built = content_check::ReadFile(
+                (fs::path(content_check::GameDir()) / folder / entry.path().filename()).string());
             ASSERT_TRUE(fresh && built) << folder << "/" << entry.path().filename().string();
             EXPECT_EQ(Fnv1a(*fresh), Fnv1a(*built)) << folder << "/" << entry.path().filename().string() << " differs";
             ++compared;

@@ -1,12 +1,12 @@
 // Building the database files: the content database from scratch, the save database only when absent.
 #include "db/database_builder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include <gtest/gtest.h>
 
 #include "db/game_database.h"
 
@@ -88,8 +88,7 @@ TEST_F(DatabaseBuilder, TheShippedSaveDatabaseHoldsItsPoolAndSettings)
 {
     std::string content = mFolder + "/varnok.dat";
     std::string save = mFolder + "/pe.dat";
-    ASSERT_FALSE(BuildDatabase(content, {std::string(VARNOK_SOURCE_DIR) + "/content/varnok.sql"},
-                               BuildMode::kReplace));
+    ASSERT_FALSE(BuildDatabase(content, {std::string(VARNOK_SOURCE_DIR) + "/content/varnok.sql"}, BuildMode::kReplace));
     ASSERT_FALSE(BuildDatabase(save, {kPeSql}, BuildMode::kKeepExisting));
     CGameDatabase db;
     ASSERT_TRUE(db.Open(content, save));

@@ -1,9 +1,9 @@
 // A temporary game folder with both databases built from content/*.sql, and a database object on them.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "db/game_database.h"
 

@@ -49,7 +49,6 @@ protected:
         p.completed_quests = {2, 9};
         return p;
     }
-
 };
 
 TEST_F(DbPlayer, ASavedPilotLoadsBackFieldByField)

@@ -42,8 +42,9 @@ TEST_F(DbQuests, EveryQueryRunsAgainstTheSchema)
 
 TEST_F(DbQuests, StepsReadTheirKeywordsAndFlags)
 {
-    Content("insert into quest_step values (11, 1, 2, 'assasinate', 5, 3, 'Find him', 'Done', 1.5, 2.5, 6, "
-            "'exotic', 7, 8000, 'pirate', 'true');");
+    Content(
+        "insert into quest_step values (11, 1, 2, 'assasinate', 5, 3, 'Find him', 'Done', 1.5, 2.5, 6, "
+        "'exotic', 7, 8000, 'pirate', 'true');");
     QuestStepRecord* s = mDb.GetQuestStep(11);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->quest_id, 1);
@@ -62,8 +63,9 @@ TEST_F(DbQuests, StepsReadTheirKeywordsAndFlags)
 
 TEST_F(DbQuests, ConversationsComeByFeedAndLine)
 {
-    Content("insert into quest_step_conversation values (1, 4, 2, 1, 'b1'), (2, 4, 1, 2, 'a2'), (3, 4, 1, 1, 'a1'),"
-            "(4, 4, 0, 1, 'intro'), (5, 5, 9, 1, 'other');");
+    Content(
+        "insert into quest_step_conversation values (1, 4, 2, 1, 'b1'), (2, 4, 1, 2, 'a2'), (3, 4, 1, 1, 'a1'),"
+        "(4, 4, 0, 1, 'intro'), (5, 5, 9, 1, 'other');");
     RowList<ConversationLineRow> lines;
     mDb.GetConversation(lines, 4, 1);
     ASSERT_EQ(lines.size(), 2u);
@@ -89,9 +91,10 @@ TEST_F(DbQuests, TiesWithoutARowAreZero)
 
 TEST_F(DbQuests, OffersMatchLevelAndAlignment)
 {
-    Content("insert into quest (quest_id, min_level, max_level, prereq_quest_id) values (1, 1, 5, 0), (2, 3, 9, 1),"
-            "(3, 1, 9, 0);"
-            "insert into quest_alignment values (1, 'lawful'), (2, 'lawful'), (3, 'evil');");
+    Content(
+        "insert into quest (quest_id, min_level, max_level, prereq_quest_id) values (1, 1, 5, 0), (2, 3, 9, 1),"
+        "(3, 1, 9, 0);"
+        "insert into quest_alignment values (1, 'lawful'), (2, 'lawful'), (3, 'evil');");
     RowList<QuestOfferRow> offers;
     mDb.GetOfferedQuests(offers, 2, "lawful");
     ASSERT_EQ(offers.size(), 1u);
@@ -103,11 +106,12 @@ TEST_F(DbQuests, OffersMatchLevelAndAlignment)
 
 TEST_F(DbQuests, QuestSystemsFollowThePrerequisitesOfTheListedQuests)
 {
-    Content("insert into quest (quest_id, prereq_quest_id) values (1, 0), (2, 1), (3, 1), (4, 1);"
-            "insert into quest_alignment values (1, 'lawful'), (2, 'lawful'), (3, 'lawful'), (4, 'evil');"
-            "insert into quest_step (quest_step_id, quest_id, quest_step_sequence, system_id) values "
-            "(10, 1, 1, 7), (20, 2, 1, 8), (21, 2, 2, 9), (30, 3, 1, 5), (40, 4, 1, 6);"
-            "insert into state_trigger values (1, 1, 0, 5, 105);");
+    Content(
+        "insert into quest (quest_id, prereq_quest_id) values (1, 0), (2, 1), (3, 1), (4, 1);"
+        "insert into quest_alignment values (1, 'lawful'), (2, 'lawful'), (3, 'lawful'), (4, 'evil');"
+        "insert into quest_step (quest_step_id, quest_id, quest_step_sequence, system_id) values "
+        "(10, 1, 1, 7), (20, 2, 1, 8), (21, 2, 2, 9), (30, 3, 1, 5), (40, 4, 1, 6);"
+        "insert into state_trigger values (1, 1, 0, 5, 105);");
     std::list<int32_t> systems;
     mDb.GetQuestSystems(systems, "lawful", {1});
     EXPECT_EQ(systems, (std::list<int32_t>{8}));
@@ -125,11 +129,12 @@ TEST_F(DbQuests, QuestSystemsFollowThePrerequisitesOfTheListedQuests)
 
 TEST_F(DbQuests, TriggersOfASystemAndTheirRecords)
 {
-    Content("insert into quest (quest_id) values (1), (2);"
-            "insert into quest_alignment values (1, 'lawful'), (2, 'evil');"
-            "insert into quest_trigger values (5, 1, 3, 'proximity', 1.5, 2.5, 40, 6, 7, 8, 9);"
-            "insert into quest_trigger values (6, 2, 3, 'enter', 0, 0, 0, 0, 0, 0, 0);"
-            "insert into state_trigger values (4, 1, 12, 3, 103);");
+    Content(
+        "insert into quest (quest_id) values (1), (2);"
+        "insert into quest_alignment values (1, 'lawful'), (2, 'evil');"
+        "insert into quest_trigger values (5, 1, 3, 'proximity', 1.5, 2.5, 40, 6, 7, 8, 9);"
+        "insert into quest_trigger values (6, 2, 3, 'enter', 0, 0, 0, 0, 0, 0, 0);"
+        "insert into state_trigger values (4, 1, 12, 3, 103);");
     RowList<QuestTriggerIdRow> triggers;
     mDb.GetQuestTriggerIds(triggers, 3, "lawful");
     ASSERT_EQ(triggers.size(), 1u);

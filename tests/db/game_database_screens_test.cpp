@@ -49,9 +49,10 @@ TEST_F(DbScreens, EveryQueryRunsAgainstTheSchema)
 
 TEST_F(DbScreens, ControlIdListsJoinTheirKindTable)
 {
-    Content("insert into control (control_id, screen_id) values (2, 1), (3, 1), (4, 2), (5, 1);"
-            "insert into button (button_id, control_id) values (20, 2), (30, 3), (40, 4);"
-            "insert into checkbox (checkbox_id, control_id) values (50, 5);");
+    Content(
+        "insert into control (control_id, screen_id) values (2, 1), (3, 1), (4, 2), (5, 1);"
+        "insert into button (button_id, control_id) values (20, 2), (30, 3), (40, 4);"
+        "insert into checkbox (checkbox_id, control_id) values (50, 5);");
     RowList<ControlIdRow> ids;
     mDb.GetButtonIds(ids, 1);
     ASSERT_EQ(ids.size(), 2u);
@@ -66,8 +67,9 @@ TEST_F(DbScreens, ControlIdListsJoinTheirKindTable)
 
 TEST_F(DbScreens, MouseOverButtonReadsEveryColumnInPlace)
 {
-    Content("insert into control values (7, 3, 11, 12, 'true', 'large', '11223344');"
-            "insert into mouse_over_button values (70, 7, 'Go', 13, '55667788', 14, 15, '99aabbcc', 16);");
+    Content(
+        "insert into control values (7, 3, 11, 12, 'true', 'large', '11223344');"
+        "insert into mouse_over_button values (70, 7, 'Go', 13, '55667788', 14, 15, '99aabbcc', 16);");
     MouseOverButtonRecord* b = mDb.GetMouseOverButton(7);
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->control_id, 7);
@@ -89,10 +91,11 @@ TEST_F(DbScreens, MouseOverButtonReadsEveryColumnInPlace)
 
 TEST_F(DbScreens, SliderAndDragButtonReadEveryColumnInPlace)
 {
-    Content("insert into control values (8, 4, 21, 22, 'true', 'medium', 'ff000001');"
-            "insert into slider values (80, 8, 'Volume', 23, 24, 25, 26, 27, 'true');"
-            "insert into control values (9, 5, 31, 32, 'false', 'small', 'ff000002');"
-            "insert into drag_button values (90, 9, 33, 34, 35, 36, 37);");
+    Content(
+        "insert into control values (8, 4, 21, 22, 'true', 'medium', 'ff000001');"
+        "insert into slider values (80, 8, 'Volume', 23, 24, 25, 26, 27, 'true');"
+        "insert into control values (9, 5, 31, 32, 'false', 'small', 'ff000002');"
+        "insert into drag_button values (90, 9, 33, 34, 35, 36, 37);");
     SliderRecord* s = mDb.GetSlider(8);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->screen_id, 4);
@@ -124,8 +127,9 @@ TEST_F(DbScreens, SliderAndDragButtonReadEveryColumnInPlace)
 
 TEST_F(DbScreens, ObjectControlReadsTheOrbitCentreAndVisibility)
 {
-    Content("insert into object_control values (4, 4, 57, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 'true', 12, 13, 14, "
-            "'false')");
+    Content(
+        "insert into object_control values (4, 4, 57, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 'true', 12, 13, 14, "
+        "'false')");
     ObjectControlRecord* o = mDb.GetObjectControl(4);
     ASSERT_NE(o, nullptr);
     EXPECT_EQ(o->mesh_id, 57);
@@ -142,8 +146,9 @@ TEST_F(DbScreens, ObjectControlReadsTheOrbitCentreAndVisibility)
 
 TEST_F(DbScreens, ResourceFilesGetTheirFolderInFront)
 {
-    Content("insert into sound values (4, 'engine.wav'); insert into mesh values (5, 'hull.x');"
-            "insert into sprite values (6, 'cursor.png');");
+    Content(
+        "insert into sound values (4, 'engine.wav'); insert into mesh values (5, 'hull.x');"
+        "insert into sprite values (6, 'cursor.png');");
     EXPECT_STREQ(mDb.GetSound(4)->path, "sound\\engine.wav");
     EXPECT_EQ(mDb.GetSound(4)->id, 4);
     EXPECT_STREQ(mDb.GetMesh(5)->path, "x\\hull.x");
@@ -162,8 +167,9 @@ TEST_F(DbScreens, AVeryLongFileNameIsCutToThePathField)
 
 TEST_F(DbScreens, FontGlyphsTakeTheFirstCharacterOrZero)
 {
-    Content("insert into font values ('small', 'A', 65), ('small', '', 0), ('medium', 'B', 66),"
-            "('small', 'xyz', 120);");
+    Content(
+        "insert into font values ('small', 'A', 65), ('small', '', 0), ('medium', 'B', 66),"
+        "('small', 'xyz', 120);");
     RowList<FontGlyphRow> glyphs;
     mDb.GetFontGlyphs(glyphs, "small");
     ASSERT_EQ(glyphs.size(), 3u);

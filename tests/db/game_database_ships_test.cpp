@@ -60,9 +60,10 @@ TEST_F(DbShips, EveryQueryRunsAgainstTheSchema)
 
 TEST_F(DbShips, DeviceAndWeaponTypes)
 {
-    Content("insert into device_main (device_id, device_type) values (1, 'weapon'), (2, 'quest'), (3, 'gizmo'),"
-            "(4, 'armor');"
-            "insert into cloak_weapon (cloak_weapon_id, device_id) values (1, 1);");
+    Content(
+        "insert into device_main (device_id, device_type) values (1, 'weapon'), (2, 'quest'), (3, 'gizmo'),"
+        "(4, 'armor');"
+        "insert into cloak_weapon (cloak_weapon_id, device_id) values (1, 1);");
     EXPECT_EQ(mDb.GetDeviceType(1)->device_type, kDeviceWeapon);
     EXPECT_EQ(mDb.GetWeaponType(1)->weapon_type, kWeaponCloak);
     EXPECT_EQ(mDb.GetDeviceType(2)->device_type, kDeviceQuest);
@@ -74,9 +75,10 @@ TEST_F(DbShips, DeviceAndWeaponTypes)
 
 TEST_F(DbShips, ProjectileReadsEveryColumnInPlace)
 {
-    Content("insert into device_main values (7, 'Dart', 'd', 'photon', 'weapon', 300, 31, 32, 'true');"
-            "insert into projectile_weapon values (70, 7, 1, 2, 3, 4.5, 5, 6.5, 7.5, 8.5, 9.5, 'true', 10, 11, "
-            "12, 13, 14.5, 15, 16, 17.5, 18, 'ff00ff00', 19);");
+    Content(
+        "insert into device_main values (7, 'Dart', 'd', 'photon', 'weapon', 300, 31, 32, 'true');"
+        "insert into projectile_weapon values (70, 7, 1, 2, 3, 4.5, 5, 6.5, 7.5, 8.5, 9.5, 'true', 10, 11, "
+        "12, 13, 14.5, 15, 16, 17.5, 18, 'ff00ff00', 19);");
     ProjectileWeaponRecord* p = mDb.GetProjectileWeapon(7);
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->projectile_weapon_id, 70);
@@ -110,11 +112,12 @@ TEST_F(DbShips, ProjectileReadsEveryColumnInPlace)
 
 TEST_F(DbShips, CriteriaCountEveryRowThePilotMeets)
 {
-    Content("insert into device_criteria values (1, 'lawful', 1, 0, 2.0, 0, 0, 0, 0, 0);"
-            "insert into device_criteria values (2, 'lawful', 3, 0, 2.0, 0, 0, 0, 0, 0);"
-            "insert into device_criteria values (3, 'evil', 1, 0, 2.0, 0, 0, 0, 0, 0);"
-            "insert into device_criteria values (4, 'lawful', 9, 0, 2.0, 0, 0, 0, 0, 0);"
-            "insert into device_criteria_xref values (1, 5), (2, 5), (3, 6), (4, 5);");
+    Content(
+        "insert into device_criteria values (1, 'lawful', 1, 0, 2.0, 0, 0, 0, 0, 0);"
+        "insert into device_criteria values (2, 'lawful', 3, 0, 2.0, 0, 0, 0, 0, 0);"
+        "insert into device_criteria values (3, 'evil', 1, 0, 2.0, 0, 0, 0, 0, 0);"
+        "insert into device_criteria values (4, 'lawful', 9, 0, 2.0, 0, 0, 0, 0, 0);"
+        "insert into device_criteria_xref values (1, 5), (2, 5), (3, 6), (4, 5);");
     DeviceCriteriaValues pilot;
     pilot.alignment = "lawful";
     pilot.level = 3;
@@ -128,11 +131,12 @@ TEST_F(DbShips, CriteriaCountEveryRowThePilotMeets)
 
 TEST_F(DbShips, DevicesForSaleMeetTheirCriteria)
 {
-    Content("insert into device_main (device_id, device_name, device_type, for_sale) values "
-            "(1, 'Lance', 'weapon', 'true'), (2, 'Hidden', 'weapon', 'false'), (3, 'Plate', 'armor', 'true');"
-            "insert into device_criteria values (1, 'lawful', 1, 0, 2.0, 0, 0, 0, 0, 0);"
-            "insert into device_criteria values (2, 'lawful', 50, 0, 2.0, 0, 0, 0, 0, 0);"
-            "insert into device_criteria_xref values (1, 1), (1, 2), (2, 3);");
+    Content(
+        "insert into device_main (device_id, device_name, device_type, for_sale) values "
+        "(1, 'Lance', 'weapon', 'true'), (2, 'Hidden', 'weapon', 'false'), (3, 'Plate', 'armor', 'true');"
+        "insert into device_criteria values (1, 'lawful', 1, 0, 2.0, 0, 0, 0, 0, 0);"
+        "insert into device_criteria values (2, 'lawful', 50, 0, 2.0, 0, 0, 0, 0, 0);"
+        "insert into device_criteria_xref values (1, 1), (1, 2), (2, 3);");
     RowList<DeviceForSaleRow> sale;
     mDb.GetDevicesForSale(sale, "lawful", 2, 100, 4.0f, 5, 5, 5, 5, 5);
     ASSERT_EQ(sale.size(), 1u);
@@ -142,8 +146,9 @@ TEST_F(DbShips, DevicesForSaleMeetTheirCriteria)
 
 TEST_F(DbShips, CreateShipsSkipIdZeroAndComeHighestFirst)
 {
-    Content("insert into create_ship values (0, 1, 1, 1, 1, 1, 'lawful'), (2, 1, 1, 1, 1, 1, 'lawful'),"
-            "(5, 7, 8, 9, 10, 11, 'unlawful');");
+    Content(
+        "insert into create_ship values (0, 1, 1, 1, 1, 1, 'lawful'), (2, 1, 1, 1, 1, 1, 'lawful'),"
+        "(5, 7, 8, 9, 10, 11, 'unlawful');");
     RowList<CreateShipRow> ships;
     mDb.GetCreateShips(ships);
     ASSERT_EQ(ships.size(), 2u);
@@ -156,10 +161,11 @@ TEST_F(DbShips, CreateShipsSkipIdZeroAndComeHighestFirst)
 
 TEST_F(DbShips, UpgradeShipsAreLargerHullsOfTheAlignmentBestFirst)
 {
-    Content("insert into ship (ship_id, size, alignment, ship_level, ship_type) values "
-            "(1, 2.0, 'lawful', 1, 'Skiff'), (2, 3.5, 'lawful', 2, 'Cutter'), (3, 4.0, 'lawful', 5, 'Frigate'),"
-            "(4, 5.0, 'evil', 9, 'Raider');"
-            "insert into upgrade_ship values (1, 'lawful'), (2, 'lawful'), (3, 'lawful'), (4, 'evil');");
+    Content(
+        "insert into ship (ship_id, size, alignment, ship_level, ship_type) values "
+        "(1, 2.0, 'lawful', 1, 'Skiff'), (2, 3.5, 'lawful', 2, 'Cutter'), (3, 4.0, 'lawful', 5, 'Frigate'),"
+        "(4, 5.0, 'evil', 9, 'Raider');"
+        "insert into upgrade_ship values (1, 'lawful'), (2, 'lawful'), (3, 'lawful'), (4, 'evil');");
     RowList<UpgradeShipRow> ships;
     mDb.GetUpgradeShips(ships, "lawful", 2);
     ASSERT_EQ(ships.size(), 2u);
@@ -170,10 +176,11 @@ TEST_F(DbShips, UpgradeShipsAreLargerHullsOfTheAlignmentBestFirst)
 
 TEST_F(DbShips, LeadShipReadsEveryColumnInPlace)
 {
-    Content("insert into object values (6000, 3, 0, 'Raider', 'lead', 10, 20, 0, 0, 0, 30, 'evil');"
-            "insert into ship values (8, 0, 500, 40, 41, 'Corsair', 6.5, 0, 'pirate', 7, 52);"
-            "insert into lead_ship_ai values (60, 6000, 'true', 8, 1, 2, 3, 4, 5, 6, 7, 9, 11, 'rare', "
-            "100.5, 200.5, 300.5, 400.5, 12, 'a0ffffff', 500.5, 13);");
+    Content(
+        "insert into object values (6000, 3, 0, 'Raider', 'lead', 10, 20, 0, 0, 0, 30, 'evil');"
+        "insert into ship values (8, 0, 500, 40, 41, 'Corsair', 6.5, 0, 'pirate', 7, 52);"
+        "insert into lead_ship_ai values (60, 6000, 'true', 8, 1, 2, 3, 4, 5, 6, 7, 9, 11, 'rare', "
+        "100.5, 200.5, 300.5, 400.5, 12, 'a0ffffff', 500.5, 13);");
     LeadShipAIRecord* a = mDb.GetLeadShipAI(6000);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->lead_ship_ai_id, 60);
@@ -216,10 +223,11 @@ TEST_F(DbShips, LeadShipReadsEveryColumnInPlace)
 
 TEST_F(DbShips, WingmanReadsItsLeadAndOffset)
 {
-    Content("insert into object values (6001, 3, 0, 'Wing', 'ai', 0, 0, 0, 0, 0, 15, 'evil');"
-            "insert into ship (ship_id, ship_type, alignment) values (8, 'Corsair', 'pirate');"
-            "insert into ship_ai values (61, 6001, 'false', 8, 60, 1, 2, 3, 4, 5, 6, 7, 9, 0, 'common', "
-            "1, 2, 3, 4, 5, -12.5, 7.5, 'ffffffff');");
+    Content(
+        "insert into object values (6001, 3, 0, 'Wing', 'ai', 0, 0, 0, 0, 0, 15, 'evil');"
+        "insert into ship (ship_id, ship_type, alignment) values (8, 'Corsair', 'pirate');"
+        "insert into ship_ai values (61, 6001, 'false', 8, 60, 1, 2, 3, 4, 5, 6, 7, 9, 0, 'common', "
+        "1, 2, 3, 4, 5, -12.5, 7.5, 'ffffffff');");
     ShipAIRecord* a = mDb.GetShipAI(6001);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->lead_ship_ai_id, 60);

@@ -1,11 +1,11 @@
 // The database object: opening both files, and the four query shapes with their ownership rules.
 #include "db/game_database.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "db/db_fixture.h"
 #include "db/query_shapes.h"
@@ -82,8 +82,9 @@ TEST_F(DbShapes, ARecordIsReplacedByTheNextCallAndAMissingRowIsNull)
 
 TEST_F(DbShapes, WithSeveralRowsTheLastOneWins)
 {
-    Content("insert into quest (quest_id, quest_name) values (4, 'Escort');"
-            "insert into quest_alignment values (4, 'lawful'); insert into quest_alignment values (4, 'evil');");
+    Content(
+        "insert into quest (quest_id, quest_name) values (4, 'Escort');"
+        "insert into quest_alignment values (4, 'lawful'); insert into quest_alignment values (4, 'evil');");
     QuestRecord* quest = mDb.GetQuest(4);
     ASSERT_NE(quest, nullptr);
     EXPECT_STREQ(quest->alignment, "evil");
@@ -105,9 +106,10 @@ TEST_F(DbShapes, AListCallReplacesTheCallersListAndAnEmptyResultIsEmpty)
 
 TEST_F(DbShapes, ListRowsKeepTheStatementsOrder)
 {
-    Content("insert into task values (1, 5, 3, 'move', 0, 0, 'true', 0, 0);"
-            "insert into task values (2, 5, 1, 'attack', 0, 0, 'false', 0, 0);"
-            "insert into task values (3, 5, 2, 'flee', 0, 0, 'false', 0, 0);");
+    Content(
+        "insert into task values (1, 5, 3, 'move', 0, 0, 'true', 0, 0);"
+        "insert into task values (2, 5, 1, 'attack', 0, 0, 'false', 0, 0);"
+        "insert into task values (3, 5, 2, 'flee', 0, 0, 'false', 0, 0);");
     RowList<TaskIdRow> tasks;
     mDb.GetTaskIds(tasks, 5);
     std::vector<int32_t> order;
@@ -149,8 +151,9 @@ TEST_F(DbShapes, ScalarsStartFromTheirPresets)
 
 TEST_F(DbShapes, NullColumnsReadAsZeroAndEmpty)
 {
-    Content("insert into control (control_id) values (5); insert into text_control (text_id, control_id) "
-            "values (9, 5);");
+    Content(
+        "insert into control (control_id) values (5); insert into text_control (text_id, control_id) "
+        "values (9, 5);");
     TextControlRecord* text = mDb.GetTextControl(5);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->text_id, 9);
@@ -164,9 +167,10 @@ TEST_F(DbShapes, NullColumnsReadAsZeroAndEmpty)
 
 TEST_F(DbShapes, ColoursAreEightHexDigitsWithAlphaOnTop)
 {
-    Content("insert into control values (1, 1, 0, 0, 'true', 'small', 'ff80ff00');"
-            "insert into control values (2, 1, 0, 0, 'True', 'small', '0a0000ff');"
-            "insert into sprite_control values (1, 1, 3); insert into sprite_control values (2, 2, 3);");
+    Content(
+        "insert into control values (1, 1, 0, 0, 'true', 'small', 'ff80ff00');"
+        "insert into control values (2, 1, 0, 0, 'True', 'small', '0a0000ff');"
+        "insert into sprite_control values (1, 1, 3); insert into sprite_control values (2, 2, 3);");
     SpriteControlRecord* bright = mDb.GetSpriteControl(1);
     ASSERT_NE(bright, nullptr);
     EXPECT_EQ(bright->color_mod, 0xff80ff00u);

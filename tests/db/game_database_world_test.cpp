@@ -20,15 +20,13 @@ TEST_F(DbWorld, EveryQueryRunsAgainstTheSchema)
     mDb.GetSystem(1);
     mDb.GetGalaxySystems(systems, 1);
     mDb.GetSystemLinks(links, 1, {});
-    for (auto query : {&CGameDatabase::GetResourceObjectIds, &CGameDatabase::GetFountainObjectIds,
-                       &CGameDatabase::GetVortexObjectIds, &CGameDatabase::GetPhantomObjectIds,
-                       &CGameDatabase::GetOutpostObjectIds, &CGameDatabase::GetMineObjectIds,
-                       &CGameDatabase::GetOrbitObjectIds, &CGameDatabase::GetScaffoldObjectIds,
-                       &CGameDatabase::GetNebulaObjectIds, &CGameDatabase::GetStationObjectIds,
-                       &CGameDatabase::GetPlanetObjectIds, &CGameDatabase::GetWormholeObjectIds,
-                       &CGameDatabase::GetGotoObjectIds, &CGameDatabase::GetDeviceObjectIds,
-                       &CGameDatabase::GetHealthObjectIds, &CGameDatabase::GetLeadShipAIIds,
-                       &CGameDatabase::GetShipAIIds})
+    for (auto query :
+         {&CGameDatabase::GetResourceObjectIds, &CGameDatabase::GetFountainObjectIds,
+          &CGameDatabase::GetVortexObjectIds, &CGameDatabase::GetPhantomObjectIds, &CGameDatabase::GetOutpostObjectIds,
+          &CGameDatabase::GetMineObjectIds, &CGameDatabase::GetOrbitObjectIds, &CGameDatabase::GetScaffoldObjectIds,
+          &CGameDatabase::GetNebulaObjectIds, &CGameDatabase::GetStationObjectIds, &CGameDatabase::GetPlanetObjectIds,
+          &CGameDatabase::GetWormholeObjectIds, &CGameDatabase::GetGotoObjectIds, &CGameDatabase::GetDeviceObjectIds,
+          &CGameDatabase::GetHealthObjectIds, &CGameDatabase::GetLeadShipAIIds, &CGameDatabase::GetShipAIIds})
         EXPECT_TRUE((mDb.*query)(ids, 1, 0).empty());
     mDb.GetEnemyShipIds(ships, 1, 0, kAlignmentLawful);
     mDb.GetFountainObject(1);
@@ -56,17 +54,18 @@ protected:
     void SetUp() override
     {
         DbFixture::SetUp();
-        Content("insert into system values (1, 1, 'Home', 'A quiet place', 800, 600, 100, 200, 'goth', 'true');"
-                "insert into system values (3, 1, 'Ember', '', 500, 500, 300, 400, 'ignus', 'true');"
-                "insert into system values (101, 1, 'Home', '', 800, 600, 100, 200, 'goth', 'false');"
-                "insert into object values (1000, 1, 0, 'Gate', 'wormhole', 10, 20, 0, 0, 30, 0, 'neutral');"
-                "insert into object values (1001, 1, 0, 'Rock', 'resource', 1, 2, 3, 77, 5, 6, 'neutral');"
-                "insert into object values (1002, 1, 9, 'Ore', 'resource', 0, 0, 0, 0, 1, 0, 'neutral');"
-                "insert into object values (1003, 3, 0, 'Back', 'wormhole', -40, 50, 0, 0, 30, 0, 'neutral');"
-                "insert into wormhole_object values (1000, 1000, 3);"
-                "insert into wormhole_object values (1003, 1003, 1);"
-                "insert into resource_object values (1001, 1001, 'rare', 25, 8);"
-                "insert into resource_object values (1002, 1002, 'common', 5, 8);");
+        Content(
+            "insert into system values (1, 1, 'Home', 'A quiet place', 800, 600, 100, 200, 'goth', 'true');"
+            "insert into system values (3, 1, 'Ember', '', 500, 500, 300, 400, 'ignus', 'true');"
+            "insert into system values (101, 1, 'Home', '', 800, 600, 100, 200, 'goth', 'false');"
+            "insert into object values (1000, 1, 0, 'Gate', 'wormhole', 10, 20, 0, 0, 30, 0, 'neutral');"
+            "insert into object values (1001, 1, 0, 'Rock', 'resource', 1, 2, 3, 77, 5, 6, 'neutral');"
+            "insert into object values (1002, 1, 9, 'Ore', 'resource', 0, 0, 0, 0, 1, 0, 'neutral');"
+            "insert into object values (1003, 3, 0, 'Back', 'wormhole', -40, 50, 0, 0, 30, 0, 'neutral');"
+            "insert into wormhole_object values (1000, 1000, 3);"
+            "insert into wormhole_object values (1003, 1003, 1);"
+            "insert into resource_object values (1001, 1001, 'rare', 25, 8);"
+            "insert into resource_object values (1002, 1002, 'common', 5, 8);");
     }
 };
 
@@ -146,10 +145,11 @@ TEST_F(DbWorldRows, LinksReadPositionsInSelectOrderAndVariantsCountAsTheirBase)
 
 TEST_F(DbWorld, EnemyShipsAreThoseOfAnotherAlignment)
 {
-    Content("insert into object (object_id, system_id, quest_step_id, affiliate) values "
-            "(2000, 1, 4, 'evil'), (2001, 1, 4, 'lawful'), (2002, 1, 4, 'evil'), (2003, 1, 5, 'evil');"
-            "insert into lead_ship_ai (lead_ship_ai_id, object_id) values (2000, 2000), (2001, 2001), (2003, 2003);"
-            "insert into ship_ai (ship_ai_id, object_id) values (2002, 2002);");
+    Content(
+        "insert into object (object_id, system_id, quest_step_id, affiliate) values "
+        "(2000, 1, 4, 'evil'), (2001, 1, 4, 'lawful'), (2002, 1, 4, 'evil'), (2003, 1, 5, 'evil');"
+        "insert into lead_ship_ai (lead_ship_ai_id, object_id) values (2000, 2000), (2001, 2001), (2003, 2003);"
+        "insert into ship_ai (ship_ai_id, object_id) values (2002, 2002);");
     RowList<ShipObjectIdRow> ships;
     mDb.GetEnemyShipIds(ships, 1, 4, kAlignmentLawful);
     std::vector<int32_t> ids;
@@ -163,9 +163,10 @@ TEST_F(DbWorld, EnemyShipsAreThoseOfAnotherAlignment)
 
 TEST_F(DbWorld, OutpostReadsEveryColumnInPlace)
 {
-    Content("insert into object values (3000, 2, 0, 'Turret', 'outpost', 1.5, 2.5, 0.25, 400, 12, 60, 'evil');"
-            "insert into outpost_object values (3000, 3000, 'true', 11, 12, 13, 14, 'plasma', 15.5, 16, 'c0ffee01', "
-            "0.75, 17, 18, 'exotic');");
+    Content(
+        "insert into object values (3000, 2, 0, 'Turret', 'outpost', 1.5, 2.5, 0.25, 400, 12, 60, 'evil');"
+        "insert into outpost_object values (3000, 3000, 'true', 11, 12, 13, 14, 'plasma', 15.5, 16, 'c0ffee01', "
+        "0.75, 17, 18, 'exotic');");
     OutpostObjectRecord* o = mDb.GetOutpostObject(3000);
     ASSERT_NE(o, nullptr);
     EXPECT_TRUE(o->invulnerable);
@@ -195,9 +196,10 @@ TEST_F(DbWorld, OutpostReadsEveryColumnInPlace)
 
 TEST_F(DbWorld, StationsJoinTheirTypeThroughTheCrossReference)
 {
-    Content("insert into object values (4000, 1, 0, 'Dock', 'station', 5, 6, 0.1, 900, 12, 0, 'lawful');"
-            "insert into station values (2, 1055, 'true', 40, 'Trade Hub', 1, 2, 3, 4, 5);"
-            "insert into station_object_xref values (2, 4000);");
+    Content(
+        "insert into object values (4000, 1, 0, 'Dock', 'station', 5, 6, 0.1, 900, 12, 0, 'lawful');"
+        "insert into station values (2, 1055, 'true', 40, 'Trade Hub', 1, 2, 3, 4, 5);"
+        "insert into station_object_xref values (2, 4000);");
     StationRecord* s = mDb.GetStation(4000);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->station_id, 2);
@@ -215,9 +217,10 @@ TEST_F(DbWorld, StationsJoinTheirTypeThroughTheCrossReference)
 
 TEST_F(DbWorld, OrbitObjectsAreOrbitalNotOrbit)
 {
-    Content("insert into object values (5000, 1, 0, 'Moon', 'orbital', 0, 0, 0.01, 50, 8, 0, 'neutral');"
-            "insert into orbit_object values (5000, 5000, 'uncommon', 1.5, 3, 'false', 9, '80ffffff', 13, "
-            "0.1, 0.2, 0.3, 52, 250);");
+    Content(
+        "insert into object values (5000, 1, 0, 'Moon', 'orbital', 0, 0, 0.01, 50, 8, 0, 'neutral');"
+        "insert into orbit_object values (5000, 5000, 'uncommon', 1.5, 3, 'false', 9, '80ffffff', 13, "
+        "0.1, 0.2, 0.3, 52, 250);");
     OrbitObjectRecord* o = mDb.GetOrbitObject(5000);
     ASSERT_NE(o, nullptr);
     EXPECT_EQ(o->object_type, kObjectTypeOrbital);

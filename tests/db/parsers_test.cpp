@@ -33,30 +33,63 @@ TEST(Parsers, EveryKeywordOfEveryTable)
 {
     ExpectTable(ParseFaction, {{"union", 0}, {"goth", 1}, {"ignus", 2}, {"enimanga", 3}, {"mandralor", 4}});
     ExpectTable(ParseAlignment, {{"nature", 4}, {"evil", 3}, {"unlawful", 2}, {"lawful", 1}, {"neutral", 0}});
-    ExpectTable(ParseQuestTriggerType,
-                {{"enter", 1}, {"position", 2}, {"device", 4}, {"proximity", 3}, {"dock", 5}});
-    ExpectTable(ParseObjectType, {{"player", 13}, {"lead", 1}, {"ai", 2}, {"network", 3}, {"resource", 4},
-                                  {"fountain", 15}, {"vortex", 19}, {"phantom", 18}, {"outpost", 17}, {"mine", 16},
-                                  {"wormhole", 5}, {"station", 6}, {"planet", 7}, {"device", 8}, {"goto", 9},
-                                  {"orbital", 11}, {"nebula", 12}});
-    ExpectTable(ParseCompoundClass,
-                {{"common", 1}, {"uncommon", 2}, {"rare", 3}, {"exotic", 4}, {"undiscovered", 5}});
-    ExpectTable(ParseDamageType, {{"radiation", 1}, {"organic", 2}, {"crystal", 3}, {"photon", 4},
-                                  {"antimatter", 5}, {"plasma", 6}});
+    ExpectTable(ParseQuestTriggerType, {{"enter", 1}, {"position", 2}, {"device", 4}, {"proximity", 3}, {"dock", 5}});
+    ExpectTable(ParseObjectType, {{"player", 13},
+                                  {"lead", 1},
+                                  {"ai", 2},
+                                  {"network", 3},
+                                  {"resource", 4},
+                                  {"fountain", 15},
+                                  {"vortex", 19},
+                                  {"phantom", 18},
+                                  {"outpost", 17},
+                                  {"mine", 16},
+                                  {"wormhole", 5},
+                                  {"station", 6},
+                                  {"planet", 7},
+                                  {"device", 8},
+                                  {"goto", 9},
+                                  {"orbital", 11},
+                                  {"nebula", 12}});
+    ExpectTable(ParseCompoundClass, {{"common", 1}, {"uncommon", 2}, {"rare", 3}, {"exotic", 4}, {"undiscovered", 5}});
+    ExpectTable(ParseDamageType,
+                {{"radiation", 1}, {"organic", 2}, {"crystal", 3}, {"photon", 4}, {"antimatter", 5}, {"plasma", 6}});
     ExpectTable(ParseDeviceType, {{"weapon", 0}, {"shield", 1}, {"armor", 3}, {"engine", 4}, {"quest", 5}});
-    ExpectTable(ParseQuestStepType, {{"killenemy", 8}, {"assasinate", 1}, {"goto", 2}, {"deliver", 3},
-                                     {"acquire", 4}, {"escort", 5}, {"defendfrom", 6}, {"conversation", 7},
-                                     {"interrupt", 11}, {"dock", 9}, {"jump", 10}});
-    ExpectTable(ParseTaskType, {{"attack", 1}, {"fall_back", 2}, {"hold_position", 3}, {"move", 4}, {"flee", 5},
-                                {"charge", 6}});
+    ExpectTable(ParseQuestStepType, {{"killenemy", 8},
+                                     {"assasinate", 1},
+                                     {"goto", 2},
+                                     {"deliver", 3},
+                                     {"acquire", 4},
+                                     {"escort", 5},
+                                     {"defendfrom", 6},
+                                     {"conversation", 7},
+                                     {"interrupt", 11},
+                                     {"dock", 9},
+                                     {"jump", 10}});
+    ExpectTable(ParseTaskType,
+                {{"attack", 1}, {"fall_back", 2}, {"hold_position", 3}, {"move", 4}, {"flee", 5}, {"charge", 6}});
     ExpectTable(ParseChargeType, {{"shield", 0}, {"energy", 1}, {"engine", 2}});
-    ExpectTable(ParseAilmentType,
-                {{"bonus_defense_recharge", 1}, {"bonus_energy", 2}, {"bonus_attack", 3}, {"bonus_engine", 4},
-                 {"bonus_defense", 5}, {"ailment_stunned", 6}, {"ailment_slow", 7}, {"ailment_vulnerable", 8},
-                 {"ailment_weak", 9}, {"ailment_norecharge", 10}, {"ailment_noenergy", 11}});
+    ExpectTable(ParseAilmentType, {{"bonus_defense_recharge", 1},
+                                   {"bonus_energy", 2},
+                                   {"bonus_attack", 3},
+                                   {"bonus_engine", 4},
+                                   {"bonus_defense", 5},
+                                   {"ailment_stunned", 6},
+                                   {"ailment_slow", 7},
+                                   {"ailment_vulnerable", 8},
+                                   {"ailment_weak", 9},
+                                   {"ailment_norecharge", 10},
+                                   {"ailment_noenergy", 11}});
     ExpectTable(ParseSize, {{"small", 0}, {"medium", 1}, {"large", 2}});
-    ExpectTable(ParseWeaponType, {{"beam", 1}, {"projectile", 2}, {"shockwave", 3}, {"mine", 6}, {"phantom", 7},
-                                  {"cloak", 4}, {"health", 9}, {"charge", 5}, {"portal", 8}});
+    ExpectTable(ParseWeaponType, {{"beam", 1},
+                                  {"projectile", 2},
+                                  {"shockwave", 3},
+                                  {"mine", 6},
+                                  {"phantom", 7},
+                                  {"cloak", 4},
+                                  {"health", 9},
+                                  {"charge", 5},
+                                  {"portal", 8}});
 }
 
 TEST(Parsers, UnknownTextGivesEachTablesDefault)

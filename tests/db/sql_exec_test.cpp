@@ -8,8 +8,7 @@ namespace {
 TEST(SqlExec, QuotedTextDoublesEveryApostrophe)
 {
     EXPECT_EQ(FormatSql("values ('%q')", "O'Neil's"), "values ('O''Neil''s')");
-    EXPECT_EQ(FormatSql("values ('%q')", "x'); drop table player; --"),
-              "values ('x''); drop table player; --')");
+    EXPECT_EQ(FormatSql("values ('%q')", "x'); drop table player; --"), "values ('x''); drop table player; --')");
 }
 
 TEST(SqlExec, NumbersFormatAsPrintfDoes)

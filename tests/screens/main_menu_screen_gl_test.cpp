@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/cursor.h"
 #include "app/device_setup.h"
 #include "app/entry.h"
 #include "app/frame.h"
@@ -20,6 +19,7 @@
 #include "platform/os/window.h"
 #include "support/game_folder.h"
 #include "ui/button.h"
+#include "ui/cursor.h"
 #include "ui/sprite_control.h"
 
 namespace {

@@ -2,12 +2,12 @@
 // cursor sprite, and the quit button ending the game when driven by injected input.
 #include "screens/main_menu_screen.h"
 
-#include "app/cursor.h"
 #include "app/frame.h"
-#include "app/keys.h"
+#include "core/keys.h"
 #include "db/database_builder.h"
 #include "support/ui_fixture.h"
 #include "ui/button.h"
+#include "ui/cursor.h"
 #include "ui/sprite_control.h"
 
 class MainMenuTest : public UiFixture {

@@ -6,18 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include "app/device_setup.h"
 #include "app/entry.h"
 #include "app/globals.h"
-#include "app/input.h"
-#include "app/sound_globals.h"
+#include "core/sound_globals.h"
 #include "platform/gfx/headless/headless_device.h"
 #include "platform/input/input.h"
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
-#include "platform/os/window.h"
 #include "support/game_folder.h"
 #include "support/recording_screen.h"
+#include "ui/input_devices.h"
 
 class HeadlessGame : public ::testing::Test {
 protected:
@@ -26,23 +24,23 @@ protected:
         os::ClearMessages();
         os::SetManualTime(true, 1000);
         gWormholeRefusalText.clear();
-        window = os::OpenHeadlessWindow();
-        gWindow = window.get();
-        gGfxBackend = gfx::Backend::kHeadless;
-        gSoundBackend = audio::Backend::kSilent;
-        ASSERT_EQ(InitDevice(false), gfx::kOk);
+        std::optional<std::string> error = StartGame(gfx::Backend::kHeadless);
+        ASSERT_FALSE(error) << *error;
         ASSERT_FALSE(os::QuitPosted()) << "the start-up asked to quit";
         savedScreen = gCurrentScreen;
         savedFlight = gFlightScreen;
+        savedFlightView = gFlightView;
         gCurrentScreen = &screen;
         gFlightScreen = &flight;
+        gFlightView = &flight;
     }
     void TearDown() override
     {
-        ReleasePlatformObjects();
-        gWindow = nullptr;
+        // The game's own screens go back before the shutdown deletes them.
         gCurrentScreen = savedScreen;
         gFlightScreen = savedFlight;
+        gFlightView = savedFlightView;
+        StopGame();
         os::SetManualTime(false);
         os::ClearMessages();
         gSoundBackend = audio::Backend::kSdl;
@@ -59,9 +57,9 @@ protected:
     }
 
     TempGameFolder folder;
-    std::unique_ptr<os::Window> window;
     RecordingScreen screen;
     RecordingFlightScreen flight;
     CScreen* savedScreen = nullptr;
     CFlightScreen* savedFlight = nullptr;
+    CFlightView* savedFlightView = nullptr;
 };

@@ -5,13 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "app/camera.h"
-#include "app/cursor.h"
-#include "app/input.h"
-#include "app/keyboard.h"
+#include "core/camera.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
 #include "support/recording_screen.h"
+#include "support/scoped_global.h"
+#include "ui/cursor.h"
+#include "ui/input_devices.h"
+#include "ui/keyboard.h"
 
 class InputFixture : public ::testing::Test {
 protected:
@@ -21,10 +22,6 @@ protected:
         gDirectInput = new input::System(window.get());
         ASSERT_EQ(gKeyboard.CreateDevice(), 0);
         ASSERT_EQ(gCursor.CreateDevice(), 0);
-        savedScreen = gCurrentScreen;
-        savedFlight = gFlightScreen;
-        gCurrentScreen = &screen;
-        gFlightScreen = &flight;
         gCursor.SetPosition(320, 200);
     }
     void TearDown() override
@@ -33,8 +30,6 @@ protected:
         gCursor.Release();
         gDirectInput->Release();
         gDirectInput = nullptr;
-        gCurrentScreen = savedScreen;
-        gFlightScreen = savedFlight;
     }
 
     void Key(int code, bool pressed)
@@ -49,6 +44,7 @@ protected:
     std::unique_ptr<os::Window> window;
     RecordingScreen screen;
     RecordingFlightScreen flight;
-    CScreen* savedScreen = nullptr;
-    CFlightScreen* savedFlight = nullptr;
+    ScopedGlobal<CScreen*> currentScreen{gCurrentScreen, &screen};
+    ScopedGlobal<CFlightScreen*> flightScreen{gFlightScreen, &flight};
+    ScopedGlobal<CFlightView*> flightView{gFlightView, &flight};
 };

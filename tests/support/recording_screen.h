@@ -29,18 +29,10 @@ public:
     std::vector<ScreenCall> calls;
 };
 
-// The in-flight screen's own key and zoom handling, with the screen operations recorded.
+// The in-flight screen's own key and zoom handling, without the controls it would load.
 class RecordingFlightScreen : public CFlightScreen {
 public:
-    void Enter() override {}
+    void Enter() override { mEntered = 1; }
     int Frame() override { return 0; }
-    void OnMouseUp(int, int, int) override {}
-    void OnMouseDown(int, int, int) override {}
-    void OnMouseMove(int, int) override {}
-    void OnKeyDown(int key) override
-    {
-        if (key == 17)
-            mThrustKey = 1;
-    }
     void HoldAllKeys() { mThrustKey = mBrakeKey = mTurnLeftKey = mTurnRightKey = 1; }
 };

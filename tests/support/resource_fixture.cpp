@@ -1,11 +1,11 @@
 // The resource test fixture: a fresh game folder and resource manager per test.
 #include "support/resource_fixture.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include <unistd.h>
 
 #include "db/database_builder.h"
 #include "db/game_database.h"
@@ -39,17 +39,14 @@ void ResourceFolder::RemoveFolder()
 void ResourceFixture::SetUp()
 {
     CreateFolder();
-    mSavedManager = gResourceManager;
-    rm = gResourceManager = new CResourceManager;
     HeadlessGame::SetUp();
+    rm = gResourceManager;
     Device()->ClearRecords();
     os::ClearMessages();
 }
 
 void ResourceFixture::TearDown()
 {
-    delete gResourceManager;
-    gResourceManager = mSavedManager;
     HeadlessGame::TearDown();
     RemoveFolder();
 }
@@ -71,8 +68,7 @@ void ResourceFolder::WritePng(const std::string& relativePath, uint32_t width, u
     ASSERT_TRUE(testpng::WriteSolid(mFolder + "/" + relativePath, width, height, colour));
 }
 
-void ResourceFolder::AddSprite(int spriteId, const std::string& file, uint32_t width, uint32_t height,
-                                uint32_t colour)
+void ResourceFolder::AddSprite(int spriteId, const std::string& file, uint32_t width, uint32_t height, uint32_t colour)
 {
     Content("INSERT INTO sprite VALUES (" + std::to_string(spriteId) + ", '" + file + "');");
     WritePng("raster/" + file, width, height, colour);
@@ -110,7 +106,8 @@ void ResourceFolder::AddMesh(int meshId, const std::string& file, const std::vec
 void ResourceFolder::AddTrailQuad()
 {
     Content("INSERT INTO mesh VALUES (0, 'quad.x');");
-    WriteFile("x/quad.x", "xof 0302txt 0032\nMesh Quad {\n 4;\n -1.0;-1.0;0.0;, 1.0;-1.0;0.0;, 1.0;1.0;0.0;, "
-                          "-1.0;1.0;0.0;;\n 2;\n 3;0,2,1;, 3;0,3,2;;\n MeshTextureCoords { 4; 0.0;1.0;, 1.0;1.0;, "
-                          "1.0;0.0;, 0.0;0.0;; }\n}\n");
+    WriteFile("x/quad.x",
+              "xof 0302txt 0032\nMesh Quad {\n 4;\n -1.0;-1.0;0.0;, 1.0;-1.0;0.0;, 1.0;1.0;0.0;, "
+              "-1.0;1.0;0.0;;\n 2;\n 3;0,2,1;, 3;0,3,2;;\n MeshTextureCoords { 4; 0.0;1.0;, 1.0;1.0;, "
+              "1.0;0.0;, 0.0;0.0;; }\n}\n");
 }

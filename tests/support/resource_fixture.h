@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/resource_manager.h"
+#include "engine/resource_manager.h"
 #include "support/headless_game.h"
 
 class ResourceFolder {
@@ -39,6 +39,5 @@ protected:
     // The draws recorded since the last ClearRecords.
     const std::vector<gfx::headless::DrawRecord>& Draws() const { return Device()->Draws(); }
 
-    CResourceManager* mSavedManager = nullptr;
     CResourceManager* rm = nullptr;
 };

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/resource_manager.h"
 #include "db/database_builder.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "support/headless_game.h"
 
 // One sprite as the sprite drawer handed it to the device.
@@ -38,11 +38,12 @@ protected:
     void SetUp() override
     {
         HeadlessGame::SetUp();
-        Rows("INSERT INTO sprite VALUES (9001, 'button.png'); INSERT INTO sprite VALUES (9002, 'button_small.png');"
-             "INSERT INTO sprite VALUES (9003, 'check_box.png'); INSERT INTO sprite VALUES (9004, 'check_mark.png');"
-             "INSERT INTO sprite VALUES (9005, 'slider_meter.png'); INSERT INTO sprite VALUES (9006, "
-             "'slider_knob.png'); INSERT INTO sprite VALUES (9007, 'slot.png');"
-             "INSERT INTO sprite VALUES (9008, 'icon_weapon.png');");
+        Rows(
+            "INSERT INTO sprite VALUES (9001, 'button.png'); INSERT INTO sprite VALUES (9002, 'button_small.png');"
+            "INSERT INTO sprite VALUES (9003, 'check_box.png'); INSERT INTO sprite VALUES (9004, 'check_mark.png');"
+            "INSERT INTO sprite VALUES (9005, 'slider_meter.png'); INSERT INTO sprite VALUES (9006, "
+            "'slider_knob.png'); INSERT INTO sprite VALUES (9007, 'slot.png');"
+            "INSERT INTO sprite VALUES (9008, 'icon_weapon.png');");
     }
 
     std::string ContentFile() const { return (folder.Path() / "config" / "varnok.dat").string(); }
@@ -69,14 +70,14 @@ protected:
                    int sprite = kButtonSprite, const char* size = "medium")
     {
         Control(id, screen, x, y, visible, size);
-        Rows("INSERT INTO button VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '" + text +
-             "', " + std::to_string(sprite) + ", 'ff0000ff', 1, 2);");
+        Rows("INSERT INTO button VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '" + text + "', " +
+             std::to_string(sprite) + ", 'ff0000ff', 1, 2);");
     }
     void MouseOverRow(int id, int screen, int x, int y, bool visible = true)
     {
         Control(id, screen, x, y, visible);
-        Rows("INSERT INTO mouse_over_button VALUES (" + std::to_string(id) + ", " + std::to_string(id) +
-             ", '', " + std::to_string(kSmallSprite) + ", 'ff0000ff', 1, 2, 'ff00ff00', 6);");
+        Rows("INSERT INTO mouse_over_button VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '', " +
+             std::to_string(kSmallSprite) + ", 'ff0000ff', 1, 2, 'ff00ff00', 6);");
     }
     void TextRow(int id, int screen, int x, int y, const char* text, const char* size = "medium")
     {
@@ -145,8 +146,7 @@ protected:
             std::memcpy(&colour, draw.vertices.data() + 16, sizeof colour);
             // The drawer places texel centres on pixel centres: half a pixel back.
             sprites.push_back(DrawnSprite{draw.textures[0], static_cast<int>(corner[0][0] + 0.5f),
-                                          static_cast<int>(corner[0][1] + 0.5f), corner[1][0] - corner[0][0],
-                                          colour});
+                                          static_cast<int>(corner[0][1] + 0.5f), corner[1][0] - corner[0][0], colour});
         }
         mDrawsSeen = draws.size();
         return sprites;

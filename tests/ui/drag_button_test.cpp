@@ -2,9 +2,9 @@
 // and a slot hidden under the button resting on it.
 #include "ui/drag_button.h"
 
-#include "app/cursor.h"
 #include "support/control_screen.h"
 #include "support/ui_fixture.h"
+#include "ui/cursor.h"
 #include "ui/snap_control.h"
 
 namespace {

@@ -2,12 +2,12 @@
 // re-entering after the resources are released.
 #include "ui/screen.h"
 
-#include "app/cursor.h"
 #include "app/frame.h"
 #include "support/control_screen.h"
 #include "support/ui_fixture.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/cursor.h"
 #include "ui/drag_button.h"
 #include "ui/mouse_over_button.h"
 #include "ui/slider.h"
@@ -231,7 +231,7 @@ TEST_F(ScreenTest, DrawsKindsInTheirFixedOrder)
             order.push_back(sprite.texture);
     // Sprite, button, checkbox box, slider meter and knob, mouse-over button last.
     std::vector<gfx::Texture*> expected = {SpriteTexture(kSlotSprite), SpriteTexture(kButtonSprite),
-                                           SpriteTexture(kBoxSprite), SpriteTexture(kMeterSprite),
+                                           SpriteTexture(kBoxSprite),  SpriteTexture(kMeterSprite),
                                            SpriteTexture(kKnobSprite), SpriteTexture(kSmallSprite)};
     std::vector<gfx::Texture*> shown;
     for (gfx::Texture* t : order)
@@ -240,12 +240,13 @@ TEST_F(ScreenTest, DrawsKindsInTheirFixedOrder)
     EXPECT_EQ(shown, expected);
 }
 
-TEST_F(ScreenTest, ReEnteredAfterReleaseAllFindsItsControlsAgain)
+TEST_F(ScreenTest, ReEnteredAfterADeviceResetFindsItsControlsAgain)
 {
     ButtonRow(90001, kScreen, 100, 100, "Go");
     Enter();
     RunFrame();
-    gResourceManager->ReleaseAll();
+    Device()->ReportCooperativeLevel(gfx::kDeviceNotReset);
+    EXPECT_EQ(CheckDevice(), 1);
     EXPECT_EQ(test.enters, 2);
     ASSERT_NE(test.GetButton(90001), nullptr);
     EXPECT_EQ(test.GetButton(90001)->width, 128);

@@ -16,9 +16,9 @@ public:
     // Creates raster/, x/ and sound/ under the game folder; false when that fails.
     bool MakeFolders();
 
-    void Png(const std::string& name, const CCanvas& canvas);   // raster/<name>
-    void Jpeg(const std::string& name, const CCanvas& canvas);  // raster/<name>
-    void Mesh(const std::string& name, const std::string& text);  // x/<name>
+    void Png(const std::string& name, const CCanvas& canvas);                // raster/<name>
+    void Jpeg(const std::string& name, const CCanvas& canvas);               // raster/<name>
+    void Mesh(const std::string& name, const std::string& text);             // x/<name>
     void Sound(const std::string& name, const std::vector<uint8_t>& bytes);  // sound/<name>
 
     bool Ok() const { return ok_; }

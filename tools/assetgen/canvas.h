@@ -18,7 +18,7 @@ class CRandom {
 public:
     explicit CRandom(uint32_t seed) : state_(seed * 2654435761u + 0x9e3779b9u) {}
     uint32_t Next();
-    float Unit();                    // [0, 1)
+    float Unit();  // [0, 1)
     float Range(float lo, float hi);
 
 private:

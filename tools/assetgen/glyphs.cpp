@@ -22,15 +22,19 @@ const GlyphSize kSizes[] = {
 };
 
 // The text layout shows '^' wherever a text has an apostrophe, and '~' stands for the percent sign.
-char Drawn(char ch) {
-    if (ch == '^') return '\'';
-    if (ch == '~') return '%';
+char Drawn(char ch)
+{
+    if (ch == '^')
+        return '\'';
+    if (ch == '~')
+        return '%';
     return ch;
 }
 
 }  // namespace
 
-void WriteGlyphs(CAssetWriter& out, CFontRenderer& font) {
+void WriteGlyphs(CAssetWriter& out, CFontRenderer& font)
+{
     for (const GlyphSize& s : kSizes)
         for (int code = 32; code <= 126; ++code) {
             CCanvas canvas(s.imageW, s.imageH);

@@ -19,7 +19,8 @@ using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 }  // namespace
 
-bool WritePng(const CCanvas& canvas, const std::string& path) {
+bool WritePng(const CCanvas& canvas, const std::string& path)
+{
     FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
@@ -33,7 +34,8 @@ bool WritePng(const CCanvas& canvas, const std::string& path) {
     }
     std::vector<uint8_t> bytes = canvas.Bytes();
     std::vector<png_bytep> rows(static_cast<size_t>(canvas.Height()));
-    for (int y = 0; y < canvas.Height(); ++y) rows[y] = bytes.data() + static_cast<size_t>(y) * canvas.Width() * 4;
+    for (int y = 0; y < canvas.Height(); ++y)
+        rows[y] = bytes.data() + static_cast<size_t>(y) * canvas.Width() * 4;
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         std::fprintf(stderr, "assetgen: libpng failed on %s\n", path.c_str());
@@ -50,7 +52,8 @@ bool WritePng(const CCanvas& canvas, const std::string& path) {
     return true;
 }
 
-bool WriteJpeg(const CCanvas& canvas, const std::string& path, int quality) {
+bool WriteJpeg(const CCanvas& canvas, const std::string& path, int quality)
+{
     FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
@@ -73,7 +76,8 @@ bool WriteJpeg(const CCanvas& canvas, const std::string& path, int quality) {
     while (cinfo.next_scanline < cinfo.image_height) {
         const uint8_t* src = rgba.data() + static_cast<size_t>(cinfo.next_scanline) * canvas.Width() * 4;
         for (int x = 0; x < canvas.Width(); ++x)
-            for (int k = 0; k < 3; ++k) row[static_cast<size_t>(x) * 3 + k] = src[x * 4 + k];
+            for (int k = 0; k < 3; ++k)
+                row[static_cast<size_t>(x) * 3 + k] = src[x * 4 + k];
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&cinfo, rows, 1);
     }

@@ -6,8 +6,8 @@
 
 namespace assetgen {
 
-void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font);  // backdrops, planets, effects, blips
-void WriteMeshTextures(CAssetWriter& out);                       // textures named by the x/ meshes
+void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font);      // backdrops, planets, effects, blips
+void WriteMeshTextures(CAssetWriter& out);                          // textures named by the x/ meshes
 void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font);  // controls, icons, portraits
 
 }  // namespace assetgen

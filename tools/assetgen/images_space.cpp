@@ -17,7 +17,8 @@ struct Palette {
 };
 
 // Deep-space backdrop: graded sky, two layers of nebula and a star field.
-CCanvas SpaceBackdrop(const Palette& p, uint32_t seed) {
+CCanvas SpaceBackdrop(const Palette& p, uint32_t seed)
+{
     CCanvas c(kScreenW, kScreenH);
     c.VerticalGradient(FromHex(p.top), FromHex(p.bottom));
     c.Nebula(seed, FromHex(p.cloudA), 0.48f, 190, 0.55f);
@@ -26,27 +27,31 @@ CCanvas SpaceBackdrop(const Palette& p, uint32_t seed) {
     return c;
 }
 
-void Caption(CCanvas& c, CFontRenderer& font, int y, int size, const std::string& text, const Rgba& colour) {
+void Caption(CCanvas& c, CFontRenderer& font, int y, int size, const std::string& text, const Rgba& colour)
+{
     int w = font.MeasureText(size, text);
     font.DrawText(c, (c.Width() - w) / 2 + 2, y + 2, size, text, {0, 0, 0, 0.6f});
     font.DrawText(c, (c.Width() - w) / 2, y, size, text, colour);
 }
 
 // A screen backdrop: space behind a framed console area and the screen's title.
-CCanvas ScreenBackdrop(const Palette& p, uint32_t seed, CFontRenderer& font, const std::string& title) {
+CCanvas ScreenBackdrop(const Palette& p, uint32_t seed, CFontRenderer& font, const std::string& title)
+{
     CCanvas c = SpaceBackdrop(p, seed);
     Rgba frame = FromHex(0xc0283848);
     c.Rect(0, 0, kScreenW, 56, {0.03f, 0.05f, 0.08f, 0.75f});
     c.Rect(0, 56, kScreenW, 58, FromHex(0xff6fa8d8));
     c.Rect(0, kScreenH - 40, kScreenW, kScreenH, {0.03f, 0.05f, 0.08f, 0.75f});
     c.Rect(0, kScreenH - 42, kScreenW, kScreenH - 40, FromHex(0xff6fa8d8));
-    for (int i = 0; i < 4; ++i) c.Rect(24 + i * 10, 22, 30 + i * 10, 34, frame);
+    for (int i = 0; i < 4; ++i)
+        c.Rect(24 + i * 10, 22, 30 + i * 10, 34, frame);
     Caption(c, font, 14, 26, title, {0.85f, 0.92f, 1, 1});
     return c;
 }
 
 // Equirectangular planet surface: banded or continental noise with polar caps.
-CCanvas PlanetSurface(uint32_t seed, uint32_t low, uint32_t high, uint32_t cap, bool banded) {
+CCanvas PlanetSurface(uint32_t seed, uint32_t low, uint32_t high, uint32_t cap, bool banded)
+{
     CCanvas c(256, 128);
     Rgba a = FromHex(low), b = FromHex(high), polar = FromHex(cap);
     for (int y = 0; y < 128; ++y)
@@ -55,7 +60,8 @@ CCanvas PlanetSurface(uint32_t seed, uint32_t low, uint32_t high, uint32_t cap, 
             float n = banded ? FractalNoise(fx * 0.25f, fy * 3.0f, seed, 4, 2) : FractalNoise(fx, fy, seed, 5, 8);
             Rgba col = Mix(a, b, banded ? n : (n > 0.5f ? 0.6f + (n - 0.5f) : n * 0.5f));
             float lat = std::fabs(static_cast<float>(y) - 63.5f) / 64.0f;
-            if (lat > 0.82f) col = Mix(col, polar, std::min(1.0f, (lat - 0.82f) * 8));
+            if (lat > 0.82f)
+                col = Mix(col, polar, std::min(1.0f, (lat - 0.82f) * 8));
             col.a = 1;
             c.Set(x, y, col);
         }
@@ -63,7 +69,8 @@ CCanvas PlanetSurface(uint32_t seed, uint32_t low, uint32_t high, uint32_t cap, 
 }
 
 // Spiral arms around a bright centre (wormhole whirl, vortex, portal).
-CCanvas Spiral(int size, uint32_t colour, int arms, float twist) {
+CCanvas Spiral(int size, uint32_t colour, int arms, float twist)
+{
     CCanvas c(size, size);
     float h = static_cast<float>(size) / 2;
     Rgba col = FromHex(colour);
@@ -71,7 +78,8 @@ CCanvas Spiral(int size, uint32_t colour, int arms, float twist) {
         for (int x = 0; x < size; ++x) {
             float dx = static_cast<float>(x) + 0.5f - h, dy = static_cast<float>(y) + 0.5f - h;
             float r = std::hypot(dx, dy) / h;
-            if (r >= 1) continue;
+            if (r >= 1)
+                continue;
             float angle = std::atan2(dy, dx) + twist * r;
             float arm = 0.5f + 0.5f * std::cos(angle * static_cast<float>(arms));
             float k = std::pow(arm, 3.0f) * (1 - r) * 1.4f + std::pow(1 - r, 4.0f);
@@ -80,28 +88,32 @@ CCanvas Spiral(int size, uint32_t colour, int arms, float twist) {
     return c;
 }
 
-CCanvas SoftDot(int size, uint32_t colour, float power) {
+CCanvas SoftDot(int size, uint32_t colour, float power)
+{
     CCanvas c(size, size);
     float h = static_cast<float>(size) / 2;
     c.Glow(h, h, h, FromHex(colour), power);
     return c;
 }
 
-CCanvas Puff(int size, uint32_t colour, uint32_t seed) {
+CCanvas Puff(int size, uint32_t colour, uint32_t seed)
+{
     CCanvas c(size, size);
     float h = static_cast<float>(size) / 2;
     Rgba col = FromHex(colour);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             float r = std::hypot(static_cast<float>(x) + 0.5f - h, static_cast<float>(y) + 0.5f - h) / h;
-            if (r >= 1) continue;
+            if (r >= 1)
+                continue;
             float n = FractalNoise(static_cast<float>(x) / 12.0f, static_cast<float>(y) / 12.0f, seed, 4, 0);
             c.Blend(x, y, col, std::min(1.0f, (1 - r) * (1 - r) * (0.4f + 1.2f * n)));
         }
     return c;
 }
 
-CCanvas Sparkle(int size, uint32_t colour) {
+CCanvas Sparkle(int size, uint32_t colour)
+{
     CCanvas c(size, size);
     float h = static_cast<float>(size) / 2;
     Rgba col = FromHex(colour);
@@ -114,7 +126,8 @@ CCanvas Sparkle(int size, uint32_t colour) {
     return c;
 }
 
-CCanvas Blip(uint32_t colour, bool square) {
+CCanvas Blip(uint32_t colour, bool square)
+{
     CCanvas c(8, 8);
     Rgba col = FromHex(colour);
     if (square) {
@@ -128,7 +141,8 @@ CCanvas Blip(uint32_t colour, bool square) {
 }
 
 // Arrow pointing up (+y is the heading of zero).
-CCanvas Arrow(int size, uint32_t colour) {
+CCanvas Arrow(int size, uint32_t colour)
+{
     CCanvas c(size, size);
     float s = static_cast<float>(size);
     Rgba col = FromHex(colour);
@@ -136,7 +150,8 @@ CCanvas Arrow(int size, uint32_t colour) {
         float t = static_cast<float>(y) / s;
         float half = t < 0.55f ? t * s * 0.7f : s * 0.12f;
         for (int x = 0; x < size; ++x)
-            if (std::fabs(static_cast<float>(x) + 0.5f - s / 2) < half) c.Blend(x, y, col, 0.9f - 0.4f * t);
+            if (std::fabs(static_cast<float>(x) + 0.5f - s / 2) < half)
+                c.Blend(x, y, col, 0.9f - 0.4f * t);
     }
     c.Glow(s / 2, s * 0.3f, s * 0.25f, {1, 1, 1, 0.6f}, 2);
     return c;
@@ -144,7 +159,8 @@ CCanvas Arrow(int size, uint32_t colour) {
 
 }  // namespace
 
-void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font) {
+void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
+{
     const Palette kUnion{0xff050a1c, 0xff0c1838, 0xff2a4f9a, 0xff5aa0d0};
     const Palette kGoth{0xff0c0410, 0xff24081c, 0xff7a1838, 0xffb04060};
     const Palette kIgnus{0xff140604, 0xff2c1004, 0xffb04a10, 0xffe8a040};
@@ -160,9 +176,14 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font) {
     out.Png("back_mandralor.png", SpaceBackdrop(kMandralor, 505));
 
     // Glow planes: soft light that sits over the faction backdrop.
-    const struct { const char* name; uint32_t colour; } kGlows[] = {
-        {"glow_union.png", 0x8050a0ff}, {"glow_goth.png", 0x80ff4070}, {"glow_ignus.png", 0x80ffa040},
-        {"glow_enimanga.png", 0x8050ffa0}, {"glow_mandralor.png", 0x80b080ff}};
+    const struct {
+        const char* name;
+        uint32_t colour;
+    } kGlows[] = {{"glow_union.png", 0x8050a0ff},
+                  {"glow_goth.png", 0x80ff4070},
+                  {"glow_ignus.png", 0x80ffa040},
+                  {"glow_enimanga.png", 0x8050ffa0},
+                  {"glow_mandralor.png", 0x80b080ff}};
     for (const auto& g : kGlows) {
         CCanvas c(256, 256);
         c.Nebula(static_cast<uint32_t>(g.colour), FromHex(g.colour), 0.45f, 48, 0.9f);
@@ -217,7 +238,8 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font) {
         CCanvas c(16, 64);
         for (int x = 0; x < 16; ++x) {
             float d = std::fabs(static_cast<float>(x) + 0.5f - 8) / 8;
-            for (int y = 0; y < 64; ++y) c.Blend(x, y, {0.6f + 0.4f * (1 - d), 0.9f, 1, 1}, std::pow(1 - d, 1.5f));
+            for (int y = 0; y < 64; ++y)
+                c.Blend(x, y, {0.6f + 0.4f * (1 - d), 0.9f, 1, 1}, std::pow(1 - d, 1.5f));
         }
         return c;
     }());

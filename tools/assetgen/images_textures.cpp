@@ -8,7 +8,8 @@ namespace assetgen {
 namespace {
 
 // Hull plating: panels with seams, rivets and a coloured stripe, tileable.
-CCanvas Plating(uint32_t base, uint32_t stripe, uint32_t seed) {
+CCanvas Plating(uint32_t base, uint32_t stripe, uint32_t seed)
+{
     CCanvas c(128, 128);
     Rgba body = FromHex(base);
     for (int y = 0; y < 128; ++y)
@@ -21,14 +22,16 @@ CCanvas Plating(uint32_t base, uint32_t stripe, uint32_t seed) {
         c.Rect(i, 0, i + 1, 128, {0, 0, 0, 0.45f});
         c.Rect(0, i, 128, i + 1, {0, 0, 0, 0.45f});
         c.Rect(i + 1, 0, i + 2, 128, {1, 1, 1, 0.15f});
-        for (int j = 4; j < 128; j += 8) c.Disc(static_cast<float>(i) + 4.5f, static_cast<float>(j), 0.8f, {0.1f, 0.1f, 0.1f, 0.6f});
+        for (int j = 4; j < 128; j += 8)
+            c.Disc(static_cast<float>(i) + 4.5f, static_cast<float>(j), 0.8f, {0.1f, 0.1f, 0.1f, 0.6f});
     }
     c.Rect(0, 56, 128, 72, FromHex(stripe));
     c.Rect(0, 56, 128, 57, {1, 1, 1, 0.35f});
     return c;
 }
 
-CCanvas Rock(uint32_t low, uint32_t high, uint32_t seed) {
+CCanvas Rock(uint32_t low, uint32_t high, uint32_t seed)
+{
     CCanvas c(128, 128);
     Rgba a = FromHex(low), b = FromHex(high);
     for (int y = 0; y < 128; ++y)
@@ -36,14 +39,16 @@ CCanvas Rock(uint32_t low, uint32_t high, uint32_t seed) {
             float n = FractalNoise(static_cast<float>(x) / 16.0f, static_cast<float>(y) / 16.0f, seed, 5, 8);
             float crater = FractalNoise(static_cast<float>(x) / 8.0f, static_cast<float>(y) / 8.0f, seed + 5, 2, 16);
             Rgba col = Mix(a, b, n);
-            if (crater > 0.72f) col = Mix(col, {0, 0, 0, 1}, 0.35f);
+            if (crater > 0.72f)
+                col = Mix(col, {0, 0, 0, 1}, 0.35f);
             col.a = 1;
             c.Set(x, y, col);
         }
     return c;
 }
 
-CCanvas Crystal(uint32_t colour, uint32_t seed) {
+CCanvas Crystal(uint32_t colour, uint32_t seed)
+{
     CCanvas c(64, 64);
     Rgba col = FromHex(colour);
     for (int y = 0; y < 64; ++y)
@@ -57,22 +62,28 @@ CCanvas Crystal(uint32_t colour, uint32_t seed) {
 }
 
 // Window lights: "+" is the lit layer drawn normally, "-" the additive glow over it.
-CCanvas Lights(bool glow) {
+CCanvas Lights(bool glow)
+{
     CCanvas c(64, 64);
-    if (!glow) c.Fill({0.18f, 0.2f, 0.24f, 1});
+    if (!glow)
+        c.Fill({0.18f, 0.2f, 0.24f, 1});
     for (int y = 6; y < 64; y += 12)
         for (int x = 4; x < 64; x += 8) {
             bool lit = ((x * 7 + y * 3) % 5) != 0;
-            if (!lit) continue;
-            if (glow) c.Glow(static_cast<float>(x) + 2, static_cast<float>(y) + 2, 6, {1, 0.85f, 0.5f, 0.9f}, 2);
-            else c.Rect(x, y, x + 4, y + 4, {1, 0.9f, 0.6f, 1});
+            if (!lit)
+                continue;
+            if (glow)
+                c.Glow(static_cast<float>(x) + 2, static_cast<float>(y) + 2, 6, {1, 0.85f, 0.5f, 0.9f}, 2);
+            else
+                c.Rect(x, y, x + 4, y + 4, {1, 0.9f, 0.6f, 1});
         }
     return c;
 }
 
 }  // namespace
 
-void WriteMeshTextures(CAssetWriter& out) {
+void WriteMeshTextures(CAssetWriter& out)
+{
     out.Png("hull_lawful.png", Plating(0xff8a949e, 0xff2860c0, 21));
     out.Png("hull_pirate.png", Plating(0xff4a4038, 0xffb02020, 22));
     out.Png("hull_miner.png", Plating(0xff9a8a60, 0xffe0a020, 23));

@@ -12,16 +12,19 @@ const Rgba kSteel{0.22f, 0.34f, 0.48f, 0.95f};
 const Rgba kText{0.85f, 0.93f, 1, 1};
 
 // A console button: bevelled bar whose right end is cut at an angle (mirrored buttons point left).
-CCanvas Button(int w, int h) {
+CCanvas Button(int w, int h)
+{
     CCanvas c(w, h);
     c.Bevel(0, 0, w, h, 2, kSteel);
     for (int y = 0; y < h; ++y)
-        for (int x = w - (h - y) / 2; x < w; ++x) c.Set(x, y, {0, 0, 0, 0});
+        for (int x = w - (h - y) / 2; x < w; ++x)
+            c.Set(x, y, {0, 0, 0, 0});
     c.Rect(4, h - 5, w / 3, h - 4, {0.5f, 0.8f, 1, 0.8f});
     return c;
 }
 
-CCanvas Panel(int w, int h, float alpha) {
+CCanvas Panel(int w, int h, float alpha)
+{
     CCanvas c(w, h);
     c.VerticalGradient({0.06f, 0.1f, 0.16f, alpha}, {0.02f, 0.04f, 0.08f, alpha});
     for (int i = 0; i < 2; ++i) {
@@ -33,14 +36,16 @@ CCanvas Panel(int w, int h, float alpha) {
     return c;
 }
 
-CCanvas Message(CFontRenderer& font, int w, int h, const std::string& text) {
+CCanvas Message(CFontRenderer& font, int w, int h, const std::string& text)
+{
     CCanvas c = Panel(w, h, 0.9f);
     int tw = font.MeasureText(14, text);
     font.DrawText(c, (w - tw) / 2, (h - 17) / 2, 14, text, {1, 0.8f, 0.4f, 1});
     return c;
 }
 
-CCanvas Cursor() {
+CCanvas Cursor()
+{
     CCanvas c(32, 32);
     // Crosshair: the cursor is drawn centred on the pointer.
     c.Ring(16, 16, 9, 2, {0.5f, 1, 0.6f, 1});
@@ -52,37 +57,40 @@ CCanvas Cursor() {
     return c;
 }
 
-CCanvas Icon(uint32_t colour, int shape) {
+CCanvas Icon(uint32_t colour, int shape)
+{
     CCanvas c(32, 32);
     c.Bevel(0, 0, 32, 32, 2, {0.16f, 0.22f, 0.3f, 1});
     Rgba col = FromHex(colour);
     switch (shape) {
-        case 0:  // shield: a dome
-            c.Ring(16, 18, 10, 3, col);
-            c.Rect(5, 18, 27, 28, {0.16f, 0.22f, 0.3f, 1});
-            c.Rect(6, 18, 26, 20, col);
-            break;
-        case 1:  // armor: stacked plates
-            for (int i = 0; i < 3; ++i) c.Bevel(7, 7 + i * 6, 25, 12 + i * 6, 1, col);
-            break;
-        case 2:  // weapon: barrel and muzzle flash
-            c.Line(7, 25, 22, 10, 4, col);
-            c.Glow(24, 8, 7, {1, 0.9f, 0.5f, 1}, 1.5f);
-            break;
-        case 3:  // engine: nozzle with exhaust
-            c.Rect(8, 6, 24, 16, col);
-            c.Glow(16, 22, 9, {0.5f, 0.8f, 1, 1}, 1.2f);
-            break;
-        default:  // mission device: a sealed crate with a star
-            c.Bevel(7, 9, 25, 25, 2, col);
-            c.Glow(16, 17, 6, {1, 1, 0.7f, 1}, 1.5f);
-            break;
+    case 0:  // shield: a dome
+        c.Ring(16, 18, 10, 3, col);
+        c.Rect(5, 18, 27, 28, {0.16f, 0.22f, 0.3f, 1});
+        c.Rect(6, 18, 26, 20, col);
+        break;
+    case 1:  // armor: stacked plates
+        for (int i = 0; i < 3; ++i)
+            c.Bevel(7, 7 + i * 6, 25, 12 + i * 6, 1, col);
+        break;
+    case 2:  // weapon: barrel and muzzle flash
+        c.Line(7, 25, 22, 10, 4, col);
+        c.Glow(24, 8, 7, {1, 0.9f, 0.5f, 1}, 1.5f);
+        break;
+    case 3:  // engine: nozzle with exhaust
+        c.Rect(8, 6, 24, 16, col);
+        c.Glow(16, 22, 9, {0.5f, 0.8f, 1, 1}, 1.2f);
+        break;
+    default:  // mission device: a sealed crate with a star
+        c.Bevel(7, 9, 25, 25, 2, col);
+        c.Glow(16, 17, 6, {1, 1, 0.7f, 1}, 1.5f);
+        break;
     }
     return c;
 }
 
 // A 4x4 sheet of 64-pixel cells: a helmeted face whose visor light sweeps across the frames.
-CCanvas Portrait(uint32_t skin, uint32_t visor, uint32_t backdrop, int variant) {
+CCanvas Portrait(uint32_t skin, uint32_t visor, uint32_t backdrop, int variant)
+{
     CCanvas c(256, 256);
     Rgba s = FromHex(skin), v = FromHex(visor), b = FromHex(backdrop);
     for (int frame = 0; frame < 16; ++frame) {
@@ -95,19 +103,21 @@ CCanvas Portrait(uint32_t skin, uint32_t visor, uint32_t backdrop, int variant) 
                 c.Set(ox + x, oy + y, {bg.r * scan, bg.g * scan, bg.b * scan, 1});
             }
         float cx = static_cast<float>(ox) + 32, cy = static_cast<float>(oy) + 30;
-        c.Disc(cx, cy + 30, 24, Mix(s, {0, 0, 0, 1}, 0.5f));           // shoulders
-        c.Disc(cx, cy, 16 + static_cast<float>(variant % 3), s);        // head
+        c.Disc(cx, cy + 30, 24, Mix(s, {0, 0, 0, 1}, 0.5f));      // shoulders
+        c.Disc(cx, cy, 16 + static_cast<float>(variant % 3), s);  // head
         c.Ring(cx, cy, 17 + static_cast<float>(variant % 3), 3, Mix(s, {1, 1, 1, 1}, 0.3f));
-        c.Rect(ox + 20, oy + 24, ox + 44, oy + 32, v);                  // visor
+        c.Rect(ox + 20, oy + 24, ox + 44, oy + 32, v);  // visor
         c.Glow(static_cast<float>(ox) + 20 + 24 * t, static_cast<float>(oy) + 28, 6, {1, 1, 1, 0.8f}, 1.5f);
-        if (variant % 2) c.Rect(ox + 26, oy + 38, ox + 38, oy + 40, {0.1f, 0.05f, 0.05f, 1});
+        if (variant % 2)
+            c.Rect(ox + 26, oy + 38, ox + 38, oy + 40, {0.1f, 0.05f, 0.05f, 1});
     }
     return c;
 }
 
 }  // namespace
 
-void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font) {
+void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font)
+{
     out.Png("blank.png", CCanvas(1, 1));
     out.Png("cursor.png", Cursor());
     out.Png("button.png", Button(128, 32));
@@ -136,7 +146,8 @@ void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font) {
     out.Png("slider_meter.png", [] {
         CCanvas c(128, 16);
         c.Bevel(0, 4, 128, 12, 1, {0.1f, 0.16f, 0.24f, 1});
-        for (int x = 8; x < 128; x += 12) c.Rect(x, 5, x + 1, 11, {0.5f, 0.8f, 1, 0.6f});
+        for (int x = 8; x < 128; x += 12)
+            c.Rect(x, 5, x + 1, 11, {0.5f, 0.8f, 1, 0.6f});
         return c;
     }());
     out.Png("slot.png", [] {
@@ -194,7 +205,10 @@ void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font) {
     out.Png("icon_engine.png", Icon(0xffd0d0e0, 3));
     out.Png("icon_mission.png", Icon(0xffe0c040, 4));
 
-    const struct { const char* name; uint32_t skin, visor, backdrop; } kPortraits[] = {
+    const struct {
+        const char* name;
+        uint32_t skin, visor, backdrop;
+    } kPortraits[] = {
         {"face_mercenary.png", 0xffb08870, 0xff4080c0, 0xff203040},
         {"face_pirate.png", 0xff806050, 0xffe03030, 0xff301010},
         {"face_miner.png", 0xffc09070, 0xffe0a020, 0xff302818},
@@ -209,7 +223,8 @@ void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font) {
         {"face_goth.png", 0xffa06070, 0xffff4070, 0xff24081c},
     };
     int variant = 0;
-    for (const auto& p : kPortraits) out.Png(p.name, Portrait(p.skin, p.visor, p.backdrop, variant++));
+    for (const auto& p : kPortraits)
+        out.Png(p.name, Portrait(p.skin, p.visor, p.backdrop, variant++));
 }
 
 }  // namespace assetgen

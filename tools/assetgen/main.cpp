@@ -8,15 +8,18 @@
 #include "meshes.h"
 #include "sounds.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <game folder>\n", argv[0]);
         return 2;
     }
     assetgen::CAssetWriter out(argv[1]);
-    if (!out.MakeFolders()) return 1;
+    if (!out.MakeFolders())
+        return 1;
     assetgen::CFontRenderer font;
-    if (!font.Open("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")) return 1;
+    if (!font.Open("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"))
+        return 1;
 
     assetgen::WriteGlyphs(out, font);
     assetgen::WriteSpaceImages(out, font);
@@ -24,7 +27,8 @@ int main(int argc, char** argv) {
     assetgen::WriteInterfaceImages(out, font);
     assetgen::WriteMeshes(out);
     assetgen::WriteSounds(out);
-    if (!out.Ok()) return 1;
+    if (!out.Ok())
+        return 1;
     std::printf("assetgen: %d files written to %s\n", out.Count(), argv[1]);
     return 0;
 }

@@ -49,8 +49,8 @@ private:
         float u, v;
     };
     std::vector<Vert> verts_;
-    std::vector<int> faces_;      // 3 per triangle
-    std::vector<int> faceMats_;   // 1 per triangle
+    std::vector<int> faces_;     // 3 per triangle
+    std::vector<int> faceMats_;  // 1 per triangle
     std::vector<XMaterial> mats_;
     int current_ = 0;
 };

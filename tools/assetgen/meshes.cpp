@@ -11,7 +11,8 @@ namespace assetgen {
 
 namespace {
 
-XMaterial Mat(const std::string& texture, float emissive = 0, float alpha = 1) {
+XMaterial Mat(const std::string& texture, float emissive = 0, float alpha = 1)
+{
     XMaterial m;
     m.texture = texture;
     m.emissive = emissive;
@@ -19,7 +20,8 @@ XMaterial Mat(const std::string& texture, float emissive = 0, float alpha = 1) {
     return m;
 }
 
-void Save(CAssetWriter& out, const std::string& file, const std::function<void(CMeshBuilder&)>& build) {
+void Save(CAssetWriter& out, const std::string& file, const std::function<void(CMeshBuilder&)>& build)
+{
     CMeshBuilder b;
     build(b);
     std::string name = file.substr(0, file.find('.'));
@@ -27,7 +29,8 @@ void Save(CAssetWriter& out, const std::string& file, const std::function<void(C
 }
 
 // A hull: fuselage along y, swept wings, engine pods at the back.
-void Hull(CMeshBuilder& b, const std::string& texture, float length, float span, int engines, float bulk) {
+void Hull(CMeshBuilder& b, const std::string& texture, float length, float span, int engines, float bulk)
+{
     b.Use(b.AddMaterial(Mat(texture)));
     int glow = b.AddMaterial(Mat("exhaust.png", 1));
     b.Cylinder({0, 0, 0}, 1, length, 0.18f * bulk, 10, 0.05f);
@@ -44,7 +47,8 @@ void Hull(CMeshBuilder& b, const std::string& texture, float length, float span,
 }
 
 // Lattice segment along x: two rails and diagonal braces.
-void Lattice(CMeshBuilder& b, float length) {
+void Lattice(CMeshBuilder& b, float length)
+{
     b.Use(b.AddMaterial(Mat("metal.png")));
     b.Box({0, 0.2f, 0}, {length / 2, 0.03f, 0.03f});
     b.Box({0, -0.2f, 0}, {length / 2, 0.03f, 0.03f});
@@ -55,14 +59,16 @@ void Lattice(CMeshBuilder& b, float length) {
     }
 }
 
-void Rock(CMeshBuilder& b, const std::string& texture, V3 radii, unsigned seed) {
+void Rock(CMeshBuilder& b, const std::string& texture, V3 radii, unsigned seed)
+{
     b.Use(b.AddMaterial(Mat(texture)));
     b.Sphere({0, 0, 0}, radii, 14, 9, 0.35f, seed);
 }
 
 }  // namespace
 
-void WriteMeshes(CAssetWriter& out) {
+void WriteMeshes(CAssetWriter& out)
+{
     // The trail square: a camera-facing unit quad; its texture is the sprite of whatever it draws.
     Save(out, "trail.x", [](CMeshBuilder& b) {
         b.AddMaterial(Mat(""));
@@ -155,7 +161,8 @@ void WriteMeshes(CAssetWriter& out) {
         b.Use(b.AddMaterial(Mat("mine.png")));
         b.Sphere({0, 0, 0}, {0.5f, 0.5f, 0.5f}, 12, 8);
         const V3 spikes[6] = {{0.7f, 0, 0}, {-0.7f, 0, 0}, {0, 0.7f, 0}, {0, -0.7f, 0}, {0, 0, 0.7f}, {0, 0, -0.7f}};
-        for (int i = 0; i < 6; ++i) b.Cylinder(spikes[i], i / 2, 0.4f, 0.08f, 6, 0.08f);
+        for (int i = 0; i < 6; ++i)
+            b.Cylinder(spikes[i], i / 2, 0.4f, 0.08f, 6, 0.08f);
         b.Use(b.AddMaterial(Mat("spark.png", 1)));
         b.Sphere({0, 0, -0.5f}, {0.1f, 0.1f, 0.05f}, 8, 4);
     });

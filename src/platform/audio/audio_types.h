@@ -15,7 +15,10 @@ constexpr Result kOutOfMemory = static_cast<Result>(0x8007000Eu);
 constexpr Result kBadFormat = static_cast<Result>(0x88780064u);
 constexpr Result kControlUnavailable = static_cast<Result>(0x8878001Eu);
 constexpr Result kBufferLost = static_cast<Result>(0x88780096u);
-inline bool Failed(Result r) { return r < 0; }
+inline bool Failed(Result r)
+{
+    return r < 0;
+}
 
 constexpr uint16_t kFormatPcm = 1;
 

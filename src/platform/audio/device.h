@@ -28,8 +28,8 @@ public:
     virtual Result GetStatus(uint32_t* status) = 0;
     // Locks size bytes from offset; a range that wraps past the end comes back as two parts
     // (part2 null and size2 0 otherwise). The data changes take effect at Unlock.
-    virtual Result Lock(uint32_t offset, uint32_t size, void** part1, uint32_t* size1, void** part2,
-                        uint32_t* size2, uint32_t flags) = 0;
+    virtual Result Lock(uint32_t offset, uint32_t size, void** part1, uint32_t* size1, void** part2, uint32_t* size2,
+                        uint32_t flags) = 0;
     virtual Result Unlock(void* part1, uint32_t size1, void* part2, uint32_t size2) = 0;
     // Starts from the current position (the start once a one-shot has played to its end);
     // kPlayLooping repeats until Stop. kBufferLost while lost.

@@ -1,10 +1,10 @@
 // State keeping and call checking shared by the device backends.
 #include "platform/gfx/device_base.h"
 
-#include "platform/gfx/math.h"
-
 #include <algorithm>
 #include <cstring>
+
+#include "platform/gfx/math.h"
 
 namespace gfx {
 
@@ -73,8 +73,7 @@ DeviceCaps DeviceBase::GetDeviceCaps() const
     return DefaultDeviceCaps();
 }
 
-Result DeviceBase::Clear(uint32_t rectCount, const Rect* rects, uint32_t flags, Color color, float z,
-                         uint32_t)
+Result DeviceBase::Clear(uint32_t rectCount, const Rect* rects, uint32_t flags, Color color, float z, uint32_t)
 {
     if (Result r = TakeInjectedFailure(); Failed(r))
         return r;
@@ -83,7 +82,8 @@ Result DeviceBase::Clear(uint32_t rectCount, const Rect* rects, uint32_t flags, 
     if (!Bound().depth)
         flags &= ~kClearZBuffer;
     Rect view{static_cast<int32_t>(mViewport.x), static_cast<int32_t>(mViewport.y),
-              static_cast<int32_t>(mViewport.x + mViewport.width), static_cast<int32_t>(mViewport.y + mViewport.height)};
+              static_cast<int32_t>(mViewport.x + mViewport.width),
+              static_cast<int32_t>(mViewport.y + mViewport.height)};
     z = std::clamp(z, 0.0f, 1.0f);
     if (rectCount == 0 || !rects) {
         ClearTarget(view, flags, color, z);
@@ -158,8 +158,8 @@ Result DeviceBase::GetRenderTarget(Surface** surface)
     return kOk;
 }
 
-Result DeviceBase::CreateTexture(uint32_t width, uint32_t height, uint32_t, uint32_t usage, Format format,
-                                 Pool pool, Texture** texture)
+Result DeviceBase::CreateTexture(uint32_t width, uint32_t height, uint32_t, uint32_t usage, Format format, Pool pool,
+                                 Texture** texture)
 {
     if (!texture)
         return kInvalidCall;
@@ -198,8 +198,7 @@ Result DeviceBase::CreateImageSurface(uint32_t width, uint32_t height, Format fo
     return kOk;
 }
 
-Result DeviceBase::CopyRects(Surface* source, const Rect* rects, uint32_t rectCount, Surface* dest,
-                             const Point* points)
+Result DeviceBase::CopyRects(Surface* source, const Rect* rects, uint32_t rectCount, Surface* dest, const Point* points)
 {
     if (Result r = TakeInjectedFailure(); Failed(r))
         return r;
@@ -247,7 +246,9 @@ Result DeviceBase::SetRenderTarget(Surface* target, Surface* depth)
 {
     if (Result r = TakeInjectedFailure(); Failed(r))
         return r;
-    auto* t = target ? dynamic_cast<SurfaceImpl*>(target) : Bound().renderTarget ? dynamic_cast<SurfaceImpl*>(Bound().renderTarget) : nullptr;
+    auto* t = target                 ? dynamic_cast<SurfaceImpl*>(target)
+              : Bound().renderTarget ? dynamic_cast<SurfaceImpl*>(Bound().renderTarget)
+                                     : nullptr;
     auto* d = dynamic_cast<SurfaceImpl*>(depth);
     if (!t || (depth && !d))
         return kInvalidCall;
@@ -433,9 +434,8 @@ Result DeviceBase::SetVertexShader(uint32_t handleOrFvf)
     return kOk;
 }
 
-Result DeviceBase::DrawChecked(PrimitiveType type, uint32_t primitiveCount, const uint8_t* vertices,
-                               uint32_t available, uint32_t stride, const uint32_t* indices,
-                               uint32_t indexVertexCount)
+Result DeviceBase::DrawChecked(PrimitiveType type, uint32_t primitiveCount, const uint8_t* vertices, uint32_t available,
+                               uint32_t stride, const uint32_t* indices, uint32_t indexVertexCount)
 {
     if (Result r = TakeInjectedFailure(); Failed(r))
         return r;
@@ -478,8 +478,7 @@ Result DeviceBase::DrawPrimitive(PrimitiveType type, uint32_t startVertex, uint3
                        buffer->GetLength() - static_cast<uint32_t>(offset), Bound().streamStride, nullptr, 0);
 }
 
-Result DeviceBase::DrawPrimitiveUP(PrimitiveType type, uint32_t primitiveCount, const void* vertices,
-                                   uint32_t stride)
+Result DeviceBase::DrawPrimitiveUP(PrimitiveType type, uint32_t primitiveCount, const void* vertices, uint32_t stride)
 {
     return DrawChecked(type, primitiveCount, static_cast<const uint8_t*>(vertices), 0, stride, nullptr, 0);
 }
@@ -489,8 +488,7 @@ Result DeviceBase::DrawIndexedPrimitiveUP(PrimitiveType type, uint32_t vertexCou
 {
     if (!indices || vertexCount == 0)
         return kInvalidCall;
-    return DrawChecked(type, primitiveCount, static_cast<const uint8_t*>(vertices), 0, stride, indices,
-                       vertexCount);
+    return DrawChecked(type, primitiveCount, static_cast<const uint8_t*>(vertices), 0, stride, indices, vertexCount);
 }
 
 Result DeviceBase::CreateVertexShader(const uint32_t* declaration, const void* function, size_t functionSize,

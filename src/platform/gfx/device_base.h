@@ -67,14 +67,12 @@ public:
     Result SetTransform(TransformId which, const Matrix& matrix) override;
     Result GetTransform(TransformId which, Matrix* matrix) const override;
 
-    Result CreateVertexBuffer(uint32_t length, uint32_t usage, uint32_t fvf, Pool pool,
-                              VertexBuffer** buffer) override;
+    Result CreateVertexBuffer(uint32_t length, uint32_t usage, uint32_t fvf, Pool pool, VertexBuffer** buffer) override;
     Result SetStreamSource(uint32_t stream, VertexBuffer* buffer, uint32_t stride) override;
     Result SetVertexShader(uint32_t handleOrFvf) override;
     uint32_t GetVertexShader() const override { return mState.vertexShader; }
     Result DrawPrimitive(PrimitiveType type, uint32_t startVertex, uint32_t primitiveCount) override;
-    Result DrawPrimitiveUP(PrimitiveType type, uint32_t primitiveCount, const void* vertices,
-                           uint32_t stride) override;
+    Result DrawPrimitiveUP(PrimitiveType type, uint32_t primitiveCount, const void* vertices, uint32_t stride) override;
     Result DrawIndexedPrimitiveUP(PrimitiveType type, uint32_t vertexCount, uint32_t primitiveCount,
                                   const uint32_t* indices, const void* vertices, uint32_t stride) override;
 
@@ -110,8 +108,8 @@ protected:
     virtual TextureImpl* NewTexture(const SurfaceDesc& desc) = 0;
     virtual void ClearTarget(const Rect& rect, uint32_t flags, Color color, float z) = 0;
     // Copies pixels from memory into a target's rectangle; dest is never a memory surface.
-    virtual void CopyToTarget(const uint32_t* pixels, uint32_t pitchPixels, const Rect& sourceRect,
-                              SurfaceImpl* dest, const Point& destPoint) = 0;
+    virtual void CopyToTarget(const uint32_t* pixels, uint32_t pitchPixels, const Rect& sourceRect, SurfaceImpl* dest,
+                              const Point& destPoint) = 0;
     virtual Result Draw(const DrawCall& call) = 0;
 
     SurfaceImpl* BackBuffer() const { return mBackBuffer; }

@@ -18,7 +18,10 @@ constexpr Result kOutOfMemory = static_cast<Result>(0x8007000Eu);
 constexpr Result kNotAvailable = static_cast<Result>(0x8876086Au);
 // A file that is not an image we can read, or is cut short.
 constexpr Result kInvalidData = static_cast<Result>(0x88760B59u);
-inline bool Failed(Result r) { return r < 0; }
+inline bool Failed(Result r)
+{
+    return r < 0;
+}
 
 // 0xAARRGGBB, as packed colours are everywhere in the game.
 using Color = uint32_t;
@@ -127,7 +130,14 @@ enum FillMode : uint32_t { kFillWireframe = 2, kFillSolid = 3 };
 enum ShadeMode : uint32_t { kShadeGouraud = 2 };
 enum CullMode : uint32_t { kCullNone = 1, kCullCw = 2, kCullCcw = 3 };
 enum CompareFunc : uint32_t {
-    kCmpNever = 1, kCmpLess, kCmpEqual, kCmpLessEqual, kCmpGreater, kCmpNotEqual, kCmpGreaterEqual, kCmpAlways
+    kCmpNever = 1,
+    kCmpLess,
+    kCmpEqual,
+    kCmpLessEqual,
+    kCmpGreater,
+    kCmpNotEqual,
+    kCmpGreaterEqual,
+    kCmpAlways
 };
 enum BlendOp : uint32_t { kBlendOpAdd = 1 };
 
@@ -165,7 +175,12 @@ enum TextureStageStateId : uint32_t {
 };
 
 enum TextureOp : uint32_t {
-    kTopDisable = 1, kTopSelectArg1 = 2, kTopSelectArg2 = 3, kTopModulate = 4, kTopModulate2x = 5, kTopAdd = 7
+    kTopDisable = 1,
+    kTopSelectArg1 = 2,
+    kTopSelectArg2 = 3,
+    kTopModulate = 4,
+    kTopModulate2x = 5,
+    kTopAdd = 7
 };
 enum TextureArg : uint32_t { kTaDiffuse = 0, kTaCurrent = 1, kTaTexture = 2, kTaTFactor = 3 };
 enum TextureFilter : uint32_t { kFilterNone = 0, kFilterPoint = 1, kFilterLinear = 2 };

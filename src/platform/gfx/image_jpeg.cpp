@@ -1,12 +1,12 @@
 // JPEG decoding through libjpeg; any warning (a file cut short, damaged data) fails the load
 // rather than giving a half-grey picture.
+#include "platform/gfx/image.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
 
 #include <jpeglib.h>
-
-#include "platform/gfx/image.h"
 
 namespace gfx {
 

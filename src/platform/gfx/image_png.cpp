@@ -1,7 +1,7 @@
 // PNG decoding through libpng's simplified reader, which expands every colour type.
-#include <png.h>
-
 #include "platform/gfx/image.h"
+
+#include <png.h>
 
 namespace gfx {
 

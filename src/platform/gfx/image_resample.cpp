@@ -1,9 +1,9 @@
 // Resizing decoded images: bilinear for textures stretched to powers of two, nearest pixel
 // for backdrops.
+#include "platform/gfx/image.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "platform/gfx/image.h"
 
 namespace gfx {
 
@@ -24,7 +24,8 @@ Image ResamplePoint(const Image& image, uint32_t width, uint32_t height)
     for (uint32_t y = 0; y < height; ++y) {
         const uint32_t sy = static_cast<uint32_t>((static_cast<uint64_t>(y) * 2 + 1) * image.height / (2ull * height));
         for (uint32_t x = 0; x < width; ++x) {
-            const uint32_t sx = static_cast<uint32_t>((static_cast<uint64_t>(x) * 2 + 1) * image.width / (2ull * width));
+            const uint32_t sx =
+                static_cast<uint32_t>((static_cast<uint64_t>(x) * 2 + 1) * image.width / (2ull * width));
             out.pixels[static_cast<size_t>(y) * width + x] = image.pixels[static_cast<size_t>(sy) * image.width + sx];
         }
     }

@@ -10,9 +10,15 @@ namespace gfx {
 
 namespace {
 
-Vector3 Sub(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vector3 Sub(const Vector3& a, const Vector3& b)
+{
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
-float Dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+float Dot(const Vector3& a, const Vector3& b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 Vector3 Cross(const Vector3& a, const Vector3& b)
 {
@@ -201,10 +207,14 @@ uint32_t FvfVertexSize(uint32_t fvf)
 {
     uint32_t size = 0;
     switch (fvf & kFvfPositionMask) {
-    case 0x002: size = 12; break;            // xyz
-    case 0x004: size = 16; break;            // xyz + rhw
+    case 0x002:
+        size = 12;
+        break;  // xyz
+    case 0x004:
+        size = 16;
+        break;  // xyz + rhw
     default:
-        if (fvf & kFvfPositionMask)          // xyz + 1..5 blend weights
+        if (fvf & kFvfPositionMask)  // xyz + 1..5 blend weights
             size = 12 + 4 * (((fvf & kFvfPositionMask) - 0x004) / 2);
         break;
     }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/gfx/gfx_types.h"
 #include "platform/gfx/device.h"
+#include "platform/gfx/gfx_types.h"
 
 namespace gfx {
 

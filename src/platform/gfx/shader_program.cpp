@@ -11,11 +11,15 @@ namespace {
 uint32_t SourceCount(Opcode op)
 {
     switch (op) {
-    case Opcode::kMov: return 1;
+    case Opcode::kMov:
+        return 1;
     case Opcode::kAdd:
-    case Opcode::kMul: return 2;
-    case Opcode::kMad: return 3;
-    default: return 0;
+    case Opcode::kMul:
+        return 2;
+    case Opcode::kMad:
+        return 3;
+    default:
+        return 0;
     }
 }
 
@@ -50,12 +54,18 @@ Operand DecodeOperand(uint32_t word, bool dest)
 const char* RegisterName(RegisterType type)
 {
     switch (type) {
-    case RegisterType::kTemp: return "r";
-    case RegisterType::kInput: return "v";
-    case RegisterType::kConstant: return "c";
-    case RegisterType::kTexture: return "t";
-    case RegisterType::kPosition: return "oPos";
-    case RegisterType::kTexCoordOut: return "oT";
+    case RegisterType::kTemp:
+        return "r";
+    case RegisterType::kInput:
+        return "v";
+    case RegisterType::kConstant:
+        return "c";
+    case RegisterType::kTexture:
+        return "t";
+    case RegisterType::kPosition:
+        return "oPos";
+    case RegisterType::kTexCoordOut:
+        return "oT";
     }
     return "?";
 }
@@ -64,29 +74,38 @@ const char* RegisterName(RegisterType type)
 uint32_t ReadableCount(bool pixel, RegisterType type)
 {
     switch (type) {
-    case RegisterType::kTemp: return pixel ? kPsTemps : kVsTemps;
-    case RegisterType::kInput: return pixel ? 0 : kVsInputs;
-    case RegisterType::kConstant: return pixel ? kPsConstants : kVsConstants;
-    case RegisterType::kTexture: return pixel ? kPsTextures : 0;
-    default: return 0;
+    case RegisterType::kTemp:
+        return pixel ? kPsTemps : kVsTemps;
+    case RegisterType::kInput:
+        return pixel ? 0 : kVsInputs;
+    case RegisterType::kConstant:
+        return pixel ? kPsConstants : kVsConstants;
+    case RegisterType::kTexture:
+        return pixel ? kPsTextures : 0;
+    default:
+        return 0;
     }
 }
 
 uint32_t WritableCount(bool pixel, RegisterType type)
 {
     switch (type) {
-    case RegisterType::kTemp: return pixel ? kPsTemps : kVsTemps;
-    case RegisterType::kTexture: return pixel ? kPsTextures : 0;
-    case RegisterType::kPosition: return pixel ? 0 : 1;
-    case RegisterType::kTexCoordOut: return pixel ? 0 : kVsTexCoords;
-    default: return 0;
+    case RegisterType::kTemp:
+        return pixel ? kPsTemps : kVsTemps;
+    case RegisterType::kTexture:
+        return pixel ? kPsTextures : 0;
+    case RegisterType::kPosition:
+        return pixel ? 0 : 1;
+    case RegisterType::kTexCoordOut:
+        return pixel ? 0 : kVsTexCoords;
+    default:
+        return 0;
     }
 }
 
 std::string Describe(const Operand& o)
 {
-    return std::string(RegisterName(o.type)) +
-           (o.type == RegisterType::kPosition ? "" : std::to_string(o.index));
+    return std::string(RegisterName(o.type)) + (o.type == RegisterType::kPosition ? "" : std::to_string(o.index));
 }
 
 }  // namespace
@@ -246,11 +265,16 @@ std::string Expression(const Instruction& in)
 {
     const auto& s = in.sources;
     switch (in.op) {
-    case Opcode::kMov: return Source(s[0]);
-    case Opcode::kAdd: return Source(s[0]) + " + " + Source(s[1]);
-    case Opcode::kMul: return Source(s[0]) + " * " + Source(s[1]);
-    case Opcode::kMad: return Source(s[0]) + " * " + Source(s[1]) + " + " + Source(s[2]);
-    default: return "vec4(0.0)";
+    case Opcode::kMov:
+        return Source(s[0]);
+    case Opcode::kAdd:
+        return Source(s[0]) + " + " + Source(s[1]);
+    case Opcode::kMul:
+        return Source(s[0]) + " * " + Source(s[1]);
+    case Opcode::kMad:
+        return Source(s[0]) + " * " + Source(s[1]) + " + " + Source(s[2]);
+    default:
+        return "vec4(0.0)";
     }
 }
 
@@ -355,7 +379,8 @@ std::optional<std::string> TranslatePixelProgram(const void* bytes, size_t size,
     out << "#version 330 core\n";
     for (uint32_t i = 0; i < kPsTextures; ++i)
         out << "in vec4 vT" << i << ";\nuniform sampler2D psStage" << i << ";\n";
-    out << "uniform vec4 psC[" << kPsConstants << "];\nuniform ivec4 psStageBound;\nout vec4 fragColor;\n\n"
+    out << "uniform vec4 psC[" << kPsConstants
+        << "];\nuniform ivec4 psStageBound;\nout vec4 fragColor;\n\n"
            "void main()\n{\n";
     DeclareConstants(p, "psC", true, out);
     for (uint32_t i = 0; i < kPsTemps; ++i)
@@ -372,8 +397,7 @@ std::optional<std::string> TranslatePixelProgram(const void* bytes, size_t size,
             continue;
         }
         std::string mask = Mask(in.dest.mask);
-        out << "    " << Describe(in.dest) << mask << " = clamp(" << Expression(in) << ", -1.0, 1.0)" << mask
-            << ";\n";
+        out << "    " << Describe(in.dest) << mask << " = clamp(" << Expression(in) << ", -1.0, 1.0)" << mask << ";\n";
     }
     out << "    fragColor = clamp(r0, 0.0, 1.0);\n}\n";
     *glsl = out.str();

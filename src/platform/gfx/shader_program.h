@@ -24,19 +24,19 @@ constexpr uint32_t kEndWord = 0x0000FFFFu;
 enum class Opcode : uint32_t { kMov = 1, kAdd, kMul, kMad, kTex, kDef };
 
 enum class RegisterType : uint32_t {
-    kTemp = 0,      // r#
-    kInput,         // v#: vertex input registers
-    kConstant,      // c#
-    kTexture,       // t#: sampled texture of a stage (pixel programs)
-    kPosition,      // oPos
-    kTexCoordOut,   // oT#
+    kTemp = 0,     // r#
+    kInput,        // v#: vertex input registers
+    kConstant,     // c#
+    kTexture,      // t#: sampled texture of a stage (pixel programs)
+    kPosition,     // oPos
+    kTexCoordOut,  // oT#
 };
 
 struct Operand {
     RegisterType type = RegisterType::kTemp;
     uint32_t index = 0;
-    uint32_t mask = 0xF;                          // destinations: x y z w bits
-    std::array<uint8_t, 4> swizzle{0, 1, 2, 3};   // sources
+    uint32_t mask = 0xF;                         // destinations: x y z w bits
+    std::array<uint8_t, 4> swizzle{0, 1, 2, 3};  // sources
     bool negate = false;
 };
 
@@ -65,15 +65,21 @@ std::optional<std::string> CheckProgram(const ShaderProgram& program);
 
 // Vertex declarations: stream, register elements and the end token.
 constexpr uint32_t kDeclEnd = 0xFFFFFFFFu;
-constexpr uint32_t DeclStream(uint32_t stream) { return 0x20000000u | stream; }
+constexpr uint32_t DeclStream(uint32_t stream)
+{
+    return 0x20000000u | stream;
+}
 enum DeclType : uint32_t { kDeclFloat1 = 0, kDeclFloat2, kDeclFloat3, kDeclFloat4, kDeclColor };
-constexpr uint32_t DeclRegister(uint32_t reg, DeclType type) { return 0x40000000u | (uint32_t(type) << 16) | reg; }
+constexpr uint32_t DeclRegister(uint32_t reg, DeclType type)
+{
+    return 0x40000000u | (uint32_t(type) << 16) | reg;
+}
 
 struct DeclElement {
     uint32_t stream = 0;
-    uint32_t reg = 0;        // the v register, and the GLSL attribute location
+    uint32_t reg = 0;  // the v register, and the GLSL attribute location
     DeclType type = kDeclFloat4;
-    uint32_t offset = 0;     // bytes from the start of the stream's vertex
+    uint32_t offset = 0;  // bytes from the start of the stream's vertex
 };
 // At most 64 tokens are read; a declaration without its end token is refused.
 std::optional<std::string> ParseVertexDeclaration(const uint32_t* tokens, std::vector<DeclElement>* elements,

@@ -18,10 +18,10 @@ struct SpriteVertex {
 };
 
 const std::pair<RenderStateId, uint32_t> kRenderStates[] = {
-    {kRsAlphaBlendEnable, 1},        {kRsSrcBlend, kBlendSrcAlpha}, {kRsDestBlend, kBlendInvSrcAlpha},
-    {kRsAlphaTestEnable, 1},         {kRsAlphaFunc, kCmpGreater},   {kRsAlphaRef, 0},
-    {kRsLighting, 0},                {kRsCullMode, kCullNone},      {kRsZEnable, 0},
-    {kRsFillMode, kFillSolid},       {kRsBlendOp, kBlendOpAdd},
+    {kRsAlphaBlendEnable, 1},  {kRsSrcBlend, kBlendSrcAlpha}, {kRsDestBlend, kBlendInvSrcAlpha},
+    {kRsAlphaTestEnable, 1},   {kRsAlphaFunc, kCmpGreater},   {kRsAlphaRef, 0},
+    {kRsLighting, 0},          {kRsCullMode, kCullNone},      {kRsZEnable, 0},
+    {kRsFillMode, kFillSolid}, {kRsBlendOp, kBlendOpAdd},
 };
 
 const std::pair<TextureStageStateId, uint32_t> kStageStates[] = {
@@ -89,8 +89,13 @@ Result Sprite::DrawTransform(Texture* texture, const Rect* source, const Matrix&
     for (int i = 0; i < 4; ++i) {
         const float x = corners[i][0], y = corners[i][1];
         // Half a pixel back so that texel centres fall on pixel centres.
-        quad[i] = SpriteVertex{x * m[0][0] + y * m[1][0] + m[3][0] - 0.5f, x * m[0][1] + y * m[1][1] + m[3][1] - 0.5f,
-                               0.0f, 1.0f, color, corners[i][2], corners[i][3]};
+        quad[i] = SpriteVertex{x * m[0][0] + y * m[1][0] + m[3][0] - 0.5f,
+                               x * m[0][1] + y * m[1][1] + m[3][1] - 0.5f,
+                               0.0f,
+                               1.0f,
+                               color,
+                               corners[i][2],
+                               corners[i][3]};
     }
     if (Result r = mDevice->SetTexture(0, texture); Failed(r))
         return r;

@@ -1,6 +1,5 @@
 // The device factory: one explicit choice of backend.
 #include "platform/gfx/device.h"
-
 #include "platform/gfx/gl/gl_system.h"
 #include "platform/gfx/headless/headless_device.h"
 

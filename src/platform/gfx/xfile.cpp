@@ -369,7 +369,9 @@ bool XParser::ParseVertexColours(RawMesh* mesh)
         for (float& channel : c)
             if (!ReadFloat(&channel))
                 return false;
-        auto byte = [](float v) { return static_cast<uint32_t>(std::lround(std::fmin(std::fmax(v, 0.0f), 1.0f) * 255)); };
+        auto byte = [](float v) {
+            return static_cast<uint32_t>(std::lround(std::fmin(std::fmax(v, 0.0f), 1.0f) * 255));
+        };
         mesh->colours[index] = MakeArgb(byte(c[3]), byte(c[0]), byte(c[1]), byte(c[2]));
     }
     return CloseBody();

@@ -5,7 +5,10 @@ namespace gfx {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 bool IsDelimiter(char c)
 {
@@ -54,10 +57,19 @@ XToken XTokenizer::Scan()
     char c = mText[mPos];
     size_t start = mPos;
     switch (c) {
-    case '{': ++mPos; t.kind = XToken::kOpen; return t;
-    case '}': ++mPos; t.kind = XToken::kClose; return t;
+    case '{':
+        ++mPos;
+        t.kind = XToken::kOpen;
+        return t;
+    case '}':
+        ++mPos;
+        t.kind = XToken::kClose;
+        return t;
     case ';':
-    case ',': ++mPos; t.kind = XToken::kSeparator; return t;
+    case ',':
+        ++mPos;
+        t.kind = XToken::kSeparator;
+        return t;
     case '"': {
         size_t end = mText.find('"', start + 1);
         if (end == std::string_view::npos || mText.substr(start, end - start).find('\n') != std::string_view::npos) {

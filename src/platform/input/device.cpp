@@ -1,8 +1,7 @@
 // A buffered input device.
-#include "platform/input/input.h"
-
 #include <algorithm>
 
+#include "platform/input/input.h"
 #include "platform/os/clock.h"
 #include "platform/os/window.h"
 

@@ -54,6 +54,7 @@ public:
     // Removes up to *count records into records and sets *count to the number removed.
     // kBufferOverflow when records were dropped since the last read.
     Result GetDeviceData(DeviceRecord* records, uint32_t* count);
+
 private:
     friend class System;
     Device(System* system, DeviceKind kind) : mSystem(system), mKind(kind) {}

@@ -1,8 +1,7 @@
 // The input system: device bookkeeping and the window's events turned into records.
-#include "platform/input/input.h"
-
 #include <algorithm>
 
+#include "platform/input/input.h"
 #include "platform/input/sdl_events.h"
 #include "platform/os/window.h"
 

@@ -11,7 +11,8 @@ namespace os {
 constexpr uint32_t MakeFourCc(char a, char b, char c, char d)
 {
     return static_cast<uint32_t>(static_cast<uint8_t>(a)) | (static_cast<uint32_t>(static_cast<uint8_t>(b)) << 8) |
-           (static_cast<uint32_t>(static_cast<uint8_t>(c)) << 16) | (static_cast<uint32_t>(static_cast<uint8_t>(d)) << 24);
+           (static_cast<uint32_t>(static_cast<uint8_t>(c)) << 16) |
+           (static_cast<uint32_t>(static_cast<uint8_t>(d)) << 24);
 }
 constexpr uint32_t kFourCcRiff = MakeFourCc('R', 'I', 'F', 'F');
 constexpr uint32_t kFourCcList = MakeFourCc('L', 'I', 'S', 'T');
@@ -22,9 +23,9 @@ constexpr uint32_t kDescendFindRiff = 0x20;
 
 struct ChunkInfo {
     uint32_t id = 0;
-    uint32_t size = 0;       // bytes of data, not counting the header or the pad byte
-    uint32_t formType = 0;   // RIFF and LIST chunks only
-    uint32_t dataOffset = 0; // file offset of the data (for RIFF and LIST: of the form type)
+    uint32_t size = 0;        // bytes of data, not counting the header or the pad byte
+    uint32_t formType = 0;    // RIFF and LIST chunks only
+    uint32_t dataOffset = 0;  // file offset of the data (for RIFF and LIST: of the form type)
 };
 
 // The whole file is held in memory, so every read is bounded by what the file really holds.

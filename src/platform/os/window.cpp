@@ -1,9 +1,9 @@
 // The game window on SDL2, and the headless stand-in tests use.
 #include "platform/os/window.h"
 
-#include <SDL.h>
-
 #include <cstdlib>
+
+#include <SDL.h>
 
 #include "platform/os/message_queue.h"
 
@@ -74,8 +74,8 @@ std::optional<std::string> OpenGameWindow(const char* title, std::unique_ptr<Win
         width = desktop.w;
         height = desktop.h;
     }
-    SDL_Window* sdlWindow = SDL_CreateWindow(title, 0, 0, width, height,
-                                             SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_Window* sdlWindow =
+        SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (!sdlWindow) {
         std::string error = std::string("cannot open the game window (") + SDL_GetError() + ")";
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);

@@ -1,12 +1,12 @@
 // Tests of the SDL backend's conversion and mixing, rendered into memory.
 #include "platform/audio/sdl/sdl_device.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -2,9 +2,9 @@
 // game clock.
 #include "platform/audio/silent/silent_device.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+
+#include <gtest/gtest.h>
 
 #include "platform/audio/buffer_base.h"
 #include "platform/os/clock.h"

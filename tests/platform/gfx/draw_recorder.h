@@ -22,15 +22,19 @@ public:
     std::vector<Draw> draws;
     uint32_t fvf = 0;
 
-    Result SetVertexShader(uint32_t handleOrFvf) override { fvf = handleOrFvf; return kOk; }
+    Result SetVertexShader(uint32_t handleOrFvf) override
+    {
+        fvf = handleOrFvf;
+        return kOk;
+    }
     uint32_t GetVertexShader() const override { return fvf; }
     Result DrawIndexedPrimitiveUP(PrimitiveType type, uint32_t vertexCount, uint32_t primitiveCount,
                                   const uint32_t* indices, const void* vertices, uint32_t stride) override
     {
         if (type != kPrimTriangleList)
             return kInvalidCall;
-        draws.push_back({fvf, vertexCount, primitiveCount,
-                         std::vector<uint32_t>(indices, indices + primitiveCount * 3), stride, vertices});
+        draws.push_back({fvf, vertexCount, primitiveCount, std::vector<uint32_t>(indices, indices + primitiveCount * 3),
+                         stride, vertices});
         return kOk;
     }
 

@@ -35,14 +35,17 @@ protected:
     // A screen rectangle, clockwise on screen.
     Result FillRect(float l, float t, float r, float b, uint32_t color)
     {
-        const ColorVertex quad[4] = {{l, t, 0, 1, color}, {r, t, 0, 1, color}, {r, b, 0, 1, color}, {l, b, 0, 1, color}};
+        const ColorVertex quad[4] = {
+            {l, t, 0, 1, color}, {r, t, 0, 1, color}, {r, b, 0, 1, color}, {l, b, 0, 1, color}};
         mDevice->SetVertexShader(kColorFvf);
         return mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, quad, sizeof(ColorVertex));
     }
     Result TexturedRect(float l, float t, float r, float b, uint32_t color)
     {
-        const TexturedVertex quad[4] = {{l - 0.5f, t - 0.5f, 0, 1, color, 0, 0}, {r - 0.5f, t - 0.5f, 0, 1, color, 1, 0},
-                                        {r - 0.5f, b - 0.5f, 0, 1, color, 1, 1}, {l - 0.5f, b - 0.5f, 0, 1, color, 0, 1}};
+        const TexturedVertex quad[4] = {{l - 0.5f, t - 0.5f, 0, 1, color, 0, 0},
+                                        {r - 0.5f, t - 0.5f, 0, 1, color, 1, 0},
+                                        {r - 0.5f, b - 0.5f, 0, 1, color, 1, 1},
+                                        {l - 0.5f, b - 0.5f, 0, 1, color, 0, 1}};
         mDevice->SetVertexShader(kTexturedFvf);
         return mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, quad, sizeof(TexturedVertex));
     }
@@ -94,8 +97,10 @@ TEST_F(GlDeviceTest, ClockwiseScreenTrianglesAreDrawnAndCounterClockwiseOnesCull
 {
     mDevice->Clear(0, nullptr, kClearTarget, 0xFF000000, 1.0f, 0);
     mDevice->SetVertexShader(kColorFvf);
-    const ColorVertex front[3] = {{100, 100, 0, 1, 0xFF00FF00}, {200, 100, 0, 1, 0xFF00FF00}, {100, 200, 0, 1, 0xFF00FF00}};
-    const ColorVertex back[3] = {{300, 100, 0, 1, 0xFFFF0000}, {300, 200, 0, 1, 0xFFFF0000}, {400, 100, 0, 1, 0xFFFF0000}};
+    const ColorVertex front[3] = {
+        {100, 100, 0, 1, 0xFF00FF00}, {200, 100, 0, 1, 0xFF00FF00}, {100, 200, 0, 1, 0xFF00FF00}};
+    const ColorVertex back[3] = {
+        {300, 100, 0, 1, 0xFFFF0000}, {300, 200, 0, 1, 0xFFFF0000}, {400, 100, 0, 1, 0xFFFF0000}};
     mDevice->BeginScene();
     ASSERT_EQ(mDevice->DrawPrimitiveUP(kPrimTriangleList, 1, front, sizeof(ColorVertex)), kOk);
     ASSERT_EQ(mDevice->DrawPrimitiveUP(kPrimTriangleList, 1, back, sizeof(ColorVertex)), kOk);
@@ -146,8 +151,10 @@ TEST_F(GlDeviceTest, LitTexturedQuadTakesEmissivePlusAmbientTimesMaterial)
     mDevice->SetTexture(0, texture);
     mDevice->SetVertexShader(kFvfXyz | kFvfNormal | kFvfTex1);
     // Identity transforms: positions are clip space; clockwise on screen.
-    const LitVertex quad[4] = {{-0.5f, 0.5f, 0.5f, 0, 0, -1, 0, 0}, {0.5f, 0.5f, 0.5f, 0, 0, -1, 1, 0},
-                               {0.5f, -0.5f, 0.5f, 0, 0, -1, 1, 1}, {-0.5f, -0.5f, 0.5f, 0, 0, -1, 0, 1}};
+    const LitVertex quad[4] = {{-0.5f, 0.5f, 0.5f, 0, 0, -1, 0, 0},
+                               {0.5f, 0.5f, 0.5f, 0, 0, -1, 1, 0},
+                               {0.5f, -0.5f, 0.5f, 0, 0, -1, 1, 1},
+                               {-0.5f, -0.5f, 0.5f, 0, 0, -1, 0, 1}};
     mDevice->BeginScene();
     ASSERT_EQ(mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, quad, sizeof(LitVertex)), kOk);
     mDevice->EndScene();
@@ -178,10 +185,14 @@ TEST_F(GlDeviceTest, AnEnabledDirectionalLightAddsDiffuseByTheAngle)
     mDevice->SetVertexShader(kFvfXyz | kFvfNormal | kFvfTex1);
     // Facing the light head on, then turned 60 degrees away from it.
     const float c = 0.5f, s = 0.8660254f;
-    const LitVertex facing[4] = {{-0.9f, 0.5f, 0.5f, 0, 0, -1, 0, 0}, {-0.1f, 0.5f, 0.5f, 0, 0, -1, 1, 0},
-                                 {-0.1f, -0.5f, 0.5f, 0, 0, -1, 1, 1}, {-0.9f, -0.5f, 0.5f, 0, 0, -1, 0, 1}};
-    const LitVertex turned[4] = {{0.1f, 0.5f, 0.5f, s, 0, -c, 0, 0}, {0.9f, 0.5f, 0.5f, s, 0, -c, 1, 0},
-                                 {0.9f, -0.5f, 0.5f, s, 0, -c, 1, 1}, {0.1f, -0.5f, 0.5f, s, 0, -c, 0, 1}};
+    const LitVertex facing[4] = {{-0.9f, 0.5f, 0.5f, 0, 0, -1, 0, 0},
+                                 {-0.1f, 0.5f, 0.5f, 0, 0, -1, 1, 0},
+                                 {-0.1f, -0.5f, 0.5f, 0, 0, -1, 1, 1},
+                                 {-0.9f, -0.5f, 0.5f, 0, 0, -1, 0, 1}};
+    const LitVertex turned[4] = {{0.1f, 0.5f, 0.5f, s, 0, -c, 0, 0},
+                                 {0.9f, 0.5f, 0.5f, s, 0, -c, 1, 0},
+                                 {0.9f, -0.5f, 0.5f, s, 0, -c, 1, 1},
+                                 {0.1f, -0.5f, 0.5f, s, 0, -c, 0, 1}};
     mDevice->BeginScene();
     mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, facing, sizeof(LitVertex));
     mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, turned, sizeof(LitVertex));
@@ -308,9 +319,9 @@ TEST_F(GlDeviceTest, AlphaTestsThatCannotFailDrawEveryTexelAndSwitchingBackDisca
     const struct {
         uint32_t func, ref;
         bool drawn;
-    } cases[] = {{kCmpGreaterEqual, 0, true},  {kCmpGreaterEqual, 8, false}, {kCmpLessEqual, 255, true},
-                 {kCmpNever, 0, false},        {kCmpAlways, 200, true},      {kCmpGreaterEqual, 0, true},
-                 {kCmpLess, 1, true},          {kCmpGreater, 0, false}};
+    } cases[] = {{kCmpGreaterEqual, 0, true}, {kCmpGreaterEqual, 8, false}, {kCmpLessEqual, 255, true},
+                 {kCmpNever, 0, false},       {kCmpAlways, 200, true},      {kCmpGreaterEqual, 0, true},
+                 {kCmpLess, 1, true},         {kCmpGreater, 0, false}};
     for (const auto& c : cases) {
         mDevice->Clear(0, nullptr, kClearTarget, 0xFF0000FF, 1.0f, 0);
         mDevice->SetRenderState(kRsAlphaFunc, c.func);
@@ -318,7 +329,8 @@ TEST_F(GlDeviceTest, AlphaTestsThatCannotFailDrawEveryTexelAndSwitchingBackDisca
         mDevice->BeginScene();
         ASSERT_EQ(TexturedRect(0, 0, 100, 100, 0xFFFF0000), kOk);
         mDevice->EndScene();
-        EXPECT_EQ(Pixel(50, 50), c.drawn ? 0x00FF0000u : 0xFF0000FFu) << "function " << c.func << ", reference " << c.ref;
+        EXPECT_EQ(Pixel(50, 50), c.drawn ? 0x00FF0000u : 0xFF0000FFu)
+            << "function " << c.func << ", reference " << c.ref;
     }
     texture->Release();
 }
@@ -366,7 +378,8 @@ TEST_F(GlDeviceTest, ScreenLineFromAVertexBufferIsWhiteWithoutTextureOrLighting)
 {
     // A 2-pixel-wide vertical line as the galaxy map draws it: pre-transformed, one texture
     // coordinate set, no colour, no texture, a grey material set and lighting on.
-    const float line[4][6] = {{99, 100, 0, 1, 0, 0}, {101, 100, 0, 1, 1, 0}, {101, 300, 0, 1, 1, 1}, {99, 300, 0, 1, 0, 1}};
+    const float line[4][6] = {
+        {99, 100, 0, 1, 0, 0}, {101, 100, 0, 1, 1, 0}, {101, 300, 0, 1, 1, 1}, {99, 300, 0, 1, 0, 1}};
     VertexBuffer* vb = nullptr;
     ASSERT_EQ(mDevice->CreateVertexBuffer(96, kUsageWriteOnly, kFvfXyzRhw | kFvfTex1, kPoolManaged, &vb), kOk);
     void* data = nullptr;

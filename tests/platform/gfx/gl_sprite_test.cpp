@@ -1,8 +1,7 @@
 // Sprites on the OpenGL device: tint, alpha and sheet cells, pixel for pixel.
-#include "platform/gfx/sprite.h"
-
 #include "gl_test_support.h"
 #include "platform/gfx/math.h"
+#include "platform/gfx/sprite.h"
 
 namespace gfx::gl {
 namespace {

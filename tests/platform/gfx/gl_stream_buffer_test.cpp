@@ -25,7 +25,8 @@ protected:
     {
         std::vector<uint8_t> bytes(static_cast<size_t>(count) * stride, 0);
         const float l = 10.0f + cell * 120.0f, t = 10.0f, r = l + 100.0f, b = 110.0f;
-        const ColorVertex quad[4] = {{l, t, 0, 1, color}, {r, t, 0, 1, color}, {r, b, 0, 1, color}, {l, b, 0, 1, color}};
+        const ColorVertex quad[4] = {
+            {l, t, 0, 1, color}, {r, t, 0, 1, color}, {r, b, 0, 1, color}, {l, b, 0, 1, color}};
         for (uint32_t i = 0; i < 4; ++i)
             std::memcpy(bytes.data() + static_cast<size_t>(count - 4 + i) * stride, &quad[i], sizeof(ColorVertex));
         return bytes;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/glow_shaders.h"
+#include "engine/glow_shaders.h"
 #include "gl_test_support.h"
 #include "platform/gfx/shader_asm.h"
 
@@ -24,7 +24,9 @@ Rgba Unpack(uint32_t c)
 
 uint32_t Pack(Rgba c)
 {
-    auto byte = [](float v) { return static_cast<uint32_t>(std::lround(std::fmin(std::fmax(v, 0.0f), 1.0f) * 255.0f)); };
+    auto byte = [](float v) {
+        return static_cast<uint32_t>(std::lround(std::fmin(std::fmax(v, 0.0f), 1.0f) * 255.0f));
+    };
     return byte(c.a) << 24 | byte(c.r) << 16 | byte(c.g) << 8 | byte(c.b);
 }
 
@@ -109,8 +111,9 @@ protected:
         image->LockRect(&bits, &pitch);
         for (uint32_t y = 0; y < height; ++y)
             for (uint32_t x = 0; x < width; ++x)
-                static_cast<uint32_t*>(bits)[y * width + x] =
-                    y < height / 2 ? (x < width / 2 ? kTopLeft : kTopRight) : (x < width / 2 ? kBottomLeft : kBottomRight);
+                static_cast<uint32_t*>(bits)[y * width + x] = y < height / 2
+                                                                  ? (x < width / 2 ? kTopLeft : kTopRight)
+                                                                  : (x < width / 2 ? kBottomLeft : kBottomRight);
         image->UnlockRect();
         ASSERT_EQ(mDevice->CopyRects(image, nullptr, 0, level, nullptr), kOk);
         image->Release();
@@ -149,8 +152,8 @@ protected:
     {
         const char* names[4] = {"top left", "top right", "bottom left", "bottom right"};
         for (int q = 0; q < 4; ++q)
-            EXPECT_TRUE(Near(got[q], Pack(want[q]))) << what << ", " << names[q] << ": got " << std::hex << got[q]
-                                                     << ", want " << Pack(want[q]);
+            EXPECT_TRUE(Near(got[q], Pack(want[q])))
+                << what << ", " << names[q] << ": got " << std::hex << got[q] << ", want " << Pack(want[q]);
     }
 
     uint32_t mVs = 0, mPs = 0;
@@ -227,10 +230,10 @@ TEST_F(GlowShaderPixelTest, EachTapReadsItsOwnStageAtItsOwnOffset)
 TEST_F(GlowShaderPixelTest, ConstantsAndEveryStepSaturateAndTheOutputClamps)
 {
     const float constants[16] = {
-        2.0f, -0.5f, 0.75f, 0.0f,  // c0: 2 reads as 1
-        0.5f, 0.5f, 0.5f, 1.0f,    // c1
-        0.0f, 0.0f, 0.0f, 1.0f,    // c2: alpha reaches 2 here and is held at 1
-        0.0f, 0.0f, 0.0f, -1.0f,   // c3: so it ends at 0, not 1
+        2.0f, -0.5f, 0.75f, 0.0f,   // c0: 2 reads as 1
+        0.5f, 0.5f,  0.5f,  1.0f,   // c1
+        0.0f, 0.0f,  0.0f,  1.0f,   // c2: alpha reaches 2 here and is held at 1
+        0.0f, 0.0f,  0.0f,  -1.0f,  // c3: so it ends at 0, not 1
     };
     mDevice->SetTexture(0, mSource);
     DrawQuad(kTables[0], constants);

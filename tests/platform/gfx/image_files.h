@@ -14,8 +14,7 @@ namespace gfx::testing {
 // pixels: channels per pixel as the format says (grey, grey+alpha, RGB, RGBA); for a
 // colour-mapped format, one index per pixel and the map's RGBA entries.
 inline std::vector<uint8_t> EncodePng(uint32_t width, uint32_t height, uint32_t format,
-                                      const std::vector<uint8_t>& pixels,
-                                      const std::vector<uint8_t>& colormap = {})
+                                      const std::vector<uint8_t>& pixels, const std::vector<uint8_t>& colormap = {})
 {
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
@@ -56,7 +55,8 @@ inline std::vector<uint8_t> EncodeJpeg(uint32_t width, uint32_t height, int comp
         jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < height) {
-        JSAMPROW row = const_cast<uint8_t*>(pixels.data()) + static_cast<size_t>(info.next_scanline) * width * components;
+        JSAMPROW row =
+            const_cast<uint8_t*>(pixels.data()) + static_cast<size_t>(info.next_scanline) * width * components;
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

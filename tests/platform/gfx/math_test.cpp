@@ -57,8 +57,8 @@ TEST(MatrixBuilders, MultiplyAppliesTheLeftOperandFirst)
     Matrix moveThenScale = MatrixMultiply(MatrixTranslation(1, 0, 0), MatrixScaling(2, 2, 2));
     ExpectVec(Vec3TransformCoord({1, 1, 1}, moveThenScale), 4, 2, 2);
     // The world matrix of a mesh: scale, turn about z, then move.
-    Matrix world = MatrixMultiply(MatrixMultiply(MatrixScaling(3, 3, 3), MatrixRotationZ(kHalfPi)),
-                                  MatrixTranslation(10, 0, 30));
+    Matrix world =
+        MatrixMultiply(MatrixMultiply(MatrixScaling(3, 3, 3), MatrixRotationZ(kHalfPi)), MatrixTranslation(10, 0, 30));
     ExpectVec(Vec3TransformCoord({0, 1, 0}, world), 7, 0, 30);
 }
 
@@ -178,15 +178,15 @@ TEST(FvfVertexSize, SumsEveryPart)
 {
     EXPECT_EQ(FvfVertexSize(0), 0u);
     EXPECT_EQ(FvfVertexSize(kFvfXyz), 12u);
-    EXPECT_EQ(FvfVertexSize(kFvfXyzRhw | kFvfTex1), 24u);                    // the glow quad, 0x104
-    EXPECT_EQ(FvfVertexSize(kFvfXyz | kFvfNormal | kFvfTex1), 32u);           // 0x112
-    EXPECT_EQ(FvfVertexSize(0x1D2), 40u);  // xyz, normal, diffuse, specular, one uv set
+    EXPECT_EQ(FvfVertexSize(kFvfXyzRhw | kFvfTex1), 24u);            // the glow quad, 0x104
+    EXPECT_EQ(FvfVertexSize(kFvfXyz | kFvfNormal | kFvfTex1), 32u);  // 0x112
+    EXPECT_EQ(FvfVertexSize(0x1D2), 40u);                            // xyz, normal, diffuse, specular, one uv set
     EXPECT_EQ(FvfVertexSize(kFvfXyz | kFvfDiffuse | kFvfTex1), 24u);
     EXPECT_EQ(FvfVertexSize(kFvfXyz | kFvfPSize), 16u);
-    EXPECT_EQ(FvfVertexSize(0x006), 16u);  // xyz + one blend weight
-    EXPECT_EQ(FvfVertexSize(0x00E), 32u);  // xyz + five blend weights
-    EXPECT_EQ(FvfVertexSize(kFvfXyz | 0x200), 28u);                          // two uv sets
-    EXPECT_EQ(FvfVertexSize(kFvfXyz | kFvfTex1 | (1u << 16)), 24u);          // one set of three
+    EXPECT_EQ(FvfVertexSize(0x006), 16u);                                      // xyz + one blend weight
+    EXPECT_EQ(FvfVertexSize(0x00E), 32u);                                      // xyz + five blend weights
+    EXPECT_EQ(FvfVertexSize(kFvfXyz | 0x200), 28u);                            // two uv sets
+    EXPECT_EQ(FvfVertexSize(kFvfXyz | kFvfTex1 | (1u << 16)), 24u);            // one set of three
     EXPECT_EQ(FvfVertexSize(kFvfXyz | 0x200 | (2u << 16) | (3u << 18)), 32u);  // four floats + one float
 }
 
@@ -197,8 +197,8 @@ struct PaddedVertex {
 
 TEST(Bounds, SphereCentreIsTheMeanNotTheSmallestSphere)
 {
-    std::vector<PaddedVertex> v = {{0, 0, 0, {9, 9, 9}}, {2, 0, 0, {9, 9, 9}}, {0, 0, 0, {9, 9, 9}},
-                                   {0, 0, 0, {9, 9, 9}}};
+    std::vector<PaddedVertex> v = {
+        {0, 0, 0, {9, 9, 9}}, {2, 0, 0, {9, 9, 9}}, {0, 0, 0, {9, 9, 9}}, {0, 0, 0, {9, 9, 9}}};
     Vector3 c;
     float r = -1;
     ComputeBoundingSphere(v.data(), 4, sizeof(PaddedVertex), &c, &r);
@@ -224,8 +224,8 @@ TEST(Bounds, SphereOfAnOffsetShape)
 
 TEST(Bounds, BoxOfStridedVertices)
 {
-    std::vector<PaddedVertex> v = {{1, -2, 3, {100, 100, 100}}, {-4, 5, 0.5f, {-100, -100, -100}},
-                                   {2, 0, -6, {0, 0, 0}}};
+    std::vector<PaddedVertex> v = {
+        {1, -2, 3, {100, 100, 100}}, {-4, 5, 0.5f, {-100, -100, -100}}, {2, 0, -6, {0, 0, 0}}};
     Vector3 lo, hi;
     ComputeBoundingBox(v.data(), 3, sizeof(PaddedVertex), &lo, &hi);
     ExpectVec(lo, -4, -2, -6);
@@ -265,23 +265,23 @@ TEST_F(BoxProbe, HitsAndMisses)
 
 TEST_F(BoxProbe, RayIsUnboundedForwardAndStartsAtItsOrigin)
 {
-    EXPECT_FALSE(Probe({5, 0, 0}, {1, 0, 0}));          // box wholly behind
-    EXPECT_TRUE(Probe({-5, 0, 0}, {0.001f, 0, 0}));     // far beyond the tip of the direction
-    EXPECT_TRUE(Probe({0, 0, 0}, {1, 0, 0}));           // starts inside
+    EXPECT_FALSE(Probe({5, 0, 0}, {1, 0, 0}));       // box wholly behind
+    EXPECT_TRUE(Probe({-5, 0, 0}, {0.001f, 0, 0}));  // far beyond the tip of the direction
+    EXPECT_TRUE(Probe({0, 0, 0}, {1, 0, 0}));        // starts inside
     EXPECT_TRUE(Probe({0.5f, 0, 0}, {-1, 0, 0}));
-    EXPECT_TRUE(Probe({1, 0, 0}, {1, 0, 0}));           // leaves from a face
+    EXPECT_TRUE(Probe({1, 0, 0}, {1, 0, 0}));  // leaves from a face
 }
 
 TEST_F(BoxProbe, ZeroDirectionComponents)
 {
     EXPECT_TRUE(Probe({-5, 0.5f, 0}, {1, 0, 0}));
     EXPECT_FALSE(Probe({-5, 1.5f, 0}, {1, 0, 0}));
-    EXPECT_FALSE(Probe({-5, -1.5f, 0}, {1, 0, 0}));     // parallel, below the slab
+    EXPECT_FALSE(Probe({-5, -1.5f, 0}, {1, 0, 0}));  // parallel, below the slab
     EXPECT_FALSE(Probe({-5, 0, -1.5f}, {1, 0, 0}));
-    EXPECT_TRUE(Probe({-5, 1, 0}, {1, 0, 0}));          // grazing a face counts
-    EXPECT_TRUE(Probe({-5, -1, 0}, {1, -0.0f, 0}));     // negative zero behaves alike
+    EXPECT_TRUE(Probe({-5, 1, 0}, {1, 0, 0}));       // grazing a face counts
+    EXPECT_TRUE(Probe({-5, -1, 0}, {1, -0.0f, 0}));  // negative zero behaves alike
     EXPECT_FALSE(Probe({-5, 1.5f, 0}, {1, -0.0f, 0}));
-    EXPECT_TRUE(Probe({0, 0, 0}, {0, 0, 0}));           // no direction: inside only
+    EXPECT_TRUE(Probe({0, 0, 0}, {0, 0, 0}));  // no direction: inside only
     EXPECT_FALSE(Probe({-2, 0, 0}, {0, 0, 0}));
     EXPECT_FALSE(Probe({2, 0, 0}, {0, 0, 0}));
 }

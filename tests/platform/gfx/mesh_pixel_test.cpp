@@ -1,10 +1,9 @@
 // A .x mesh drawn by the OpenGL device: lit with no lights, textured, back faces culled.
-#include "platform/gfx/gl/gl_device.h"
-
 #include <filesystem>
 #include <fstream>
 
 #include "gl_test_support.h"
+#include "platform/gfx/gl/gl_device.h"
 #include "platform/gfx/math.h"
 #include "platform/gfx/xfile.h"
 

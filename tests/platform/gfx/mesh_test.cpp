@@ -1,6 +1,5 @@
 // Meshes: construction checks, vertex locks, subset draws, adjacency and splitting.
 #include "platform/gfx/mesh.h"
-#include "platform/gfx/mesh_split.h"
 
 #include <cstring>
 #include <set>
@@ -8,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/draw_recorder.h"
+#include "platform/gfx/mesh_split.h"
 
 namespace gfx {
 namespace {
@@ -50,10 +50,10 @@ Mesh* Strip(uint32_t quads)
 TEST(MeshCreate, RefusesInconsistentData)
 {
     std::vector<Vertex> tri = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
-    EXPECT_EQ(Mesh::Create(kFvfXyz, Bytes(tri), {0, 1, 3}, {0}), nullptr);       // index past the end
-    EXPECT_EQ(Mesh::Create(kFvfXyz, Bytes(tri), {0, 1, 2}, {0, 0}), nullptr);    // two ids, one face
+    EXPECT_EQ(Mesh::Create(kFvfXyz, Bytes(tri), {0, 1, 3}, {0}), nullptr);               // index past the end
+    EXPECT_EQ(Mesh::Create(kFvfXyz, Bytes(tri), {0, 1, 2}, {0, 0}), nullptr);            // two ids, one face
     EXPECT_EQ(Mesh::Create(kFvfXyz | kFvfNormal, Bytes(tri), {0, 1, 2}, {0}), nullptr);  // 36 bytes, stride 24
-    EXPECT_EQ(Mesh::Create(kFvfNormal, Bytes(tri), {}, {}), nullptr);           // no position
+    EXPECT_EQ(Mesh::Create(kFvfNormal, Bytes(tri), {}, {}), nullptr);                    // no position
     Mesh* mesh = Mesh::Create(kFvfXyz, Bytes(tri), {0, 1, 2}, {4});
     ASSERT_NE(mesh, nullptr);
     EXPECT_EQ(mesh->GetNumVertices(), 3u);
@@ -114,8 +114,8 @@ TEST(MeshAdjacency, SharedEdgesLinkFacesAcrossSplitVertices)
 {
     // Two triangles of a square whose shared edge uses separate but equal vertices, and a far
     // triangle touching nothing.
-    std::vector<Vertex> v = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 0, 0}, {1, 1, 0}, {0, 1, 0},
-                             {5, 5, 5}, {6, 5, 5}, {5, 6, 5}};
+    std::vector<Vertex> v = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 0, 0}, {1, 1, 0},
+                             {0, 1, 0}, {5, 5, 5}, {6, 5, 5}, {5, 6, 5}};
     Mesh* mesh = Mesh::Create(kFvfXyz, Bytes(v), {0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 0, 0});
     std::vector<uint32_t> adj;
     ASSERT_EQ(mesh->GenerateAdjacency(0.0f, &adj), kOk);

@@ -11,7 +11,10 @@
 namespace gfx {
 namespace {
 
-std::string Line(const std::string& statement, int tabs) { return statement + std::string(tabs, '\t') + "\n"; }
+std::string Line(const std::string& statement, int tabs)
+{
+    return statement + std::string(tabs, '\t') + "\n";
+}
 
 std::string GlowVertexText()
 {
@@ -26,7 +29,10 @@ std::string GlowPixelText()
            Line("mad r0, t3, c3, r0", 4);
 }
 
-std::string CopyVertexText() { return Line("vs.1.1", 6) + Line("mov oPos, v0", 5) + Line("mov oT0, v7", 5) + Line("mov oT1, v8", 5); }
+std::string CopyVertexText()
+{
+    return Line("vs.1.1", 6) + Line("mov oPos, v0", 5) + Line("mov oT0, v7", 5) + Line("mov oT1, v8", 5);
+}
 
 std::string CopyPixelText()
 {

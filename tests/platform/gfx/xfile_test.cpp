@@ -286,21 +286,21 @@ TEST_F(XFileTest, MalformedFilesFailWithAReason)
         {"not a number", head + "Mesh { 3; 0;0;0;, 1;zero;0;, 0;1;0;; 1; 3;0,1,2;; }", "not a number"},
         {"huge count", head + "Mesh { 4000000000; 0;0;0;; }", "out of range"},
         {"negative count", head + "Mesh { -3; 0;0;0;; }", "out of range"},
-        {"material count", head +
-             "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n"
-             " MeshMaterialList { 2; 1; 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; } } }",
+        {"material count",
+         head + "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n"
+                " MeshMaterialList { 2; 1; 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; } } }",
          "materials"},
-        {"material index", head +
-             "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n"
-             " MeshMaterialList { 1; 1; 1;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; } } }",
+        {"material index",
+         head + "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n"
+                " MeshMaterialList { 1; 1; 1;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; } } }",
          "out of range"},
-        {"unknown reference", head +
-             "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n MeshMaterialList { 1; 1; 0;; { Nowhere } } }",
+        {"unknown reference",
+         head + "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n MeshMaterialList { 1; 1; 0;; { Nowhere } } }",
          "Nowhere"},
         {"uv count", head + "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n MeshTextureCoords { 2; 0;0;, 1;1;; } }",
          "texture coordinates"},
-        {"normal faces", head +
-             "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n MeshNormals { 1; 0;0;1;; 2; 3;0,0,0;, 3;0,0,0;; } }",
+        {"normal faces",
+         head + "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n MeshNormals { 1; 0;0;1;; 2; 3;0,0,0;, 3;0,0,0;; } }",
          "normals"},
         {"open string", head + "Material M { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; TextureFilename { \"a.png; } }\n",
          "file name"},

@@ -1,7 +1,8 @@
 // Input devices: buffering, overflow, acquisition, and the physical key codes.
+#include "platform/input/input.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/input/input.h"
 #include "platform/os/window.h"
 
 namespace {

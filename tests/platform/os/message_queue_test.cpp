@@ -1,9 +1,9 @@
 // The message queue: order, quit from other threads.
+#include "platform/os/message_queue.h"
+
 #include <thread>
 
 #include <gtest/gtest.h>
-
-#include "platform/os/message_queue.h"
 
 TEST(MessageQueue, MessagesComeOutInOrderAndQuitIsSeen)
 {

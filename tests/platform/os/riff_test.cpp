@@ -1,14 +1,13 @@
 // Tests of the RIFF chunk reader on well-formed and broken chunk files.
 #include "platform/os/riff.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace {

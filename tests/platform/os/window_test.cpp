@@ -1,10 +1,10 @@
 // The game window: without a display it refuses with a reason instead of running unseen.
+#include "platform/os/window.h"
+
 #include <cstdlib>
 #include <string>
 
 #include <gtest/gtest.h>
-
-#include "platform/os/window.h"
 
 TEST(GameWindow, RefusesWithoutADisplay)
 {

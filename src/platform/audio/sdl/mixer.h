@@ -20,7 +20,7 @@ struct MixFrames {
 // A buffer's play state as the mixer sees it. Read and written only under the mixer's mutex.
 struct Voice {
     std::shared_ptr<MixFrames> frames;
-    uint32_t position = 0; // in output frames
+    uint32_t position = 0;  // in output frames
     bool playing = false;
     bool looping = false;
     float gainLeft = 1.0f;

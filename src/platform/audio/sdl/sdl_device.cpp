@@ -1,11 +1,11 @@
 // SDL2 audio output, format conversion and the buffers the mixer plays.
 #include "platform/audio/sdl/sdl_device.h"
 
-#include <SDL.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <new>
+
+#include <SDL.h>
 
 #include "platform/audio/buffer_base.h"
 #include "platform/audio/levels.h"
@@ -23,15 +23,14 @@ bool ConvertToMix(const std::vector<uint8_t>& bytes, const WaveFormat& format, i
                   std::vector<float>* samples)
 {
     SDL_AudioFormat source = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    SDL_AudioStream* stream =
-        SDL_NewAudioStream(source, static_cast<Uint8>(format.channels), static_cast<int>(format.samplesPerSec),
-                           AUDIO_F32SYS, 2, outputRate);
+    SDL_AudioStream* stream = SDL_NewAudioStream(source, static_cast<Uint8>(format.channels),
+                                                 static_cast<int>(format.samplesPerSec), AUDIO_F32SYS, 2, outputRate);
     if (!stream)
         return false;
     // A partial frame at the end of the data has nothing to play.
     size_t whole = bytes.size() - bytes.size() % format.blockAlign;
-    bool ok = SDL_AudioStreamPut(stream, bytes.data(), static_cast<int>(whole)) == 0 &&
-              SDL_AudioStreamFlush(stream) == 0;
+    bool ok =
+        SDL_AudioStreamPut(stream, bytes.data(), static_cast<int>(whole)) == 0 && SDL_AudioStreamFlush(stream) == 0;
     if (ok) {
         int available = SDL_AudioStreamAvailable(stream);
         samples->assign(static_cast<size_t>(available) / sizeof(float), 0.0f);

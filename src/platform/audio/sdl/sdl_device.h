@@ -34,7 +34,7 @@ private:
     SdlDevice(std::shared_ptr<Mixer> mixer, uint32_t deviceId);
 
     std::shared_ptr<Mixer> mMixer;
-    uint32_t mDeviceId; // 0 for a memory device
+    uint32_t mDeviceId;  // 0 for a memory device
 };
 
 }  // namespace audio::sdl

@@ -165,8 +165,8 @@ std::vector<uint32_t> GlDevice::ReadPixels(Surface* target)
     GLuint fbo = texture->FrameBuffer(0);
     glBindFramebuffer(GL_FRAMEBUFFER, fbo);
     mContext->boundFramebuffer = fbo;
-    glReadPixels(0, 0, static_cast<GLsizei>(desc.width), static_cast<GLsizei>(desc.height), GL_BGRA,
-                 GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, static_cast<GLsizei>(desc.width), static_cast<GLsizei>(desc.height), GL_BGRA, GL_UNSIGNED_BYTE,
+                 pixels.data());
     return pixels;
 }
 

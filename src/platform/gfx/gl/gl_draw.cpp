@@ -180,7 +180,9 @@ void GlDevice::ApplyFixedState()
         }
     }
     if (Update(c.fillMode, rs[kRsFillMode]))
-        glPolygonMode(GL_FRONT_AND_BACK, rs[kRsFillMode] == kFillWireframe ? GL_LINE : rs[kRsFillMode] == 1 ? GL_POINT : GL_FILL);
+        glPolygonMode(GL_FRONT_AND_BACK, rs[kRsFillMode] == kFillWireframe ? GL_LINE
+                                         : rs[kRsFillMode] == 1            ? GL_POINT
+                                                                           : GL_FILL);
     if (Update(c.lineSmooth, rs[kRsEdgeAntialias] != 0)) {
         if (rs[kRsEdgeAntialias])
             glEnable(GL_LINE_SMOOTH);
@@ -215,8 +217,8 @@ unsigned int GlDevice::SampledName(uint32_t stage)
     mContext->boundTexture = mFeedbackTexture;
     if (mFeedbackWidth != desc.width || mFeedbackHeight != desc.height) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, static_cast<GLsizei>(desc.width), static_cast<GLsizei>(desc.height),
-                     0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, static_cast<GLsizei>(desc.width), static_cast<GLsizei>(desc.height), 0,
+                     GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
         mFeedbackWidth = desc.width;
         mFeedbackHeight = desc.height;
     }

@@ -147,11 +147,11 @@ void main()
 )";
 
 const char* const kUniformNames[kUniformCount] = {
-    "uWorldViewProj", "uWorld", "uPretransformed", "uTargetSize", "uLighting", "uHasDiffuse", "uColorVertex",
-    "uAmbient", "uMatDiffuse", "uMatAmbient", "uMatEmissive", "uLightCount", "uLightType", "uLightPosition",
-    "uLightDirection", "uLightDiffuse", "uLightAmbient", "uLightAttenuation",
-    "uTextureFactor", "uAlphaRef", "uTexture", "vsC", "psC", "psStageBound", "psStage0", "psStage1", "psStage2",
-    "psStage3",
+    "uWorldViewProj", "uWorld",         "uPretransformed", "uTargetSize",   "uLighting",     "uHasDiffuse",
+    "uColorVertex",   "uAmbient",       "uMatDiffuse",     "uMatAmbient",   "uMatEmissive",  "uLightCount",
+    "uLightType",     "uLightPosition", "uLightDirection", "uLightDiffuse", "uLightAmbient", "uLightAttenuation",
+    "uTextureFactor", "uAlphaRef",      "uTexture",        "vsC",           "psC",           "psStageBound",
+    "psStage0",       "psStage1",       "psStage2",        "psStage3",
 };
 
 GLuint Compile(GLenum type, const std::string& source, std::string* error)

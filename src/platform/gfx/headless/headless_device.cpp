@@ -5,7 +5,6 @@ namespace gfx::headless {
 
 namespace {
 
-
 bool ValidParams(const PresentParams& params)
 {
     return params.backBufferWidth > 0 && params.backBufferHeight > 0 &&

@@ -1,8 +1,0 @@
-// Storage of the sound switches and settings.
-#include "app/sound_globals.h"
-
-uint8_t gSoundOff = 0;
-int gSoundVolume = 80;
-uint8_t gSoundReady = 0;
-SoundRequest gSoundRequest;
-audio::Backend gSoundBackend = audio::Backend::kSdl;

@@ -1,0 +1,36 @@
+// The key scan codes the game reacts to by name.
+#pragma once
+
+enum KeyCode : int {
+    kKeyEscape = 1,
+    kKeyMinus = 12,
+    kKeyEquals = 13,
+    kKeyBackspace = 14,
+    kKeyTab = 15,
+    kKeyW = 17,
+    kKeyT = 20,
+    kKeyReturn = 28,
+    kKeyLeftControl = 29,
+    kKeyA = 30,
+    kKeyS = 31,
+    kKeyD = 32,
+    kKeyF = 33,
+    kKeyG = 34,
+    kKeyLeftShift = 42,
+    kKeyC = 46,
+    kKeyM = 50,
+    kKeyRightShift = 54,
+    kKeySpace = 57,
+    kKeyCapsLock = 58,
+    kKeyF1 = 59,
+    kKeyPadMinus = 74,
+    kKeyPadPlus = 78,
+    // A second minus key some keyboards report.
+    kKeyMinusAlternate = 147,
+    kKeyRightControl = 157,
+    kKeyUp = 200,
+    kKeyLeft = 203,
+    kKeyRight = 205,
+    kKeyDown = 208,
+    kKeyDelete = 211,
+};

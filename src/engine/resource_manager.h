@@ -1,0 +1,240 @@
+// CResourceManager: the one owner of the game's device resources (textures, sprites,
+// backdrops, meshes, fonts, particles, shaders, sounds) and of the current solar system's
+// content. The world side is declared here and filled by the world code.
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/draw_records.h"
+#include "core/mesh_entry.h"
+#include "core/sound_globals.h"
+#include "core/vec3.h"
+#include "platform/audio/device.h"
+#include "platform/gfx/device.h"
+
+namespace gfx {
+class Mesh;
+class Sprite;
+}  // namespace gfx
+
+class CDeviceInfo;
+class CLeadShipAI;
+class CQuestTrigger;
+class CWorldObject;
+struct ParticleEffectRecord;
+
+// A live particle: a camera-facing square that moves, grows, spins and fades.
+struct Particle {
+    int particleId = 0;
+    int spriteId = 0;
+    int duration = 0;  // ms
+    int maxTrail = 0;
+    float trailSpacing = 0.0f;
+    float deceleration = 0.0f;
+    float speed = 0.0f;
+    float size = 0.0f;
+    float growth = 0.0f;
+    float angle = 0.0f;  // radians
+    Vec3 direction;
+    Vec3 position;
+    // The live position the particle sticks to, or null for a free particle.
+    const Vec3* follow = nullptr;
+    int lifeLeft = 0;  // ms
+    int alpha = 0;
+    uint32_t colour = 0;
+};
+
+// Font sizes of the glyph maps.
+enum GlyphSize { kGlyphSmall = 0, kGlyphMedium = 1, kGlyphLarge = 2 };
+
+class CResourceManager {
+public:
+    CResourceManager();
+    ~CResourceManager();
+    CResourceManager(const CResourceManager&) = delete;
+    CResourceManager& operator=(const CResourceManager&) = delete;
+
+    // Device resources made once the device exists: shaders, the full-screen quad, the sprite
+    // drawer, fonts and fixed states. Whatever an earlier device set-up made is released
+    // first. Returns the first failing code, else 0.
+    gfx::Result InitDeviceResources();
+    // Adds the frame's glowing parts over the back buffer, pulsing with gPulse.
+    void DrawGlowPass();
+
+    // Sound. Ownership: the multimap holds one reference to each of its buffers, and the
+    // background sound holds one more of its own (the same buffer is also in the multimap).
+    // Whoever drops a buffer releases exactly the reference it held, once.
+
+    // (Re)creates the sound device, releasing every buffer of the old one first. Audio that
+    // cannot start is replaced by the silent device (one line on stderr), so this returns 0
+    // and sets gSoundReady.
+    audio::Result InitSound();
+    // Loads the sound's file into a new buffer and files it under the id; null when the device
+    // is not ready, the id has no row, or the file is missing, broken or empty.
+    audio::SoundBuffer* LoadSound(int soundId);
+    // Plays a sound once at a place in the world, at most five copies of one sound at a time.
+    void PlaySoundAt(const SoundRequest& request);
+    // Loops the sound as the current screen's background, stopping the one before it.
+    void PlaySound(int soundId);
+    // Loads the file at a game path ("sound\\beep.wav") into a new buffer filed under the id:
+    // what LoadSound does once it has the row.
+    audio::SoundBuffer* LoadSoundFile(int soundId, const char* path);
+    // Stops and releases the background sound and every filed buffer (device loss, device
+    // re-creation, shutdown).
+    void ReleaseSoundBuffers();
+
+    // Textures, sprites and backdrops. The caches hold one reference per entry.
+    gfx::Texture* CreateTextureFromFile(const std::string& path);
+    gfx::Texture* GetSpriteTexture(int spriteId);
+    gfx::Texture* FindSpriteTexture(int spriteId);
+    gfx::Surface* LoadBackdrop(int spriteId);
+    // Copies the left `width` columns of the sprite's 800x600 backdrop into the back buffer.
+    void DrawScreenSprite(int spriteId, int width);
+    void DrawSpriteTransformed(const SpriteDrawRecord& record);
+    void DrawSpriteFrame(const SpriteFrameRecord& record);
+    // Zeroed when the sprite has no texture.
+    gfx::SurfaceDesc GetSpriteSize(int spriteId);
+
+    // Meshes and trails.
+    MeshEntry* GetMesh(int meshId);
+    // Centres the mesh on its bounding sphere and scales it to radius 1.
+    gfx::Result NormalizeMesh(gfx::Mesh* mesh);
+    // additive draws every subset the way a "-" texture is drawn.
+    void RenderMesh(const MeshDrawRecord& record, bool additive);
+    void DrawTrail(const TrailDrawRecord& record);
+    // Releases the trail square and forgets it and its cache entry (device loss).
+    void ReleaseTrailQuad();
+
+    // Sprite fonts.
+    void LoadFonts();
+    // Sprite id of the character's glyph in that size (0, 1, else large); 0 when it has none.
+    int GetGlyph(char character, int size);
+
+    // Particles and debris.
+    void AddParticle(int particleId, const Vec3* position, const Vec3* direction, uint32_t colour, float sizeFactor,
+                     const Vec3* follow);
+    // Takes the piece when it is near the camera; otherwise deletes it. Either way the caller
+    // no longer owns it.
+    void QueueParticle(DebrisRecord* piece);
+    void UpdateParticles();
+
+    // After a device reset: releases every cached device resource and the particles. The shell
+    // then enters the current screen again, so it reloads what it shows.
+    void ReleaseAll();
+    // The cache-emptying steps of ReleaseAll, also used when a solar system is entered.
+    void ReleaseSpriteTextures();
+    void ReleasePathTextures();
+    void ReleaseMeshes();
+    void ReleaseBackdrops();
+    void DeleteParticles();
+    // Deletes the shaders and releases the sprite drawer and the full-screen quad, while the
+    // device they were made on still exists.
+    void ReleaseDeviceResources();
+
+    // Shaders of the glow pass (assembled code and device handles).
+    std::vector<uint32_t> mGlowVertexShaderCode;
+    uint32_t mGlowVertexShader = 0;
+    std::vector<uint32_t> mGlowPixelShaderCode;
+    uint32_t mGlowPixelShader = 0;
+    std::vector<uint32_t> mCopyPixelShaderCode;
+    uint32_t mCopyPixelShader = 0;
+    std::vector<uint32_t> mCopyVertexShaderCode;
+    std::string mAssemblerErrors;
+
+    // The portal effect and the current system (world side).
+    TrailDrawRecord mPortalEffect;
+    Vec3 mPortalPosition;
+    float mPortalScale = 0.0f;
+    float mPortalAngle = 0.0f;
+    uint8_t mPortalActive = 0;
+    // Filled and played by every weapon launch.
+    SoundRequest mLaunchSound;
+    float mSystemWidth = 0.0f;
+    float mSystemHeight = 0.0f;
+    int mCurrentSystemId = 0;
+    char mSystemName[204] = {};
+    int mSystemType = 0;
+    int mTempIdCounter = 500;
+    Vec3 mArrivalPoint{-100.0f, 0.0f, 30.0f};
+    int mPortalTargetSystem = 2;
+    uint8_t mPortalAllowed = 1;
+    // Lead ships by their lead_ship_ai_id.
+    std::map<int, CLeadShipAI*> mLeadShips;
+    // System to enter at the next world pass; 0 = none.
+    int mNextSystem = 0;
+    int mLiveParticleCount = 0;
+    int mSpawnCounter = 0;
+    // Quest triggers waiting to be offered, and the one reached last.
+    std::list<CQuestTrigger*> mPendingQuestTriggers;
+    std::list<CQuestTrigger*>::iterator mPendingQuestTrigger = mPendingQuestTriggers.end();
+
+    // The trail square: mesh 0, owned by the mesh cache.
+    gfx::Mesh* mTrailQuad = nullptr;
+    // Refilled for every particle drawn.
+    TrailDrawRecord mScratchTrail;
+
+    // Objects of the system by id: nebulae, wormholes and suns apart from everything else.
+    std::map<int, CWorldObject*> mObjects;
+    std::map<int, CWorldObject*> mNebulae;
+    std::map<int, CWorldObject*> mWormholes;
+    std::map<int, CWorldObject*> mSuns;
+
+    // Weapon types and weapon records by device id, built once per device.
+    std::map<int, int> mWeaponTypes;
+    std::map<int, CDeviceInfo*> mWeaponRecords;
+
+    gfx::Light mLight;
+    // Rewritten by every mesh draw.
+    gfx::Material mMeshMaterial;
+
+    std::list<Particle*> mParticles;
+    std::map<int, ParticleEffectRecord*> mParticleDefinitions;
+    std::list<DebrisRecord*> mDebris;
+
+    std::map<int, gfx::Texture*> mSpriteTextures;
+    // Every texture loaded from a file, by its game path ("raster\x.png").
+    std::map<std::string, gfx::Texture*> mPathTextures;
+    std::map<int, MeshEntry*> mMeshes;
+    std::map<int, gfx::Surface*> mBackdrops;
+
+    std::map<char, int> mLargeGlyphs;
+    std::map<char, int> mMediumGlyphs;
+    std::map<char, int> mSmallGlyphs;
+    uint8_t mFontsLoaded = 0;
+
+    gfx::Sprite* mSpriteDrawer = nullptr;
+
+    using SoundBufferMap = std::multimap<int, audio::SoundBuffer*>;
+    SoundBufferMap mSoundBuffers;
+    // The last equal range looked up.
+    SoundBufferMap::iterator mSoundRangeBegin = mSoundBuffers.end();
+    SoundBufferMap::iterator mSoundRangeEnd = mSoundBuffers.end();
+    audio::Device* mSoundDevice = nullptr;
+    audio::SoundBuffer* mBackgroundSound = nullptr;
+
+private:
+    // Restores a lost buffer, sets its levels for that place and plays it once.
+    void PlayBufferAt(audio::SoundBuffer* buffer, const Vec3& position, const Vec3& listener);
+    // Draws one square of a trail with its material and texture; false when a call failed.
+    bool DrawTrailCopy(const gfx::Matrix& world, uint32_t colour, int alpha, gfx::Texture* texture);
+    void DrawDebrisPiece(DebrisRecord& piece, uint32_t tint);
+    void UpdateParticle(Particle& particle);
+    ParticleEffectRecord* FindParticleDefinition(int particleId);
+    void DrawSpriteRect(int spriteId, const gfx::Rect* source, int x, int y, uint32_t colour, float xScale,
+                        float yScale);
+};
+
+// Black with alpha 1: the silhouette that hides glow behind a mesh.
+extern gfx::Material gMeshMaterial;
+// The full-screen quad of the glow pass: four clip-space corners with texture coordinates.
+extern gfx::VertexBuffer* gQuadVertexBuffer;
+// The four tap weights of the last glow pass.
+extern float gGlowWeights[4];
+// Draws every mesh as wire frame.
+extern uint8_t gWireFrame;
+
+extern CResourceManager* gResourceManager;

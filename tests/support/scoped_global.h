@@ -1,0 +1,17 @@
+// Swaps a global for the life of a test and puts the old value back, whatever the test does.
+#pragma once
+
+#include <utility>
+
+template <typename T>
+class ScopedGlobal {
+public:
+    ScopedGlobal(T& global, T value) : mGlobal(global), mSaved(std::move(global)) { mGlobal = std::move(value); }
+    ~ScopedGlobal() { mGlobal = std::move(mSaved); }
+    ScopedGlobal(const ScopedGlobal&) = delete;
+    ScopedGlobal& operator=(const ScopedGlobal&) = delete;
+
+private:
+    T& mGlobal;
+    T mSaved;
+};
