@@ -1,9 +1,10 @@
-// The game set up headless inside the built game folder, for benchmarks of the resource
-// manager: its content database, meshes and images, no sound, no recording of draws.
+// The game set up headless in a temporary game folder, for benchmarks of the resource manager:
+// the shipped content, meshes and images, no sound, no recording of draws, and a save database
+// of its own, so a benchmark never writes a player's saves.
 #pragma once
 
 #include <cstdio>
-#include <filesystem>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -11,13 +12,21 @@
 #include "app/globals.h"
 #include "engine/resource_manager.h"
 #include "platform/gfx/headless/headless_device.h"
+#include "support/game_folder.h"
 
 class BenchGame {
 public:
     // False (after a line on stderr) when the game could not be set up.
     bool Start()
     {
-        std::filesystem::current_path(VARNOK_GAME_DIR);
+        try {
+            mFolder.emplace();
+            mFolder->Enter();
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "bench: %s\n", error.what());
+            return false;
+        }
+        mStarted = true;
         if (std::optional<std::string> error = StartGame(gfx::Backend::kHeadless)) {
             std::fprintf(stderr, "bench: %s\n", error->c_str());
             return false;
@@ -26,5 +35,13 @@ public:
         gDevice->BeginScene();
         return true;
     }
-    ~BenchGame() { StopGame(); }
+    ~BenchGame()
+    {
+        if (mStarted)
+            StopGame();
+    }
+
+private:
+    std::optional<GameFolder> mFolder;
+    bool mStarted = false;
 };

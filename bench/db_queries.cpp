@@ -2,8 +2,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <optional>
 
 #include "db/game_database.h"
+#include "support/game_folder.h"
 
 namespace {
 
@@ -52,8 +55,14 @@ void Time(const char* name, Call call)
 
 int main()
 {
-    std::string config = std::string(VARNOK_GAME_DIR) + "/config/";
-    if (!gGameDatabase.Open(config + "varnok.dat", config + "pe.dat"))
+    std::optional<GameFolder> folder;
+    try {
+        folder.emplace();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench: %s\n", error.what());
+        return 1;
+    }
+    if (!gGameDatabase.Open(folder->ContentFile(), folder->SaveFile()))
         return 1;
     std::printf("list queries of system %d, mean of %d runs\n", kSystem, kRuns);
     RowList<ObjectIdRow> ids;
@@ -65,5 +74,6 @@ int main()
     Time("GetGalaxySystems", [&] { return gGameDatabase.GetGalaxySystems(systems, 1).size(); });
     RowList<SystemLinkRow> links;
     Time("GetSystemLinks", [&] { return gGameDatabase.GetSystemLinks(links, 1, {1, 2, 3, 4, 5}).size(); });
+    gGameDatabase.Close();
     return 0;
 }

@@ -11,7 +11,8 @@
 
 TEST(GameLoop, RunsFramesAndEndsCleanly)
 {
-    TempGameFolder folder;
+    GameFolder folder;
+    folder.Enter();
     os::ClearMessages();
     gWormholeRefusalText.clear();
     GameOptions options;
@@ -27,7 +28,8 @@ TEST(GameLoop, RunsFramesAndEndsCleanly)
 
 TEST(GameLoop, ClosingTheWindowEndsTheLoop)
 {
-    TempGameFolder folder;
+    GameFolder folder;
+    folder.Enter();
     os::ClearMessages();
     gWormholeRefusalText.clear();
     os::PostMessage(os::MessageType::kDestroy);

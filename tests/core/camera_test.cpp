@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "app/frame.h"
+#include "support/scoped_global.h"
 
 namespace {
 
 class CameraTest : public ::testing::Test {
 protected:
-    void SetUp() override { saved = gFrameScale; }
-    void TearDown() override { gFrameScale = saved; }
-    float saved = 0;
+    ScopedGlobal<float> frameScale{gFrameScale, gFrameScale};
     CCamera camera;
 };
 

@@ -52,12 +52,9 @@ TEST_F(DbOpen, AnEmptyFileIsRefusedAndLeftEmpty)
 TEST_F(DbOpen, GamePathsAreRelativeToTheWorkingDirectory)
 {
     Content("insert into screen values (1, 'main', 7)");
-    std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(mFolder);
+    folder.Enter();
     CGameDatabase db;
-    bool opened = db.Open();
-    std::filesystem::current_path(previous);
-    ASSERT_TRUE(opened);
+    ASSERT_TRUE(db.Open());
     ASSERT_NE(db.GetScreen(1), nullptr);
     EXPECT_EQ(db.GetScreen(1)->sprite_id, 7);
     EXPECT_EQ(db.GetCurrentPlayerId(), -1);

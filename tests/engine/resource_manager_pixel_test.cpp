@@ -10,10 +10,12 @@
 #include "app/globals.h"
 #include "core/camera.h"
 #include "core/sound_globals.h"
+#include "db/game_database.h"
 #include "platform/gfx/gl/gl_device.h"
 #include "platform/os/message_queue.h"
 #include "platform/os/window.h"
 #include "support/resource_fixture.h"
+#include "support/scoped_global.h"
 
 namespace {
 
@@ -30,8 +32,9 @@ const char kSquare[] =
     "1.0;0.0;, 0.0;0.0;; }\n MeshMaterialList { 1; 2; 0, 0;; Material { 1;1;1;1;; 0; 0;0;0;; "
     "0;0;0;; TextureFilename { \"skin.png\"; } } }\n}\n";
 
-class ResourcePixels : public ::testing::Test, public ResourceFolder {
+class ResourcePixels : public ::testing::Test, public ResourceFiles {
 protected:
+    ResourcePixels() : ResourceFiles(folder) {}
     void SetUp() override
     {
         if (auto error = os::OpenGameWindow("Varnok resource pixel test", &mWindow)) {
@@ -40,19 +43,16 @@ protected:
                 FAIL() << *error;
             GTEST_SKIP() << *error;
         }
-        CreateFolder();
+        folder.Enter();
         mOpened = true;
         os::ClearMessages();
         gWindow = mWindow.get();
         gGfxBackend = gfx::Backend::kOpenGl;
-        gSoundBackend = audio::Backend::kSilent;
-        mSavedManager = gResourceManager;
         rm = gResourceManager = new CResourceManager;
         ASSERT_EQ(InitDevice(false), gfx::kOk);
         gfx::gl::AsGl(gDevice)->SetSwapInterval(0);
         ASSERT_TRUE(gShadersSupported);
         gGlowEnabled = 1;
-        gPulse = 0;
 
         mesh = {50, &position, &rotation, &scale, &alpha, &wire, &colour, 0, 0, 0};
         WriteFile("x/square.x", kSquare);
@@ -66,15 +66,11 @@ protected:
         if (!mOpened)
             return;
         delete gResourceManager;
-        gResourceManager = mSavedManager;
         ReleasePlatformObjects();
         gWindow = nullptr;
         mWindow.reset();
-        gSoundBackend = audio::Backend::kSdl;
-        gGfxBackend = gfx::Backend::kOpenGl;
-        gPulse = 0;
         os::ClearMessages();
-        RemoveFolder();
+        gGameDatabase.Close();
     }
 
     uint32_t Pixel(int x, int y)
@@ -83,9 +79,13 @@ protected:
         return pixels.at(static_cast<size_t>(y) * 800 + x);
     }
 
+    GameFolder folder{GameFolder::Kind::kBare};
     std::unique_ptr<os::Window> mWindow;
     bool mOpened = false;
-    CResourceManager* mSavedManager = nullptr;
+    ScopedGlobal<CResourceManager*> manager{gResourceManager, nullptr};
+    ScopedGlobal<audio::Backend> soundBackend{gSoundBackend, audio::Backend::kSilent};
+    ScopedGlobal<gfx::Backend> gfxBackend{gGfxBackend, gGfxBackend};
+    ScopedGlobal<int32_t> pulse{gPulse, 0};
     CResourceManager* rm = nullptr;
     MeshDrawRecord mesh;
     // The camera looks down +z from (0, 0, -30): the plane z = 30 shows about 12 pixels a unit.

@@ -2,8 +2,6 @@
 // limit, distance and pan laws, the background sound and the sound switch.
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -17,6 +15,7 @@
 #include "engine/wave_test_files.h"
 #include "platform/audio/buffer_base.h"
 #include "platform/os/clock.h"
+#include "support/scoped_global.h"
 
 namespace {
 
@@ -25,14 +24,18 @@ using wavetest::WaveSpec;
 
 constexpr int kBeep = 12;
 
+// Silent audio at volume 80, sound on, for the life of a test.
+struct SoundLevels {
+    ScopedGlobal<audio::Backend> backend{gSoundBackend, audio::Backend::kSilent};
+    ScopedGlobal<decltype(gSoundOff)> off{gSoundOff, 0};
+    ScopedGlobal<decltype(gSoundVolume)> volume{gSoundVolume, 80};
+};
+
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         os::SetManualTime(true, 5000);
-        gSoundBackend = audio::Backend::kSilent;
-        gSoundOff = 0;
-        gSoundVolume = 80;
         gCamera.SetEye(0.0f, 0.0f, -30.0f);
         manager = new CResourceManager();
         ASSERT_EQ(manager->InitSound(), audio::kOk);
@@ -46,7 +49,6 @@ protected:
     {
         delete manager;
         gSoundReady = 0;
-        gSoundBackend = audio::Backend::kSdl;
         os::SetManualTime(false);
     }
 
@@ -86,6 +88,7 @@ protected:
     }
 
     wavetest::TempFolder folder;
+    SoundLevels levels;
     std::string beepPath;
     CResourceManager* manager = nullptr;
 };
@@ -303,8 +306,6 @@ protected:
     void SetUp() override
     {
         DbFixture::SetUp();
-        mPreviousDir = std::filesystem::current_path();
-        std::filesystem::create_directories(mFolder + "/sound");
         WaveSpec hum;
         hum.data = Bytes(800, 0xA0);
         WriteFile("sound/hum.wav", wavetest::MakeWave(hum));
@@ -316,11 +317,8 @@ protected:
             "insert or replace into sound values (9901, 'hum.wav'), (9902, 'drone.wav'), "
             "(9903, 'gone.wav')");
         ASSERT_TRUE(gGameDatabase.Open(ContentFile(), SaveFile()));
-        std::filesystem::current_path(mFolder);
+        folder.Enter();
         os::SetManualTime(true, 1000);
-        gSoundBackend = audio::Backend::kSilent;
-        gSoundOff = 0;
-        gSoundVolume = 80;
         manager = new CResourceManager();
         manager->InitSound();
     }
@@ -329,17 +327,14 @@ protected:
     {
         delete manager;
         gSoundReady = 0;
-        gSoundBackend = audio::Backend::kSdl;
         os::SetManualTime(false);
-        std::filesystem::current_path(mPreviousDir);
         gGameDatabase.Close();
         DbFixture::TearDown();
     }
 
     void WriteFile(const std::string& name, const Bytes& bytes)
     {
-        std::ofstream(mFolder + "/" + name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        folder.WriteFile(name, {bytes.begin(), bytes.end()});
     }
 
     uint32_t Status(audio::SoundBuffer* b)
@@ -349,7 +344,7 @@ protected:
         return status;
     }
 
-    std::filesystem::path mPreviousDir;
+    SoundLevels levels;
     CResourceManager* manager = nullptr;
 };
 

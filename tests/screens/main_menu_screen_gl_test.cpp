@@ -18,6 +18,7 @@
 #include "platform/os/message_queue.h"
 #include "platform/os/window.h"
 #include "support/game_folder.h"
+#include "support/scoped_global.h"
 #include "ui/button.h"
 #include "ui/cursor.h"
 #include "ui/sprite_control.h"
@@ -56,19 +57,18 @@ protected:
                 FAIL() << *error;
             GTEST_SKIP() << *error;
         }
+        mFolder.Enter();
         os::ClearMessages();
         gWormholeRefusalText.clear();
         gWindow = mWindow.get();
         gGfxBackend = gfx::Backend::kOpenGl;
         ASSERT_EQ(InitDevice(false), gfx::kOk);
-        mSavedScreen = gCurrentScreen;
         gCurrentScreen = &mMenu;
     }
     void TearDown() override
     {
         delete gCursor.GetSpriteControl();
         gCursor.SetSpriteControl(nullptr);
-        gCurrentScreen = mSavedScreen;
         if (mWindow) {
             ReleasePlatformObjects();
             gWindow = nullptr;
@@ -83,10 +83,10 @@ protected:
         return gfx::gl::AsGl(gDevice)->ReadPixels(gBackBuffer);
     }
 
-    TempGameFolder mFolder;
+    GameFolder mFolder;
     std::unique_ptr<os::Window> mWindow;
     CMainMenuScreen mMenu;
-    CScreen* mSavedScreen = nullptr;
+    ScopedGlobal<CScreen*> mScreen{gCurrentScreen, gCurrentScreen};
 };
 
 TEST_F(MainMenuPixelTest, ButtonsAreDrawnWhereTheirRowsPutThem)

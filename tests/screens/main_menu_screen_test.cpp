@@ -4,7 +4,6 @@
 
 #include "app/frame.h"
 #include "core/keys.h"
-#include "db/database_builder.h"
 #include "support/ui_fixture.h"
 #include "ui/button.h"
 #include "ui/cursor.h"
@@ -150,8 +149,7 @@ TEST_F(MainMenuTest, ContinueWithoutAPilotShowsItsNoticeUntilTheNextPress)
 
 TEST_F(MainMenuTest, NewPilotWithEveryNumberTakenShowsTheFullNotice)
 {
-    auto error = ApplySql(SaveFile(), "DELETE FROM player_test;");
-    ASSERT_FALSE(error) << *error;
+    folder.Save("DELETE FROM player_test;");
     RunFrame();
     ClickButton(CMainMenuScreen::kNewPilotButton);
     EXPECT_TRUE(SpriteShown(CMainMenuScreen::kPilotsFullSprite));

@@ -1,80 +1,28 @@
-// The resource test fixture: a fresh game folder and resource manager per test.
+// The resource test fixture: a bare game folder and a fresh resource manager per test.
 #include "support/resource_fixture.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
-#include <unistd.h>
-
-#include "db/database_builder.h"
-#include "db/game_database.h"
 #include "support/png_file.h"
-
-void ResourceFolder::CreateFolder()
-{
-    char pattern[] = "/tmp/varnok-rm-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    mFolder = pattern;
-    std::filesystem::create_directories(mFolder + "/raster");
-    std::filesystem::create_directories(mFolder + "/x");
-    const std::string content = std::string(VARNOK_SOURCE_DIR) + "/content/";
-    auto error = BuildDatabase(mFolder + "/config/varnok.dat", {content + "varnok.sql"}, BuildMode::kReplace);
-    ASSERT_FALSE(error) << *error;
-    error = BuildDatabase(mFolder + "/config/pe.dat", {content + "pe.sql"}, BuildMode::kReplace);
-    ASSERT_FALSE(error) << *error;
-    mOldDirectory = std::filesystem::current_path().string();
-    std::filesystem::current_path(mFolder);
-    ASSERT_TRUE(gGameDatabase.Open());
-}
-
-void ResourceFolder::RemoveFolder()
-{
-    gGameDatabase.Close();
-    std::filesystem::current_path(mOldDirectory);
-    std::error_code ec;
-    std::filesystem::remove_all(mFolder, ec);
-}
 
 void ResourceFixture::SetUp()
 {
-    CreateFolder();
     HeadlessGame::SetUp();
     rm = gResourceManager;
     Device()->ClearRecords();
     os::ClearMessages();
 }
 
-void ResourceFixture::TearDown()
+void ResourceFiles::WritePng(const std::string& relativePath, uint32_t width, uint32_t height, uint32_t colour)
 {
-    HeadlessGame::TearDown();
-    RemoveFolder();
+    ASSERT_TRUE(testpng::WriteSolid((mFiles.Path() / relativePath).string(), width, height, colour));
 }
 
-void ResourceFolder::Content(const std::string& sql)
-{
-    auto error = ApplySql(mFolder + "/config/varnok.dat", sql);
-    ASSERT_FALSE(error) << *error;
-}
-
-void ResourceFolder::WriteFile(const std::string& relativePath, const std::string& text)
-{
-    std::ofstream out(mFolder + "/" + relativePath, std::ios::binary);
-    out << text;
-}
-
-void ResourceFolder::WritePng(const std::string& relativePath, uint32_t width, uint32_t height, uint32_t colour)
-{
-    ASSERT_TRUE(testpng::WriteSolid(mFolder + "/" + relativePath, width, height, colour));
-}
-
-void ResourceFolder::AddSprite(int spriteId, const std::string& file, uint32_t width, uint32_t height, uint32_t colour)
+void ResourceFiles::AddSprite(int spriteId, const std::string& file, uint32_t width, uint32_t height, uint32_t colour)
 {
     Content("INSERT INTO sprite VALUES (" + std::to_string(spriteId) + ", '" + file + "');");
     WritePng("raster/" + file, width, height, colour);
 }
 
-void ResourceFolder::AddMesh(int meshId, const std::string& file, const std::vector<std::string>& textures)
+void ResourceFiles::AddMesh(int meshId, const std::string& file, const std::vector<std::string>& textures)
 {
     Content("INSERT INTO mesh VALUES (" + std::to_string(meshId) + ", '" + file + "');");
     size_t n = textures.size();
@@ -103,7 +51,7 @@ void ResourceFolder::AddMesh(int meshId, const std::string& file, const std::vec
     WriteFile("x/" + file, x);
 }
 
-void ResourceFolder::AddTrailQuad()
+void ResourceFiles::AddTrailQuad()
 {
     Content("INSERT INTO mesh VALUES (0, 'quad.x');");
     WriteFile("x/quad.x",

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "db/database_builder.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "support/headless_game.h"
@@ -46,15 +45,8 @@ protected:
             "INSERT INTO sprite VALUES (9008, 'icon_weapon.png');");
     }
 
-    std::string ContentFile() const { return (folder.Path() / "config" / "varnok.dat").string(); }
-    std::string SaveFile() const { return (folder.Path() / "config" / "pe.dat").string(); }
-
     // Adds rows to the content database the game has open.
-    void Rows(const std::string& sql)
-    {
-        auto error = ApplySql(ContentFile(), sql);
-        ASSERT_FALSE(error) << *error;
-    }
+    void Rows(const std::string& sql) { folder.Content(sql); }
 
     // A control row of the test screen.
     void Control(int id, int screen, int x, int y, bool visible = true, const char* size = "medium",

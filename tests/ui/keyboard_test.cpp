@@ -80,9 +80,7 @@ TEST_F(KeyboardTest, OtherReleasesAreDropped)
 
 TEST_F(KeyboardTest, WithoutInputSystemCreationFails)
 {
-    input::System* saved = gDirectInput;
-    gDirectInput = nullptr;
+    ScopedGlobal<input::System*> noInput{gDirectInput, nullptr};
     CKeyboard keyboard;
     EXPECT_NE(keyboard.CreateDevice(), 0);
-    gDirectInput = saved;
 }
