@@ -1,6 +1,7 @@
 // Device, weapon, ailment, particle, hull and computer-ship queries (content database).
 #include "db/game_database.h"
 
+#include "db/object_columns.h"
 #include "db/parsers.h"
 #include "db/query_shapes.h"
 
@@ -372,13 +373,10 @@ void FillShipDescription(ShipDescriptionRow& r, CColumnReader& in)
     in.Text(r.line);
 }
 
-void FillShipAI(ShipAIRecord& r, CColumnReader& in)
+// The columns both kinds of AI ship select alike: a.range_weapon_device_id to a.flee_hp.
+template <class Record>
+void FillAILoadout(Record& r, CColumnReader& in)
 {
-    r.ship_ai_id = in.Int();
-    r.object_id = in.Int();
-    r.invulnerable = in.Bool();
-    r.ship_id = in.Int();
-    r.lead_ship_ai_id = in.Int();
     r.range_weapon_device_id = in.Int();
     r.melee_weapon_device_id = in.Int();
     r.stealth_weapon_device_id = in.Int();
@@ -394,15 +392,13 @@ void FillShipAI(ShipAIRecord& r, CColumnReader& in)
     r.charge_distance_sq = in.Real();
     r.flee_distance_sq = in.Real();
     r.flee_hp = in.Int();
-    r.x_rel = in.Real();
-    r.y_rel = in.Real();
-    r.affiliate = ParseAlignment(in.Raw());
-    r.color_mod = in.Color();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
+}
+
+// The placement, then s.max_hit_points to s.ship_level.
+template <class Record>
+void FillAIShip(Record& r, CColumnReader& in)
+{
+    FillPlacement(r, in);
     r.max_hit_points = in.Int();
     r.experience_value = in.Int();
     r.mesh_id = in.Int();
@@ -410,6 +406,21 @@ void FillShipAI(ShipAIRecord& r, CColumnReader& in)
     r.size = in.Real();
     in.Text(r.alignment);
     r.ship_level = in.Int();
+}
+
+void FillShipAI(ShipAIRecord& r, CColumnReader& in)
+{
+    r.ship_ai_id = in.Int();
+    r.object_id = in.Int();
+    r.invulnerable = in.Bool();
+    r.ship_id = in.Int();
+    r.lead_ship_ai_id = in.Int();
+    FillAILoadout(r, in);
+    r.x_rel = in.Real();
+    r.y_rel = in.Real();
+    r.affiliate = ParseAlignment(in.Raw());
+    r.color_mod = in.Color();
+    FillAIShip(r, in);
     r.destruct_particle_id = in.Int();
     r.respawn_time = in.Int();
 }
@@ -420,35 +431,10 @@ void FillLeadShipAI(LeadShipAIRecord& r, CColumnReader& in)
     r.object_id = in.Int();
     r.invulnerable = in.Bool();
     r.ship_id = in.Int();
-    r.range_weapon_device_id = in.Int();
-    r.melee_weapon_device_id = in.Int();
-    r.stealth_weapon_device_id = in.Int();
-    r.bonus_weapon_device_id = in.Int();
-    r.mining_weapon_device_id = in.Int();
-    r.engine_device_id = in.Int();
-    r.armor_device_id = in.Int();
-    r.shield_device_id = in.Int();
-    r.compound_amount = in.Int();
-    r.compound_type = ParseCompoundClass(in.Raw());
-    r.max_attack_distance_sq = in.Real();
-    r.fall_back_distance_sq = in.Real();
-    r.charge_distance_sq = in.Real();
-    r.flee_distance_sq = in.Real();
-    r.flee_hp = in.Int();
+    FillAILoadout(r, in);
     r.affiliate = ParseAlignment(in.Raw());
     r.color_mod = in.Color();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
-    r.max_hit_points = in.Int();
-    r.experience_value = in.Int();
-    r.mesh_id = in.Int();
-    in.Text(r.ship_type);
-    r.size = in.Real();
-    in.Text(r.alignment);
-    r.ship_level = in.Int();
+    FillAIShip(r, in);
     r.message_distance_sq = in.Real();
     r.destruct_particle_id = in.Int();
     r.respawn_time = in.Int();

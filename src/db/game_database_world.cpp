@@ -1,6 +1,7 @@
 // Galaxy, solar system and placed-object queries (content database).
 #include "db/game_database.h"
 
+#include "db/object_columns.h"
 #include "db/parsers.h"
 #include "db/query_shapes.h"
 
@@ -63,14 +64,7 @@ void FillFountain(FountainObjectRecord& r, CColumnReader& in)
     r.weapon_device_id = in.Int();
     r.weapon_delay = in.Int();
     r.collision_damage = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
-    r.velocity = in.Real();
-    r.hit_points = in.Int();
-    r.size = in.Real();
+    FillBody(r, in);
     r.respawn_time = in.Int();
 }
 
@@ -94,14 +88,7 @@ void FillPhantom(PhantomObjectRecord& r, CColumnReader& in)
     r.particle_delay = in.Int();
     r.pursuit_range = in.Real();
     r.damage = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
-    r.velocity = in.Real();
-    r.hit_points = in.Int();
-    r.size = in.Real();
+    FillBody(r, in);
     r.respawn_time = in.Int();
 }
 
@@ -115,14 +102,7 @@ void FillOutpost(OutpostObjectRecord& r, CColumnReader& in)
     r.weapon_delay = in.Int();
     r.collision_damage = in.Int();
     r.device_weakness_type = ParseDamageType(in.Raw());
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
-    r.velocity = in.Real();
-    r.hit_points = in.Int();
-    r.size = in.Real();
+    FillBody(r, in);
     r.respawn_time = in.Int();
     r.attack_radius = in.Real();
     r.base_mesh_id = in.Int();
@@ -141,14 +121,7 @@ void FillMine(MineObjectRecord& r, CColumnReader& in)
     r.weapon_device_id = in.Int();
     r.mesh_id = in.Int();
     r.destruct_range = in.Real();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
-    r.velocity = in.Real();
-    r.hit_points = in.Int();
-    r.size = in.Real();
+    FillBody(r, in);
     r.respawn_time = in.Int();
 }
 
@@ -158,11 +131,7 @@ void FillResource(ResourceObjectRecord& r, CColumnReader& in)
     r.object_id = in.Int();
     r.resource_type = ParseCompoundClass(in.Raw());
     r.resource_amount = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
+    FillPlacement(r, in);
     r.velocity = in.Real();
     in.Skip();  // hit_points: resources have none
     r.size = in.Real();
@@ -180,14 +149,7 @@ void FillOrbit(OrbitObjectRecord& r, CColumnReader& in)
     r.invulnerable = in.Bool();
     r.compounds = in.Int();
     r.color_mod = in.Color();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
-    r.velocity = in.Real();
-    r.hit_points = in.Int();
-    r.size = in.Real();
+    FillBody(r, in);
     r.mesh_id = in.Int();
     r.rotate_x = in.Real();
     r.rotate_y = in.Real();
@@ -202,14 +164,7 @@ void FillScaffold(ScaffoldObjectRecord& r, CColumnReader& in)
     r.scaffold_id = in.Int();
     r.object_id = in.Int();
     r.length = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
-    r.velocity = in.Real();
-    r.hit_points = in.Int();
-    r.size = in.Real();
+    FillBody(r, in);
     r.mesh_id = in.Int();
     r.horizontal = in.Bool();
 }
@@ -220,11 +175,7 @@ void FillNebula(NebulaObjectRecord& r, CColumnReader& in)
     r.object_id = in.Int();
     r.ailment_id = in.Int();
     r.color_mod = in.Color();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
+    FillPlacement(r, in);
     r.size = in.Real();
     r.sprite_id = in.Int();
     r.num_sprites = in.Int();
@@ -263,11 +214,7 @@ void FillPlanet(PlanetObjectRecord& r, CColumnReader& in)
     r.uncommon_rate = in.Int();
     r.rare_rate = in.Int();
     r.exotic_rate = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
+    FillPlacement(r, in);
     r.size = in.Real();
     r.glow_sprite_id = in.Int();
     r.sprite_id = in.Int();
@@ -284,11 +231,7 @@ void FillWormhole(WormholeObjectRecord& r, CColumnReader& in)
     r.wormhole_id = in.Int();
     r.object_id = in.Int();
     r.jump_system_id = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
+    FillPlacement(r, in);
     r.size = in.Real();
 }
 
@@ -296,11 +239,7 @@ void FillGoto(GotoObjectRecord& r, CColumnReader& in)
 {
     r.goto_id = in.Int();
     r.object_id = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
+    FillPlacement(r, in);
     r.size = in.Real();
     r.sprite_id = in.Int();
 }
@@ -310,11 +249,7 @@ void FillDeviceObject(DeviceObjectRecord& r, CColumnReader& in)
     r.device_object_id = in.Int();
     r.object_id = in.Int();
     r.device_id = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
+    FillPlacement(r, in);
     r.size = in.Real();
     r.display_mesh_id = in.Int();
 }
@@ -324,19 +259,22 @@ void FillHealth(HealthObjectRecord& r, CColumnReader& in)
     r.health_id = in.Int();
     r.object_id = in.Int();
     r.health_pct = in.Int();
-    r.system_id = in.Int();
-    in.Text(r.object_name);
-    r.object_type = ParseObjectType(in.Raw());
-    r.x_pos = in.Real();
-    r.y_pos = in.Real();
+    FillPlacement(r, in);
     r.size = in.Real();
 }
 
-// Both kinds of id list share their callback; the format names the column order of its placeholders.
-RowList<ObjectIdRow>& RunIdList(sqlite3* db, const std::string& sql, std::list<std::unique_ptr<ObjectIdRow>>& member,
+// The ids of one kind of placed thing in a system at a quest step: the kind's own id (idColumn
+// of table), its object id and the system.
+RowList<ObjectIdRow>& RunIdList(sqlite3* db, const char* table, const char* idColumn, int32_t systemId,
+                                int32_t questStepId, std::list<std::unique_ptr<ObjectIdRow>>& member,
                                 RowList<ObjectIdRow>& out)
 {
-    return RunList<ObjectIdRow, 3, FillObjectId>(db, sql, member, out);
+    return RunList<ObjectIdRow, 3, FillObjectId>(
+        db,
+        FormatSql("select k.%s, k.object_id, o.system_id from %s k, object o "
+                  "where k.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
+                  idColumn, table, systemId, questStepId),
+        member, out);
 }
 
 // System variants (ids of 100 and above) count as their base system on the map.
@@ -389,166 +327,98 @@ RowList<SystemLinkRow>& CGameDatabase::GetSystemLinks(RowList<SystemLinkRow>& ou
 RowList<ObjectIdRow>& CGameDatabase::GetResourceObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                           int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select r.resource_id, r.object_id, o.system_id from resource_object r, object o "
-                               "where r.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mResourceObjectIds, out);
+    return RunIdList(mContent, "resource_object", "resource_id", systemId, questStepId, mResourceObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetFountainObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                           int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select f.fountain_id, f.object_id, o.system_id from fountain_object f, object o "
-                               "where f.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mFountainObjectIds, out);
+    return RunIdList(mContent, "fountain_object", "fountain_id", systemId, questStepId, mFountainObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetVortexObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                         int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select v.vortex_id, v.object_id, o.system_id from vortex_object v, object o "
-                               "where v.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mVortexObjectIds, out);
+    return RunIdList(mContent, "vortex_object", "vortex_id", systemId, questStepId, mVortexObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetPhantomObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                          int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select p.phantom_id, p.object_id, o.system_id from phantom_object p, object o "
-                               "where p.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mPhantomObjectIds, out);
+    return RunIdList(mContent, "phantom_object", "phantom_id", systemId, questStepId, mPhantomObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetOutpostObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                          int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select t.outpost_id, t.object_id, o.system_id from outpost_object t, object o "
-                               "where t.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mOutpostObjectIds, out);
+    return RunIdList(mContent, "outpost_object", "outpost_id", systemId, questStepId, mOutpostObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetMineObjectIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select m.mine_id, m.object_id, o.system_id from mine_object m, object o "
-                               "where m.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mMineObjectIds, out);
+    return RunIdList(mContent, "mine_object", "mine_id", systemId, questStepId, mMineObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetOrbitObjectIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select r.orbit_id, r.object_id, o.system_id from orbit_object r, object o "
-                               "where r.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mOrbitObjectIds, out);
+    return RunIdList(mContent, "orbit_object", "orbit_id", systemId, questStepId, mOrbitObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetScaffoldObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                           int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select s.scaffold_id, s.object_id, o.system_id from scaffold_object s, object o "
-                               "where s.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mScaffoldObjectIds, out);
+    return RunIdList(mContent, "scaffold_object", "scaffold_id", systemId, questStepId, mScaffoldObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetNebulaObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                         int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select n.nebula_id, n.object_id, o.system_id from nebula_object n, object o "
-                               "where n.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mNebulaObjectIds, out);
+    return RunIdList(mContent, "nebula_object", "nebula_id", systemId, questStepId, mNebulaObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetStationObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                          int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select s.station_id, o.object_id, o.system_id from station_object_xref s, object o "
-                               "where s.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mStationObjectIds, out);
+    return RunIdList(mContent, "station_object_xref", "station_id", systemId, questStepId, mStationObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetPlanetObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                         int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select p.planet_id, p.object_id, o.system_id from planet_object p, object o "
-                               "where p.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mPlanetObjectIds, out);
+    return RunIdList(mContent, "planet_object", "planet_id", systemId, questStepId, mPlanetObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetWormholeObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                           int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select w.wormhole_id, w.object_id, o.system_id from wormhole_object w, object o "
-                               "where w.object_id = o.object_id and o.system_id = %d and o.quest_step_id = %d",
-                               systemId, questStepId),
-                     mWormholeObjectIds, out);
+    return RunIdList(mContent, "wormhole_object", "wormhole_id", systemId, questStepId, mWormholeObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetGotoObjectIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select g.goto_id, g.object_id, o.system_id from goto_object g, object o "
-                               "where g.object_id = o.object_id and o.quest_step_id = %d and o.system_id = %d",
-                               questStepId, systemId),
-                     mGotoObjectIds, out);
+    return RunIdList(mContent, "goto_object", "goto_id", systemId, questStepId, mGotoObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetDeviceObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                         int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select d.device_object_id, d.object_id, o.system_id from device_object d, object o "
-                               "where d.object_id = o.object_id and o.quest_step_id = %d and o.system_id = %d",
-                               questStepId, systemId),
-                     mDeviceObjectIds, out);
+    return RunIdList(mContent, "device_object", "device_object_id", systemId, questStepId, mDeviceObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetHealthObjectIds(RowList<ObjectIdRow>& out, int32_t systemId,
                                                         int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select h.health_id, h.object_id, o.system_id from health_object h, object o "
-                               "where h.object_id = o.object_id and o.quest_step_id = %d and o.system_id = %d",
-                               questStepId, systemId),
-                     mHealthObjectIds, out);
+    return RunIdList(mContent, "health_object", "health_id", systemId, questStepId, mHealthObjectIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetLeadShipAIIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select a.lead_ship_ai_id, a.object_id, o.system_id from lead_ship_ai a, object o "
-                               "where a.object_id = o.object_id and o.quest_step_id = %d and o.system_id = %d",
-                               questStepId, systemId),
-                     mLeadShipAIIds, out);
+    return RunIdList(mContent, "lead_ship_ai", "lead_ship_ai_id", systemId, questStepId, mLeadShipAIIds, out);
 }
 
 RowList<ObjectIdRow>& CGameDatabase::GetShipAIIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId)
 {
-    return RunIdList(mContent,
-                     FormatSql("select a.ship_ai_id, a.object_id, o.system_id from ship_ai a, object o "
-                               "where a.object_id = o.object_id and o.quest_step_id = %d and o.system_id = %d",
-                               questStepId, systemId),
-                     mShipAIIds, out);
+    return RunIdList(mContent, "ship_ai", "ship_ai_id", systemId, questStepId, mShipAIIds, out);
 }
 
 RowList<ShipObjectIdRow>& CGameDatabase::GetEnemyShipIds(RowList<ShipObjectIdRow>& out, int32_t systemId,
