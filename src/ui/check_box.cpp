@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "core/graphics_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "ui/control_text.h"
@@ -12,16 +11,8 @@
 CCheckBox::CCheckBox(int id)
 {
     controlId = id;
-    spriteRecord.x = &x;
-    spriteRecord.y = &y;
-    spriteRecord.colour = &colour;
-    spriteRecord.xScale = &gUnitScale;
-    spriteRecord.yScale = &gUnitScale;
-    mGlyphRecord.x = &mGlyphX;
-    mGlyphRecord.y = &mGlyphY;
-    mGlyphRecord.colour = &colour;
-    mGlyphRecord.xScale = &gUnitScale;
-    mGlyphRecord.yScale = &gUnitScale;
+    PointSpriteRecord(spriteRecord, &x, &y, &colour);
+    PointSpriteRecord(mGlyphRecord, &mGlyphX, &mGlyphY, &colour);
 
     const CheckBoxRecord* row = gGameDatabase.GetCheckBox(id);
     if (!row) {

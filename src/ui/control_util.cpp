@@ -25,3 +25,13 @@ void CopyControlText(char* dest, size_t size, const char* source)
         std::memcpy(dest, source, length);
     dest[length] = '\0';
 }
+
+void PointSpriteRecord(SpriteDrawRecord& record, const int* x, const int* y, const uint32_t* colour,
+                       const float* xScale, const float* yScale)
+{
+    record.x = x;
+    record.y = y;
+    record.colour = colour;
+    record.xScale = xScale;
+    record.yScale = yScale;
+}

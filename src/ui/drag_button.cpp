@@ -1,7 +1,6 @@
 // CDragButton: construction from its row, dragging and drawing.
 #include "ui/drag_button.h"
 
-#include "core/graphics_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "ui/control_text.h"
@@ -16,11 +15,7 @@ constexpr uint32_t kDraggedAlphaMask = 0xA0FFFFFFu;
 CDragButton::CDragButton(int id)
 {
     controlId = id;
-    spriteRecord.x = &x;
-    spriteRecord.y = &y;
-    spriteRecord.colour = &colour;
-    spriteRecord.xScale = &gUnitScale;
-    spriteRecord.yScale = &gUnitScale;
+    PointSpriteRecord(spriteRecord, &x, &y, &colour);
 
     const DragButtonRecord* row = gGameDatabase.GetDragButton(id);
     if (!row) {

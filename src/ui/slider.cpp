@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "core/graphics_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "ui/control_text.h"
@@ -12,21 +11,9 @@
 CSlider::CSlider(int id)
 {
     controlId = id;
-    knobRecord.x = &knobX;
-    knobRecord.y = &knobY;
-    knobRecord.colour = &colour;
-    knobRecord.xScale = &gUnitScale;
-    knobRecord.yScale = &gUnitScale;
-    meterRecord.x = &x;
-    meterRecord.y = &y;
-    meterRecord.colour = &colour;
-    meterRecord.xScale = &gUnitScale;
-    meterRecord.yScale = &gUnitScale;
-    glyphRecord.x = &mGlyphX;
-    glyphRecord.y = &mGlyphY;
-    glyphRecord.colour = &colour;
-    glyphRecord.xScale = &gUnitScale;
-    glyphRecord.yScale = &gUnitScale;
+    PointSpriteRecord(knobRecord, &knobX, &knobY, &colour);
+    PointSpriteRecord(meterRecord, &x, &y, &colour);
+    PointSpriteRecord(glyphRecord, &mGlyphX, &mGlyphY, &colour);
 
     const SliderRecord* row = gGameDatabase.GetSlider(id);
     if (!row) {

@@ -10,11 +10,7 @@
 CSnapControl::CSnapControl(int id)
 {
     controlId = id;
-    spriteRecord.x = &x;
-    spriteRecord.y = &y;
-    spriteRecord.colour = &colour;
-    spriteRecord.xScale = &gUnitScale;
-    spriteRecord.yScale = &gUnitScale;
+    PointSpriteRecord(spriteRecord, &x, &y, &colour);
 
     const SnapControlRecord* row = gGameDatabase.GetSnapControl(id);
     if (!row) {

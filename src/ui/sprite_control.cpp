@@ -8,11 +8,7 @@
 CSpriteControl::CSpriteControl(int id)
 {
     controlId = id;
-    spriteRecord.x = &x;
-    spriteRecord.y = &y;
-    spriteRecord.colour = &colour;
-    spriteRecord.xScale = &xScale;
-    spriteRecord.yScale = &yScale;
+    PointSpriteRecord(spriteRecord, &x, &y, &colour, &xScale, &yScale);
 
     const SpriteControlRecord* row = gGameDatabase.GetSpriteControl(id);
     if (!row) {

@@ -17,11 +17,7 @@ constexpr int kRevealPeriodMs = 9;
 CTextControl::CTextControl(int id)
 {
     controlId = id;
-    glyphRecord.x = &mGlyphX;
-    glyphRecord.y = &mGlyphY;
-    glyphRecord.colour = &colour;
-    glyphRecord.xScale = &gUnitScale;
-    glyphRecord.yScale = &gUnitScale;
+    PointSpriteRecord(glyphRecord, &mGlyphX, &mGlyphY, &colour);
 
     const TextControlRecord* row = gGameDatabase.GetTextControl(id);
     if (!row) {
