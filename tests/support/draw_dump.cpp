@@ -1,7 +1,6 @@
 // The recorded draws as stable text, and the comparison with a stored dump.
 #include "support/draw_dump.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,40 +15,39 @@
 
 namespace {
 
-using gfx::headless::DrawRecord;
-
 constexpr size_t kVerticesShown = 4;
+// Primitive types and draw calls by their numbers; the device records only valid ones.
+const char* const kPrimitives[] = {"?", "points", "lines", "line strip", "triangles", "triangle strip", "triangle fan"};
+const char* const kCalls[] = {"DrawPrimitive", "DrawPrimitiveUP", "DrawIndexedPrimitiveUP"};
 
-// Names of the objects a draw points at, made once per dump.
+// Names of the objects draws point at: files and sprites through the caches, the game's targets,
+// and numbers in order of appearance for the rest.
 class Names {
 public:
     Names()
     {
-        if (gResourceManager) {
-            for (const auto& [path, texture] : gResourceManager->mPathTextures)
-                mObjects.emplace(texture, path);
-            for (const auto& [id, texture] : gResourceManager->mSpriteTextures)
-                mObjects.emplace(texture, "sprite " + std::to_string(id));
-        }
-        mObjects[gGlowTexture] = "glow texture";
-        mObjects[gBlurTexture] = "blur texture";
-        mObjects[gGlowSurface] = "glow target";
-        mObjects[gBlurSurface] = "blur target";
-        mObjects[gBackBuffer] = "back buffer";
-        mObjects[gDepthSurface] = "depth buffer";
-        mObjects[nullptr] = "none";
+        for (const auto& [path, texture] : gResourceManager->mPathTextures)
+            mNames.emplace(texture, path);
+        for (const auto& [id, texture] : gResourceManager->mSpriteTextures)
+            mNames.emplace(texture, "sprite " + std::to_string(id));
+        // Null first: a target the device does not have stays "none".
+        mNames.insert({{nullptr, "none"},
+                       {gGlowTexture, "glow texture"},
+                       {gBlurTexture, "blur texture"},
+                       {gGlowSurface, "glow target"},
+                       {gBlurSurface, "blur target"},
+                       {gBackBuffer, "back buffer"}});
     }
     const std::string& Of(const void* object)
     {
-        auto known = mObjects.find(object);
-        if (known == mObjects.end())
-            known = mObjects.emplace(object, "unnamed " + std::to_string(++mUnnamed)).first;
+        auto known = mNames.find(object);
+        if (known == mNames.end())
+            known = mNames.emplace(object, "unnamed " + std::to_string(mNames.size())).first;
         return known->second;
     }
 
 private:
-    std::map<const void*, std::string> mObjects;
-    int mUnnamed = 0;
+    std::map<const void*, std::string> mNames;
 };
 
 std::string Number(float value)
@@ -67,125 +65,101 @@ std::string Hex(uint32_t value)
     return text;
 }
 
-// Primitive types and draw calls by their numbers; the device records only valid ones.
-const char* const kPrimitives[] = {"?", "points", "lines", "line strip", "triangles", "triangle strip", "triangle fan"};
-const char* const kCalls[] = {"DrawPrimitive", "DrawPrimitiveUP", "DrawIndexedPrimitiveUP"};
-
-// One vertex by its format: position, normal, colours, texture coordinates.
+// One vertex by its format: position, normal, point size, colours, texture coordinates. A shader's
+// declaration is not recorded, so its vertices are plain numbers.
 std::string Vertex(const uint8_t* bytes, uint32_t fvf, uint32_t stride)
 {
-    std::vector<std::string> fields;
+    std::string line;
     size_t at = 0;
-    auto floats = [&](int count) {
-        for (int i = 0; i < count && at + sizeof(float) <= stride; ++i, at += sizeof(float)) {
+    auto read = [&](int count, bool colour) {
+        for (int i = 0; i < count && at + 4 <= stride; ++i, at += 4) {
+            uint32_t bits = 0;
             float value = 0;
-            std::memcpy(&value, bytes + at, sizeof value);
-            fields.push_back(Number(value));
+            std::memcpy(&bits, bytes + at, 4);
+            std::memcpy(&value, bytes + at, 4);
+            line += (line.empty() ? "" : " ") + (colour ? "#" + Hex(bits) : Number(value));
         }
     };
-    auto colour = [&] {
-        uint32_t value = 0;
-        if (at + sizeof value > stride)
-            return;
-        std::memcpy(&value, bytes + at, sizeof value);
-        at += sizeof value;
-        fields.push_back("#" + Hex(value));
-    };
     if (fvf & gfx::kShaderHandleBit) {
-        // A shader's declaration is not recorded: the vertex as plain numbers.
-        floats(static_cast<int>(stride / sizeof(float)));
-        fvf = 0;
-    } else {
-        floats((fvf & gfx::kFvfPositionMask) == gfx::kFvfXyzRhw ? 4 : 3);
+        read(static_cast<int>(stride / 4), false);
+        return line;
     }
-    if (fvf & gfx::kFvfNormal)
-        floats(3);
-    if (fvf & gfx::kFvfPSize)
-        floats(1);
-    if (fvf & gfx::kFvfDiffuse)
-        colour();
-    if (fvf & gfx::kFvfSpecular)
-        colour();
-    floats(2 * static_cast<int>((fvf & gfx::kFvfTexCountMask) >> 8));
-    std::string line;
-    for (const std::string& field : fields)
-        line += (line.empty() ? "" : " ") + field;
+    read((fvf & gfx::kFvfPositionMask) == gfx::kFvfXyzRhw ? 4 : 3, false);
+    read((fvf & gfx::kFvfNormal) ? 3 : 0, false);
+    read((fvf & gfx::kFvfPSize) ? 1 : 0, false);
+    read((fvf & gfx::kFvfDiffuse) ? 1 : 0, true);
+    read((fvf & gfx::kFvfSpecular) ? 1 : 0, true);
+    read(2 * static_cast<int>((fvf & gfx::kFvfTexCountMask) >> 8), false);
     return line;
 }
 
-std::string MatrixText(const gfx::Matrix& matrix)
+template <class Values>
+std::string List(const Values& values)
 {
     std::string text;
-    for (const auto& row : matrix.m)
-        for (float value : row)
-            text += " " + Number(value);
+    for (const auto& value : values)
+        text += " " + Number(value);
     return text;
 }
 
-std::string ColourText(const gfx::ColorValue& c)
+// " id=value" for each state off its default.
+template <class States>
+std::string Changed(const States& states, const States& defaults)
 {
-    return Number(c.r) + " " + Number(c.g) + " " + Number(c.b) + " " + Number(c.a);
+    std::string text;
+    for (size_t id = 0; id < states.size(); ++id)
+        if (states[id] != defaults[id])
+            text += " " + std::to_string(id) + "=" + std::to_string(states[id]);
+    return text;
 }
 
-// FNV-1a over the text of every vertex: a change anywhere in a long list changes it.
-uint32_t Hash(const std::string& text, uint32_t hash)
-{
-    for (unsigned char c : text)
-        hash = (hash ^ c) * 16777619u;
-    return hash;
-}
-
-void DumpDraw(std::ostringstream& out, size_t index, const DrawRecord& draw, const gfx::DeviceState& defaults,
-              Names& names)
+void DumpDraw(std::ostringstream& out, size_t index, const gfx::headless::DrawRecord& draw,
+              const gfx::DeviceState& defaults, Names& names)
 {
     const gfx::DeviceState& state = draw.state;
     const uint32_t fvf = state.vertexShader;
     out << "draw " << index << ", frame " << draw.frame << ": " << kCalls[static_cast<int>(draw.kind)] << ", "
         << draw.primitiveCount << " " << kPrimitives[draw.type] << ", format 0x" << Hex(fvf) << ", stride "
-        << draw.stride << "\n";
-    out << "  target " << names.Of(draw.renderTarget) << ", textures";
+        << draw.stride << "\n  target " << names.Of(draw.renderTarget) << ", textures";
     for (const gfx::Texture* texture : draw.textures)
         out << " [" << names.Of(texture) << "]";
-    out << "\n";
-
-    std::string changed;
-    for (size_t id = 0; id < state.renderStates.size(); ++id)
-        if (state.renderStates[id] != defaults.renderStates[id])
-            changed += " " + std::to_string(id) + "=" + std::to_string(state.renderStates[id]);
-    out << "  render states off their defaults:" << (changed.empty() ? " none" : changed) << "\n";
-    for (size_t stage = 0; stage < state.stageStates.size(); ++stage) {
-        std::string stageChanged;
-        for (size_t id = 0; id < state.stageStates[stage].size(); ++id)
-            if (state.stageStates[stage][id] != defaults.stageStates[stage][id])
-                stageChanged += " " + std::to_string(id) + "=" + std::to_string(state.stageStates[stage][id]);
-        if (!stageChanged.empty())
+    std::string changed = Changed(state.renderStates, defaults.renderStates);
+    out << "\n  render states off their defaults:" << (changed.empty() ? " none" : changed) << "\n";
+    for (size_t stage = 0; stage < state.stageStates.size(); ++stage)
+        if (std::string stageChanged = Changed(state.stageStates[stage], defaults.stageStates[stage]);
+            !stageChanged.empty())
             out << "  stage " << stage << " states off their defaults:" << stageChanged << "\n";
-    }
     if (state.pixelShader != 0)
         out << "  pixel shader " << state.pixelShader << "\n";
-    // Transformed vertices (with rhw) skip the transforms, the material and the lights.
+    // Transformed vertices (with rhw) skip the transforms and the material.
     if ((fvf & gfx::kFvfPositionMask) != gfx::kFvfXyzRhw) {
-        out << "  world" << MatrixText(state.world) << "\n";
-        out << "  view" << MatrixText(state.view) << "\n";
-        out << "  projection" << MatrixText(state.projection) << "\n";
-        out << "  material diffuse " << ColourText(state.material.diffuse) << ", ambient "
-            << ColourText(state.material.ambient) << ", emissive " << ColourText(state.material.emissive) << "\n";
+        for (const auto& [name, matrix] : {std::pair{"world", &state.world}, std::pair{"view", &state.view},
+                                           std::pair{"projection", &state.projection}}) {
+            out << "  " << name;
+            for (const auto& row : matrix->m)
+                out << List(row);
+            out << "\n";
+        }
+        const gfx::Material& m = state.material;
+        out << "  material diffuse" << List(std::vector{m.diffuse.r, m.diffuse.g, m.diffuse.b, m.diffuse.a})
+            << ", ambient" << List(std::vector{m.ambient.r, m.ambient.g, m.ambient.b, m.ambient.a}) << ", emissive"
+            << List(std::vector{m.emissive.r, m.emissive.g, m.emissive.b, m.emissive.a}) << "\n";
     }
-
     const size_t count = draw.stride ? draw.vertices.size() / draw.stride : 0;
-    uint32_t hash = 2166136261u;
+    uint32_t hash = 2166136261u;  // FNV-1a over every vertex: a change anywhere in a long list shows
     for (size_t i = 0; i < count; ++i) {
         std::string vertex = Vertex(draw.vertices.data() + i * draw.stride, fvf, draw.stride);
         if (i < kVerticesShown)
             out << "  v " << vertex << "\n";
-        hash = Hash(vertex + "\n", hash);
+        for (unsigned char c : vertex + "\n")
+            hash = (hash ^ c) * 16777619u;
     }
     if (count > kVerticesShown)
         out << "  ... " << count << " vertices, hash " << Hex(hash) << "\n";
     if (!draw.indices.empty()) {
         out << "  indices";
-        for (uint32_t index : draw.indices)
-            out << " " << index;
+        for (uint32_t i : draw.indices)
+            out << " " << i;
         out << "\n";
     }
 }
@@ -206,9 +180,8 @@ std::string DumpDraws(const gfx::headless::HeadlessDevice& device)
     Names names;
     const gfx::DeviceState defaults = gfx::DefaultDeviceState(true);
     std::ostringstream out;
-    const auto& draws = device.Draws();
-    for (size_t i = 0; i < draws.size(); ++i)
-        DumpDraw(out, i, draws[i], defaults, names);
+    for (size_t i = 0; i < device.Draws().size(); ++i)
+        DumpDraw(out, i, device.Draws()[i], defaults, names);
     for (const gfx::headless::CopyRecord& copy : device.Copies()) {
         const gfx::Rect& r = copy.sourceRect;
         out << "copy " << r.left << "," << r.top << " to " << r.right << "," << r.bottom << " into "
@@ -231,7 +204,6 @@ std::string CompareWithDump(const std::filesystem::path& dump, const std::string
     stored << in.rdbuf();
     if (stored.str() == text)
         return "";
-
     const std::vector<std::string> expected = Lines(stored.str());
     const std::vector<std::string> actual = Lines(text);
     size_t first = 0;
@@ -240,11 +212,9 @@ std::string CompareWithDump(const std::filesystem::path& dump, const std::string
     std::ostringstream diff;
     diff << dump.string() << " (" << expected.size() << " lines) and this run (" << actual.size()
          << " lines) first differ at line " << first + 1 << ":\n";
-    constexpr size_t kShown = 6;
-    for (size_t i = first; i < first + kShown && i < expected.size(); ++i)
+    for (size_t i = first; i < first + 6 && i < expected.size(); ++i)
         diff << "- " << expected[i] << "\n";
-    for (size_t i = first; i < first + kShown && i < actual.size(); ++i)
+    for (size_t i = first; i < first + 6 && i < actual.size(); ++i)
         diff << "+ " << actual[i] << "\n";
-    diff << "If the change is meant, rewrite the dump with VARNOK_UPDATE_DUMPS=1 and review it.\n";
-    return diff.str();
+    return diff.str() + "If the change is meant, rewrite the dump with VARNOK_UPDATE_DUMPS=1 and review it.\n";
 }

@@ -48,13 +48,24 @@ protected:
     // Adds rows to the content database the game has open.
     void Rows(const std::string& sql) { folder.Content(sql); }
 
+    // One row of values: numbers as they are, text quoted.
+    template <class... Values>
+    void Insert(const char* table, const Values&... values)
+    {
+        std::string row;
+        ((row += (row.empty() ? "" : ", ") + Sql(values)), ...);
+        Rows(std::string("INSERT INTO ") + table + " VALUES (" + row + ");");
+    }
+    static std::string Sql(int value) { return std::to_string(value); }
+    static std::string Sql(double value) { return std::to_string(value); }
+    static std::string Sql(const char* text) { return std::string("'") + text + "'"; }
+    static const char* Flag(bool on) { return on ? "true" : "false"; }
+
     // A control row of the test screen.
     void Control(int id, int screen, int x, int y, bool visible = true, const char* size = "medium",
                  const char* colour = "ffffffff")
     {
-        Rows("INSERT INTO control VALUES (" + std::to_string(id) + ", " + std::to_string(screen) + ", " +
-             std::to_string(x) + ", " + std::to_string(y) + ", '" + (visible ? "true" : "false") + "', '" + size +
-             "', '" + colour + "');");
+        Insert("control", id, screen, x, y, Flag(visible), size, colour);
     }
 
     // Rows of one control each; colours are up ffffffff, down ff0000ff, over ff00ff00.
@@ -62,52 +73,42 @@ protected:
                    int sprite = kButtonSprite, const char* size = "medium")
     {
         Control(id, screen, x, y, visible, size);
-        Rows("INSERT INTO button VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '" + text + "', " +
-             std::to_string(sprite) + ", 'ff0000ff', 1, 2);");
+        Insert("button", id, id, text, sprite, "ff0000ff", 1, 2);
     }
     void MouseOverRow(int id, int screen, int x, int y, bool visible = true)
     {
         Control(id, screen, x, y, visible);
-        Rows("INSERT INTO mouse_over_button VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '', " +
-             std::to_string(kSmallSprite) + ", 'ff0000ff', 1, 2, 'ff00ff00', 6);");
+        Insert("mouse_over_button", id, id, "", kSmallSprite, "ff0000ff", 1, 2, "ff00ff00", 6);
     }
     void TextRow(int id, int screen, int x, int y, const char* text, const char* size = "medium")
     {
         Control(id, screen, x, y, true, size);
-        Rows("INSERT INTO text_control VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", '" + text +
-             "');");
+        Insert("text_control", id, id, text);
     }
     void CheckBoxRow(int id, int screen, int x, int y, bool checked, bool visible = true)
     {
         Control(id, screen, x, y, visible, "small");
-        Rows("INSERT INTO checkbox VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", 'Sound', " +
-             std::to_string(kBoxSprite) + ", " + std::to_string(kMarkSprite) + ", '" + (checked ? "true" : "false") +
-             "', 1);");
+        Insert("checkbox", id, id, "Sound", kBoxSprite, kMarkSprite, Flag(checked), 1);
     }
     void SliderRow(int id, int screen, int x, int y, int value, int maximum, bool visible = true)
     {
         Control(id, screen, x, y, visible, "small");
-        Rows("INSERT INTO slider VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", 'Volume', " +
-             std::to_string(kKnobSprite) + ", " + std::to_string(kMeterSprite) + ", " + std::to_string(value) + ", " +
-             std::to_string(maximum) + ", 1, 'true');");
+        Insert("slider", id, id, "Volume", kKnobSprite, kMeterSprite, value, maximum, 1, "true");
     }
     void SpriteRow(int id, int screen, int x, int y, bool visible = true)
     {
         Control(id, screen, x, y, visible);
-        Rows("INSERT INTO sprite_control VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", " +
-             std::to_string(kSlotSprite) + ");");
+        Insert("sprite_control", id, id, kSlotSprite);
     }
     void DragRow(int id, int screen, int x, int y, int snapSet, bool visible = true)
     {
         Control(id, screen, x, y, visible);
-        Rows("INSERT INTO drag_button VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", " +
-             std::to_string(snapSet) + ", " + std::to_string(kIconSprite) + ", 1, 2, 0);");
+        Insert("drag_button", id, id, snapSet, kIconSprite, 1, 2, 0);
     }
     void SnapRow(int id, int screen, int x, int y, int snapSet)
     {
         Control(id, screen, x, y);
-        Rows("INSERT INTO snap_control VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", " +
-             std::to_string(snapSet) + ", " + std::to_string(kSlotSprite) + ");");
+        Insert("snap_control", id, id, snapSet, kSlotSprite);
     }
 
     // The sprites that draw() hands to the device, drawn inside a scene of their own.

@@ -13,8 +13,7 @@ protected:
     void MovieRow(int id, int grid, bool visible = true)
     {
         Control(id, kScreen, 10, 20, visible);
-        Rows("INSERT INTO movie_control VALUES (" + std::to_string(id) + ", " + std::to_string(id) + ", " +
-             std::to_string(kSlotSprite) + ", 8, " + std::to_string(grid) + ");");
+        Insert("movie_control", id, id, kSlotSprite, 8, grid);
     }
 };
 

@@ -17,10 +17,8 @@ protected:
     // A control of the mesh at (x, 0, z), turning by rotv per unit of frame scale.
     void ObjectRow(int id, int mesh, float x, float z, float rotv, bool orbit, float velocity)
     {
-        Rows("INSERT INTO object_control VALUES (" + std::to_string(id) + ", " + std::to_string(kScreen) + ", " +
-             std::to_string(mesh) + ", " + std::to_string(x) + ", 0, " + std::to_string(z) + ", 0, 6.0, -1.0, 0, " +
-             std::to_string(rotv) + ", 0, 2.0, " + std::to_string(velocity) + ", '" + (orbit ? "true" : "false") +
-             "', 0, 0, 10, 'true');");
+        Insert("object_control", id, kScreen, mesh, x, 0, z, 0, 6.0, -1.0, 0, rotv, 0, 2.0, velocity, Flag(orbit), 0, 0,
+               10, "true");
     }
 };
 
