@@ -1,4 +1,4 @@
-// Every screen of the game entered on the headless device and drawn for a few frames at a fixed
+// Every screen of the game entered on the headless device and drawn for two frames at a fixed
 // frame time; what it drew must match the dump stored in tests/screens/dumps/. A new screen adds
 // a row here and its reviewed dump.
 #include <ostream>
@@ -28,7 +28,7 @@ const ScreenCase kScreens[] = {
     {"flight", [] { return static_cast<CScreen*>(gFlightScreen); }},
 };
 
-constexpr int kFrames = 3;
+constexpr int kFrames = 2;
 constexpr uint32_t kFrameMs = 20;
 
 class ScreenDumpTest : public HeadlessGame, public ::testing::WithParamInterface<ScreenCase> {

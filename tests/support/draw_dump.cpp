@@ -129,10 +129,15 @@ void DumpDraw(std::ostringstream& out, size_t index, const gfx::headless::DrawRe
         if (std::string stageChanged = Changed(state.stageStates[stage], defaults.stageStates[stage]);
             !stageChanged.empty())
             out << "  stage " << stage << " states off their defaults:" << stageChanged << "\n";
-    if (state.pixelShader != 0)
-        out << "  pixel shader " << state.pixelShader << "\n";
-    // Transformed vertices (with rhw) skip the transforms and the material.
-    if ((fvf & gfx::kFvfPositionMask) != gfx::kFvfXyzRhw) {
+    if (state.pixelShader != 0) {
+        // The glow pass's weights and pulse live in the pixel shader's constants.
+        out << "  pixel shader " << state.pixelShader << ", constants";
+        for (const gfx::Vector4& c : state.psConstants)
+            out << " (" << Number(c.x) << " " << Number(c.y) << " " << Number(c.z) << " " << Number(c.w) << ")";
+        out << "\n";
+    }
+    // Transformed vertices (with rhw) and shaders skip the fixed transforms and the material.
+    if ((fvf & gfx::kFvfPositionMask) != gfx::kFvfXyzRhw && !(fvf & gfx::kShaderHandleBit)) {
         for (const auto& [name, matrix] : {std::pair{"world", &state.world}, std::pair{"view", &state.view},
                                            std::pair{"projection", &state.projection}}) {
             out << "  " << name;
