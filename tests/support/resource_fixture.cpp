@@ -1,7 +1,7 @@
 // The resource test fixture: a bare game folder and a fresh resource manager per test.
 #include "support/resource_fixture.h"
 
-#include "support/png_file.h"
+#include "platform/gfx/image_files.h"
 
 void ResourceFixture::SetUp()
 {
@@ -13,7 +13,13 @@ void ResourceFixture::SetUp()
 
 void ResourceFiles::WritePng(const std::string& relativePath, uint32_t width, uint32_t height, uint32_t colour)
 {
-    ASSERT_TRUE(testpng::WriteSolid((mFiles.Path() / relativePath).string(), width, height, colour));
+    std::vector<uint8_t> pixels;
+    for (uint32_t i = 0; i < width * height; ++i)
+        pixels.insert(pixels.end(), {static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
+                                     static_cast<uint8_t>(colour), static_cast<uint8_t>(colour >> 24)});
+    std::vector<uint8_t> png = gfx::testing::EncodePng(width, height, PNG_FORMAT_RGBA, pixels);
+    ASSERT_FALSE(png.empty());
+    WriteFile(relativePath, std::string(png.begin(), png.end()));
 }
 
 void ResourceFiles::AddSprite(int spriteId, const std::string& file, uint32_t width, uint32_t height, uint32_t colour)
