@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "platform/gfx/mesh.h"
 #include "support/resource_fixture.h"
+#include "support/scoped_global.h"
 
 namespace {
 
@@ -17,12 +18,6 @@ protected:
         gDevice->BeginScene();
         AddTrailQuad();
         AddSprite(31, "flare.png");
-    }
-    void TearDown() override
-    {
-        gFrameTimeMs = 0;
-        gFrameScale = 0.0f;
-        ResourceFixture::TearDown();
     }
 
     // particle_id, duration, max_trail, blurr_dist, deceleration, velocity, size, growth_rate,
@@ -50,6 +45,10 @@ protected:
 
     Vec3 here{3, 4, 30};
     Vec3 east{1, 0, 0};
+
+    // Tests set the frame time by hand.
+    ScopedGlobal<uint32_t> frameTime{gFrameTimeMs, gFrameTimeMs};
+    ScopedGlobal<float> frameScale{gFrameScale, gFrameScale};
 };
 
 TEST_F(ResourceParticles, ParticleTakesItsDefinitionAndSizeFactor)
