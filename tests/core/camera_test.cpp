@@ -10,7 +10,7 @@ namespace {
 
 class CameraTest : public ::testing::Test {
 protected:
-    ScopedGlobal<float> frameScale{gFrameScale, gFrameScale};
+    ScopedGlobal<float> frameScale{gFrameScale};
     CCamera camera;
 };
 

@@ -47,8 +47,8 @@ protected:
     Vec3 east{1, 0, 0};
 
     // Tests set the frame time by hand.
-    ScopedGlobal<uint32_t> frameTime{gFrameTimeMs, gFrameTimeMs};
-    ScopedGlobal<float> frameScale{gFrameScale, gFrameScale};
+    ScopedGlobal<uint32_t> frameTime{gFrameTimeMs};
+    ScopedGlobal<float> frameScale{gFrameScale};
 };
 
 TEST_F(ResourceParticles, ParticleTakesItsDefinitionAndSizeFactor)

@@ -84,7 +84,7 @@ protected:
     bool mOpened = false;
     ScopedGlobal<CResourceManager*> manager{gResourceManager, nullptr};
     ScopedGlobal<audio::Backend> soundBackend{gSoundBackend, audio::Backend::kSilent};
-    ScopedGlobal<gfx::Backend> gfxBackend{gGfxBackend, gGfxBackend};
+    ScopedGlobal<gfx::Backend> gfxBackend{gGfxBackend};
     ScopedGlobal<int32_t> pulse{gPulse, 0};
     CResourceManager* rm = nullptr;
     MeshDrawRecord mesh;

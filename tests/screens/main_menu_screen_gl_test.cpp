@@ -86,7 +86,7 @@ protected:
     GameFolder mFolder;
     std::unique_ptr<os::Window> mWindow;
     CMainMenuScreen mMenu;
-    ScopedGlobal<CScreen*> mScreen{gCurrentScreen, gCurrentScreen};
+    ScopedGlobal<CScreen*> mScreen{gCurrentScreen};
 };
 
 TEST_F(MainMenuPixelTest, ButtonsAreDrawnWhereTheirRowsPutThem)

@@ -61,7 +61,7 @@ protected:
 
     GameFolder folder;
     // The headless start-up makes the sound silent; later tests get the backend they had.
-    ScopedGlobal<audio::Backend> soundBackend{gSoundBackend, gSoundBackend};
+    ScopedGlobal<audio::Backend> soundBackend{gSoundBackend};
     RecordingScreen screen;
     RecordingFlightScreen flight;
     std::optional<ScopedGlobal<CScreen*>> currentScreen;

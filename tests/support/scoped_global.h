@@ -7,6 +7,8 @@ template <typename T>
 class ScopedGlobal {
 public:
     ScopedGlobal(T& global, T value) : mGlobal(global), mSaved(std::move(global)) { mGlobal = std::move(value); }
+    // Only saves: the test may change the global as it likes.
+    explicit ScopedGlobal(T& global) : mGlobal(global), mSaved(global) {}
     ~ScopedGlobal() { mGlobal = std::move(mSaved); }
     ScopedGlobal(const ScopedGlobal&) = delete;
     ScopedGlobal& operator=(const ScopedGlobal&) = delete;
