@@ -78,6 +78,9 @@ protected:
         gWormholeRefusalText.clear();
         gWindow = mWindow.get();
         gGfxBackend = gfx::Backend::kOpenGl;
+        // A resource manager of its own: nothing cached on an earlier test's device is touched.
+        mSavedManager = gResourceManager;
+        gResourceManager = new CResourceManager;
         ASSERT_EQ(InitDevice(false), gfx::kOk);
         mSavedScreen = gCurrentScreen;
         gCurrentScreen = &mScreen;
@@ -92,11 +95,17 @@ protected:
         gCurrentScreen = mSavedScreen;
         if (mWindow) {
             gResourceManager->DeleteWorldObjects();
+            // Nothing made on this device outlives it in the caches.
+            gResourceManager->ReleaseAll();
             delete gCursor.GetSpriteControl();
             gCursor.SetSpriteControl(nullptr);
             ReleasePlatformObjects();
             gWindow = nullptr;
             mWindow.reset();
+        }
+        if (mSavedManager) {
+            delete gResourceManager;
+            gResourceManager = mSavedManager;
         }
         os::ClearMessages();
     }
@@ -115,6 +124,7 @@ protected:
     std::unique_ptr<os::Window> mWindow;
     CWorldOnlyScreen mScreen;
     CScreen* mSavedScreen = nullptr;
+    CResourceManager* mSavedManager = nullptr;
 };
 
 TEST_F(WorldPixelTest, ThePlanetAndTheSunOfTheFirstSystemAreDrawnWhereTheCameraSeesThem)
