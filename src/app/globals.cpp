@@ -12,6 +12,9 @@
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
 #include "ui/screen.h"
+#include "world/player_view.h"
+#include "world/store_view.h"
+#include "world/trigger_source.h"
 
 os::Window* gWindow = nullptr;
 gfx::System* gDirect3D = nullptr;
@@ -51,6 +54,10 @@ CCamera gCamera;
 CMainMenuScreen* gMainMenuScreen = nullptr;
 CFlightScreen* gFlightScreen = nullptr;
 CFlightView* gFlightView = nullptr;
+// No pilot, no quest code and no store until those exist.
+CPlayerView* gPlayerView = nullptr;
+CTriggerSource* gTriggerSource = nullptr;
+CScreen* gStoreView = nullptr;
 std::list<std::string> gWormholeRefusalText;
 const Vec3 gZeroVector(0.0f, 0.0f, 0.0f);
 

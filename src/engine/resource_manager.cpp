@@ -30,6 +30,7 @@ CResourceManager::CResourceManager()
 
 CResourceManager::~CResourceManager()
 {
+    DeleteWorldObjects();
     // Sound buffers go before the sound device they were made on.
     ReleaseSoundBuffers();
     ReleaseSpriteTextures();

@@ -25,6 +25,7 @@ class CDeviceInfo;
 class CLeadShipAI;
 class CQuestTrigger;
 class CWorldObject;
+struct ObjectKind;
 struct ParticleEffectRecord;
 
 // A live particle: a camera-facing square that moves, grows, spins and fades.
@@ -135,6 +136,48 @@ public:
     // device they were made on still exists.
     void ReleaseDeviceResources();
 
+    // The size of the mesh's axis-aligned bounding box; (0, 0, 0) when its vertices cannot be read.
+    Vec3 MeshExtent(gfx::Mesh* mesh);
+
+    // The world: the current solar system and everything in it (src/world/). The maps own their
+    // objects; a temporary id is never one that a map holds.
+
+    // Leaves the current system and builds the system of that id (or the state of it that a
+    // state trigger picks) with its placed objects, quest-step objects and quest triggers.
+    void EnterSystem(int systemId);
+    // Builds the objects of a quest step into the object map.
+    void AddQuestStepObjects(int systemId, int questStepId);
+    // The frame's world pass: updates, draws and touches every object, removes dead shots,
+    // carries the player through wormholes and the portal.
+    void UpdateObjects();
+    // The reduced pass behind the conversation panel: draws and moves, no contacts.
+    void AnimateObjects();
+    void StartPortalEffect();
+    // 100001 to 101000, counting down and skipping every id in use.
+    int NextTempObjectId();
+    // Run-time objects, within the visit's spawn caps; a refused spawn makes nothing.
+    void SpawnResource(int compoundClass, int amount, float x, float y, float z);
+    void SpawnDeviceObject(int deviceId, float x, float y, float z);
+    void SpawnHealthObject(int repairPercentage, float x, float y, float z);
+    // The object of that id in the object, wormhole or sun map, else null (nebulae are not found).
+    CWorldObject* FindObject(int objectId);
+    CLeadShipAI* FindLeadShip(int leadId);
+    void RegisterLeadShip(CLeadShipAI* ship, int leadId);
+    // The nearest object of its kind and its squared distance; null and 0 when there is none.
+    // Ties go to the lower id.
+    float FindNearestResource(CWorldObject*& nearest);
+    float FindNearestEnemyShip(CWorldObject* asker, CWorldObject*& nearest);
+    float FindNearestEnemyOutpost(CWorldObject* asker, CWorldObject*& nearest);
+    // The live object within its size of the point, highest id first, wormholes after.
+    CWorldObject* FindObjectAt(const Vec3* point);
+    // The nearest planet, orbit object or scaffold that the segment hits within 31.6 units of
+    // its start, or null.
+    CWorldObject* FindBlockingObstacle(Vec3 start, Vec3 end, CWorldObject* ship);
+    // The quest of the first satisfied quest trigger, which is used up; 0 when none.
+    int TakeAvailableQuest();
+    // Deletes every object of the four maps and every quest trigger, and forgets the lead ships.
+    void DeleteWorldObjects();
+
     // Shaders of the glow pass (assembled code and device handles).
     std::vector<uint32_t> mGlowVertexShaderCode;
     uint32_t mGlowVertexShader = 0;
@@ -217,6 +260,19 @@ public:
     audio::SoundBuffer* mBackgroundSound = nullptr;
 
 private:
+    // The world's own steps.
+    void ReleaseIdleSoundBuffers();
+    void BuildKind(const ObjectKind& kind, int systemId, int questStepId, bool placed);
+    // Files the object under its id unless the id is taken, in which case the object is deleted.
+    bool FileObject(std::map<int, CWorldObject*>& map, CWorldObject* object);
+    bool IdInUse(int id) const;
+    // Counts the spawn; false when it is over the cap.
+    bool TakeSpawnSlot(int cap);
+    // Enters the pending system as a wormhole does: through the in-flight screen, then quests.
+    void EnterPendingSystem();
+    // Step 12 of the pass: grows, turns and draws the portal and takes the player through it.
+    void UpdatePortal();
+    void TakePortalTrip();
     // Restores a lost buffer, sets its levels for that place and plays it once.
     void PlayBufferAt(audio::SoundBuffer* buffer, const Vec3& position, const Vec3& listener);
     // Draws one square of a trail with its material and texture; false when a call failed.

@@ -1,7 +1,10 @@
 // The in-flight screen as the layers below the screens reach it: the input that goes to it
-// whichever screen is current. The in-flight screen implements it; gFlightView is that screen
-// from start-up to shutdown, and null only when no in-flight screen exists.
+// whichever screen is current, and what the world asks of it when the system changes. The
+// in-flight screen implements it; gFlightView is that screen from start-up to shutdown, and
+// null only when no in-flight screen exists.
 #pragma once
+
+#include "core/vec3.h"
 
 class CFlightView {
 public:
@@ -12,6 +15,13 @@ public:
     // The mouse wheel turned one notch toward or away from the player.
     virtual void ZoomIn() = 0;
     virtual void ZoomOut() = 0;
+
+    // Enters the system through the world and shows its backdrop: the one way to change system.
+    virtual void SetSystemBackdrop(int systemId) = 0;
+    // The system just entered: the boundary plane's scale and the outer extent of the system.
+    virtual void SetSystemExtents(const Vec3& boundary, const Vec3& outer) = 0;
+    // Empties and hides the centre message.
+    virtual void ClearCenterMessage() = 0;
 };
 
 extern CFlightView* gFlightView;

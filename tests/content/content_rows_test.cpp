@@ -383,6 +383,18 @@ TEST_F(ContentRowsTest, WorldRulesHold)
             << "no " << faction << " system";
 }
 
+// Every system shows a scene: one sun and at least one other planet, placed in the system itself.
+TEST_F(ContentRowsTest, EverySystemHasOneSunAndAPlanet)
+{
+    const std::string planets =
+        "select count(*) from planet_object p, object o where p.object_id = o.object_id and "
+        "o.quest_step_id = 0 and o.system_id = ";
+    for (auto& r : Rows("select system_id from system")) {
+        EXPECT_EQ(Rows(planets + r[0] + " and o.object_name = 'Sun'")[0][0], "1") << "system " << r[0];
+        EXPECT_NE(Rows(planets + r[0] + " and o.object_name <> 'Sun'")[0][0], "0") << "system " << r[0];
+    }
+}
+
 // Every sprite row's file decodes with the game's own decoder, at the size the game draws it:
 // backdrops 800x600, everything else power-of-two sides (so the loader never stretches it).
 TEST_F(ContentRowsTest, SpriteFilesDecodeAtUsableSizes)

@@ -1,0 +1,142 @@
+// Entering a solar system: the old system is torn down and the new one built from its rows.
+#include <string>
+#include <vector>
+
+#include "core/message_log.h"
+#include "db/game_database.h"
+#include "engine/resource_manager.h"
+#include "ui/flight_view.h"
+#include "world/object_kinds.h"
+#include "world/planet.h"
+#include "world/player_view.h"
+#include "world/trigger_source.h"
+
+namespace {
+
+// Background, interface and music sounds outlive every system.
+bool KeptAcrossSystems(int soundId)
+{
+    return soundId == 4 || soundId == 5 || soundId == 500;
+}
+
+constexpr float kBoundaryExtent = 0.715f;
+constexpr float kOuterExtent = 1.35f;
+
+}  // namespace
+
+void CResourceManager::EnterSystem(int systemId)
+{
+    int system = systemId;
+    if (gPlayerView)
+        gPlayerView->AddVisitedSystem(system);
+
+    RowList<StateTriggerIdRow> stateRows;
+    std::vector<int> stateTriggers;
+    for (const StateTriggerIdRow* row : gGameDatabase.GetStateTriggerIds(stateRows, systemId))
+        stateTriggers.push_back(row->state_trigger_id);
+    mPortalAllowed = 1;
+    if (!stateTriggers.empty() && !gTriggerSource)
+        PostFlightMessage("State triggers are not built yet");
+    // Every trigger is asked, so the last one that holds decides.
+    for (int trigger : stateTriggers) {
+        int replacement = 0;
+        if (gTriggerSource && gTriggerSource->StateTriggerHolds(trigger, &replacement))
+            system = replacement;
+    }
+
+    mSpawnCounter = 0;
+    ReleaseIdleSoundBuffers();
+    ReleaseSpriteTextures();
+    ReleasePathTextures();
+    ReleaseMeshes();
+    ReleaseBackdrops();
+    DeleteParticles();
+
+    mCurrentSystemId = system;
+    const SystemRecord* row = gGameDatabase.GetSystem(system);
+    mNextSystem = 0;
+    mSystemWidth = row ? row->x_dimension : 0.0f;
+    mSystemHeight = row ? row->y_dimension : 0.0f;
+    if (gFlightView)
+        gFlightView->SetSystemExtents(Vec3(mSystemWidth * kBoundaryExtent, mSystemHeight * kBoundaryExtent, 0.0f),
+                                      Vec3(mSystemWidth * kOuterExtent, mSystemHeight * kOuterExtent, 0.0f));
+    CopyBounded(mSystemName, sizeof mSystemName, row ? row->system_name : "");
+    mSystemType = row ? row->system_type : 0;
+
+    // Nothing may point at the objects that are about to go.
+    if (gPlayerView)
+        gPlayerView->ClearTargets();
+    for (const ObjectKind& kind : gObjectKinds) {
+        if (kind.leaveSystem)
+            kind.leaveSystem();
+    }
+    DeleteWorldObjects();
+
+    for (int kind = 0; kind < kObjectKindCount; ++kind) {
+        if (kind == kKindLeadShip)
+            mLeadShips.clear();
+        BuildKind(gObjectKinds[kind], system, 0, true);
+    }
+    if (gPlayerView) {
+        for (int step : gPlayerView->CurrentQuestSteps())
+            AddQuestStepObjects(system, step);
+    }
+    if (gTriggerSource)
+        gTriggerSource->AppendQuestTriggers(system, mPendingQuestTriggers);
+    mPendingQuestTrigger = mPendingQuestTriggers.begin();
+    if (gPlayerView)
+        gPlayerView->ClearChargeShot();
+}
+
+void CResourceManager::AddQuestStepObjects(int systemId, int questStepId)
+{
+    for (ObjectKindId kind : kQuestStepKinds)
+        BuildKind(gObjectKinds[kind], systemId, questStepId, false);
+}
+
+void CResourceManager::BuildKind(const ObjectKind& kind, int systemId, int questStepId, bool placed)
+{
+    RowList<ObjectIdRow> rows;
+    std::vector<ObjectIdRow> ids;
+    // Copied at once: the constructors run queries of their own.
+    for (const ObjectIdRow* row : (gGameDatabase.*kind.ids)(rows, systemId, questStepId))
+        ids.push_back(*row);
+    if (ids.empty())
+        return;
+    if (!kind.make) {
+        PostFlightMessage(std::to_string(ids.size()) + " " + kind.name + " objects not built yet");
+        return;
+    }
+    for (const ObjectIdRow& row : ids) {
+        CWorldObject* object = kind.make(row.object_id);
+        if (!object)
+            continue;
+        std::map<int, CWorldObject*>* map = &mObjects;
+        if (placed && kind.map == KindMap::kWormholes)
+            map = &mWormholes;
+        else if (placed && kind.map == KindMap::kNebulae)
+            map = &mNebulae;
+        else if (placed && kind.map == KindMap::kSunsOrObjects && static_cast<CPlanetObject*>(object)->mIsSun)
+            map = &mSuns;
+        if (FileObject(*map, object) && kind.filed)
+            kind.filed(object, row);
+    }
+}
+
+void CResourceManager::ReleaseIdleSoundBuffers()
+{
+    for (auto it = mSoundBuffers.begin(); it != mSoundBuffers.end();) {
+        audio::SoundBuffer* buffer = it->second;
+        uint32_t status = 0;
+        if (KeptAcrossSystems(it->first) || !buffer || audio::Failed(buffer->GetStatus(&status)) ||
+            (status & audio::kStatusPlaying)) {
+            ++it;
+            continue;
+        }
+        buffer->Stop();
+        buffer->Release();
+        it = mSoundBuffers.erase(it);
+    }
+    mSoundRangeBegin = mSoundBuffers.end();
+    mSoundRangeEnd = mSoundBuffers.end();
+}

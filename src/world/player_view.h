@@ -1,0 +1,31 @@
+// The player ship as the world sees it: what system entry, the world pass and the portal ask
+// of the pilot. The player ship implements it; gPlayerView is that ship while a pilot exists and
+// null before, when the world runs as with no player (no contacts, visits or quests).
+#pragma once
+
+#include <vector>
+
+class CWorldObject;
+
+class CPlayerView {
+public:
+    virtual ~CPlayerView() = default;
+
+    // The ship itself; the world recognises the player by this pointer, never by its id.
+    virtual CWorldObject* Ship() = 0;
+    // Appends the system to the visited systems unless it is there already.
+    virtual void AddVisitedSystem(int systemId) = 0;
+    // The ids of the current steps of the active quests that still have a step to run.
+    virtual std::vector<int> CurrentQuestSteps() = 0;
+    // Forgets the selected target and the guide target, which the world is about to delete.
+    virtual void ClearTargets() = 0;
+    // Forgets the charge shot the ship holds.
+    virtual void ClearChargeShot() = 0;
+    // Speed 0 and, with an engine, thrust 0: the ship arrives at rest.
+    virtual void StopForTrip() = 0;
+    virtual void UpdateQuests() = 0;
+    // Every active quest learns that the system was entered.
+    virtual void BeginQuestSteps(int systemId) = 0;
+};
+
+extern CPlayerView* gPlayerView;

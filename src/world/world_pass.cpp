@@ -1,0 +1,170 @@
+// The frame's world pass and the reduced pass behind the conversation panel. The maps are walked
+// in id order; objects filed during a walk never upset it, and only step 1 erases.
+#include "engine/resource_manager.h"
+#include "ui/flight_view.h"
+#include "world/player_view.h"
+#include "world/world_object.h"
+
+namespace {
+
+CWorldObject* Player()
+{
+    return gPlayerView ? gPlayerView->Ship() : nullptr;
+}
+
+void UpdateRenderAndRadar(std::map<int, CWorldObject*>& map)
+{
+    for (auto& [id, object] : map) {
+        object->Update();
+        object->Render();
+        object->DrawRadar();
+    }
+}
+
+// The toucher touches every live object of the map but itself, then the player touches back.
+void TouchAll(CWorldObject* toucher, std::map<int, CWorldObject*>& map, CWorldObject* player)
+{
+    for (auto& [id, other] : map) {
+        if (other->mActive && other->mId != toucher->mId)
+            toucher->Interact(other);
+    }
+    if (player) {
+        toucher->Interact(player);
+        player->Interact(toucher);
+    }
+}
+
+bool DrawnWhileTalking(int type)
+{
+    switch (type) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 6:
+    case 7:
+    case 8:
+    case 11:
+    case 13:
+    case 14:
+    case 16:
+    case 17:
+    case 19:
+    case 20:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MovedWhileTalking(int type)
+{
+    switch (type) {
+    case 4:
+    case 6:
+    case 7:
+    case 8:
+    case 11:
+    case 14:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void CResourceManager::UpdateObjects()
+{
+    CWorldObject* player = Player();
+
+    for (auto it = mObjects.begin(); it != mObjects.end();) {
+        CWorldObject* object = it->second;
+        if (!object) {
+            it = mObjects.erase(it);
+        } else if (object->mType == kTypeShot && !object->mActive) {
+            it = mObjects.erase(it);
+            delete object;
+        } else {
+            object->Update();
+            object->Render();
+            ++it;
+        }
+    }
+
+    for (auto& [idA, a] : mObjects) {
+        for (auto& [idB, b] : mObjects) {
+            if (b != a && a->mActive && b->mActive)
+                a->Interact(b);
+        }
+        if (player)
+            a->Interact(player);
+        // A wormhole that a quest step put into the object map sent the player on.
+        if (mNextSystem != 0) {
+            EnterPendingSystem();
+            return;
+        }
+        if (player)
+            player->Interact(a);
+    }
+
+    UpdateParticles();
+    for (auto& [id, object] : mObjects)
+        object->DrawRadar();
+
+    UpdateRenderAndRadar(mWormholes);
+    for (auto& [id, wormhole] : mWormholes) {
+        if (!wormhole->mActive)
+            continue;
+        TouchAll(wormhole, mObjects, player);
+        if (mNextSystem != 0) {
+            EnterPendingSystem();
+            return;
+        }
+    }
+
+    // Suns push the player out, but not the objects of the object map.
+    UpdateRenderAndRadar(mSuns);
+    for (auto& [id, sun] : mSuns) {
+        if (sun->mActive)
+            TouchAll(sun, mSuns, player);
+    }
+
+    UpdateRenderAndRadar(mNebulae);
+    for (auto& [id, nebula] : mNebulae) {
+        if (nebula->mActive)
+            TouchAll(nebula, mObjects, player);
+    }
+
+    UpdateParticles();
+    for (auto& [id, object] : mObjects)
+        object->DrawRadar();
+
+    if (mPortalActive)
+        UpdatePortal();
+}
+
+void CResourceManager::EnterPendingSystem()
+{
+    const int system = mNextSystem;
+    if (gFlightView)
+        gFlightView->SetSystemBackdrop(system);
+    else
+        EnterSystem(system);
+    if (gPlayerView)
+        gPlayerView->BeginQuestSteps(mCurrentSystemId);
+}
+
+void CResourceManager::AnimateObjects()
+{
+    for (auto& [id, object] : mObjects) {
+        if (DrawnWhileTalking(object->mType))
+            object->Render();
+        if (MovedWhileTalking(object->mType))
+            object->Update();
+    }
+    for (auto& [id, wormhole] : mWormholes) {
+        wormhole->Render();
+        wormhole->Update();
+    }
+}
