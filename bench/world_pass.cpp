@@ -1,23 +1,15 @@
 // The world's cost: the world pass on the busiest shipped system and on a generated system of
-// 300 objects, and the entry of every shipped system. Runs headless in a temporary copy of the
-// game folder, draw recording off.
+// 300 objects, and the entry of every shipped system. Runs headless in a temporary game folder,
+// draw recording off.
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <optional>
 #include <string>
 
-#include "app/entry.h"
-#include "app/globals.h"
+#include "bench_game_setup.h"
 #include "db/game_database.h"
-#include "engine/resource_manager.h"
-#include "platform/gfx/headless/headless_device.h"
 #include "world/planet.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 using Clock = std::chrono::steady_clock;
 
@@ -25,41 +17,6 @@ double Seconds(Clock::time_point since)
 {
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
-
-// The built game's databases and files, linked into a fresh folder that is removed at the end.
-class TempGame {
-public:
-    bool Make()
-    {
-        const fs::path game = VARNOK_GAME_DIR;
-        char pattern[] = "/tmp/varnok-bench-XXXXXX";
-        if (!mkdtemp(pattern))
-            return false;
-        mFolder = pattern;
-        fs::create_directories(mFolder / "config");
-        std::error_code error;
-        for (const char* database : {"varnok.dat", "pe.dat"})
-            fs::copy_file(game / "config" / database, mFolder / "config" / database, error);
-        for (const char* shared : {"raster", "x", "sound"})
-            fs::create_directory_symlink(game / shared, mFolder / shared, error);
-        if (error) {
-            std::fprintf(stderr, "world_pass: cannot copy the game folder: %s\n", error.message().c_str());
-            return false;
-        }
-        fs::current_path(mFolder);
-        return true;
-    }
-    ~TempGame()
-    {
-        if (mFolder.empty())
-            return;
-        std::error_code error;
-        fs::remove_all(mFolder, error);
-    }
-
-private:
-    fs::path mFolder;
-};
 
 size_t ObjectCount()
 {
@@ -82,16 +39,9 @@ void TimePasses(const char* what, int passes)
 
 int main()
 {
-    TempGame folder;
-    if (!folder.Make())
+    BenchGame game;
+    if (!game.Start())
         return 1;
-    if (std::optional<std::string> error = StartGame(gfx::Backend::kHeadless)) {
-        std::fprintf(stderr, "world_pass: %s\n", error->c_str());
-        StopGame();
-        return 1;
-    }
-    gfx::headless::AsHeadless(gDevice)->SetRecording(false);
-    gDevice->BeginScene();
     gFrameScale = 1.0f;
     gFrameTimeMs = 16;
 
@@ -127,6 +77,5 @@ int main()
     TimePasses("generated system", 200);
 
     gDevice->EndScene();
-    StopGame();
     return 0;
 }

@@ -15,9 +15,9 @@ protected:
     {
         HeadlessGame::SetUp();
         // The road runs the game's own screens, not the fixture's recording ones.
-        gCurrentScreen = savedScreen;
-        gFlightScreen = savedFlight;
-        gFlightView = savedFlight;
+        flightView.reset();
+        flightScreen.reset();
+        currentScreen.reset();
     }
 
     size_t ObjectCount() const

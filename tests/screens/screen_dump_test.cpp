@@ -14,7 +14,7 @@ namespace {
 
 struct ScreenCase {
     const char* name;
-    // The game's own screen object, made by the start-up.
+    // The game's own screen object, made by the start-up, with what it shows set up.
     CScreen* (*screen)();
 };
 
@@ -25,7 +25,12 @@ void PrintTo(const ScreenCase& screenCase, std::ostream* out)
 
 const ScreenCase kScreens[] = {
     {"main_menu", [] { return static_cast<CScreen*>(gMainMenuScreen); }},
-    {"flight", [] { return static_cast<CScreen*>(gFlightScreen); }},
+    // In flight over the first system, as a pilot arrives there.
+    {"flight",
+     [] {
+         gFlightScreen->SetSystemBackdrop(1);
+         return static_cast<CScreen*>(gFlightScreen);
+     }},
 };
 
 constexpr int kFrames = 2;

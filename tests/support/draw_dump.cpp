@@ -16,6 +16,16 @@
 namespace {
 
 constexpr size_t kVerticesShown = 4;
+constexpr size_t kIndicesShown = 12;
+
+// FNV-1a: a change anywhere in a long vertex or index list shows in the dump.
+constexpr uint32_t kHashStart = 2166136261u;
+uint32_t Hash(uint32_t hash, const std::string& text)
+{
+    for (unsigned char c : text)
+        hash = (hash ^ c) * 16777619u;
+    return hash;
+}
 // Primitive types and draw calls by their numbers; the device records only valid ones.
 const char* const kPrimitives[] = {"?", "points", "lines", "line strip", "triangles", "triangle strip", "triangle fan"};
 const char* const kCalls[] = {"DrawPrimitive", "DrawPrimitiveUP", "DrawIndexedPrimitiveUP"};
@@ -151,20 +161,25 @@ void DumpDraw(std::ostringstream& out, size_t index, const gfx::headless::DrawRe
             << List(std::vector{m.emissive.r, m.emissive.g, m.emissive.b, m.emissive.a}) << "\n";
     }
     const size_t count = draw.stride ? draw.vertices.size() / draw.stride : 0;
-    uint32_t hash = 2166136261u;  // FNV-1a over every vertex: a change anywhere in a long list shows
+    uint32_t hash = kHashStart;
     for (size_t i = 0; i < count; ++i) {
         std::string vertex = Vertex(draw.vertices.data() + i * draw.stride, fvf, draw.stride);
         if (i < kVerticesShown)
             out << "  v " << vertex << "\n";
-        for (unsigned char c : vertex + "\n")
-            hash = (hash ^ c) * 16777619u;
+        hash = Hash(hash, vertex + "\n");
     }
     if (count > kVerticesShown)
         out << "  ... " << count << " vertices, hash " << Hex(hash) << "\n";
     if (!draw.indices.empty()) {
         out << "  indices";
-        for (uint32_t i : draw.indices)
-            out << " " << i;
+        hash = kHashStart;
+        for (size_t i = 0; i < draw.indices.size(); ++i) {
+            if (i < kIndicesShown)
+                out << " " << draw.indices[i];
+            hash = Hash(hash, std::to_string(draw.indices[i]) + " ");
+        }
+        if (draw.indices.size() > kIndicesShown)
+            out << " ... " << draw.indices.size() << " indices, hash " << Hex(hash);
         out << "\n";
     }
 }

@@ -74,6 +74,7 @@ protected:
                 FAIL() << *error;
             GTEST_SKIP() << *error;
         }
+        mFolder.Enter();
         os::ClearMessages();
         gWormholeRefusalText.clear();
         gWindow = mWindow.get();
@@ -120,7 +121,7 @@ protected:
         map.erase(id);
     }
 
-    TempGameFolder mFolder;
+    GameFolder mFolder;
     std::unique_ptr<os::Window> mWindow;
     CWorldOnlyScreen mScreen;
     CScreen* mSavedScreen = nullptr;
