@@ -50,10 +50,15 @@ void CResourceManager::ReleaseSoundBuffers()
         mBackgroundSound->Release();
         mBackgroundSound = nullptr;
     }
-    for (auto& entry : mSoundBuffers) {
+    for (auto& entry : mSoundBuffers)
         entry.second->Stop();
+    EmptySoundBufferMap();
+}
+
+void CResourceManager::EmptySoundBufferMap()
+{
+    for (auto& entry : mSoundBuffers)
         entry.second->Release();
-    }
     mSoundBuffers.clear();
     mSoundRangeBegin = mSoundBuffers.end();
     mSoundRangeEnd = mSoundBuffers.end();
