@@ -11,6 +11,7 @@
 #include "core/vec3.h"
 #include "db/game_database.h"
 #include "engine/sound_levels.h"
+#include "engine/unreadable_files.h"
 #include "engine/wave_file.h"
 #include "platform/os/clock.h"
 
@@ -82,8 +83,14 @@ audio::SoundBuffer* CResourceManager::LoadSoundFile(int soundId, const char* pat
     audio::SoundBuffer* buffer = nullptr;
     try {
         auto wave = std::make_unique<CWaveFile>();
-        if (audio::Failed(wave->Open(path, nullptr, kWaveOpenRead)) || wave->GetSize() == 0)
+        if (audio::Failed(wave->Open(path, nullptr, kWaveOpenRead))) {
+            ReportUnreadableFile(path, "missing, unreadable or not a WAVE file");
             return nullptr;
+        }
+        if (wave->GetSize() == 0) {
+            ReportUnreadableFile(path, "it holds no sound data");
+            return nullptr;
+        }
         audio::BufferDesc desc;
         desc.flags = kBufferCaps;
         desc.bufferBytes = wave->GetSize();

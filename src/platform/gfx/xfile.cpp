@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -568,35 +567,33 @@ private:
     std::vector<uint32_t> mAttributes;
 };
 
-Result Refuse(const std::string& what, const std::string& where, std::string* error)
+Result Refuse(const std::string& what, std::string* error)
 {
-    std::fprintf(stderr, "[gfx] %s: %s\n", where.c_str(), what.c_str());
     if (error)
         *error = what;
     return kFail;
 }
 
-Result Load(std::string_view text, const std::string& where, Mesh** mesh, std::vector<MeshMaterial>* materials,
-            std::string* error)
+Result Load(std::string_view text, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
 {
     if (!mesh || !materials)
         return kInvalidCall;
     *mesh = nullptr;
     if (text.size() < 16 || text.substr(0, 4) != "xof ")
-        return Refuse("not a .x file", where, error);
+        return Refuse("not a .x file", error);
     std::string_view format = text.substr(8, 4);
     if (format != "txt ")
         return Refuse(format == "bin " || format == "tzip" || format == "bzip"
                           ? "binary and compressed .x files are not read; write it as text"
                           : "unknown .x format \"" + std::string(format) + "\"",
-                      where, error);
+                      error);
     XParser parser(text.substr(16));
     if (!parser.Parse())
-        return Refuse(parser.error, where, error);
+        return Refuse(parser.error, error);
     MeshBuilder builder(parser.meshes, parser.frames);
     Mesh* built = builder.Finish();
     if (!built)
-        return Refuse("the mesh could not be built", where, error);
+        return Refuse("the mesh could not be built", error);
     *mesh = built;
     *materials = std::move(builder.materials);
     return kOk;
@@ -606,7 +603,7 @@ Result Load(std::string_view text, const std::string& where, Mesh** mesh, std::v
 
 Result LoadMeshFromXText(std::string_view text, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
 {
-    return Load(text, "x text", mesh, materials, error);
+    return Load(text, mesh, materials, error);
 }
 
 Result LoadMeshFromX(const std::string& path, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
@@ -616,10 +613,10 @@ Result LoadMeshFromX(const std::string& path, Mesh** mesh, std::vector<MeshMater
     if (!file) {
         if (mesh)
             *mesh = nullptr;
-        return Refuse("cannot open the file", native, error);
+        return Refuse("cannot open the file", error);
     }
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return Load(text, native, mesh, materials, error);
+    return Load(text, mesh, materials, error);
 }
 
 }  // namespace gfx
