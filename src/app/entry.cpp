@@ -121,8 +121,10 @@ int GameMain(const GameOptions& options)
         os::Message message;
         for (;;) {
             if (os::PeekMessage(&message)) {
-                if (message.type == os::MessageType::kQuit)
+                if (message.type == os::MessageType::kQuit) {
+                    exitCode = message.param;
                     break;
+                }
                 WindowProc(message);
                 continue;
             }

@@ -68,9 +68,9 @@ int CheckDevice()
 {
     gfx::Result level = gDevice->TestCooperativeLevel();
     if (level == gfx::kDeviceLost) {
-        // The sound buffers are released, not only forgotten.
+        // The filed sound buffers are released, not only forgotten; the background plays on.
         gResourceManager->ReleaseTrailQuad();
-        gResourceManager->ReleaseSoundBuffers();
+        gResourceManager->EmptySoundBufferMap();
         return gfx::kFail;
     }
     if (level != gfx::kDeviceNotReset)

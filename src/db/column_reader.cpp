@@ -1,7 +1,10 @@
 // Column conversions shared by every row callback.
 #include "db/column_reader.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,14 +16,20 @@ const char* CColumnReader::Raw()
     return value != nullptr ? value : "";
 }
 
+// As atoi and atof read them, with numbers past the type's range held at its ends rather
+// than left undefined: a hostile save file cannot make a conversion overflow.
 int32_t CColumnReader::Int()
 {
-    return std::atoi(Raw());
+    const long long value = std::strtoll(Raw(), nullptr, 10);
+    return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
 
 float CColumnReader::Real()
 {
-    return static_cast<float>(std::atof(Raw()));
+    const double value = std::strtod(Raw(), nullptr);
+    if (std::isfinite(value))
+        return static_cast<float>(std::clamp<double>(value, -FLT_MAX, FLT_MAX));
+    return static_cast<float>(value);
 }
 
 bool CColumnReader::Bool()
@@ -30,10 +39,8 @@ bool CColumnReader::Bool()
 
 uint32_t CColumnReader::Color()
 {
-    unsigned int value = 0;
-    if (std::sscanf(Raw(), "%x", &value) != 1)
-        return 0;
-    return value;
+    const unsigned long long value = std::strtoull(Raw(), nullptr, 16);
+    return static_cast<uint32_t>(std::min<unsigned long long>(value, UINT32_MAX));
 }
 
 char CColumnReader::FirstChar()

@@ -8,7 +8,8 @@ class CColumnReader {
 public:
     explicit CColumnReader(char** values) : mValues(values) {}
 
-    // Each call reads the next column; NULL reads as 0, 0.0, false or the empty text.
+    // Each call reads the next column; NULL reads as 0, 0.0, false or the empty text. Numbers
+    // past the type's range read as its nearest end.
     int32_t Int();
     float Real();
     bool Bool();

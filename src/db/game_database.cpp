@@ -27,7 +27,8 @@ bool CGameDatabase::Open(const std::string& contentFile, const std::string& save
     Close();
     if (OpenFile(contentFile, &mContent) && OpenFile(saveFile, &mSave))
         return true;
-    os::PostQuitMessage(0);
+    // A game without its databases ends as a failure.
+    os::PostQuitMessage(1);
     return false;
 }
 

@@ -23,6 +23,8 @@ using RowList = std::list<Row*>;
 // NewPlayerId's answer when the pilot-id pool has no free id: above any pilot limit, so the
 // pool reads as full and no existing pilot's id is ever handed out again.
 constexpr int32_t kNoFreePlayerId = INT32_MAX;
+// What NextPlayerQuestId gives when the largest id has no 32-bit id above it.
+constexpr int32_t kNoPlayerQuestId = INT32_MIN;
 
 // Ownership, for every query method:
 // - a record query returns a record that stays valid until the next call of the same method
@@ -198,7 +200,8 @@ public:
     int32_t IsSystemVisited(int32_t playerId, int32_t systemId);
     // The lowest pool id that no pilot uses; kNoFreePlayerId when there is none.
     int32_t NewPlayerId();
-    // One above the highest player_quest_id; 0 in an empty table.
+    // One above the highest player_quest_id; 0 in an empty table; kNoPlayerQuestId when the
+    // highest id has none above it (a save that needs one then fails and keeps the previous save).
     int32_t NextPlayerQuestId();
     // Removes the pilot's player, player_quest and player_device rows.
     void DeletePlayer(int32_t playerId);

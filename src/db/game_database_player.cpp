@@ -1,6 +1,8 @@
 // Pilot save, load, list and delete, and the settings row (save database).
 #include "db/game_database.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 #include "db/parsers.h"
@@ -89,10 +91,18 @@ int NewPlayerIdRow(void* user, int columns, char** values, char**)
     return 0;
 }
 
+// One above the largest id; a largest id with nothing above it in 32 bits leaves no id.
 int NextPlayerQuestIdRow(void* user, int columns, char** values, char**)
 {
-    if (columns == 1)
-        *static_cast<int32_t*>(user) = values[0] != nullptr ? std::atoi(values[0]) + 1 : 0;
+    if (columns != 1)
+        return 0;
+    auto* next = static_cast<int32_t*>(user);
+    if (values[0] == nullptr) {
+        *next = 0;
+        return 0;
+    }
+    const long long largest = std::strtoll(values[0], nullptr, 10);
+    *next = largest < INT32_MAX && largest >= INT32_MIN ? static_cast<int32_t>(largest + 1) : kNoPlayerQuestId;
     return 0;
 }
 
@@ -220,7 +230,7 @@ void CGameDatabase::SavePlayer(const PlayerSaveData& pilot)
                  SaveStatement(FormatSql("insert into current_player values( %d )", pilot.player_id)) &&
                  DeletePlayerDevices(pilot.player_id) && SavePlayerDevices(pilot) && SavePlayerSystems(pilot) &&
                  SavePlayerQuests(pilot) && SaveStatement("COMMIT");
-    // The quit message is posted already; the previous save stays whole.
+    // A failed statement has posted the quit message; either way the previous save stays whole.
     if (!saved)
         ExecSql(mSave, "ROLLBACK", &IgnoreRow, nullptr);
 }
@@ -311,6 +321,10 @@ bool CGameDatabase::SavePlayerQuests(const PlayerSaveData& pilot)
         mNextPlayerQuestId = 0;
         if (!RunOrQuit(mSave, kNextPlayerQuestIdSql, &NextPlayerQuestIdRow, &mNextPlayerQuestId))
             return false;
+        if (mNextPlayerQuestId == kNoPlayerQuestId) {
+            std::fprintf(stderr, "varnok: the pilot is not saved: the save database has no player_quest_id left\n");
+            return false;
+        }
         if (!SaveStatement(FormatSql("insert into player_quest ( player_quest_id, player_id, quest_id, complete ) "
                                      "values( %d, %d, %d, '%q' )",
                                      mNextPlayerQuestId, pilot.player_id, questId, "true")))

@@ -61,7 +61,8 @@ public:
 
     // Device resources made once the device exists: shaders, the full-screen quad, the sprite
     // drawer, fonts and fixed states. Whatever an earlier device set-up made is released
-    // first. Returns the first failing code, else 0.
+    // first. Shaders that cannot be made turn the glow pass off (gShadersSupported and
+    // gGlowEnabled cleared) and the rest is still made. Returns the first failing code, else 0.
     gfx::Result InitDeviceResources();
     // Adds the frame's glowing parts over the back buffer, pulsing with gPulse.
     void DrawGlowPass();
@@ -84,9 +85,12 @@ public:
     // Loads the file at a game path ("sound\\beep.wav") into a new buffer filed under the id:
     // what LoadSound does once it has the row.
     audio::SoundBuffer* LoadSoundFile(int soundId, const char* path);
-    // Stops and releases the background sound and every filed buffer (device loss, device
+    // Stops and releases the background sound and every filed buffer (device reset, device
     // re-creation, shutdown).
     void ReleaseSoundBuffers();
+    // Releases the multimap's reference to every filed buffer (device loss); the background
+    // sound keeps its own reference and plays on.
+    void EmptySoundBufferMap();
 
     // Textures, sprites and backdrops. The caches hold one reference per entry.
     gfx::Texture* CreateTextureFromFile(const std::string& path);
@@ -260,6 +264,8 @@ public:
     audio::SoundBuffer* mBackgroundSound = nullptr;
 
 private:
+    // Assembles the four shader texts and makes the three shaders the glow pass uses.
+    gfx::Result CreateShaders();
     // The world's own steps.
     void ReleaseIdleSoundBuffers();
     void BuildKind(const ObjectKind& kind, int systemId, int questStepId, bool placed);

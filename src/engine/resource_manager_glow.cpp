@@ -90,46 +90,54 @@ void CResourceManager::ReleaseDeviceResources()
     }
 }
 
+gfx::Result CResourceManager::CreateShaders()
+{
+    Assemble(GlowVertexShaderText(), &mGlowVertexShaderCode, &mAssemblerErrors);
+    Assemble(GlowPixelShaderText(), &mGlowPixelShaderCode, &mAssemblerErrors);
+    Assemble(CopyVertexShaderText(), &mCopyVertexShaderCode, &mAssemblerErrors);
+    Assemble(CopyPixelShaderText(), &mCopyPixelShaderCode, &mAssemblerErrors);
+    gfx::Result result = gfx::kOk;
+    if (!mGlowVertexShaderCode.empty())
+        result = gDevice->CreateVertexShader(kGlowVertexDeclaration, mGlowVertexShaderCode.data(),
+                                             mGlowVertexShaderCode.size() * sizeof(uint32_t), &mGlowVertexShader);
+    if (!mGlowPixelShaderCode.empty() && !gfx::Failed(result))
+        result = gDevice->CreatePixelShader(mGlowPixelShaderCode.data(), mGlowPixelShaderCode.size() * sizeof(uint32_t),
+                                            &mGlowPixelShader);
+    if (!mCopyPixelShaderCode.empty() && !gfx::Failed(result))
+        result = gDevice->CreatePixelShader(mCopyPixelShaderCode.data(), mCopyPixelShaderCode.size() * sizeof(uint32_t),
+                                            &mCopyPixelShader);
+    if (!gfx::Failed(result) && (!mGlowVertexShader || !mGlowPixelShader || !mCopyPixelShader))
+        result = gfx::kFail;
+    return result;
+}
+
 gfx::Result CResourceManager::InitDeviceResources()
 {
     ReleaseDeviceResources();
     mLight = gfx::Light{};
     mMeshMaterial = gfx::Material{};
 
-    gfx::Result result = gfx::kOk;
-    if (gShadersSupported) {
-        Assemble(GlowVertexShaderText(), &mGlowVertexShaderCode, &mAssemblerErrors);
-        Assemble(GlowPixelShaderText(), &mGlowPixelShaderCode, &mAssemblerErrors);
-        Assemble(CopyVertexShaderText(), &mCopyVertexShaderCode, &mAssemblerErrors);
-        Assemble(CopyPixelShaderText(), &mCopyPixelShaderCode, &mAssemblerErrors);
-        if (!mGlowVertexShaderCode.empty())
-            result = gDevice->CreateVertexShader(kGlowVertexDeclaration, mGlowVertexShaderCode.data(),
-                                                 mGlowVertexShaderCode.size() * sizeof(uint32_t), &mGlowVertexShader);
-        if (!mGlowPixelShaderCode.empty() && !gfx::Failed(result))
-            result = gDevice->CreatePixelShader(mGlowPixelShaderCode.data(),
-                                                mGlowPixelShaderCode.size() * sizeof(uint32_t), &mGlowPixelShader);
-        if (!mCopyPixelShaderCode.empty() && !gfx::Failed(result))
-            result = gDevice->CreatePixelShader(mCopyPixelShaderCode.data(),
-                                                mCopyPixelShaderCode.size() * sizeof(uint32_t), &mCopyPixelShader);
-        if (gfx::Failed(result))
-            return result;
+    gfx::Result first = gfx::kOk;
+    auto note = [&first](gfx::Result result) {
+        if (gfx::Failed(result) && !gfx::Failed(first))
+            first = result;
+        return !gfx::Failed(result);
+    };
+    if (gShadersSupported && !note(CreateShaders())) {
+        // A device that cannot make the glow shaders draws everything else without the glow pass.
+        ReleaseDeviceResources();
+        gShadersSupported = 0;
+        gGlowEnabled = 0;
     }
-    result = CreateQuad();
-    if (gfx::Failed(result))
-        return result;
-
-    result = gfx::Sprite::Create(gDevice, &mSpriteDrawer);
-    if (gfx::Failed(result))
-        return result;
-    result = InitSound();
-    if (gfx::Failed(result))
-        return result;
-    LoadFonts();
-    gDevice->SetRenderState(gfx::kRsLighting, 1);
-    gDevice->SetRenderState(gfx::kRsAmbient, kAmbient);
-    gDevice->SetTextureStageState(0, gfx::kTssMagFilter, gfx::kFilterLinear);
-    gDevice->SetTextureStageState(0, gfx::kTssMinFilter, gfx::kFilterLinear);
-    return gfx::kOk;
+    note(CreateQuad());
+    if (note(gfx::Sprite::Create(gDevice, &mSpriteDrawer)) && note(InitSound())) {
+        LoadFonts();
+        gDevice->SetRenderState(gfx::kRsLighting, 1);
+        gDevice->SetRenderState(gfx::kRsAmbient, kAmbient);
+        gDevice->SetTextureStageState(0, gfx::kTssMagFilter, gfx::kFilterLinear);
+        gDevice->SetTextureStageState(0, gfx::kTssMinFilter, gfx::kFilterLinear);
+    }
+    return first;
 }
 
 void CResourceManager::DrawGlowPass()

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "core/camera.h"
@@ -11,6 +12,7 @@
 #include "core/message_log.h"
 #include "core/world_matrix.h"
 #include "db/game_database.h"
+#include "engine/unreadable_files.h"
 #include "platform/gfx/math.h"
 #include "platform/gfx/mesh.h"
 #include "platform/gfx/xfile.h"
@@ -86,9 +88,14 @@ MeshEntry* CResourceManager::GetMesh(int meshId)
     gfx::Mesh* mesh = nullptr;
     std::vector<gfx::MeshMaterial> materials;
     const ResourceFileRecord* row = gGameDatabase.GetMesh(meshId);
-    if (!row || gfx::Failed(gfx::LoadMeshFromX(row->path, &mesh, &materials))) {
-        // The id keeps an entry without a mesh, so nothing is drawn for it.
+    // Either way the id keeps an entry without a mesh, so nothing is drawn for it.
+    if (!row) {
         os::PostQuitMessage();
+        return entry;
+    }
+    std::string error;
+    if (gfx::Failed(gfx::LoadMeshFromX(row->path, &mesh, &materials, &error))) {
+        ReportUnreadableFile(row->path, error);
         return entry;
     }
     NormalizeMesh(mesh);

@@ -11,6 +11,7 @@
 #include "core/vec3.h"
 #include "db/game_database.h"
 #include "engine/sound_levels.h"
+#include "engine/unreadable_files.h"
 #include "engine/wave_file.h"
 #include "platform/os/clock.h"
 
@@ -50,10 +51,15 @@ void CResourceManager::ReleaseSoundBuffers()
         mBackgroundSound->Release();
         mBackgroundSound = nullptr;
     }
-    for (auto& entry : mSoundBuffers) {
+    for (auto& entry : mSoundBuffers)
         entry.second->Stop();
+    EmptySoundBufferMap();
+}
+
+void CResourceManager::EmptySoundBufferMap()
+{
+    for (auto& entry : mSoundBuffers)
         entry.second->Release();
-    }
     mSoundBuffers.clear();
     mSoundRangeBegin = mSoundBuffers.end();
     mSoundRangeEnd = mSoundBuffers.end();
@@ -77,8 +83,14 @@ audio::SoundBuffer* CResourceManager::LoadSoundFile(int soundId, const char* pat
     audio::SoundBuffer* buffer = nullptr;
     try {
         auto wave = std::make_unique<CWaveFile>();
-        if (audio::Failed(wave->Open(path, nullptr, kWaveOpenRead)) || wave->GetSize() == 0)
+        if (audio::Failed(wave->Open(path, nullptr, kWaveOpenRead))) {
+            ReportUnreadableFile(path, "missing, unreadable or not a WAVE file");
             return nullptr;
+        }
+        if (wave->GetSize() == 0) {
+            ReportUnreadableFile(path, "it holds no sound data");
+            return nullptr;
+        }
         audio::BufferDesc desc;
         desc.flags = kBufferCaps;
         desc.bufferBytes = wave->GetSize();
@@ -93,14 +105,10 @@ audio::SoundBuffer* CResourceManager::LoadSoundFile(int soundId, const char* pat
             buffer->Release();
             return nullptr;
         }
-        auto* bytes = static_cast<uint8_t*>(part1);
         uint32_t read = 0;
         wave->Rewind();
-        // A file shorter than its data chunk claims keeps what it has; silence fills the rest.
-        wave->Read(bytes, size1, &read);
-        uint8_t silence = desc.format->bitsPerSample == 8 ? 0x80 : 0;
-        for (uint32_t i = read; i < size1; ++i)
-            bytes[i] = silence;
+        // A file cut short holds a data chunk cut to its bytes, so the buffer is just that data.
+        wave->Read(static_cast<uint8_t*>(part1), size1, &read);
         buffer->Unlock(part1, size1, part2, size2);
 
         mSoundBuffers.emplace(soundId, buffer);

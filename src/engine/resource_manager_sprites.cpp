@@ -4,6 +4,7 @@
 
 #include "core/graphics_globals.h"
 #include "db/game_database.h"
+#include "engine/unreadable_files.h"
 #include "platform/gfx/image_load.h"
 #include "platform/gfx/math.h"
 #include "platform/gfx/sprite.h"
@@ -12,6 +13,11 @@ namespace {
 
 constexpr uint32_t kBackdropWidth = 800;
 constexpr uint32_t kBackdropHeight = 600;
+
+const char* ImageProblem(gfx::Result result)
+{
+    return result == gfx::kNotFound ? "missing or unreadable" : "not a whole PNG or JPEG image";
+}
 
 }  // namespace
 
@@ -22,11 +28,15 @@ gfx::Texture* CResourceManager::CreateTextureFromFile(const std::string& path)
         return cached->second;
     try {
         gfx::Texture* texture = nullptr;
-        if (gfx::Failed(gfx::CreateTextureFromFile(gDevice, path.c_str(), &texture)) || !texture)
+        gfx::Result result = gfx::CreateTextureFromFile(gDevice, path.c_str(), &texture);
+        if (gfx::Failed(result) || !texture) {
+            ReportUnreadableFile(path, ImageProblem(result));
             return nullptr;
+        }
         mPathTextures.emplace(path, texture);
         return texture;
     } catch (...) {
+        ReportUnreadableFile(path, "it could not be loaded");
         return nullptr;
     }
 }
@@ -60,8 +70,10 @@ gfx::Surface* CResourceManager::LoadBackdrop(int spriteId)
     if (row &&
         gfx::Failed(gDevice->CreateImageSurface(kBackdropWidth, kBackdropHeight, gfx::kFormatA8R8G8B8, &surface)))
         surface = nullptr;
-    if (surface)
-        gfx::LoadSurfaceFromFile(surface, row->path);
+    if (surface) {
+        if (gfx::Result result = gfx::LoadSurfaceFromFile(surface, row->path); gfx::Failed(result))
+            ReportUnreadableFile(row->path, ImageProblem(result));
+    }
     mBackdrops.emplace(spriteId, surface);
     return surface;
 }

@@ -126,7 +126,6 @@ audio::Result CWaveFile::Read(uint8_t* buffer, uint32_t size, uint32_t* read)
     auto copied = static_cast<uint32_t>(mReader.Read(buffer, wanted));
     mRemaining -= copied;
     *read = copied;
-    // The data chunk claimed more than the file holds.
     return copied < wanted ? audio::kFail : audio::kOk;
 }
 

@@ -27,12 +27,12 @@ public:
     // Checks "RIFF"/"WAVE", then reads the "fmt " chunk (at least 16 bytes; non-PCM formats
     // carry an extra-size word and that many bytes more).
     audio::Result ReadHeader();
-    // Size of the "data" chunk in bytes, as the file claims it.
+    // Size of the "data" chunk in bytes, cut to what the file holds: a truncated file keeps its
+    // partial data, and a claim no file backs never sizes a buffer.
     uint32_t GetSize() const { return mSize; }
     // Back to the start of the "data" chunk; the whole chunk is unread again.
     audio::Result Rewind();
     // Copies up to size bytes of the data not yet read and sets *read to the bytes copied.
-    // A file that ends before its data chunk does gives kFail, with the bytes it did hold.
     audio::Result Read(uint8_t* buffer, uint32_t size, uint32_t* read);
     audio::Result Close();
 
@@ -50,6 +50,6 @@ private:
     os::RiffReader mReader;
     os::ChunkInfo mChunk;  // the current chunk: "data" once rewound
     os::ChunkInfo mRiffChunk;
-    uint32_t mSize = 0;       // the data chunk's size, taken at Open
+    uint32_t mSize = 0;       // the data chunk's held size, taken at Open
     uint32_t mRemaining = 0;  // data bytes not yet read; Rewind refills it
 };

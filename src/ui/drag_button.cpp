@@ -78,9 +78,11 @@ bool CDragButton::OnMouseDown(int px, int py)
 
 bool CDragButton::OnMouseUp(int, int)
 {
-    if (dragging && visible && gCurrentScreen)
-        gCurrentScreen->DropOnSnap(controlId);
+    const bool dropped = dragging && visible;
     dragging = 0;
+    // The drop handler may delete this button (the screen seats its drag buttons again).
+    if (dropped && gCurrentScreen)
+        gCurrentScreen->DropOnSnap(controlId);
     return false;
 }
 

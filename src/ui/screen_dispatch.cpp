@@ -1,6 +1,8 @@
 // The screen base's input dispatch: which control takes a press, a release, a hover or a drop.
 #include "ui/screen.h"
 
+#include <vector>
+
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/cursor.h"
@@ -12,11 +14,18 @@
 namespace {
 
 // The id of the first visible control (lowest id) whose operation answers true, or -1.
+// An operation may replace the whole map (a drop seats the drag buttons again), so the walk
+// goes by the ids it started with and finds each control afresh.
 template <class Control, class Operation>
 int FirstVisibleAnswering(const std::map<int, Control*>& controls, Operation operation)
 {
-    for (const auto& [id, control] : controls) {
-        if (control->visible && operation(*control))
+    std::vector<int> ids;
+    ids.reserve(controls.size());
+    for (const auto& entry : controls)
+        ids.push_back(entry.first);
+    for (int id : ids) {
+        auto found = controls.find(id);
+        if (found != controls.end() && found->second->visible && operation(*found->second))
             return id;
     }
     return -1;

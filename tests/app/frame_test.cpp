@@ -11,6 +11,7 @@
 #include "core/camera.h"
 #include "core/keys.h"
 #include "core/sound_globals.h"
+#include "engine/resource_manager.h"
 #include "support/headless_game.h"
 #include "ui/cursor.h"
 
@@ -96,15 +97,30 @@ TEST_F(FrameTest, LostDevicePresentsNothingButInputStillArrives)
     EXPECT_EQ(screen.calls, expected);
 }
 
-TEST_F(FrameTest, SuccessfulResetReentersTheScreenAndDraws)
+TEST_F(FrameTest, ResetRefusedForTheHeldGlowTargetsRecreatesTheDeviceAndGlowDrawsIntoLiveTargets)
 {
     Device()->ReportCooperativeLevel(gfx::kDeviceNotReset);
-    gfx::Device* before = gDevice;
     EXPECT_EQ(CheckDevice(), 1);
-    EXPECT_EQ(gDevice, before);
-    EXPECT_EQ(Device()->ResetCount(), 1u);
-    ASSERT_NE(gBackBuffer, nullptr);
+    // A device that was never reset, holding exactly the two glow targets of its own set-up.
+    EXPECT_EQ(Device()->TestCooperativeLevel(), gfx::kOk);
+    EXPECT_EQ(Device()->ResetCount(), 0u);
+    EXPECT_EQ(Device()->LiveDefaultPoolObjects(), 2u);
     EXPECT_EQ(screen.calls, (std::vector<ScreenCall>{{"Enter"}}));
+    ASSERT_NE(gGlowTexture, nullptr);
+    ASSERT_NE(gBackBuffer, nullptr);
+
+    Device()->ClearRecords();
+    gDevice->BeginScene();
+    gResourceManager->DrawGlowPass();
+    gDevice->EndScene();
+    const auto& draws = Device()->Draws();
+    ASSERT_EQ(draws.size(), 6u);
+    EXPECT_EQ(draws.front().textures[0], gGlowTexture);
+    EXPECT_EQ(draws.front().renderTarget, gBlurSurface);
+    EXPECT_EQ(draws.back().textures[0], gBlurTexture);
+    EXPECT_EQ(draws.back().renderTarget, gBackBuffer);
+    ASSERT_FALSE(Device()->Clears().empty());
+    EXPECT_EQ(Device()->Clears().back().target, gGlowSurface);
 }
 
 TEST_F(FrameTest, FailedResetRecreatesTheWholeDevice)

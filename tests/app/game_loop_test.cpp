@@ -1,4 +1,7 @@
-// The game's own loop, headless: it runs frames and ends cleanly.
+// The game's own loop, headless: it runs frames and ends cleanly, or as a failure.
+#include <filesystem>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "app/entry.h"
@@ -24,6 +27,24 @@ TEST(GameLoop, RunsFramesAndEndsCleanly)
     EXPECT_NE(gResourceManager, nullptr);
     EXPECT_NE(gMainMenuScreen, nullptr);
     EXPECT_EQ(gFlightView, gFlightScreen);
+}
+
+TEST(GameLoop, ADatabaseThatCannotBeOpenedEndsTheGameAsAFailure)
+{
+    for (const char* file : {"config/varnok.dat", "config/pe.dat"}) {
+        GameFolder folder;
+        folder.Enter();
+        std::filesystem::remove(folder.Path() / file);
+        os::ClearMessages();
+        gWormholeRefusalText.clear();
+        GameOptions options;
+        options.backend = gfx::Backend::kHeadless;
+        options.maxFrames = 30;
+        testing::internal::CaptureStderr();
+        EXPECT_NE(GameMain(options), 0) << file;
+        std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_NE(errors.find(file), std::string::npos) << errors;
+    }
 }
 
 TEST(GameLoop, ClosingTheWindowEndsTheLoop)

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -15,20 +16,38 @@ TEST(Vec3, EqualityIsExact)
     EXPECT_TRUE(Vec3::Equals(a, Vec3(1.0f, 2.0f, 3.0f)));
 }
 
-TEST(Vec3, ArithmeticHelpers)
+// Pairs with a different value in every component, so a swapped or dropped component shows.
+class Vec3Pairs : public ::testing::TestWithParam<std::pair<Vec3, Vec3>> {};
+
+TEST_P(Vec3Pairs, HelpersAgreeWithEachOtherComponentByComponent)
 {
-    Vec3 a(1.0f, -2.0f, 4.0f);
-    Vec3 b(0.5f, 0.5f, -1.0f);
-    EXPECT_TRUE(Vec3::Equals(Vec3::Difference(a, b), Vec3(0.5f, -2.5f, 5.0f)));
-    EXPECT_TRUE(Vec3::Equals(Vec3::Sum(a, b), Vec3(1.5f, -1.5f, 3.0f)));
-    Vec3::Add(a, b);
-    EXPECT_TRUE(Vec3::Equals(a, Vec3(1.5f, -1.5f, 3.0f)));
-    EXPECT_TRUE(Vec3::Equals(Vec3::Negated(b), Vec3(-0.5f, -0.5f, 1.0f)));
-    EXPECT_TRUE(Vec3::Equals(ScaledVec3(2.0f, b), Vec3(1.0f, 1.0f, -2.0f)));
-    EXPECT_FLOAT_EQ(Vec3LengthSq(Vec3(3.0f, 4.0f, 12.0f)), 169.0f);
-    EXPECT_FLOAT_EQ(Vec3Length(Vec3(3.0f, 4.0f, 12.0f)), 13.0f);
-    EXPECT_FLOAT_EQ(Vec3Dot(Vec3(1, 2, 3), Vec3(4, -5, 6)), 12.0f);
+    const auto [a, b] = GetParam();
+    const Vec3 d = Vec3::Difference(a, b);
+    // The difference points from b to a: adding it to b lands on a.
+    EXPECT_TRUE(Vec3::Equals(Vec3::Sum(b, d), a));
+    EXPECT_TRUE(Vec3::Equals(Vec3::Negated(d), Vec3::Difference(b, a)));
+    EXPECT_TRUE(Vec3::Equals(Vec3::Sum(a, b), Vec3::Sum(b, a)));
+
+    Vec3 moved = a;
+    Vec3::Add(moved, b);
+    EXPECT_TRUE(Vec3::Equals(moved, Vec3::Sum(a, b)));
+    // Adding a vector to itself doubles it, though both arguments are the same object.
+    Vec3 twice = b;
+    Vec3::Add(twice, twice);
+    EXPECT_TRUE(Vec3::Equals(twice, ScaledVec3(2.0f, b)));
+    EXPECT_TRUE(Vec3::Equals(ScaledVec3(-1.0f, a), Vec3::Negated(a)));
+
+    // Range tests compare squared lengths: they must be the dot product, symmetric in a and b.
+    EXPECT_FLOAT_EQ(Vec3LengthSq(d), Vec3Dot(d, d));
+    EXPECT_EQ(Vec3LengthSq(d), Vec3LengthSq(Vec3::Difference(b, a)));
+    EXPECT_FLOAT_EQ(Vec3Length(d) * Vec3Length(d), Vec3LengthSq(d));
+    EXPECT_EQ(Vec3Dot(a, b), Vec3Dot(b, a));
 }
+
+INSTANTIATE_TEST_SUITE_P(Vec3, Vec3Pairs,
+                         ::testing::Values(std::make_pair(Vec3(1.0f, -2.0f, 4.0f), Vec3(0.5f, 0.25f, -1.0f)),
+                                           std::make_pair(Vec3(3.0f, 4.0f, 12.0f), Vec3(-7.0f, 0.0f, 30.0f)),
+                                           std::make_pair(Vec3(-1024.0f, 512.5f, 30.0f), Vec3(8.0f, -16.0f, 30.0f))));
 
 TEST(Vec3, DividedMultipliesByTheFloatReciprocal)
 {

@@ -1,6 +1,10 @@
 // Pilot save, list, load and delete, the pilot-id pool and the settings row.
 #include "db/game_database.h"
 
+#include <algorithm>
+#include <string>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "db/db_fixture.h"
@@ -226,6 +230,40 @@ TEST_F(DbPlayer, ASaveCutShortLeavesThePreviousSaveWhole)
     std::set<int32_t> visited;
     mDb.LoadVisitedSystems(2, visited);
     EXPECT_EQ(visited, (std::set<int32_t>{1, 3, 101}));
+}
+
+TEST_F(DbPlayer, QuestIdsAboveTheLargestNeverOverflow)
+{
+    const std::pair<const char*, int32_t> cases[] = {
+        {"-2147483648", -2147483647},
+        {"41", 42},
+        {"2147483646", 2147483647},
+        {"2147483647", kNoPlayerQuestId},
+        {"9223372036854775807", kNoPlayerQuestId},
+        {"-9223372036854775808", kNoPlayerQuestId},
+    };
+    for (const auto& [largest, next] : cases) {
+        Save(std::string("delete from player_quest; insert into player_quest values (") + largest + ", 7, 1, 'true');");
+        EXPECT_EQ(mDb.NextPlayerQuestId(), next) << largest;
+    }
+    EXPECT_FALSE(os::QuitPosted());
+}
+
+TEST_F(DbPlayer, ASaveWithNoQuestIdLeftFailsCleanlyKeepingThePreviousSave)
+{
+    mDb.SavePlayer(Pilot(2, "Keeper"));
+    // A crafted save database: another pilot holds the largest id there is.
+    Save("insert into player_quest values (2147483647, 7, 1, 'true');");
+    PlayerSaveData changed = Pilot(2, "Keeper");
+    changed.credits = 1;
+    testing::internal::CaptureStderr();
+    mDb.SavePlayer(changed);
+    std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_NE(errors.find("not saved"), std::string::npos) << errors;
+    EXPECT_EQ(mDb.GetPlayer(2)->credits, 1234);
+    RowList<PlayerQuestRow> quests;
+    EXPECT_EQ(mDb.GetPlayerQuests(quests, 2).size(), 2u);
 }
 
 TEST_F(DbPlayer, AFailedPilotInsertIsReportedAndWritesNothing)

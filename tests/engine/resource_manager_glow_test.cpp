@@ -1,4 +1,5 @@
 // The device resources of the glow pass and the pass itself on the headless device.
+#include "app/device_setup.h"
 #include "app/frame.h"
 #include "app/globals.h"
 #include "engine/glow_shaders.h"
@@ -54,6 +55,38 @@ TEST_F(ResourceGlow, WithoutShaderSupportTheQuadIsStillMade)
     ASSERT_NE(gQuadVertexBuffer, nullptr);
     EXPECT_EQ(gQuadVertexBuffer->GetLength(), 96u);
     gShadersSupported = 1;
+}
+
+TEST_F(ResourceGlow, ShadersThatCannotBeMadeTurnTheGlowOffAndEverythingElseIsStillMade)
+{
+    rm->ReleaseDeviceResources();
+    rm->mFontsLoaded = 0;
+    gSoundReady = 0;
+    gDevice->SetRenderState(gfx::kRsLighting, 0);
+    gDevice->SetRenderState(gfx::kRsAmbient, 0);
+    // The first device call of the set-up is the glow vertex shader's creation.
+    Device()->FailNextCall(gfx::kOutOfMemory);
+    EXPECT_EQ(rm->InitDeviceResources(), gfx::kOutOfMemory);
+
+    EXPECT_EQ(gShadersSupported, 0);
+    EXPECT_EQ(gGlowEnabled, 0);
+    EXPECT_EQ(rm->mGlowVertexShader, 0u);
+    EXPECT_EQ(rm->mGlowPixelShader, 0u);
+    EXPECT_EQ(rm->mCopyPixelShader, 0u);
+    ASSERT_NE(gQuadVertexBuffer, nullptr);
+    EXPECT_EQ(gQuadVertexBuffer->GetLength(), 96u);
+    EXPECT_NE(rm->mSpriteDrawer, nullptr);
+    EXPECT_EQ(gSoundReady, 1);
+    EXPECT_NE(rm->mSoundDevice, nullptr);
+    EXPECT_EQ(rm->mFontsLoaded, 1);
+    EXPECT_EQ(gDevice->GetRenderState(gfx::kRsLighting), 1u);
+    EXPECT_EQ(gDevice->GetRenderState(gfx::kRsAmbient), 0xFF0A0A0Au);
+
+    // The next device set-up tries the shaders again.
+    ASSERT_EQ(InitDevice(true), gfx::kOk);
+    EXPECT_EQ(gShadersSupported, 1);
+    EXPECT_EQ(gGlowEnabled, 1);
+    EXPECT_NE(Device()->FindVertexShader(rm->mGlowVertexShader), nullptr);
 }
 
 TEST_F(ResourceGlow, PulseZeroGivesEvenWeightsAndNoComposite)

@@ -1,7 +1,12 @@
 // Emptying the caches after a device reset, and the device-check paths that lead there.
+#include <filesystem>
+
 #include "app/device_setup.h"
 #include "app/frame.h"
 #include "app/globals.h"
+#include "engine/wave_test_files.h"
+#include "platform/gfx/mesh.h"
+#include "platform/gfx/sprite.h"
 #include "support/resource_fixture.h"
 
 namespace {
@@ -71,19 +76,59 @@ TEST_F(ResourceRelease, LostDeviceReleasesTheTrailSquareAndResetEmptiesTheRest)
     EXPECT_EQ(screen.calls, (std::vector<ScreenCall>{{"Enter"}}));
 }
 
-TEST_F(ResourceRelease, RecreatedDeviceGetsNewResources)
+TEST_F(ResourceRelease, RecreationReleasesEveryObjectOfTheOldDeviceAndMakesNewOnes)
 {
     FillCaches();
-    gfx::Sprite* oldDrawer = rm->mSpriteDrawer;
+    // The test holds one more reference to each; once the game has let go, the test's is the last.
+    std::vector<platform::RefCounted*> held = {rm->mSpriteDrawer, gQuadVertexBuffer, rm->mSpriteTextures[12],
+                                               rm->mBackdrops[2], rm->mTrailQuad,    gGlowTexture,
+                                               gGlowSurface,      gBlurTexture,      gBlurSurface,
+                                               gBackBuffer,       gDepthSurface};
+    for (platform::RefCounted* object : held) {
+        ASSERT_NE(object, nullptr);
+        object->AddRef();
+    }
     Device()->ReportCooperativeLevel(gfx::kDeviceNotReset);
-    Device()->FailNextReset();
     EXPECT_EQ(CheckDevice(), 1);
+    // Back to front: a target's surface holds its texture.
+    for (size_t i = held.size(); i-- > 0;)
+        EXPECT_EQ(held[i]->Release(), 0u) << "object " << i << " is still held by the game";
     ExpectEmpty();
     ASSERT_NE(rm->mSpriteDrawer, nullptr);
-    EXPECT_NE(rm->mSpriteDrawer, oldDrawer);
     EXPECT_NE(Device()->FindVertexShader(rm->mGlowVertexShader), nullptr);
     EXPECT_NE(Device()->FindPixelShader(rm->mGlowPixelShader), nullptr);
     ASSERT_NE(gQuadVertexBuffer, nullptr);
+}
+
+TEST_F(ResourceRelease, LostDeviceKeepsTheBackgroundPlayingAndReleasesTheFiledBuffers)
+{
+    wavetest::WaveSpec hum;
+    hum.data = wavetest::Bytes(800, 0xC0);
+    const wavetest::Bytes bytes = wavetest::MakeWave(hum);
+    std::filesystem::create_directories(folder.Path() / "sound");
+    WriteFile("sound/hum.wav", std::string(bytes.begin(), bytes.end()));
+    Content("INSERT INTO sound VALUES (9901, 'hum.wav'); INSERT INTO sound VALUES (9902, 'hum.wav');");
+    rm->PlaySound(9901);
+    rm->PlaySoundAt(SoundRequest{9902, &gZeroVector});
+    audio::SoundBuffer* background = rm->mBackgroundSound;
+    ASSERT_NE(background, nullptr);
+    ASSERT_EQ(rm->mSoundBuffers.count(9902), 1u);
+    audio::SoundBuffer* effect = rm->mSoundBuffers.find(9902)->second;
+    effect->AddRef();
+
+    Device()->ReportCooperativeLevel(gfx::kDeviceLost);
+    EXPECT_LT(CheckDevice(), 0);
+    EXPECT_TRUE(rm->mSoundBuffers.empty());
+    EXPECT_EQ(effect->Release(), 0u) << "the filed buffer was forgotten, not released";
+    ASSERT_EQ(rm->mBackgroundSound, background);
+    uint32_t status = 0;
+    ASSERT_EQ(background->GetStatus(&status), audio::kOk);
+    EXPECT_EQ(status, audio::kStatusPlaying | audio::kStatusLooping);
+
+    // The next screen's background replaces it without a second release of the emptied map.
+    rm->PlaySound(9902);
+    EXPECT_EQ(rm->mSoundBuffers.count(9901), 0u);
+    EXPECT_EQ(rm->mSoundBuffers.count(9902), 1u);
 }
 
 TEST_F(ResourceRelease, LoadingFrameShowsTheWholeBackdrop)

@@ -141,18 +141,25 @@ TEST_F(WaveFileTest, OversizedDataChunkFails)
     EXPECT_EQ(wave.Open(folder.Write("big.wav", file).c_str(), nullptr, kWaveOpenRead), audio::kFail);
 }
 
-TEST_F(WaveFileTest, TruncatedDataReadsWhatIsThereAndReportsTheShortfall)
+TEST_F(WaveFileTest, DataClaimingMoreThanTheFileHoldsIsCutToItsBytes)
 {
-    WaveSpec spec;
-    spec.data = {1, 2, 3};
-    spec.claimedDataSize = 10;
-    ASSERT_EQ(wave.Open(Write(spec).c_str(), nullptr, kWaveOpenRead), audio::kOk);
-    EXPECT_EQ(wave.GetSize(), 10u);
-    uint8_t buffer[10] = {};
-    uint32_t read = 0;
-    EXPECT_EQ(wave.Read(buffer, 10, &read), audio::kFail);
-    EXPECT_EQ(read, 3u);
-    EXPECT_EQ(buffer[2], 3);
+    struct Case {
+        Bytes data;
+        uint32_t claimed;
+    };
+    // A file cut short, and the hostile 44-byte file whose data chunk claims 256 MB.
+    for (const Case& c : {Case{{1, 2, 3}, 10}, Case{{}, 256u << 20}, Case{{9, 8, 7, 6}, 0x7FFFFF00u}}) {
+        WaveSpec spec;
+        spec.data = c.data;
+        spec.claimedDataSize = c.claimed;
+        ASSERT_EQ(wave.Open(Write(spec).c_str(), nullptr, kWaveOpenRead), audio::kOk) << c.claimed;
+        EXPECT_EQ(wave.GetSize(), c.data.size());
+        Bytes buffer(16, 0xEE);
+        uint32_t read = 99;
+        EXPECT_EQ(wave.Read(buffer.data(), static_cast<uint32_t>(buffer.size()), &read), audio::kOk);
+        ASSERT_EQ(read, c.data.size());
+        EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + read), c.data);
+    }
 }
 
 TEST_F(WaveFileTest, ArgumentsAndMissingFiles)

@@ -53,6 +53,36 @@ TEST_F(DragButtonTest, ReleasedOverNothingGoesBackToItsPlace)
     EXPECT_TRUE(test.drops.empty());
 }
 
+namespace {
+// A screen whose drop handler seats its drag buttons again, as the store and the crew screen do.
+class ReseatingScreen : public ControlScreen {
+public:
+    using ControlScreen::ControlScreen;
+    void OnDrop(int dragButtonId, int snapControlId) override
+    {
+        ControlScreen::OnDrop(dragButtonId, snapControlId);
+        LoadDragButtons();
+    }
+};
+}  // namespace
+
+TEST_F(DragButtonTest, ReleaseSurvivesADropHandlerThatSeatsTheDragButtonsAgain)
+{
+    // A second button makes the release walk on past the one dropped.
+    DragRow(90703, kScreen, 400, 10, 1);
+    ReseatingScreen reseating{kScreen};
+    reseating.Enter();
+    gCurrentScreen = &reseating;
+    ASSERT_EQ(reseating.OnMouseDownControls(20, 20), 90701);
+    gCursor.SetPosition(210, 210);
+    EXPECT_EQ(reseating.OnMouseUpControls(210, 210), -1);
+    EXPECT_EQ(reseating.drops, (std::vector<std::pair<int, int>>{{90701, 90702}}));
+    // The seated buttons are new and at rest; the slot no longer points at a deleted one.
+    ASSERT_NE(reseating.GetDragButton(90701), nullptr);
+    EXPECT_EQ(reseating.GetDragButton(90701)->dragging, 0);
+    EXPECT_EQ(reseating.GetSnapControl(90702)->dragButton, nullptr);
+}
+
 TEST_F(DragButtonTest, SnapHidesUnderItsButtonAndShowsWhileItIsDragged)
 {
     CDragButton* drag = test.GetDragButton(90701);

@@ -112,6 +112,7 @@ class Device : public Resource {
 public:
     // kOk, kDeviceLost (draw nothing) or kDeviceNotReset (Reset may restore it).
     virtual Result TestCooperativeLevel() = 0;
+    // Fails with kInvalidCall while textures of the default pool (render targets) are held.
     virtual Result Reset(const PresentParams& params) = 0;
     virtual DeviceCaps GetDeviceCaps() const = 0;
 

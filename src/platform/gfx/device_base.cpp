@@ -176,8 +176,13 @@ Result DeviceBase::CreateTexture(uint32_t width, uint32_t height, uint32_t, uint
     desc.pool = pool;
     desc.width = width;
     desc.height = height;
-    *texture = NewTexture(desc);
-    return *texture ? kOk : kOutOfMemory;
+    TextureImpl* made = NewTexture(desc);
+    if (!made)
+        return kOutOfMemory;
+    if (pool == kPoolDefault)
+        made->CountIn(mLiveDefaultPool);
+    *texture = made;
+    return kOk;
 }
 
 Result DeviceBase::CreateImageSurface(uint32_t width, uint32_t height, Format format, Surface** surface)

@@ -91,6 +91,8 @@ public:
     void SetCursorPosition(int32_t, int32_t) override {}
 
     const DeviceState& State() const { return mState; }
+    // Textures of the default pool made by CreateTexture and not yet destroyed.
+    uint32_t LiveDefaultPoolObjects() const { return *mLiveDefaultPool; }
     // The shader of that handle, or null.
     const ShaderRecord* FindVertexShader(uint32_t handle) const;
     const ShaderRecord* FindPixelShader(uint32_t handle) const;
@@ -102,6 +104,8 @@ protected:
     void InitFrame(const PresentParams& params);
     // Back to the state of a new device (what Reset does).
     void ResetState();
+    // A Reset is refused while default-pool objects are held, as the platform refused it.
+    bool ResetAllowed() const { return *mLiveDefaultPool == 0; }
 
     // A failure the backend wants the next call to report; kOk lets it run.
     virtual Result TakeInjectedFailure() { return kOk; }
@@ -125,6 +129,7 @@ private:
 
     DeviceState mState;
     std::shared_ptr<Bindings> mBindings = std::make_shared<Bindings>();
+    std::shared_ptr<uint32_t> mLiveDefaultPool = std::make_shared<uint32_t>(0);
     SurfaceImpl* mBackBuffer = nullptr;
     SurfaceImpl* mDepth = nullptr;
     bool mAutoDepth = false;

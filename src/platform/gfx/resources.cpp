@@ -87,6 +87,14 @@ TextureImpl::TextureImpl(const SurfaceDesc& desc, std::weak_ptr<Bindings> bindin
 TextureImpl::~TextureImpl()
 {
     ForgetIn(mBindings, this);
+    if (mLiveCount)
+        --*mLiveCount;
+}
+
+void TextureImpl::CountIn(std::shared_ptr<uint32_t> liveCount)
+{
+    mLiveCount = std::move(liveCount);
+    ++*mLiveCount;
 }
 
 Result TextureImpl::GetLevelDesc(uint32_t level, SurfaceDesc* desc) const

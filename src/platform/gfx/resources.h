@@ -70,10 +70,13 @@ public:
     std::vector<uint32_t>* Pixels() { return IsRenderTarget() ? nullptr : &mPixels; }
     // The pixels changed (an unlock or a copy); a backend uploads them.
     virtual void PixelsChanged() {}
+    // Counts this texture among the device's live default-pool objects until it dies.
+    void CountIn(std::shared_ptr<uint32_t> liveCount);
 
 private:
     SurfaceDesc mDesc;
     std::weak_ptr<Bindings> mBindings;
+    std::shared_ptr<uint32_t> mLiveCount;
     std::vector<uint32_t> mPixels;
     bool mLocked = false;
 };

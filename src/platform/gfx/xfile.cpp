@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -20,6 +19,8 @@ namespace gfx {
 namespace {
 
 constexpr uint32_t kUnset = 0xFFFFFFFFu;
+// Deeper files are refused: real meshes nest a handful of frames, and the reader recurses.
+constexpr int kMaxNesting = 64;
 
 struct RawMesh {
     int frame = -1;
@@ -74,6 +75,10 @@ private:
     bool SkipBody();
     bool CloseBody();
     bool SkipReference(std::string* name);
+    // Reads the children of an open object up to its closing brace: each child's type word goes
+    // to onChild once its body is open, each "{ name }" reference to onReference.
+    template <typename OnChild, typename OnReference>
+    bool ParseChildren(const char* inside, OnChild onChild, OnReference onReference);
     bool ParseFrame(int parent);
     bool ParseMesh(int frame);
     bool ParseMaterial(MeshMaterial* material);
@@ -89,6 +94,7 @@ private:
     }
 
     XTokenizer mTokens;
+    int mDepth = 0;
     std::string mLastName;
     std::map<std::string, MeshMaterial, std::less<>> mNamedMaterials;
 };
@@ -174,6 +180,33 @@ bool XParser::SkipReference(std::string* name)
     return true;
 }
 
+template <typename OnChild, typename OnReference>
+bool XParser::ParseChildren(const char* inside, OnChild onChild, OnReference onReference)
+{
+    if (mDepth == kMaxNesting)
+        return Fail("objects are nested more than " + std::to_string(kMaxNesting) + " deep");
+    ++mDepth;
+    bool ok = true;
+    while (ok) {
+        SkipSeparators();
+        XToken t = mTokens.Next();
+        if (t.kind == XToken::kClose)
+            break;
+        if (t.kind == XToken::kOpen) {
+            std::string name;
+            ok = SkipReference(&name) && onReference(name);
+        } else if (t.kind == XToken::kEnd) {
+            ok = Fail("the file ends inside an object");
+        } else if (t.kind != XToken::kWord) {
+            ok = Fail(std::string("an object was expected in ") + inside);
+        } else {
+            ok = OpenBody() && onChild(t.text);
+        }
+    }
+    --mDepth;
+    return ok;
+}
+
 bool XParser::Parse()
 {
     for (;;) {
@@ -212,41 +245,22 @@ bool XParser::ParseFrame(int parent)
 {
     int self = static_cast<int>(frames.size());
     frames.push_back({parent, MatrixIdentity()});
-    for (;;) {
-        SkipSeparators();
-        XToken t = mTokens.Next();
-        if (t.kind == XToken::kClose)
-            return true;
-        if (t.kind == XToken::kOpen) {
-            std::string ignored;
-            if (!SkipReference(&ignored))
-                return false;
-            continue;
-        }
-        if (t.kind == XToken::kEnd)
-            return Fail("the file ends inside an object");
-        if (t.kind != XToken::kWord)
-            return Fail("an object was expected in a frame");
-        if (!OpenBody())
-            return false;
-        bool ok;
-        if (t.text == "FrameTransformMatrix") {
+    auto child = [&](std::string_view type) {
+        if (type == "FrameTransformMatrix") {
             Matrix m;
-            ok = true;
-            for (int i = 0; i < 16 && ok; ++i)
-                ok = ReadFloat(&m.m[i / 4][i % 4]);
-            ok = ok && CloseBody();
+            for (int i = 0; i < 16; ++i)
+                if (!ReadFloat(&m.m[i / 4][i % 4]))
+                    return false;
             frames[self].local = m;
-        } else if (t.text == "Frame") {
-            ok = ParseFrame(self);
-        } else if (t.text == "Mesh") {
-            ok = ParseMesh(self);
-        } else {
-            ok = SkipBody();
+            return CloseBody();
         }
-        if (!ok)
-            return false;
-    }
+        if (type == "Frame")
+            return ParseFrame(self);
+        if (type == "Mesh")
+            return ParseMesh(self);
+        return SkipBody();
+    };
+    return ParseChildren("a frame", child, [](const std::string&) { return true; });
 }
 
 bool XParser::ParseMesh(int frame)
@@ -274,37 +288,19 @@ bool XParser::ParseMesh(int frame)
             if (!ReadCount(&index, static_cast<uint32_t>(mesh.positions.size())))
                 return false;
     }
-    for (;;) {
-        SkipSeparators();
-        XToken t = mTokens.Next();
-        if (t.kind == XToken::kClose)
-            break;
-        if (t.kind == XToken::kOpen) {
-            std::string ignored;
-            if (!SkipReference(&ignored))
-                return false;
-            continue;
-        }
-        if (t.kind == XToken::kEnd)
-            return Fail("the file ends inside an object");
-        if (t.kind != XToken::kWord)
-            return Fail("an object was expected in a mesh");
-        if (!OpenBody())
-            return false;
-        bool ok;
-        if (t.text == "MeshNormals")
-            ok = ParseNormals(&mesh);
-        else if (t.text == "MeshTextureCoords")
-            ok = ParseTextureCoords(&mesh);
-        else if (t.text == "MeshVertexColors")
-            ok = ParseVertexColours(&mesh);
-        else if (t.text == "MeshMaterialList")
-            ok = ParseMaterialList(&mesh);
-        else
-            ok = SkipBody();
-        if (!ok)
-            return false;
-    }
+    auto child = [&](std::string_view type) {
+        if (type == "MeshNormals")
+            return ParseNormals(&mesh);
+        if (type == "MeshTextureCoords")
+            return ParseTextureCoords(&mesh);
+        if (type == "MeshVertexColors")
+            return ParseVertexColours(&mesh);
+        if (type == "MeshMaterialList")
+            return ParseMaterialList(&mesh);
+        return SkipBody();
+    };
+    if (!ParseChildren("a mesh", child, [](const std::string&) { return true; }))
+        return false;
     if (mesh.materials.empty()) {
         mesh.materials.push_back(DefaultMaterial());
         mesh.faceMaterials.assign(mesh.faces.size(), 0);
@@ -392,32 +388,9 @@ bool XParser::ParseMaterialList(RawMesh* mesh)
             return false;
     // Faces the list leaves out take its last entry.
     mesh->faceMaterials.resize(mesh->faces.size(), indexCount ? mesh->faceMaterials.back() : 0);
-    for (;;) {
-        SkipSeparators();
-        XToken t = mTokens.Next();
-        if (t.kind == XToken::kClose)
-            break;
-        if (t.kind == XToken::kOpen) {
-            std::string name;
-            if (!SkipReference(&name))
-                return false;
-            auto found = mNamedMaterials.find(name);
-            if (found == mNamedMaterials.end())
-                return Fail("unknown material \"" + name + "\"");
-            mesh->materials.push_back(found->second);
-            continue;
-        }
-        if (t.kind == XToken::kEnd)
-            return Fail("the file ends inside an object");
-        if (t.kind != XToken::kWord)
-            return Fail("a material was expected");
-        if (!OpenBody())
-            return false;
-        if (t.text != "Material") {
-            if (!SkipBody())
-                return false;
-            continue;
-        }
+    auto child = [&](std::string_view type) {
+        if (type != "Material")
+            return SkipBody();
         std::string name = mLastName;
         MeshMaterial m;
         if (!ParseMaterial(&m))
@@ -425,7 +398,17 @@ bool XParser::ParseMaterialList(RawMesh* mesh)
         if (!name.empty())
             mNamedMaterials[name] = m;
         mesh->materials.push_back(m);
-    }
+        return true;
+    };
+    auto reference = [&](const std::string& name) {
+        auto found = mNamedMaterials.find(name);
+        if (found == mNamedMaterials.end())
+            return Fail("unknown material \"" + name + "\"");
+        mesh->materials.push_back(found->second);
+        return true;
+    };
+    if (!ParseChildren("a material list", child, reference))
+        return false;
     if (mesh->materials.size() != materialCount)
         return Fail("the material list holds " + std::to_string(mesh->materials.size()) + " materials, not " +
                     std::to_string(materialCount));
@@ -444,30 +427,18 @@ bool XParser::ParseMaterial(MeshMaterial* material)
     if (!ReadFloat(&m.emissive.r) || !ReadFloat(&m.emissive.g) || !ReadFloat(&m.emissive.b))
         return false;
     m.specular.a = m.emissive.a = 1.0f;
-    for (;;) {
-        SkipSeparators();
-        XToken t = mTokens.Next();
-        if (t.kind == XToken::kClose)
-            return true;
-        if (t.kind == XToken::kEnd)
-            return Fail("the file ends inside an object");
-        if (t.kind != XToken::kWord)
-            return Fail("an object was expected in a material");
-        if (!OpenBody())
-            return false;
-        if (t.text != "TextureFilename") {
-            if (!SkipBody())
-                return false;
-            continue;
-        }
+    auto child = [&](std::string_view type) {
+        if (type != "TextureFilename")
+            return SkipBody();
         SkipSeparators();
         XToken name = mTokens.Next();
         if (name.kind != XToken::kString)
             return Fail("a texture file name was expected");
         material->textureFilename = std::string(name.text);
-        if (!CloseBody())
-            return false;
-    }
+        return CloseBody();
+    };
+    auto noReference = [&](const std::string&) { return Fail("an object was expected in a material"); };
+    return ParseChildren("a material", child, noReference);
 }
 
 // Turns the parsed meshes into one vertex and index buffer.
@@ -568,35 +539,33 @@ private:
     std::vector<uint32_t> mAttributes;
 };
 
-Result Refuse(const std::string& what, const std::string& where, std::string* error)
+Result Refuse(const std::string& what, std::string* error)
 {
-    std::fprintf(stderr, "[gfx] %s: %s\n", where.c_str(), what.c_str());
     if (error)
         *error = what;
     return kFail;
 }
 
-Result Load(std::string_view text, const std::string& where, Mesh** mesh, std::vector<MeshMaterial>* materials,
-            std::string* error)
+Result Load(std::string_view text, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
 {
     if (!mesh || !materials)
         return kInvalidCall;
     *mesh = nullptr;
     if (text.size() < 16 || text.substr(0, 4) != "xof ")
-        return Refuse("not a .x file", where, error);
+        return Refuse("not a .x file", error);
     std::string_view format = text.substr(8, 4);
     if (format != "txt ")
         return Refuse(format == "bin " || format == "tzip" || format == "bzip"
                           ? "binary and compressed .x files are not read; write it as text"
                           : "unknown .x format \"" + std::string(format) + "\"",
-                      where, error);
+                      error);
     XParser parser(text.substr(16));
     if (!parser.Parse())
-        return Refuse(parser.error, where, error);
+        return Refuse(parser.error, error);
     MeshBuilder builder(parser.meshes, parser.frames);
     Mesh* built = builder.Finish();
     if (!built)
-        return Refuse("the mesh could not be built", where, error);
+        return Refuse("the mesh could not be built", error);
     *mesh = built;
     *materials = std::move(builder.materials);
     return kOk;
@@ -606,7 +575,7 @@ Result Load(std::string_view text, const std::string& where, Mesh** mesh, std::v
 
 Result LoadMeshFromXText(std::string_view text, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
 {
-    return Load(text, "x text", mesh, materials, error);
+    return Load(text, mesh, materials, error);
 }
 
 Result LoadMeshFromX(const std::string& path, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
@@ -616,10 +585,10 @@ Result LoadMeshFromX(const std::string& path, Mesh** mesh, std::vector<MeshMater
     if (!file) {
         if (mesh)
             *mesh = nullptr;
-        return Refuse("cannot open the file", native, error);
+        return Refuse("cannot open the file", error);
     }
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return Load(text, native, mesh, materials, error);
+    return Load(text, mesh, materials, error);
 }
 
 }  // namespace gfx

@@ -16,7 +16,7 @@ namespace gfx {
 // Vertex format: position, then normal, diffuse colour and one uv set as the file has them.
 // A mesh without a material list gets one grey, untextured material.
 // The path may be written with backslashes. Binary and compressed files are refused.
-// On failure nothing is returned, *error (when given) says why, and one line goes to stderr.
+// On failure nothing is returned and *error (when given) says why; the caller reports it.
 Result LoadMeshFromX(const std::string& path, Mesh** mesh, std::vector<MeshMaterial>* materials,
                      std::string* error = nullptr);
 

@@ -24,7 +24,7 @@ struct Message {
 bool PeekMessage(Message* message);
 
 void PostMessage(MessageType type, int32_t param = 0);
-// Safe from any thread; the loop sees it at its next turn.
+// Safe from any thread; the loop sees it at its next turn and the game exits with that code.
 void PostQuitMessage(int32_t exitCode = 0);
 
 // True once a quit message has been posted and not yet removed (tests and long loops use it).

@@ -1,6 +1,7 @@
 // RIFF chunk reading over an in-memory copy of the file.
 #include "platform/os/riff.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -18,6 +19,11 @@ uint32_t ReadLe32(const uint8_t* p)
 uint64_t ChunkEnd(const ChunkInfo& chunk)
 {
     return static_cast<uint64_t>(chunk.dataOffset) + chunk.size;
+}
+
+uint64_t ClaimedEnd(const ChunkInfo& chunk)
+{
+    return static_cast<uint64_t>(chunk.dataOffset) + chunk.claimedSize;
 }
 }  // namespace
 
@@ -57,13 +63,13 @@ bool RiffReader::ReadHeader(ChunkInfo* chunk, uint64_t limit)
     if (headerEnd > limit || headerEnd > mData.size())
         return false;
     chunk->id = ReadLe32(&mData[mPosition]);
-    chunk->size = ReadLe32(&mData[mPosition + 4]);
+    chunk->claimedSize = ReadLe32(&mData[mPosition + 4]);
     chunk->dataOffset = mPosition + 8;
     chunk->formType = 0;
-    // Only the outermost chunk may run past the end of a truncated file; an inner one must fit
-    // its parent, or a broken size would send the reader anywhere.
-    if (ChunkEnd(*chunk) > limit)
+    // An inner chunk must fit its parent, or a broken size would send the reader anywhere.
+    if (ClaimedEnd(*chunk) > limit)
         return false;
+    chunk->size = static_cast<uint32_t>(std::min<uint64_t>(chunk->claimedSize, mData.size() - chunk->dataOffset));
     mPosition = chunk->dataOffset;
     if (chunk->id == kFourCcRiff || chunk->id == kFourCcList) {
         if (chunk->size < 4 || static_cast<uint64_t>(mPosition) + 4 > mData.size())
@@ -78,7 +84,7 @@ bool RiffReader::Descend(ChunkInfo* chunk, const ChunkInfo* parent, uint32_t fla
 {
     if (!mOpen || !chunk)
         return false;
-    uint64_t limit = parent ? ChunkEnd(*parent) : std::numeric_limits<uint64_t>::max();
+    uint64_t limit = parent ? ClaimedEnd(*parent) : std::numeric_limits<uint64_t>::max();
     if (parent && mPosition < parent->dataOffset)
         return false;
     const uint32_t wantedId = chunk->id;

@@ -23,14 +23,15 @@ constexpr uint32_t kDescendFindRiff = 0x20;
 
 struct ChunkInfo {
     uint32_t id = 0;
-    uint32_t size = 0;        // bytes of data, not counting the header or the pad byte
-    uint32_t formType = 0;    // RIFF and LIST chunks only
-    uint32_t dataOffset = 0;  // file offset of the data (for RIFF and LIST: of the form type)
+    uint32_t size = 0;         // bytes of data the file holds, not counting the header or the pad byte
+    uint32_t claimedSize = 0;  // bytes of data as the header claims them
+    uint32_t formType = 0;     // RIFF and LIST chunks only
+    uint32_t dataOffset = 0;   // file offset of the data (for RIFF and LIST: of the form type)
 };
 
 // The whole file is held in memory, so every read is bounded by what the file really holds.
-// A chunk must lie inside its parent; the outermost chunk may claim more than the file holds
-// (a truncated file), and reads then stop at the end of the file.
+// A chunk's claim must lie inside its parent's claim; a truncated file may claim more than it
+// holds, and the size reported is cut to the bytes really there, so no claim sizes a buffer.
 class RiffReader {
 public:
     // False when the file cannot be read.

@@ -370,8 +370,15 @@ TEST_F(GlDeviceTest, RenderTargetDrawnIntoAndThenSampled)
     mDevice->EndScene();
     EXPECT_TRUE(Near(PixelOf(level, 200, 150), 0x80800000u)) << std::hex << PixelOf(level, 200, 150);
     mDevice->SetRenderTarget(mBack, mDepth);
+
+    // As on the headless device, a reset waits until no render target is held.
+    PresentParams params;
+    params.backBufferWidth = 800;
+    params.backBufferHeight = 600;
     level->Release();
+    EXPECT_EQ(mDevice->Reset(params), kInvalidCall);
     target->Release();
+    EXPECT_EQ(mDevice->Reset(params), kOk);
 }
 
 TEST_F(GlDeviceTest, ScreenLineFromAVertexBufferIsWhiteWithoutTextureOrLighting)

@@ -374,7 +374,21 @@ TEST_F(HeadlessDeviceTest, LostDeviceShowsNothingUntilReset)
     EXPECT_EQ(mDevice->TestCooperativeLevel(), kDeviceNotReset);
     EXPECT_EQ(mDevice->ResetCount(), 0u);
 
+    // A render target, or a surface of one, still held refuses the reset; managed textures do not.
+    Texture* target = nullptr;
+    Texture* managed = nullptr;
+    Surface* level = nullptr;
+    ASSERT_EQ(mDevice->CreateTexture(8, 8, 1, kUsageRenderTarget, kFormatA8R8G8B8, kPoolDefault, &target), kOk);
+    ASSERT_EQ(mDevice->CreateTexture(8, 8, 1, 0, kFormatA8R8G8B8, kPoolManaged, &managed), kOk);
+    ASSERT_EQ(target->GetSurfaceLevel(0, &level), kOk);
+    EXPECT_EQ(mDevice->LiveDefaultPoolObjects(), 1u);
+    target->Release();
+    EXPECT_EQ(mDevice->Reset(GameParams()), kInvalidCall);
+    level->Release();
+    EXPECT_EQ(mDevice->LiveDefaultPoolObjects(), 0u);
+
     ASSERT_EQ(mDevice->Reset(GameParams()), kOk);
+    managed->Release();
     EXPECT_EQ(mDevice->TestCooperativeLevel(), kOk);
     EXPECT_EQ(mDevice->Present(), kOk);
     EXPECT_EQ(mDevice->PresentCount(), 1u);

@@ -313,6 +313,30 @@ TEST_F(XFileTest, MalformedFilesFailWithAReason)
     }
 }
 
+TEST_F(XFileTest, NestingIsBoundedSoHostileFilesAreRefusedNotOverflowed)
+{
+    auto nested = [](int frames) {
+        std::string text = "xof 0302txt 0032\n";
+        for (int i = 0; i < frames; ++i)
+            text += "Frame {\n";
+        text +=
+            "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;;\n"
+            " MeshMaterialList { 1; 1; 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; } } }\n";
+        for (int i = 0; i < frames; ++i)
+            text += "}\n";
+        return text;
+    };
+    // Deep enough for any real model.
+    ASSERT_EQ(Load(nested(60)), kOk) << mError;
+    EXPECT_EQ(mMesh->GetNumFaces(), 1u);
+    // The file found by fuzzing that overflowed the stack.
+    for (int frames : {65, 40000}) {
+        EXPECT_EQ(Load(nested(frames)), kFail) << frames;
+        EXPECT_EQ(mMesh, nullptr);
+        EXPECT_NE(mError.find("nested more than 64 deep"), std::string::npos) << mError;
+    }
+}
+
 TEST_F(XFileTest, FromMemoryNeedsItsOutputs)
 {
     EXPECT_EQ(LoadMeshFromXText(kTwoMaterials, nullptr, &mMaterials), kInvalidCall);

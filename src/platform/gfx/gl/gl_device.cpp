@@ -121,7 +121,7 @@ bool GlDevice::Init()
 Result GlDevice::Reset(const PresentParams& params)
 {
     if (params.backBufferWidth != BackBuffer()->GetDesc().width ||
-        params.backBufferHeight != BackBuffer()->GetDesc().height)
+        params.backBufferHeight != BackBuffer()->GetDesc().height || !ResetAllowed())
         return kInvalidCall;
     ResetState();
     *mCache = GlStateCache{};

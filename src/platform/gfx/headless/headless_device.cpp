@@ -26,7 +26,7 @@ Result HeadlessDevice::Reset(const PresentParams& params)
     }
     if (mLevel == kDeviceLost)
         return kDeviceLost;
-    if (!ValidParams(params))
+    if (!ValidParams(params) || !ResetAllowed())
         return kInvalidCall;
     InitFrame(params);
     mLevel = kOk;
