@@ -1,7 +1,8 @@
 // Taking, running and expiring a ship's ailments.
+#include "ships/ship.h"
+
 #include "core/message_log.h"
 #include "ships/pilot.h"
-#include "ships/ship.h"
 
 void CShip::ApplyAilment(int ailmentId, bool friendly)
 {
@@ -12,8 +13,8 @@ void CShip::ApplyAilment(int ailmentId, bool friendly)
         return;
     }
     ailment->Restart();
-    CAilment** slot = ailment->mType >= 1 && ailment->mType <= kAilmentTypeCount ? &mAilments[ailment->mType - 1]
-                                                                                  : nullptr;
+    CAilment** slot =
+        ailment->mType >= 1 && ailment->mType <= kAilmentTypeCount ? &mAilments[ailment->mType - 1] : nullptr;
     // A running ailment is never renewed or replaced.
     if (!slot || *slot) {
         delete ailment;

@@ -1,4 +1,6 @@
 // The damage chain, destruction and debris, ramming and pushing.
+#include "ships/ship.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -11,7 +13,6 @@
 #include "ships/armor.h"
 #include "ships/pilot.h"
 #include "ships/shield.h"
-#include "ships/ship.h"
 
 namespace {
 

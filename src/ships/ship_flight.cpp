@@ -1,5 +1,7 @@
 // The computer ships' flight: respawn, steering, movement, tumbling, turning, smoke and exhaust;
 // the fade and the destination clamp that every ship uses.
+#include "ships/ship.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -10,7 +12,6 @@
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/shield.h"
-#include "ships/ship.h"
 
 namespace {
 
