@@ -89,7 +89,7 @@ int CShip::GetHitPoints()
 
 void CShip::GetName(char* out)
 {
-    CopyBounded(out, kObjectNameSize, mName);
+    CopyBounded(out, kShipTextSize, mShipName);
 }
 
 void CShip::SetEngineEnergy(int energy)

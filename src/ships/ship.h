@@ -40,6 +40,7 @@ public:
     // Hull plus shield plus armor.
     int GetMaxHitPoints() override;
     int GetHitPoints() override;
+    // The hull's type name, not the object's name.
     void GetName(char* out) override;
     // Never faster than 60 / size; a ship of size 0 ignores pushes.
     void Push(const Vec3& impulse) override;

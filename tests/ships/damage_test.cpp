@@ -1,5 +1,6 @@
 // The damage chain: what a shield or an armor lets through by damage type, the hull, destruction
 // and who it pays, cloaks broken by hits, ramming and pushing.
+#include "db/game_database.h"
 #include "db/game_enums.h"
 #include "ship_fixture.h"
 #include "ships/damage_types.h"
@@ -185,6 +186,19 @@ TEST_F(ShipDamageTest, ShipsOfOneSideAreSetApartTheSmallerOneMoving)
     EXPECT_FLOAT_EQ(big.mPosition.y, 0.0f);
 }
 
+TEST_F(ShipDamageTest, ShipsOnTheSamePointStayWhereTheyAreInsteadOfGoingNowhere)
+{
+    CTestShip one(10, 4.0f, 100);
+    CTestShip other(11, 4.0f, 100);
+    one.Interact(&other);
+    EXPECT_TRUE(Vec3::Equals(other.mPosition, one.mPosition));
+    other.mAffiliate = 2;
+    one.mMoveSpeed = 1.0f;
+    one.Interact(&other);
+    EXPECT_TRUE(Vec3::Equals(other.mVelocity, Vec3())) << "a push of no direction";
+    EXPECT_EQ(other.mHitPoints, 99);
+}
+
 TEST_F(ShipDamageTest, AShipRamsWhatIsNotOfItsSide)
 {
     CTestShip rammer(10, 4.0f, 100);
@@ -199,6 +213,23 @@ TEST_F(ShipDamageTest, AShipRamsWhatIsNotOfItsSide)
     target.mSolid = 0;
     rammer.Interact(&target);
     EXPECT_EQ(target.mHitPoints, 96) << "only solid objects are touched";
+}
+
+TEST_F(ShipDamageTest, LongHullTextsAreCutToTheirFields)
+{
+    Content("UPDATE ship SET ship_type = 'An Extraordinarily Long Hull Type Name' WHERE ship_id = 10;");
+    const ShipRecord* row = gGameDatabase.GetShip(10);
+    ASSERT_NE(row, nullptr);
+    struct CNamedShip : CTestShip {
+        explicit CNamedShip(const ShipRecord& row) : CTestShip(10, 4.0f, 100)
+        {
+            SetShipTexts(row.ship_type, row.ship_type);
+        }
+    } ship(*row);
+    char name[kObjectNameSize] = {};
+    ship.GetName(name);
+    EXPECT_EQ(std::string(name), std::string(row->ship_type).substr(0, kShipTextSize - 1));
+    EXPECT_EQ(std::string(ship.mAlignment), std::string(row->ship_type).substr(0, kShipTextSize - 1));
 }
 
 TEST_F(ShipDamageTest, APushNeverMakesAShipFasterThanSixtyOverItsSize)

@@ -100,3 +100,28 @@ TEST_F(DeviceFactoryTest, RecordsTakeTheValuesTheirRowsLeaveOpen)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DeviceFactoryTest, EveryShippedComputerShipCarriesDevicesOfTheRightKind)
+{
+    const auto rows = Rows(
+        "select engine_device_id, armor_device_id, shield_device_id from lead_ship_ai "
+        "union all select engine_device_id, armor_device_id, shield_device_id from ship_ai");
+    ASSERT_FALSE(rows.empty());
+    int shielded = 0;
+    for (const auto& row : rows) {
+        const int slots[3][2] = {{std::stoi(row[0]), 4}, {std::stoi(row[1]), 3}, {std::stoi(row[2]), 1}};
+        for (const auto& [id, type] : slots) {
+            if (id == 0)
+                continue;
+            std::unique_ptr<CDeviceInfo> device(gGameDatabase.CreateDevice(id));
+            ASSERT_NE(device, nullptr) << id;
+            EXPECT_EQ(device->mDeviceType, type) << id;
+        }
+        shielded += std::stoi(row[0]) != 0 && std::stoi(row[1]) != 0 && std::stoi(row[2]) != 0 ? 1 : 0;
+    }
+    EXPECT_GT(shielded, 0) << "some computer ship flies with an engine, armor and a shield";
+}
+
+}  // namespace
