@@ -99,6 +99,8 @@ protected:
         ClearFlightMessages();
         gFrameScale = 1.0f;
         gFrameTimeMs = 100;
+        // Draws are recorded inside a scene.
+        gDevice->BeginScene();
     }
     void TearDown() override
     {

@@ -1,0 +1,61 @@
+// Every object kind of the content is built from its row, updated and drawn. Each kind that gets
+// its factory adds its case here; a kind with a factory and no case fails the check below.
+#include "world/object_kinds.h"
+
+#include <cmath>
+#include <set>
+
+#include "platform/os/message_queue.h"
+#include "world_fixture.h"
+
+namespace {
+
+struct KindCase {
+    const char* name;
+    ObjectKindId kind;
+    int systemId;
+    int objectId;  // a shipped object of the kind
+};
+
+const KindCase kKindCases[] = {
+    {"planet", kKindPlanet, 1, 1002},
+    {"sun", kKindPlanet, 1, 1003},
+};
+
+class ObjectKindTest : public WorldTest, public ::testing::WithParamInterface<KindCase> {};
+
+TEST_P(ObjectKindTest, IsBuiltFromItsRowThenUpdatesAndDraws)
+{
+    const KindCase& c = GetParam();
+    rm->EnterSystem(c.systemId);
+    Device()->ClearRecords();
+    std::unique_ptr<CWorldObject> object(gObjectKinds[c.kind].make(c.objectId));
+    ASSERT_FALSE(os::QuitPosted());
+    EXPECT_EQ(object->mId, c.objectId);
+    EXPECT_EQ(object->mActive, 1);
+    EXPECT_EQ(object->mSystemId, c.systemId);
+    for (int frame = 0; frame < 3; ++frame) {
+        object->Update();
+        object->Render();
+        object->DrawRadar();
+    }
+    EXPECT_FALSE(Device()->Draws().empty());
+    EXPECT_FALSE(std::isnan(object->mPosition.x) || std::isnan(object->mRotation.z));
+}
+
+INSTANTIATE_TEST_SUITE_P(Content, ObjectKindTest, ::testing::ValuesIn(kKindCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ObjectKinds, EveryKindWithAFactoryHasACase)
+{
+    std::set<int> covered;
+    for (const KindCase& c : kKindCases)
+        covered.insert(c.kind);
+    for (int kind = 0; kind < kObjectKindCount; ++kind) {
+        if (gObjectKinds[kind].make) {
+            EXPECT_TRUE(covered.count(kind)) << gObjectKinds[kind].name;
+        }
+    }
+}
+
+}  // namespace
