@@ -249,3 +249,61 @@ TEST_F(ShipDamageTest, APushNeverMakesAShipFasterThanSixtyOverItsSize)
 }
 
 }  // namespace
+
+namespace {
+
+struct RegenerationCase {
+    int rate;
+    float factor;
+    int period;
+};
+
+class DefenseRegenerationTest : public ShipTest, public ::testing::WithParamInterface<RegenerationCase> {};
+
+TEST_P(DefenseRegenerationTest, ShieldAndArmorRegainAPointPerPeriodScaledByTheShip)
+{
+    const RegenerationCase& c = GetParam();
+    CTestShip ship(10, 4.0f, 100, 0, kCompositePlating, kDeflectorScreen);
+    ship.factor = c.factor;
+    for (CDefenseDevice* device :
+         {static_cast<CDefenseDevice*>(ship.mShield), static_cast<CDefenseDevice*>(ship.mArmor)}) {
+        device->mRegenerationRate = c.rate;
+        if (device == ship.mShield)
+            ship.mShield->Attach(&ship);
+        else
+            ship.mArmor->Attach(&ship);
+        EXPECT_EQ(device->mRegenerationPeriod, c.period);
+        device->mPoints = 0;
+        gFrameTimeMs = static_cast<uint32_t>(c.period);
+        device->Regenerate();
+        EXPECT_EQ(device->mPoints, 0) << "the accumulator must pass the period";
+        gFrameTimeMs = 1;
+        device->Regenerate();
+        EXPECT_EQ(device->mPoints, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, DefenseRegenerationTest,
+                         ::testing::Values(RegenerationCase{0, 1.0f, 10000}, RegenerationCase{5, 1.0f, 2000},
+                                           RegenerationCase{5, 2.0f, 1000}, RegenerationCase{20000, 1.0f, 1},
+                                           RegenerationCase{1, 100000.0f, 1}));
+
+TEST_F(ShipDamageTest, DestructionSoundsAndDropsCompoundsOneTimeInThree)
+{
+    std::srand(5);
+    const int spawnsBefore = rm->mSpawnCounter;
+    for (int i = 0; i < 60; ++i) {
+        CTestShip ship(10 + i, 4.0f, 1);
+        ship.mCompoundAmount = i % 2 == 0 ? 5 : 0;
+        ship.mCompoundClass = 1;
+        gSoundRequest = SoundRequest{};
+        ship.TakeDamage(1, 0);
+        EXPECT_EQ(gSoundRequest.soundId, 200);
+        EXPECT_EQ(gSoundRequest.position, &ship.mPosition);
+    }
+    const int drops = rm->mSpawnCounter - spawnsBefore;
+    EXPECT_GT(drops, 2) << "30 wrecks with compounds";
+    EXPECT_LT(drops, 20);
+}
+
+}  // namespace

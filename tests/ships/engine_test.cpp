@@ -78,6 +78,26 @@ TEST_F(EngineTest, OnlyThePlayersFuelStopsAtEmpty)
     }
 }
 
+TEST_F(EngineTest, BrakingStopsAtZeroAndItsDistanceBurnsFuelOnlyAtTheNextUse)
+{
+    CTestShip ship(10, 3.0f, 100, kIonDrive);
+    CEngine& engine = *ship.mEngine;
+    engine.mDistancePerFuelUnit = 1.0f;
+    engine.mSpeed = 5.0f;
+    engine.Decelerate(1.0f);
+    EXPECT_FLOAT_EQ(engine.mSpeed, 5.0f - engine.mAcceleration);
+    EXPECT_EQ(engine.mFuel, engine.mMaxFuel);
+    engine.Decelerate(1e6f);
+    EXPECT_EQ(engine.mSpeed, 0.0f);
+    engine.ConsumeFuel();
+    EXPECT_EQ(engine.mFuel, engine.mMaxFuel - 4);
+
+    engine.mSpeed = 0.0f;
+    for (int frame = 0; frame < 1000; ++frame)
+        engine.Accelerate();
+    EXPECT_FLOAT_EQ(engine.mSpeed, engine.GetTopSpeed());
+}
+
 struct RegenerationCase {
     int perSecond;
     int period;
