@@ -103,7 +103,6 @@ public:
     // The hull mesh's bounding box size.
     Vec3 mHullExtent;
     MeshDrawRecord mHullRecord;
-    MeshDrawRecord mSecondRecord;
     // Compounds dropped at destruction.
     int mCompoundAmount = 0;
     int mCompoundClass = 0;
@@ -121,6 +120,8 @@ public:
     int mShipLevel = 0;
     // Milliseconds since a computer ship last fired.
     int mWeaponCooldown = 0;
+    // The part of a fade step that the whole alpha has not taken yet.
+    float mFadeCarry = 0.0f;
 
 protected:
     // For the concrete constructors: the hull's name and alignment, bounded to their fields.
@@ -136,6 +137,7 @@ private:
     void Destroy();
     // Breaks the hull into debris near the camera.
     void BreakUp();
+    void StepAlpha(float step);
     void MoveAndTumble(float step);
     void Turn(float turn);
     void SmokeWhenDamaged();

@@ -41,18 +41,33 @@ float Wrapped(float angle)
 
 void CShip::UpdateFade()
 {
+    // The fraction of a step is carried over, so short frames still fade.
+    const float step = kFadeStep * gFrameScale;
     if (mStealth) {
         if (mAlpha > 0)
-            mAlpha = static_cast<int>(static_cast<float>(mAlpha) - kFadeStep * gFrameScale);
+            StepAlpha(-step);
         if (mAlpha <= 0) {
             mAlpha = 0;
+            mFadeCarry = 0.0f;
             mVisible = 0;
         }
         return;
     }
     mVisible = 1;
     const int top = mColour == kGhostColour ? kGhostAlpha : 255;
-    mAlpha = std::min(top, static_cast<int>(static_cast<float>(mAlpha) + kFadeStep * gFrameScale));
+    if (mAlpha < top)
+        StepAlpha(step);
+    if (mAlpha >= top) {
+        mAlpha = top;
+        mFadeCarry = 0.0f;
+    }
+}
+
+void CShip::StepAlpha(float step)
+{
+    const float next = static_cast<float>(mAlpha) + mFadeCarry + step;
+    mAlpha = static_cast<int>(next);
+    mFadeCarry = next - static_cast<float>(mAlpha);
 }
 
 void CShip::ClampDestination()

@@ -63,6 +63,16 @@ INSTANTIATE_TEST_SUITE_P(
         EffectCase{kAilmentNoEnergy, [](CTestShip& s) { return s.mEngine->mEnergy == 0; }}),
     [](const ::testing::TestParamInfo<EffectCase>& info) { return std::to_string(info.param.type); });
 
+TEST_F(AilmentTest, SlowFiftyHalvesTheSpeedInFloat)
+{
+    auto ship = Flyer();
+    ship->mEngine->mTopSpeedBase = 2.0f;
+    ship->mEngine->mSpeed = 2.0f;
+    ship->ApplyAilment(kSlowAilment, false);
+    ship->Update();
+    EXPECT_EQ(ship->mMoveSpeed, 1.0f);
+}
+
 TEST_F(AilmentTest, TheFriendlyFlagMustMatchTheCaller)
 {
     for (int type = 1; type <= kAilmentTypeCount; ++type) {

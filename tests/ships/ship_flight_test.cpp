@@ -151,6 +151,21 @@ TEST_F(ShipFlightTest, ACloakedShipFadesOutAndAGhostFadesInOnlyTo160)
     EXPECT_EQ(ship.mVisible, 1);
 }
 
+TEST_F(ShipFlightTest, ShortFramesFadeAsFastAsLongOnes)
+{
+    CTestShip ship(10, 3.0f, 100);
+    ship.mAlpha = 0;
+    gFrameScale = 0.01f;
+    for (int frame = 0; frame < 1300; ++frame)
+        ship.UpdateFade();
+    EXPECT_EQ(ship.mAlpha, 255) << "0.2 per frame for 1300 frames";
+    ship.mStealth = 1;
+    for (int frame = 0; frame < 1300; ++frame)
+        ship.UpdateFade();
+    EXPECT_EQ(ship.mAlpha, 0);
+    EXPECT_EQ(ship.mVisible, 0);
+}
+
 TEST_F(ShipFlightTest, TheDestinationStaysInsideTheSystem)
 {
     CTestShip ship(10, 3.0f, 100);
