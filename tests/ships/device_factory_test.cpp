@@ -84,25 +84,6 @@ TEST_F(DeviceFactoryTest, IdsWithoutABuildableClassGiveNull)
     EXPECT_FALSE(os::QuitPosted());
 }
 
-TEST_F(DeviceFactoryTest, RecordsTakeTheValuesTheirRowsLeaveOpen)
-{
-    Content(
-        "UPDATE charge_weapon SET delay = 0 WHERE device_id = 16;"
-        "UPDATE beam_weapon SET precision = 3.9 WHERE device_id = 10;");
-    std::unique_ptr<CDeviceInfo> charge(gGameDatabase.CreateDevice(16));
-    EXPECT_EQ(dynamic_cast<CChargeWeapon&>(*charge).mPeriod, 100);
-    EXPECT_EQ(dynamic_cast<CChargeWeapon&>(*charge).mDelay, 500);
-    std::unique_ptr<CDeviceInfo> beam(gGameDatabase.CreateDevice(10));
-    EXPECT_EQ(dynamic_cast<CBeamWeapon&>(*beam).mPrecision, 3);
-    EXPECT_EQ(dynamic_cast<CBeamWeapon&>(*beam).mChainWeapons, std::vector<int>{13});
-    std::unique_ptr<CDeviceInfo> health(gGameDatabase.CreateDevice(22));
-    EXPECT_FLOAT_EQ(dynamic_cast<CHealthWeapon&>(*health).mHealFraction, 0.3f);
-}
-
-}  // namespace
-
-namespace {
-
 TEST_F(DeviceFactoryTest, EveryShippedComputerShipCarriesDevicesOfTheRightKind)
 {
     const auto rows = Rows(

@@ -1,5 +1,5 @@
-// A concrete ship for the ship-base tests (it flies as a computer ship does), a pilot ship that
-// the world sees as the player's, and the headless game on the shipped content around them.
+// A concrete ship that flies as a computer ship does, a pilot ship that the world sees as the
+// player's, and the headless game on the shipped content around them.
 #pragma once
 
 #include <memory>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/camera.h"
+#include "db/game_database.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/pilot.h"
@@ -14,45 +15,38 @@
 #include "ships/ship.h"
 #include "world/world_fixture.h"
 
-// Content devices of the shipped database.
+// Shipped devices and hull mesh.
 constexpr int kIonDrive = 1;
 constexpr int kDeflectorScreen = 3;
 constexpr int kCompositePlating = 4;
-// A hull mesh of the shipped content.
 constexpr int kCourierMesh = 14;
 
 class CTestShip : public CShip {
 public:
-    CTestShip(int id, float size, int hull, int engine = 0, int armor = 0, int shield = 0)
+    CTestShip(int id, float size, int hull, int engine = 0, int armor = 0, int shield = 0,
+              const char* shipName = "Test hull")
     {
         mId = id;
         mType = kTypeLeadShip;
-        mActive = 1;
-        mVisible = 1;
-        mSolid = 1;
+        mActive = mVisible = mSolid = 1;
         mAlpha = 255;
         mColour = 0xFFFFFFFFu;
         mSize = size;
         mScale = Vec3(size, size, size);
-        mPosition = Vec3(0.0f, 0.0f, 30.0f);
-        mDestination = mPosition;
-        mHomePosition = mPosition;
-        mMaxHitPoints = hull;
-        mHitPoints = hull;
+        mPosition = mDestination = mHomePosition = Vec3(0.0f, 0.0f, 30.0f);
+        mMaxHitPoints = mHitPoints = hull;
         mHullRegenerationPeriod = 10000;
-        mRadarSpriteId = 306;
         mRadarBlip = SpriteDrawRecord{306, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
-        SetShipTexts("Test hull", "pirate");
+        SetShipTexts(shipName, shipName);
         SetHullMesh(kCourierMesh);
         FitDevices(engine, armor, shield);
     }
-
     void Update() override
     {
         if (BeginComputerFrame())
             FlyComputerFrame(sExhaustClock);
     }
-    // Draws what the concrete ships draw of the base: the ailments' sparkles and the flash.
+    // What the concrete ships draw of the base: the ailments' sparkles and the shield flash.
     void Render() override
     {
         for (CAilment* ailment : mAilments) {
@@ -80,6 +74,7 @@ public:
     void SelectWeapon(int) override {}
 
     static inline int sExhaustClock = 0;
+    // Every ability factor the tests vary.
     float factor = 1.0f;
     int experienceGained = 0;
     int lootDrops = 0;
@@ -88,15 +83,10 @@ public:
 // The player's ship as the world sees it: a ship and a pilot.
 class CTestPilotShip : public CTestShip, public CPilot, public CPlayerView {
 public:
-    CTestPilotShip() : CTestShip(1, 4.0f, 100)
-    {
-        mType = kTypePlayer;
-        mAffiliate = 1;
-    }
+    CTestPilotShip() : CTestShip(1, 4.0f, 100) { mType = kTypePlayer; }
     int GetLevel() override { return level; }
     int GetCredits() override { return credits; }
     void SetCredits(int value) override { credits = value; }
-
     CWorldObject* Ship() override { return this; }
     void AddVisitedSystem(int) override {}
     std::vector<int> CurrentQuestSteps() override { return {}; }
@@ -121,6 +111,7 @@ protected:
         gDevice->BeginScene();
         gCamera.SetEye(0.0f, 0.0f, -50.0f);
         CTestShip::sExhaustClock = 0;
+        // Made once the game runs: a hull reads its mesh.
         pilotShip = std::make_unique<CTestPilotShip>();
         pilot = pilotShip.get();
         playerView = std::make_unique<ScopedGlobal<CPlayerView*>>(gPlayerView, pilot);
@@ -139,7 +130,6 @@ protected:
         return count;
     }
 
-    // Made once the game runs: a hull reads its mesh.
     std::unique_ptr<CTestPilotShip> pilotShip;
     CTestPilotShip* pilot = nullptr;
     std::unique_ptr<ScopedGlobal<CPlayerView*>> playerView;
