@@ -1,8 +1,8 @@
 // Finding the player's ship through the world's view of the pilot.
 #include "ships/pilot.h"
 
-#include "ships/ship.h"
 #include "world/player_view.h"
+#include "world/world_object.h"
 
 CWorldObject* PlayerObject()
 {
@@ -12,11 +12,6 @@ CWorldObject* PlayerObject()
 bool IsPlayerShip(const CWorldObject* object)
 {
     return object && object == PlayerObject();
-}
-
-CShip* PlayerShip()
-{
-    return dynamic_cast<CShip*>(PlayerObject());
 }
 
 CPilot* PlayerPilot()

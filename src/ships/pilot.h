@@ -3,7 +3,6 @@
 // no ship is the player's and nobody is paid.
 #pragma once
 
-class CShip;
 class CWorldObject;
 
 class CPilot {
@@ -17,6 +16,5 @@ public:
 // The player's ship, recognised by pointer; null while no pilot flies.
 CWorldObject* PlayerObject();
 bool IsPlayerShip(const CWorldObject* object);
-// The player's ship as a ship and as a pilot; null when it is not one.
-CShip* PlayerShip();
+// The player's ship as a pilot; null when it is not one.
 CPilot* PlayerPilot();

@@ -112,7 +112,7 @@ void CShip::BreakUp()
 
 void CShip::Interact(CWorldObject* other)
 {
-    if (!mActive || !other || other->mActive != 1)
+    if (!mActive || !other || other == this || other->mActive != 1)
         return;
     const float reach = other->mSize + mSize;
     const Vec3 apart = Vec3::Difference(other->mPosition, mPosition);

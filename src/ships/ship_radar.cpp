@@ -13,8 +13,8 @@ constexpr int kLawful = 1;
 constexpr int kUnlawful = 2;
 
 // One pulse for the player's blip, whichever ship draws it.
-float gBlipScale = 1.0f;
-bool gBlipGrowing = true;
+float sBlipScale = 1.0f;
+bool sBlipGrowing = true;
 
 uint32_t BlipColour(int affiliate, int type)
 {
@@ -30,12 +30,12 @@ uint32_t BlipColour(int affiliate, int type)
 
 void StepBlipPulse()
 {
-    if (gBlipGrowing) {
-        gBlipScale = std::min(gBlipScale + 0.1f * gFrameScale, 2.0f);
-        gBlipGrowing = gBlipScale < 2.0f;
+    if (sBlipGrowing) {
+        sBlipScale = std::min(sBlipScale + 0.1f * gFrameScale, 2.0f);
+        sBlipGrowing = sBlipScale < 2.0f;
     } else {
-        gBlipScale = std::max(gBlipScale - 0.1f * gFrameScale, 1.0f);
-        gBlipGrowing = gBlipScale <= 1.0f;
+        sBlipScale = std::max(sBlipScale - 0.1f * gFrameScale, 1.0f);
+        sBlipGrowing = sBlipScale <= 1.0f;
     }
 }
 
@@ -55,11 +55,11 @@ void CShip::DrawRadar()
     blip.colour = &colour;
     if (PlayerObject() && PlayerObject()->mId == mId) {
         StepBlipPulse();
-        const int shift = static_cast<int>(4.0f * gBlipScale);
+        const int shift = static_cast<int>(4.0f * sBlipScale);
         mRadarX -= shift;
         mRadarY -= shift;
-        blip.xScale = &gBlipScale;
-        blip.yScale = &gBlipScale;
+        blip.xScale = &sBlipScale;
+        blip.yScale = &sBlipScale;
     }
     gResourceManager->DrawSpriteTransformed(blip);
     DrawMinimapBlip();
