@@ -97,16 +97,27 @@ public:
     static inline int sExhaustClock = 0;
 };
 
-// A private copy of the built game folder, removed at the end.
+// A private game folder beside the built one: its own copy of the databases, the built images,
+// meshes and sounds linked. Removed at the end.
 class TempGameCopy {
 public:
     bool Make()
     {
+        const fs::path game = VARNOK_GAME_DIR;
+        char pattern[] = "/tmp/varnok-bench-ships-XXXXXX";
+        if (!mkdtemp(pattern)) {
+            std::fprintf(stderr, "bench: cannot make a temporary folder\n");
+            return false;
+        }
+        mPath = pattern;
         std::error_code error;
-        mPath = fs::temp_directory_path() / ("varnok-bench-ships-" + std::to_string(std::rand()));
-        fs::copy(VARNOK_GAME_DIR, mPath, fs::copy_options::recursive, error);
+        fs::copy(game / "config", mPath / "config", fs::copy_options::recursive, error);
+        for (const char* shared : {"raster", "x", "sound"}) {
+            if (!error)
+                fs::create_directory_symlink(game / shared, mPath / shared, error);
+        }
         if (error) {
-            std::fprintf(stderr, "bench: cannot copy the game folder: %s\n", error.message().c_str());
+            std::fprintf(stderr, "bench: cannot set up the game folder: %s\n", error.message().c_str());
             return false;
         }
         fs::current_path(mPath);
