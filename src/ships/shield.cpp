@@ -22,6 +22,9 @@ CShield::CShield(int deviceId)
 {
     mDeviceType = kDeviceShield;
     mDeviceId = deviceId;
+    mFlash.scale = &mShieldScale;
+    mFlash.alpha = &mHitFlash;
+    mFlash.colour = &mShieldColour;
     const ShieldRecord* row = gGameDatabase.GetShield(deviceId);
     if (!row) {
         os::PostQuitMessage();
@@ -37,9 +40,6 @@ CShield::CShield(int deviceId)
     SetRate(row->regeneration_rate);
     mSpriteIds.assign(static_cast<size_t>(std::max(0, row->num_sprites)), row->sprite_id);
     mShieldColour = row->color_mod;
-    mFlash.scale = &mShieldScale;
-    mFlash.alpha = &mHitFlash;
-    mFlash.colour = &mShieldColour;
 }
 
 void CShield::Attach(CShip* owner)
