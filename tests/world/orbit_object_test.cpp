@@ -17,6 +17,8 @@ protected:
         rm->EnterSystem(1);
         body = static_cast<COrbitObject*>(rm->mObjects.at(1007));
         body->mPosition = Vec3(100.0f, 0.0f, 30.0f);
+        body->mSize = 10.0f;
+        body->mScale = Vec3(10.0f, 10.0f, 10.0f);
         body->mRotateRates = Vec3();
         body->mParticleId = 0;
     }
