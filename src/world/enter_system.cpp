@@ -109,6 +109,8 @@ void CResourceManager::BuildKind(const ObjectKind& kind, int systemId, int quest
     }
     for (const ObjectIdRow& row : ids) {
         CWorldObject* object = kind.make(row.object_id);
+        if (!object)
+            continue;
         std::map<int, CWorldObject*>* map = &mObjects;
         if (placed && kind.map == KindMap::kWormholes)
             map = &mWormholes;

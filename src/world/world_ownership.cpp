@@ -16,6 +16,8 @@ void DeleteAll(std::map<int, CWorldObject*>& map)
 
 bool CResourceManager::FileObject(std::map<int, CWorldObject*>& map, CWorldObject* object)
 {
+    if (!object)
+        return false;
     // A live object is never replaced: whatever points at it by id still finds it.
     if (!map.emplace(object->mId, object).second) {
         delete object;

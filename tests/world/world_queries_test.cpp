@@ -91,30 +91,6 @@ INSTANTIATE_TEST_SUITE_P(Distances, ObstacleTest,
                          ::testing::Values(ObstacleCase{10.0f, true}, ObstacleCase{31.6f, true},
                                            ObstacleCase{31.7f, false}));
 
-TEST_F(WorldQueryTest, OnlyPlanetsOrbitObjectsAndScaffoldsThatAreHitBlockAndTheNearestWins)
-{
-    CProbeObject ship(5, kTypeLeadShip, Vec3(), 4.0f);
-    Place(rm->mObjects, 10, kTypeStation, Vec3(5.0f, 0.0f, 30.0f))->blocks = true;
-    Place(rm->mObjects, 11, kTypeScaffold, Vec3(20.0f, 0.0f, 30.0f))->blocks = true;
-    Place(rm->mObjects, 12, kTypeOrbit, Vec3(15.0f, 0.0f, 30.0f))->blocks = true;
-    Place(rm->mObjects, 13, kTypePlanet, Vec3(8.0f, 0.0f, 30.0f));
-    CWorldObject* found = rm->FindBlockingObstacle(Vec3(0.0f, 0.0f, 30.0f), Vec3(100.0f, 0.0f, 30.0f), &ship);
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->mId, 12);
-}
-
-TEST_F(WorldQueryTest, ObjectsAreFoundByIdInEveryMapButTheNebulae)
-{
-    Place(rm->mObjects, 10, kTypeResource);
-    Place(rm->mWormholes, 20, kTypeWormhole);
-    Place(rm->mSuns, 30, kTypePlanet);
-    Place(rm->mNebulae, 40, kTypeNebula);
-    for (int id : {10, 20, 30})
-        EXPECT_EQ(rm->FindObject(id)->mId, id);
-    EXPECT_EQ(rm->FindObject(40), nullptr);
-    EXPECT_EQ(rm->FindObject(50), nullptr);
-}
-
 class CProbeQuestTriggers : public CTriggerSource {
 public:
     bool StateTriggerHolds(int, int*) override { return false; }
