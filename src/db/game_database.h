@@ -15,6 +15,7 @@
 #include "db/records_world.h"
 
 struct sqlite3;
+class CDeviceInfo;
 
 // What a list query hands back: pointers into rows that the database object owns.
 template <class Row>
@@ -94,6 +95,10 @@ public:
     HealthObjectRecord* GetHealthObject(int32_t objectId);
 
     // Devices, weapons, ailments and particles.
+    // The one device factory: a new device of the class its type names, owned by the caller;
+    // null for device id 0 and for an id or type no class is built for. Defined with the
+    // device classes (src/ships/device_factory.cpp), which the database code cannot see.
+    CDeviceInfo* CreateDevice(int32_t deviceId);
     DeviceMainRecord* GetDeviceMain(int32_t deviceId);
     DeviceTypeRecord* GetDeviceType(int32_t deviceId);
     WeaponTypeRecord* GetWeaponType(int32_t deviceId);

@@ -1,0 +1,212 @@
+// The weapon records' constructors: each copies its weapon type's row.
+#include "ships/weapon_records.h"
+
+#include "db/game_database.h"
+#include "db/game_enums.h"
+#include "platform/os/message_queue.h"
+
+namespace {
+
+constexpr int kChargeLaunchDelayMs = 500;
+constexpr int kDefaultChargePeriodMs = 100;
+constexpr int kHealthDelayMs = 1000;
+constexpr int kHealthLaunchSound = 13;
+
+}  // namespace
+
+bool CWeaponInfo::Found(const void* row)
+{
+    if (!row)
+        os::PostQuitMessage();
+    return row != nullptr;
+}
+
+void CChainedWeaponInfo::ReadChainsAndParticles(int deviceId)
+{
+    RowList<ChainWeaponRow> chains;
+    for (const ChainWeaponRow* chain : gGameDatabase.GetChainWeapons(chains, deviceId))
+        mChainWeapons.push_back(chain->chain_weapon_device_id);
+    RowList<DeviceParticleRow> particles;
+    for (const DeviceParticleRow* particle : gGameDatabase.GetDeviceParticles(particles, deviceId))
+        mParticles.push_back(particle->particle_id);
+}
+
+CBeamWeapon::CBeamWeapon(int deviceId)
+{
+    mWeaponType = kWeaponBeam;
+    const BeamWeaponRecord* row = gGameDatabase.GetBeamWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mDeviceMod = row->device_mod;
+    mMinDamage = row->min_damage;
+    mVariableDamage = row->variable_damage;
+    mRange = row->range;
+    mPrecision = static_cast<int>(row->precision);
+    mDelay = row->delay;
+    mColour = row->color_mod;
+    mEnergyReq = row->energy_req;
+    mRecordId = row->beam_weapon_id;
+    mAilmentId = row->ailment_id;
+    mSpriteId = row->sprite_id;
+    mLaunchSoundId = row->launch_sound_id;
+    mBeamWidth = row->beam_width;
+    mForceScalar = row->force_scalar;
+    ReadChainsAndParticles(deviceId);
+}
+
+CProjectileWeapon::CProjectileWeapon(int deviceId)
+{
+    mWeaponType = kWeaponProjectile;
+    const ProjectileWeaponRecord* row = gGameDatabase.GetProjectileWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mDeviceMod = row->device_mod;
+    mMinDamage = row->min_damage;
+    mVariableDamage = row->variable_damage;
+    mRange = row->range;
+    mPrecision = row->precision;
+    mDelay = row->delay;
+    mColour = row->color_mod;
+    mEnergyReq = row->energy_req;
+    mMaxAmmo = row->max_ammo;
+    mRecordId = row->projectile_weapon_id;
+    mAilmentId = row->ailment_id;
+    mGuided = row->guided;
+    mSpriteId = row->sprite_id;
+    mParticleId = row->particle_id;
+    mSolidMeshId = row->solid_mesh_id;
+    mMaxVelocity = row->max_velocity;
+    mAcceleration = row->acceleration;
+    mSize = row->size;
+    mSpinRate = row->spin_rate;
+    mGrowthRate = row->growth_rate;
+    mBlurrDist = row->blurr_dist;
+    mBlurrRepeat = row->blurr_repeat;
+    mLaunchSoundId = row->launch_sound_id;
+    mDetonateSoundId = row->detonate_sound_id;
+    ReadChainsAndParticles(deviceId);
+}
+
+CShockwaveWeapon::CShockwaveWeapon(int deviceId)
+{
+    mWeaponType = kWeaponShockwave;
+    const ShockwaveWeaponRecord* row = gGameDatabase.GetShockwaveWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mDeviceMod = row->device_mod;
+    mMinDamage = row->min_damage;
+    mVariableDamage = row->variable_damage;
+    mRange = row->range;
+    mDelay = row->delay;
+    mColour = row->color_mod;
+    mEnergyReq = row->energy_req;
+    mRecordId = row->shockwave_weapon_id;
+    mSpriteId = row->sprite_id;
+    mMeshId = row->mesh_id;
+    mGrowthRate = row->growth_rate;
+    mLaunchSoundId = row->launch_sound_id;
+    mDetonateSoundId = row->detonate_sound_id;
+}
+
+CCloakWeapon::CCloakWeapon(int deviceId)
+{
+    mWeaponType = kWeaponCloak;
+    const CloakWeaponRecord* row = gGameDatabase.GetCloakWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mDeviceMod = row->device_mod;
+    mDelay = row->delay;
+    mEnergyReq = row->energy_req;
+    mAilmentId = row->ailment_id;
+    mRecordId = row->cloak_weapon_id;
+    mLaunchSoundId = row->launch_sound_id;
+}
+
+CChargeWeapon::CChargeWeapon(int deviceId)
+{
+    mWeaponType = kWeaponCharge;
+    mDelay = kChargeLaunchDelayMs;
+    const ChargeWeaponRecord* row = gGameDatabase.GetChargeWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mDeviceMod = row->device_mod;
+    mEnergyReq = row->energy_req;
+    mColour = row->color_mod;
+    mRecordId = row->charge_weapon_id;
+    mSpriteId = row->sprite_id;
+    mPeriod = row->delay != 0 ? row->delay : kDefaultChargePeriodMs;
+    mMultiplier = row->multiplier;
+    mChargeType = row->charge_type;
+    mLaunchSoundId = row->launch_sound_id;
+}
+
+CMineWeapon::CMineWeapon(int deviceId)
+{
+    mWeaponType = kWeaponMine;
+    const MineWeaponRecord* row = gGameDatabase.GetMineWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mDeviceMod = row->device_mod;
+    mRange = row->destruct_range;
+    mDelay = row->delay;
+    mMaxAmmo = row->max_ammo;
+    mDestructDeviceId = row->destruct_device_id;
+    mRecordId = row->destruct_device_id;
+    mMeshId = row->mesh_id;
+    mLaunchSoundId = row->launch_sound_id;
+}
+
+CPhantomWeapon::CPhantomWeapon(int deviceId)
+{
+    mWeaponType = kWeaponPhantom;
+    const PhantomWeaponRecord* row = gGameDatabase.GetPhantomWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mRange = row->pursuit_range;
+    mDelay = row->delay;
+    mMaxAmmo = row->max_ammo;
+    mRecordId = row->phantom_weapon_id;
+    mDamage = row->damage;
+    mParticleId = row->particle_id;
+    mParticleDelay = row->particle_delay;
+    mAliveTime = row->alive_time;
+    mVelocity = row->velocity;
+    mSize = row->size;
+    mLaunchSoundId = row->launch_sound_id;
+}
+
+CPortalWeapon::CPortalWeapon(int deviceId)
+{
+    mWeaponType = kWeaponPortal;
+    const PortalWeaponRecord* row = gGameDatabase.GetPortalWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mDeviceMod = row->device_mod;
+    mMaxAmmo = row->max_ammo;
+    mEnergyReq = row->energy_req;
+    mRecordId = row->portal_weapon_id;
+}
+
+CHealthWeapon::CHealthWeapon(int deviceId)
+{
+    mWeaponType = kWeaponHealth;
+    mDelay = kHealthDelayMs;
+    mLaunchSoundId = kHealthLaunchSound;
+    const HealthWeaponRecord* row = gGameDatabase.GetHealthWeapon(deviceId);
+    if (!Found(row))
+        return;
+    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+    mDeviceMod = row->device_mod;
+    mMaxAmmo = row->max_ammo;
+    mAilmentId = row->ailment_id;
+    mRecordId = row->health_weapon_id;
+    mHealFraction = static_cast<float>(row->heal_pct) / 100.0f;
+}
