@@ -24,6 +24,7 @@ constexpr int kTickMs = 499;
 int gNebulaDamageClock = 0;
 bool gNebulaFalling = true;
 
+// Type 3 is counted among the ships, though no kind of ours takes it.
 bool CatchesAilment(int type)
 {
     return type == kTypePlayer || type == kTypeLeadShip || type == kTypeWingman || type == 3;
