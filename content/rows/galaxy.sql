@@ -8,6 +8,9 @@ INSERT INTO system (system_id, galaxy_id, system_name, system_description, x_dim
 INSERT INTO system (system_id, galaxy_id, system_name, system_description, x_dimension, y_dimension, x_galaxy, y_galaxy, system_type, visible) VALUES (5, 1, 'Umbral', 'Mandralor space, quiet and watchful.', 1000.0, 1000.0, 220, 460, 'mandralor', 'true');
 INSERT INTO system (system_id, galaxy_id, system_name, system_description, x_dimension, y_dimension, x_galaxy, y_galaxy, system_type, visible) VALUES (101, 1, 'Varn', 'Varn after the blockade: the Union fleet stands guard.', 1200.0, 1200.0, 400, 300, 'union', 'false');
 
+-- Orbiting bodies circle the centre at velocity / r^2 radians per 100 ms, r^2 counting the height of 30:
+-- velocity ~ (r + 900 / r) x the speed along the orbit. They run at 1.9 to 2.7 units a second and
+-- hit a new pilot for 42 to 65 points, well inside a starter hull's 100.
 -- Object ids: 1000 x system + n (variant 101: 11000 + n), clear of the player, network and run-time ids.
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1001, 1, 0, 'Varn Exchange', 'station', 150.0, 120.0, 0.0005, 5000, 12.0, 0, 'lawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1002, 1, 0, 'Varn Prime', 'planet', -300.0, 250.0, 0.0, 100000, 60.0, 0, 'neutral');
@@ -20,8 +23,8 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11004, 101, 0, 'Wormhole', 'wormhole', 500.0, -400.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11005, 101, 0, 'Wormhole', 'wormhole', -500.0, -400.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1006, 1, 0, 'Ore Field', 'resource', -200.0, -250.0, 0.0, 0, 6.0, 60, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1007, 1, 0, 'Fracturing Rock', 'orbital', -300.0, 320.0, 0.002, 60, 10.0, 120, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1008, 1, 0, 'Ice Moon', 'orbital', -300.0, 180.0, 0.003, 80, 8.0, 120, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1007, 1, 0, 'Fracturing Rock', 'orbital', 0.0, 260.0, 50.0, 60, 5.0, 120, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1008, 1, 0, 'Ice Moon', 'orbital', 140.0, 0.0, 40.0, 80, 4.0, 120, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1009, 1, 0, 'Static Cloud', 'nebula', 300.0, -200.0, 0.0, 1, 120.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1010, 1, 0, 'Stellar Scaffold', 'scaffold', -100.0, -450.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1011, 1, 0, 'Rendezvous Beacon', 'goto', 250.0, -50.0, 0.0, 1, 8.0, 0, 'neutral');
@@ -46,6 +49,8 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3012, 3, 0, 'Claim Jumper', 'lead', -250.0, 350.0, 0.0, 120, 5.0, 180, 'unlawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3013, 3, 0, 'Sun', 'planet', 100.0, 550.0, 0.0, 100000, 110.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3014, 3, 0, 'Cinder Ash', 'planet', -100.0, -560.0, 0.0, 100000, 55.0, 0, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3015, 3, 0, 'Cinder Shard', 'orbital', 180.0, 0.0, 45.0, 60, 5.0, 120, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3016, 3, 0, 'Ash Veil', 'nebula', -300.0, -350.0, 0.0, 1, 100.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4001, 4, 0, 'Wormhole', 'wormhole', -450.0, -400.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4002, 4, 0, 'Wormhole', 'wormhole', 450.0, 350.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4003, 4, 0, 'Verdance Bloom', 'planet', 0.0, 200.0, 0.0, 100000, 70.0, 0, 'neutral');
@@ -95,9 +100,11 @@ INSERT INTO wormhole_object (wormhole_id, object_id, jump_system_id) VALUES (500
 INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (1006, 1006, 'common', 20, 3);
 
 INSERT INTO orbit_object (orbit_id, object_id, resource_type, blurr_dist, blurr_repeat, invulnerable, compounds, color_mod, mesh_id, rotate_x, rotate_y, rotate_z, particle_id, particle_delay) VALUES (1007, 1007, 'uncommon', 0.0, 0, 'false', 30, 'ffffffff', 13, 0.0, 0.0, 0.01, 65, 2000);
+INSERT INTO orbit_object (orbit_id, object_id, resource_type, blurr_dist, blurr_repeat, invulnerable, compounds, color_mod, mesh_id, rotate_x, rotate_y, rotate_z, particle_id, particle_delay) VALUES (3015, 3015, 'uncommon', 0.0, 0, 'false', 20, 'ffffffff', 13, 0.02, 0.0, 0.01, 65, 2500);
 INSERT INTO orbit_object (orbit_id, object_id, resource_type, blurr_dist, blurr_repeat, invulnerable, compounds, color_mod, mesh_id, rotate_x, rotate_y, rotate_z, particle_id, particle_delay) VALUES (1008, 1008, 'rare', 0.0, 0, 'false', 15, 'c0e0f0ff', 12, 0.01, 0.0, 0.0, 65, 3000);
 
-INSERT INTO nebula_object (nebula_id, object_id, ailment_id, color_mod, sprite_id, num_sprites, damage) VALUES (1009, 1009, 11, '6080a0ff', 220, 6, 2);
+INSERT INTO nebula_object (nebula_id, object_id, ailment_id, color_mod, sprite_id, num_sprites, damage) VALUES (1009, 1009, 11, '6080a0ff', 220, 1, 2);
+INSERT INTO nebula_object (nebula_id, object_id, ailment_id, color_mod, sprite_id, num_sprites, damage) VALUES (3016, 3016, 11, '70a08060', 220, 1, 3);
 
 INSERT INTO scaffold_object (scaffold_id, object_id, length, mesh_id, horizontal) VALUES (1010, 1010, 4, 21, 'true');
 INSERT INTO scaffold_object (scaffold_id, object_id, length, mesh_id, horizontal) VALUES (3008, 3008, 3, 21, 'false');
@@ -117,7 +124,7 @@ INSERT INTO mine_object (mine_id, object_id, weapon_device_id, mesh_id, destruct
 
 INSERT INTO phantom_object (phantom_id, object_id, particle_id, particle_delay, pursuit_range, damage) VALUES (3006, 3006, 64, 300, 90.0, 10);
 
-INSERT INTO vortex_object (vortex_id, object_id, force) VALUES (3007, 3007, 0.02);
+INSERT INTO vortex_object (vortex_id, object_id, force) VALUES (3007, 3007, 150.0);
 
 -- Computer ships; their tasks come with the computer-ship behaviour.
 INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (11006, 11006, 'false', 2, 10, 12, 0, 0, 0, 1, 4, 3, 0, 'common', 3600.0, 400.0, 900.0, 100.0, 20, 'ffffffff', 2500.0, 0);

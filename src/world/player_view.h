@@ -26,6 +26,9 @@ public:
     virtual void UpdateQuests() = 0;
     // Every active quest learns that the system was entered.
     virtual void BeginQuestSteps(int systemId) = 0;
+    // The pilot's level, which scales what hazards deal and whether they pay.
+    virtual int Level() = 0;
+    virtual void AddExperience(int experience) = 0;
 };
 
 extern CPlayerView* gPlayerView;

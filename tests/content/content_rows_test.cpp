@@ -1,4 +1,5 @@
 // Checks the built content database: references, fixed ids, keywords, colours and the files rows name.
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -393,6 +394,52 @@ TEST_F(ContentRowsTest, EverySystemHasOneSunAndAPlanet)
         EXPECT_EQ(Rows(planets + r[0] + " and o.object_name = 'Sun'")[0][0], "1") << "system " << r[0];
         EXPECT_NE(Rows(planets + r[0] + " and o.object_name <> 'Sun'")[0][0], "0") << "system " << r[0];
     }
+}
+
+// Each nebula names num_sprites consecutive sprites from its sprite_id.
+TEST_F(ContentRowsTest, EveryNebulaSpriteHasItsRow)
+{
+    const std::set<std::string> sprites = Keys("sprite", "sprite_id");
+    for (auto& r : Rows("select nebula_id, sprite_id, num_sprites from nebula_object")) {
+        EXPECT_GE(std::stoi(r[2]), 1) << "nebula " << r[0] << " has no sprites";
+        for (int i = 0; i < std::stoi(r[2]); ++i)
+            EXPECT_TRUE(sprites.count(std::to_string(std::stoi(r[1]) + i))) << "nebula " << r[0] << " frame " << i;
+    }
+}
+
+// A body turns velocity / r^2 radians per 100 ms (r^2 counting the height of 30), and a hit deals
+// (ship speed + velocity) x body size / ship size. Every body moves visibly and no hit at a
+// starting ship's top speed takes its whole hull.
+TEST_F(ContentRowsTest, OrbitingBodiesMoveVisiblyAndHurtWithoutKillingANewPilot)
+{
+    const auto starters = Rows(
+        "select s.size, s.max_hit_points, e.max_velocity from create_ship c, ship s, engine e "
+        "where s.ship_id = c.ship_id and e.device_id = c.engine_device_id");
+    ASSERT_FALSE(starters.empty());
+    for (auto& body : Rows("select o.object_id, o.x_pos, o.y_pos, o.velocity, o.size from orbit_object b, object o "
+                           "where o.object_id = b.object_id")) {
+        const double x = std::stod(body[1]), y = std::stod(body[2]), rate = std::stod(body[3]);
+        const double along = rate * std::sqrt(x * x + y * y) / (x * x + y * y + 900.0);
+        EXPECT_GE(along, 0.1) << "orbit object " << body[0] << " moves " << along << " units per 100 ms";
+        for (auto& ship : starters) {
+            const int hit = static_cast<int>((std::stod(ship[2]) + rate) * std::stod(body[4]) / std::stod(ship[0]));
+            EXPECT_LT(hit, std::stoi(ship[1])) << "orbit object " << body[0] << " hits for " << hit;
+        }
+    }
+}
+
+// A new pilot leaves the first system by its wormholes; each hazard kind waits in a system there.
+TEST_F(ContentRowsTest, EveryHazardKindIsMetOneJumpFromTheFirstSystem)
+{
+    const std::string next =
+        "(select w.jump_system_id from wormhole_object w, object o where o.object_id = "
+        "w.object_id and o.system_id = 1)";
+    for (const char* table : {"nebula_object", "scaffold_object", "orbit_object", "phantom_object", "vortex_object"})
+        EXPECT_FALSE(Rows(std::string("select o.object_id from ") + table +
+                          " k, object o where o.object_id = k.object_id and o.quest_step_id = 0 and o.system_id in " +
+                          next)
+                         .empty())
+            << table;
 }
 
 // Every sprite row's file decodes with the game's own decoder, at the size the game draws it:

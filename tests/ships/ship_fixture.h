@@ -95,6 +95,8 @@ public:
     void StopForTrip() override {}
     void UpdateQuests() override {}
     void BeginQuestSteps(int) override {}
+    int Level() override { return level; }
+    void AddExperience(int experience) override { CTestShip::AddExperience(experience); }
 
     int level = 1;
     int credits = 0;

@@ -79,6 +79,8 @@ public:
     void StopForTrip() override { ++stops; }
     void UpdateQuests() override { ++questUpdates; }
     void BeginQuestSteps(int systemId) override { questStepsBegun.push_back(systemId); }
+    int Level() override { return level; }
+    void AddExperience(int experience) override { this->experience += experience; }
 
     CProbeObject ship;
     std::vector<int> visited;
@@ -88,6 +90,8 @@ public:
     int chargeShotsCleared = 0;
     int stops = 0;
     int questUpdates = 0;
+    int level = 1;
+    int experience = 0;
 };
 
 class WorldTest : public HeadlessGame {

@@ -68,6 +68,17 @@ CCanvas PlanetSurface(uint32_t seed, uint32_t low, uint32_t high, uint32_t cap, 
     return c;
 }
 
+// Trails blend by the destination's alpha, so only the colour shows: the shape must be in it.
+CCanvas Premultiplied(CCanvas c)
+{
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x) {
+            Rgba p = c.Get(x, y);
+            c.Set(x, y, {p.r * p.a, p.g * p.a, p.b * p.a, p.a});
+        }
+    return c;
+}
+
 // Spiral arms around a bright centre (wormhole whirl, vortex, portal).
 CCanvas Spiral(int size, uint32_t colour, int arms, float twist)
 {
@@ -218,7 +229,7 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
 
     // Effect sprites.
     out.Png("whirl.png", Spiral(128, 0xff60c0ff, 3, 7.0f));
-    out.Png("swirl.png", Spiral(128, 0xffc060ff, 2, 9.0f));
+    out.Png("swirl.png", Premultiplied(Spiral(128, 0xffc060ff, 2, 9.0f)));
     out.Png("portal.png", Spiral(128, 0xff60ffb0, 5, 5.0f));
     out.Png("goto.png", Sparkle(64, 0xff60ff60));
     out.Png("exhaust.png", SoftDot(32, 0xff80c0ff, 1.6f));
@@ -232,7 +243,7 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
     out.Png("flame.png", Puff(64, 0xffff8020, 42));
     out.Png("sparkle.png", Sparkle(32, 0xffffffff));
     out.Png("flash.png", SoftDot(64, 0xffffffe0, 1.0f));
-    out.Png("cloud.png", Puff(128, 0xffffffff, 43));
+    out.Png("cloud.png", Premultiplied(Puff(128, 0xffffffff, 43)));
     out.Png("bolt.png", SoftDot(32, 0xffff6040, 0.8f));
     out.Png("beam.png", [] {
         CCanvas c(16, 64);
