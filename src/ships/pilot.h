@@ -1,6 +1,6 @@
-// The pilot as the ship base sees it: which ship is the player's, and the level and credits
-// that destruction reads and changes. The player ship implements CPilot; until a pilot flies,
-// no ship is the player's and nobody is paid.
+// The pilot as the ship base sees it: which ship is the player's, and the credits that
+// destruction reads and changes (the level comes through the world's view of the player). The
+// player ship implements CPilot; until a pilot flies, no ship is the player's and nobody is paid.
 #pragma once
 
 class CWorldObject;
@@ -8,7 +8,6 @@ class CWorldObject;
 class CPilot {
 public:
     virtual ~CPilot() = default;
-    virtual int GetLevel() = 0;
     virtual int GetCredits() = 0;
     virtual void SetCredits(int credits) = 0;
 };

@@ -13,6 +13,7 @@
 #include "ships/armor.h"
 #include "ships/pilot.h"
 #include "ships/shield.h"
+#include "world/player_view.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void CShip::Destroy()
         return;
     if (player != this) {
         // Unsigned, as it always was: a negative level pays every player.
-        if (static_cast<unsigned>(5 * mShipLevel) >= static_cast<unsigned>(pilot->GetLevel())) {
+        if (static_cast<unsigned>(5 * mShipLevel) >= static_cast<unsigned>(gPlayerView->Level())) {
             if (auto* actor = dynamic_cast<CActor*>(player))
                 actor->AddExperience(mExperienceValue);
         }

@@ -84,7 +84,6 @@ public:
 class CTestPilotShip : public CTestShip, public CPilot, public CPlayerView {
 public:
     CTestPilotShip() : CTestShip(1, 4.0f, 100) { mType = kTypePlayer; }
-    int GetLevel() override { return level; }
     int GetCredits() override { return credits; }
     void SetCredits(int value) override { credits = value; }
     CWorldObject* Ship() override { return this; }
