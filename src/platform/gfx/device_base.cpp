@@ -457,9 +457,21 @@ Result DeviceBase::DrawChecked(PrimitiveType type, uint32_t primitiveCount, cons
     call.stride = stride;
     call.fromStream = available != 0;
     if (indices) {
-        for (uint32_t i = 0; i < count; ++i)
-            if (indices[i] >= indexVertexCount)
-                return kInvalidCall;
+        // Four independent running maxima and no early exit: meshes of thousands of indices are
+        // drawn several times a frame, and this keeps the check off the frame's critical path.
+        uint32_t lanes[4] = {0, 0, 0, 0};
+        uint32_t i = 0;
+        for (; i + 4 <= count; i += 4) {
+            lanes[0] = std::max(lanes[0], indices[i]);
+            lanes[1] = std::max(lanes[1], indices[i + 1]);
+            lanes[2] = std::max(lanes[2], indices[i + 2]);
+            lanes[3] = std::max(lanes[3], indices[i + 3]);
+        }
+        for (; i < count; ++i)
+            lanes[0] = std::max(lanes[0], indices[i]);
+        const uint32_t largest = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
+        if (largest >= indexVertexCount)
+            return kInvalidCall;
         call.indices = indices;
         call.indexCount = count;
         call.vertexCount = indexVertexCount;
