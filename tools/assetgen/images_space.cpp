@@ -225,12 +225,13 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
     out.Png("sun.png", PlanetSurface(16, 0xffffa020, 0xfffff0a0, 0xffffd060, true));
     out.Png("planet_glow.png", SoftDot(128, 0xff80b0ff, 1.5f));
     out.Png("sun_glow.png", SoftDot(128, 0xffffd080, 1.2f));
-    out.Png("halo.png", SoftDot(128, 0xc0ffe0a0, 2.5f));
+    // Drawn as trails, which blend by the destination's alpha: the shape is carried in colour too.
+    out.Png("halo.png", Premultiplied(SoftDot(128, 0xc0ffe0a0, 2.5f)));
 
     // Effect sprites.
-    out.Png("whirl.png", Spiral(128, 0xff60c0ff, 3, 7.0f));
+    out.Png("whirl.png", Premultiplied(Spiral(128, 0xff60c0ff, 3, 7.0f)));
     out.Png("swirl.png", Premultiplied(Spiral(128, 0xffc060ff, 2, 9.0f)));
-    out.Png("portal.png", Spiral(128, 0xff60ffb0, 5, 5.0f));
+    out.Png("portal.png", Premultiplied(Spiral(128, 0xff60ffb0, 5, 5.0f)));
     out.Png("goto.png", Sparkle(64, 0xff60ff60));
     out.Png("exhaust.png", SoftDot(32, 0xff80c0ff, 1.6f));
     out.Png("exhaust_ship.png", SoftDot(32, 0xffa0e0ff, 2.0f));
