@@ -1,6 +1,7 @@
 // Delivery of a session's events on their own thread.
 #include "platform/netpeer/event_thread.h"
 
+#include <cassert>
 #include <utility>
 
 namespace netpeer {
@@ -32,6 +33,7 @@ void EventThread::Finish(Event last)
 
 void EventThread::Stop(std::optional<Event> last)
 {
+    assert(std::this_thread::get_id() != thread_.get_id() && "a session cannot be closed from its own handler");
     {
         std::lock_guard lock(mutex_);
         if (finishing_)

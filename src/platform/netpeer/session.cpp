@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <utility>
 
+#include <arpa/inet.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -13,6 +14,9 @@ namespace netpeer {
 namespace {
 
 constexpr size_t kPeerSlots = kMaxPlayers + 8;  // room for strays that never say who they are
+// ENet would otherwise buffer up to 32 MB per peer; the largest honest packet is a full welcome.
+constexpr size_t kMaxPacketBytes = 16 * 1024;
+constexpr size_t kMaxWaitingBytes = 4 * 1024 * 1024;
 constexpr int kPollMs = 10;
 constexpr auto kHandshakeTime = std::chrono::seconds(3);
 constexpr auto kCloseGrace = std::chrono::milliseconds(300);
@@ -47,6 +51,8 @@ Result Session::Bind(uint16_t port)
     host_ = enet_host_create(&address, kPeerSlots, 1, 0, 0);
     if (!host_)
         return Result::kPortInUse;
+    host_->maximumPacketSize = kMaxPacketBytes;
+    host_->maximumWaitingData = kMaxWaitingBytes;
     int fds[2];
     if (pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) {
         enet_host_destroy(host_);
@@ -368,6 +374,9 @@ void Session::HandleWelcome(const wire::Welcome& welcome)
         if (m.id == welcome.hostId)
             continue;
         ENetAddress address{m.ipv4, m.port};
+        // A player on the host's own machine is reached at the host's address, as seen from here.
+        if ((ntohl(address.host) >> 24) == 127)
+            address.host = joinTarget_.host;
         ENetPeer* peer = enet_host_connect(host_, &address, 1, 0);
         if (!peer) {
             CompleteJoin(Result::kRefused);
