@@ -40,6 +40,8 @@ void EventThread::Stop(std::optional<Event> last)
             return;
         if (last)
             queue_.push_back(std::move(*last));
+        else
+            queue_.clear();
         finishing_ = true;
     }
     wake_.notify_one();

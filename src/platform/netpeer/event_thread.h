@@ -15,7 +15,7 @@ namespace netpeer {
 class EventThread {
 public:
     explicit EventThread(Handler handler);
-    ~EventThread();  // Finish without a last event
+    ~EventThread();  // stops without delivering what is still queued
     EventThread(const EventThread&) = delete;
     EventThread& operator=(const EventThread&) = delete;
 

@@ -179,8 +179,11 @@ void Session::Run()
 void Session::Shutdown()
 {
     FlushOutbox();
-    for (auto& [peer, link] : links_)
-        enet_peer_disconnect_later(peer, 0);
+    // A link still connecting is dropped at once, with no event to wait for.
+    for (auto it = links_.begin(); it != links_.end();) {
+        enet_peer_disconnect_later(it->first, 0);
+        it = it->first->state == ENET_PEER_STATE_DISCONNECTED ? links_.erase(it) : std::next(it);
+    }
     auto deadline = Clock::now() + kCloseGrace;
     while (!links_.empty() && Clock::now() < deadline) {
         ENetEvent event;
@@ -438,6 +441,7 @@ void Session::CompleteJoin(Result result)
     if (!joining_)
         return;
     joining_ = false;
+    hostLink_ = nullptr;  // ENet may hand its slot to another peer later
     std::vector<Event> pending;
     pending.swap(pendingEvents_);
     if (result == Result::kOk) {
