@@ -27,6 +27,10 @@
 //   never with a dialog. An empty host name fails at once.
 // - Close sends what is queued, tells the others (waiting a short, bounded time), frees the
 //   port before it returns and delivers terminate-session as the last event of the session.
+//   A peer that vanishes without Close is noticed by ENet's own time-out, in seconds.
+// - Initialize, Host, Connect and Close belong to one controlling thread; SendTo and
+//   GetPeerInfo may be called from any thread, the handler included.
+// - Addresses are IPv4. A player on the host's own machine is reached at the host's address.
 #pragma once
 
 #include <array>
@@ -58,7 +62,8 @@ constexpr uint32_t kPlayerHost = 0x4;
 
 using ApplicationId = std::array<uint8_t, 16>;
 
-// Peers join only a session of the same application; the session name is the host's label.
+// Peers join only a session of the same application. The name labels the session; joining
+// does not compare it.
 struct SessionDesc {
     ApplicationId application{};
     std::string name;
