@@ -1,0 +1,495 @@
+// The session's service thread: handshake, mesh links, messages and host migration on ENet.
+#include "platform/netpeer/session.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace netpeer {
+namespace {
+
+constexpr size_t kPeerSlots = kMaxPlayers + 8;  // room for strays that never say who they are
+// ENet would otherwise buffer up to 32 MB per peer; the largest honest packet is a full welcome.
+constexpr size_t kMaxPacketBytes = 16 * 1024;
+constexpr size_t kMaxWaitingBytes = 4 * 1024 * 1024;
+constexpr int kPollMs = 10;
+constexpr auto kHandshakeTime = std::chrono::seconds(3);
+constexpr auto kCloseGrace = std::chrono::milliseconds(300);
+
+void InitializeEnetOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (enet_initialize() != 0)
+            std::fprintf(stderr, "netpeer: ENet failed to initialise\n");
+    });
+}
+
+}  // namespace
+
+Session::Session(SessionDesc desc, std::string localName, EventThread& events)
+    : desc_(std::move(desc)), localName_(std::move(localName)), events_(events)
+{
+    InitializeEnetOnce();
+}
+
+Session::~Session()
+{
+    Stop();
+}
+
+Result Session::Bind(uint16_t port)
+{
+    ENetAddress address{};
+    address.host = ENET_HOST_ANY;
+    address.port = port;
+    host_ = enet_host_create(&address, kPeerSlots, 1, 0, 0);
+    if (!host_)
+        return Result::kPortInUse;
+    host_->maximumPacketSize = kMaxPacketBytes;
+    host_->maximumWaitingData = kMaxWaitingBytes;
+    int fds[2];
+    if (pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) {
+        enet_host_destroy(host_);
+        host_ = nullptr;
+        return Result::kPortInUse;
+    }
+    wakeRead_ = fds[0];
+    wakeWrite_ = fds[1];
+    return Result::kOk;
+}
+
+Result Session::Host(uint16_t port)
+{
+    if (Result bound = Bind(port); bound != Result::kOk)
+        return bound;
+    {
+        std::lock_guard lock(mutex_);
+        localId_ = hostId_ = highestId_ = 1;
+        players_[localId_] = localName_;
+        running_ = true;
+    }
+    Emit(CreateEvent(localId_));
+    thread_ = std::thread([this] { Run(); });
+    return Result::kOk;
+}
+
+Result Session::Join(const Address& host, uint16_t devicePort, std::chrono::milliseconds timeout)
+{
+    if (host.host.empty() || enet_address_set_host(&joinTarget_, host.host.c_str()) != 0)
+        return Result::kBadAddress;
+    joinTarget_.port = host.port ? host.port : kDefaultPort;
+    if (Result bound = Bind(devicePort); bound != Result::kOk)
+        return bound;
+    joining_ = true;
+    joinDeadline_ = Clock::now() + timeout;
+    thread_ = std::thread([this] { Run(); });
+    std::unique_lock lock(mutex_);
+    // The service thread ends the join at its deadline; the margin only guards against a stall.
+    if (!joinDone_.wait_for(lock, timeout + std::chrono::seconds(2), [this] { return joinResult_.has_value(); }))
+        return Result::kTimedOut;
+    return *joinResult_;
+}
+
+bool Session::Send(PlayerId to, const void* data, size_t size)
+{
+    if (size == 0 || size > kMaxMessageBytes || !data)
+        return false;
+    {
+        std::lock_guard lock(mutex_);
+        if (!running_ || (to != kAllPlayers && !players_.contains(to)))
+            return false;
+        const auto* bytes = static_cast<const uint8_t*>(data);
+        outbox_.push_back({to, wire::Bytes(bytes, bytes + size)});
+        // Under the lock, so Stop cannot close the pipe in between; a full pipe is awake anyway.
+        char wake = 1;
+        [[maybe_unused]] ssize_t written = write(wakeWrite_, &wake, 1);
+    }
+    return true;
+}
+
+std::optional<PlayerInfo> Session::Info(PlayerId player) const
+{
+    std::lock_guard lock(mutex_);
+    auto it = players_.find(player);
+    if (it == players_.end())
+        return std::nullopt;
+    PlayerInfo info{it->second, 0};
+    if (player == localId_)
+        info.flags |= kPlayerLocal;
+    if (player == hostId_)
+        info.flags |= kPlayerHost;
+    return info;
+}
+
+void Session::Stop()
+{
+    {
+        std::lock_guard lock(mutex_);
+        running_ = false;
+    }
+    stopping_ = true;
+    if (thread_.joinable()) {
+        char wake = 1;
+        [[maybe_unused]] ssize_t written = write(wakeWrite_, &wake, 1);
+        thread_.join();
+    }
+    if (host_) {
+        enet_host_destroy(host_);
+        host_ = nullptr;
+    }
+    std::lock_guard lock(mutex_);
+    for (int* fd : {&wakeRead_, &wakeWrite_}) {
+        if (*fd >= 0)
+            close(*fd);
+        *fd = -1;
+    }
+}
+
+void Session::Run()
+{
+    if (joining_) {
+        hostLink_ = enet_host_connect(host_, &joinTarget_, 1, 0);
+        if (!hostLink_)
+            CompleteJoin(Result::kRefused);
+        else
+            links_[hostLink_] = {0, Clock::now()};
+    }
+    while (!stopping_) {
+        FlushOutbox();
+        ENetEvent event;
+        int got = enet_host_service(host_, &event, 0);
+        while (got > 0) {
+            HandleEvent(event);
+            got = enet_host_check_events(host_, &event);
+        }
+        enet_host_flush(host_);
+        CheckDeadlines();
+        WaitForTraffic(kPollMs);
+    }
+    Shutdown();
+}
+
+// Sends what the game queued, then leaves every peer once its queue is empty.
+void Session::Shutdown()
+{
+    FlushOutbox();
+    // A link still connecting is dropped at once, with no event to wait for.
+    for (auto it = links_.begin(); it != links_.end();) {
+        enet_peer_disconnect_later(it->first, 0);
+        it = it->first->state == ENET_PEER_STATE_DISCONNECTED ? links_.erase(it) : std::next(it);
+    }
+    auto deadline = Clock::now() + kCloseGrace;
+    while (!links_.empty() && Clock::now() < deadline) {
+        ENetEvent event;
+        int got = enet_host_service(host_, &event, 0);
+        while (got > 0) {
+            if (event.type == ENET_EVENT_TYPE_DISCONNECT)
+                links_.erase(event.peer);
+            else if (event.type == ENET_EVENT_TYPE_RECEIVE)
+                enet_packet_destroy(event.packet);
+            got = enet_host_check_events(host_, &event);
+        }
+        WaitForTraffic(1);
+    }
+    for (auto& [peer, link] : links_)
+        enet_peer_disconnect_now(peer, 0);
+    links_.clear();
+    enet_host_destroy(host_);
+    host_ = nullptr;
+}
+
+void Session::WaitForTraffic(int timeoutMs)
+{
+    pollfd fds[2] = {{host_->socket, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+    if (poll(fds, 2, timeoutMs) > 0 && (fds[1].revents & POLLIN)) {
+        char drain[64];
+        while (read(wakeRead_, drain, sizeof drain) > 0) {
+        }
+    }
+}
+
+void Session::FlushOutbox()
+{
+    std::vector<Outgoing> outbox;
+    PlayerId localId;
+    {
+        std::lock_guard lock(mutex_);
+        outbox.swap(outbox_);
+        localId = localId_;
+    }
+    for (Outgoing& out : outbox) {
+        wire::Bytes packet = wire::EncodeData(out.data.data(), out.data.size());
+        if (out.to == kAllPlayers) {
+            for (auto& [id, peer] : linkOf_)
+                SendPacket(peer, packet);
+        } else if (auto it = linkOf_.find(out.to); it != linkOf_.end()) {
+            SendPacket(it->second, packet);
+        }
+        if (out.to == kAllPlayers || out.to == localId)
+            Emit({EventKind::kReceive, localId, {}, std::move(out.data)});
+    }
+}
+
+void Session::SendPacket(ENetPeer* peer, const wire::Bytes& bytes)
+{
+    ENetPacket* packet = enet_packet_create(bytes.data(), bytes.size(), ENET_PACKET_FLAG_RELIABLE);
+    if (packet && enet_peer_send(peer, 0, packet) != 0)
+        enet_packet_destroy(packet);
+}
+
+void Session::HandleEvent(const ENetEvent& event)
+{
+    switch (event.type) {
+    case ENET_EVENT_TYPE_CONNECT:
+        if (event.peer == hostLink_ && joining_) {
+            SendPacket(event.peer, wire::Encode(wire::Join{desc_.application, localName_}));
+        } else if (auto it = pendingLinks_.find(event.peer); it != pendingLinks_.end()) {
+            SendPacket(event.peer, wire::Encode(wire::Link{desc_.application, localId_, localName_}));
+            links_[event.peer] = {it->second, Clock::now()};
+            linkOf_[it->second] = event.peer;
+            pendingLinks_.erase(it);
+            if (pendingLinks_.empty())
+                CompleteJoin(Result::kOk);
+        } else {
+            links_[event.peer] = {0, Clock::now()};
+        }
+        break;
+    case ENET_EVENT_TYPE_RECEIVE:
+        HandlePacket(event.peer, wire::View(event.packet->data, event.packet->dataLength));
+        enet_packet_destroy(event.packet);
+        break;
+    case ENET_EVENT_TYPE_DISCONNECT:
+        HandleDisconnect(event.peer);
+        break;
+    case ENET_EVENT_TYPE_NONE:
+        break;
+    }
+}
+
+void Session::HandlePacket(ENetPeer* peer, wire::View packet)
+{
+    auto link = links_.find(peer);
+    if (link == links_.end())
+        return;
+    std::optional<wire::Kind> kind = wire::KindOf(packet);
+    if (!kind)
+        return;
+    if (peer == hostLink_ && joining_ && link->second.id == 0) {
+        if (*kind == wire::Kind::kWelcome) {
+            if (std::optional<wire::Welcome> welcome = wire::DecodeWelcome(packet))
+                HandleWelcome(*welcome);
+        } else if (*kind == wire::Kind::kRefuse && wire::DecodeRefuse(packet)) {
+            CompleteJoin(Result::kRefused);
+        }
+        return;
+    }
+    if (link->second.id == 0) {
+        if (*kind == wire::Kind::kJoin) {
+            if (std::optional<wire::Join> join = wire::DecodeJoin(packet))
+                HandleJoin(peer, *join);
+        } else if (*kind == wire::Kind::kLink) {
+            if (std::optional<wire::Link> hello = wire::DecodeLink(packet))
+                HandleLink(peer, *hello);
+        }
+        return;
+    }
+    if (std::optional<wire::View> data = wire::DecodeData(packet))
+        Emit({EventKind::kReceive, link->second.id, {}, std::vector<uint8_t>(data->begin(), data->end())});
+}
+
+void Session::HandleJoin(ENetPeer* peer, const wire::Join& join)
+{
+    std::optional<wire::RefuseReason> refusal;
+    if (join.application != desc_.application)
+        refusal = wire::RefuseReason::kWrongApplication;
+    else if (localId_ == 0 || localId_ != hostId_)
+        refusal = wire::RefuseReason::kNotHost;
+    else if (players_.size() >= kMaxPlayers)
+        refusal = wire::RefuseReason::kFull;
+    if (refusal) {
+        SendPacket(peer, wire::EncodeRefuse(*refusal));
+        enet_peer_disconnect_later(peer, 0);
+        links_.erase(peer);
+        return;
+    }
+    wire::Welcome welcome{highestId_ + 1, localId_, {}};
+    for (const auto& [id, name] : players_) {
+        wire::Member member{id, 0, 0, name};
+        if (auto it = linkOf_.find(id); it != linkOf_.end()) {
+            member.ipv4 = it->second->address.host;
+            member.port = it->second->address.port;
+        }
+        welcome.members.push_back(std::move(member));
+    }
+    SendPacket(peer, wire::Encode(welcome));
+    AddPlayer(welcome.yourId, join.name, peer);
+}
+
+void Session::HandleLink(ENetPeer* peer, const wire::Link& link)
+{
+    if (link.application != desc_.application || link.id == localId_ || players_.contains(link.id)) {
+        enet_peer_disconnect(peer, 0);
+        links_.erase(peer);
+        return;
+    }
+    AddPlayer(link.id, link.name, peer);
+}
+
+void Session::AddPlayer(PlayerId id, const std::string& name, ENetPeer* peer)
+{
+    links_[peer].id = id;
+    linkOf_[id] = peer;
+    highestId_ = std::max(highestId_, id);
+    {
+        std::lock_guard lock(mutex_);
+        players_[id] = name;
+    }
+    Emit(CreateEvent(id));
+}
+
+void Session::HandleWelcome(const wire::Welcome& welcome)
+{
+    auto host = std::find_if(welcome.members.begin(), welcome.members.end(),
+                             [&](const wire::Member& m) { return m.id == welcome.hostId; });
+    if (host == welcome.members.end()) {
+        CompleteJoin(Result::kRefused);
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        localId_ = welcome.yourId;
+        hostId_ = welcome.hostId;
+        players_[localId_] = localName_;
+        for (const wire::Member& m : welcome.members)
+            players_[m.id] = m.name;
+    }
+    highestId_ = welcome.yourId;
+    links_[hostLink_].id = welcome.hostId;
+    linkOf_[welcome.hostId] = hostLink_;
+    for (const wire::Member& m : welcome.members) {
+        highestId_ = std::max(highestId_, m.id);
+        if (m.id == welcome.hostId)
+            continue;
+        ENetAddress address{m.ipv4, m.port};
+        // A player on the host's own machine is reached at the host's address, as seen from here.
+        if ((ntohl(address.host) >> 24) == 127)
+            address.host = joinTarget_.host;
+        ENetPeer* peer = enet_host_connect(host_, &address, 1, 0);
+        if (!peer) {
+            CompleteJoin(Result::kRefused);
+            return;
+        }
+        pendingLinks_[peer] = m.id;
+    }
+    if (pendingLinks_.empty())
+        CompleteJoin(Result::kOk);
+}
+
+void Session::HandleDisconnect(ENetPeer* peer)
+{
+    bool joinLink = peer == hostLink_ || pendingLinks_.contains(peer);
+    pendingLinks_.erase(peer);
+    auto link = links_.find(peer);
+    PlayerId id = link == links_.end() ? 0 : link->second.id;
+    if (link != links_.end())
+        links_.erase(link);
+    if (joining_ && joinLink) {
+        CompleteJoin(Result::kRefused);
+        return;
+    }
+    if (id == 0)
+        return;
+    linkOf_.erase(id);
+    PlayerId newHost = 0;
+    {
+        std::lock_guard lock(mutex_);
+        players_.erase(id);
+        // Ids grow with age, so the oldest remaining player has the lowest id.
+        if (id == hostId_ && !players_.empty())
+            newHost = hostId_ = players_.begin()->first;
+    }
+    Emit({EventKind::kDestroyPlayer, id, {}, {}});
+    if (newHost != 0)
+        Emit({EventKind::kHostMigrate, newHost, {}, {}});
+}
+
+void Session::CheckDeadlines()
+{
+    auto now = Clock::now();
+    if (joining_ && now >= joinDeadline_)
+        CompleteJoin(Result::kTimedOut);
+    for (auto it = links_.begin(); it != links_.end();) {
+        bool stray = it->second.id == 0 && it->first != hostLink_ && !pendingLinks_.contains(it->first) &&
+                     now - it->second.since > kHandshakeTime;
+        if (stray) {
+            enet_peer_disconnect_now(it->first, 0);
+            it = links_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void Session::CompleteJoin(Result result)
+{
+    if (!joining_)
+        return;
+    joining_ = false;
+    hostLink_ = nullptr;  // ENet may hand its slot to another peer later
+    std::vector<Event> pending;
+    pending.swap(pendingEvents_);
+    if (result == Result::kOk) {
+        // Players that linked while this peer was joining already have their event pending.
+        std::vector<PlayerId> ids;
+        {
+            std::lock_guard lock(mutex_);
+            running_ = true;
+            for (const auto& entry : players_) {
+                bool announced = std::any_of(pending.begin(), pending.end(), [&](const Event& e) {
+                    return e.kind == EventKind::kCreatePlayer && e.player == entry.first;
+                });
+                if (!announced)
+                    ids.push_back(entry.first);
+            }
+        }
+        for (PlayerId id : ids)
+            Emit(CreateEvent(id));
+        for (Event& event : pending)
+            Emit(std::move(event));
+    }
+    {
+        std::lock_guard lock(mutex_);
+        joinResult_ = result;
+    }
+    joinDone_.notify_all();
+}
+
+void Session::Emit(Event event)
+{
+    if (joining_) {
+        pendingEvents_.push_back(std::move(event));
+        return;
+    }
+    bool running;
+    {
+        std::lock_guard lock(mutex_);
+        running = running_;
+    }
+    if (running)
+        events_.Push(std::move(event));
+}
+
+Event Session::CreateEvent(PlayerId id) const
+{
+    Event event{EventKind::kCreatePlayer, id, {}, {}};
+    event.info = Info(id).value_or(PlayerInfo{});
+    return event;
+}
+
+}  // namespace netpeer

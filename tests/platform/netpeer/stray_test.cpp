@@ -1,0 +1,135 @@
+// A raw ENet client on 127.0.0.1 that does not follow the protocol: its packets are dropped,
+// the session goes on, and nothing it sends reaches the game.
+#include <chrono>
+
+#include <enet/enet.h>
+#include <gtest/gtest.h>
+
+#include "platform/netpeer/peer.h"
+#include "platform/netpeer/wire.h"
+#include "support/netpeer_loopback.h"
+
+namespace {
+
+using netpeer::EventKind;
+using netpeer::Result;
+using netpeer_test::kDesc;
+using netpeer_test::Loopback;
+using netpeer_test::Recorder;
+
+class RawClient {
+public:
+    explicit RawClient(uint16_t port)
+    {
+        client_ = enet_host_create(nullptr, 1, 1, 0, 0);
+        ENetAddress address{};
+        enet_address_set_host(&address, "127.0.0.1");
+        address.port = port;
+        peer_ = enet_host_connect(client_, &address, 1, 0);
+    }
+    ~RawClient() { enet_host_destroy(client_); }
+
+    // Services the client until an event of that type arrives or the time is up.
+    bool WaitFor(ENetEventType type, ENetPacket** received = nullptr)
+    {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        ENetEvent event;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (enet_host_service(client_, &event, 10) <= 0)
+                continue;
+            if (event.type == type) {
+                if (received)
+                    *received = event.packet;
+                else if (event.packet)
+                    enet_packet_destroy(event.packet);
+                return true;
+            }
+            if (event.packet)
+                enet_packet_destroy(event.packet);
+        }
+        return false;
+    }
+
+    void Send(const netpeer::wire::Bytes& bytes)
+    {
+        enet_peer_send(peer_, 0, enet_packet_create(bytes.data(), bytes.size(), ENET_PACKET_FLAG_RELIABLE));
+        enet_host_flush(client_);
+    }
+
+private:
+    ENetHost* client_ = nullptr;
+    ENetPeer* peer_ = nullptr;
+};
+
+class StrayClientTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        host.Initialize(log.Handler());
+        ASSERT_EQ(host.Host(kDesc, Loopback(port)), Result::kOk);
+        ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 1));
+    }
+
+    Recorder log;
+    netpeer::Peer host;
+    uint16_t port = netpeer_test::FreePort();
+};
+
+const netpeer::wire::Bytes kGarbage[] = {
+    {},
+    {0},
+    {99, 1, 2, 3},
+    netpeer::wire::EncodeData("early", 5),
+    netpeer::wire::Encode(netpeer::wire::Welcome{2, 1, {}}),
+    netpeer::wire::EncodeRefuse(netpeer::wire::RefuseReason::kFull),
+    {1, 1, 2, 3},  // a join cut short
+};
+
+TEST_F(StrayClientTest, PacketsBeforeAnIntroductionAreDroppedAndATakenIdIsShownTheDoor)
+{
+    RawClient stray(port);
+    ASSERT_TRUE(stray.WaitFor(ENET_EVENT_TYPE_CONNECT));
+    for (const auto& packet : kGarbage)
+        stray.Send(packet);
+    stray.Send(netpeer::wire::Encode(netpeer::wire::Link{kDesc.application, 1, "impostor"}));
+    EXPECT_TRUE(stray.WaitFor(ENET_EVENT_TYPE_DISCONNECT));
+
+    // An honest peer joins as player 2: the stray took no id and no event came of it.
+    Recorder guestLog;
+    netpeer::Peer guest;
+    guest.Initialize(guestLog.Handler());
+    ASSERT_EQ(guest.Connect(kDesc, Loopback(port), {}), Result::kOk);
+    ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
+    std::vector<netpeer::Event> events = log.Events();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[1].player, 2u);
+}
+
+TEST_F(StrayClientTest, AJoinedClientsMalformedAndOversizedMessagesAreDropped)
+{
+    RawClient joined(port);
+    ASSERT_TRUE(joined.WaitFor(ENET_EVENT_TYPE_CONNECT));
+    joined.Send(netpeer::wire::Encode(netpeer::wire::Join{kDesc.application, "raw"}));
+    ENetPacket* welcome = nullptr;
+    ASSERT_TRUE(joined.WaitFor(ENET_EVENT_TYPE_RECEIVE, &welcome));
+    EXPECT_TRUE(netpeer::wire::DecodeWelcome(netpeer::wire::View(welcome->data, welcome->dataLength)));
+    enet_packet_destroy(welcome);
+
+    for (const auto& packet : kGarbage)
+        joined.Send(packet);
+    netpeer::wire::Bytes oversized(netpeer::kMaxMessageBytes + 2, 0);
+    oversized[0] = static_cast<uint8_t>(netpeer::wire::Kind::kData);
+    joined.Send(oversized);
+    joined.Send(netpeer::wire::Bytes{static_cast<uint8_t>(netpeer::wire::Kind::kData)});
+    joined.Send(netpeer::wire::EncodeData("last", 4));
+
+    ASSERT_TRUE(log.WaitForCount(EventKind::kReceive, 2));
+    std::vector<netpeer::Event> events = log.Events();
+    ASSERT_EQ(events.size(), 4u);  // host, the raw client, its one early-looking message, "last"
+    EXPECT_EQ(events[1].kind, EventKind::kCreatePlayer);
+    EXPECT_EQ(events[1].info.name, "raw");
+    EXPECT_EQ(events[2].data, std::vector<uint8_t>({'e', 'a', 'r', 'l', 'y'}));
+    EXPECT_EQ(events[3].data, std::vector<uint8_t>({'l', 'a', 's', 't'}));
+}
+
+}  // namespace
