@@ -30,7 +30,7 @@ INSERT INTO shield (shield_id, device_id, armor_class, max_hit_points, regenerat
 INSERT INTO armor (armor_id, device_id, armor_class, max_hit_points, regeneration_rate) VALUES (1, 4, 3, 150, 5);
 
 INSERT INTO beam_weapon (beam_weapon_id, device_id, delay, precision, launch_sound_id, min_damage, variable_damage, range, energy_req, beam_width, sprite_id, mining_bonus, color_mod, force_scalar) VALUES (1, 10, 400, 0.0, 20, 8, 4, 60.0, 15, 1.5, 250, 0, 'ff80e0ff', 2);
-INSERT INTO beam_weapon (beam_weapon_id, device_id, delay, precision, launch_sound_id, min_damage, variable_damage, range, energy_req, beam_width, sprite_id, mining_bonus, color_mod, force_scalar) VALUES (2, 24, 600, 0.0, 20, 5, 3, 50.0, 0, 1.0, 250, 0, 'ffff6060', 0);
+INSERT INTO beam_weapon (beam_weapon_id, device_id, delay, precision, launch_sound_id, min_damage, variable_damage, range, energy_req, beam_width, sprite_id, mining_bonus, color_mod, force_scalar) VALUES (2, 24, 600, 2.5, 20, 5, 3, 50.0, 0, 1.0, 250, 0, 'ffff6060', 0);
 
 INSERT INTO projectile_weapon (projectile_weapon_id, device_id, delay, min_damage, variable_damage, range, precision, acceleration, max_velocity, spin_rate, growth_rate, guided, max_ammo, energy_req, sprite_id, solid_mesh_id, size, launch_sound_id, detonate_sound_id, blurr_dist, blurr_repeat, color_mod, particle_id) VALUES (1, 11, 300, 6, 4, 80.0, 2, 0.3, 4.0, 0.3, 0.0, 'false', 40, 5, 251, 0, 2.0, 20, 0, 1.0, 4, 'ffff8040', 62);
 INSERT INTO projectile_weapon (projectile_weapon_id, device_id, delay, min_damage, variable_damage, range, precision, acceleration, max_velocity, spin_rate, growth_rate, guided, max_ammo, energy_req, sprite_id, solid_mesh_id, size, launch_sound_id, detonate_sound_id, blurr_dist, blurr_repeat, color_mod, particle_id) VALUES (2, 12, 1200, 25, 10, 140.0, 0, 0.15, 3.0, 0.0, 0.0, 'true', 12, 10, 0, 24, 1.5, 21, 200, 0.0, 0, 'ffffffff', 62);
@@ -43,7 +43,7 @@ INSERT INTO shockwave_weapon (shockwave_weapon_id, device_id, delay, launch_soun
 INSERT INTO cloak_weapon (cloak_weapon_id, device_id, delay, energy_req, launch_sound_id) VALUES (1, 15, 2000, 40, 54);
 
 INSERT INTO charge_weapon (charge_weapon_id, device_id, delay, launch_sound_id, sprite_id, energy_req, color_mod, charge_type, multiplier) VALUES (1, 16, 100, 25, 254, 20, 'a060b0ff', 'shield', 1.5);
-INSERT INTO charge_weapon (charge_weapon_id, device_id, delay, launch_sound_id, sprite_id, energy_req, color_mod, charge_type, multiplier) VALUES (2, 17, 100, 25, 254, 0, 'a0ffe060', 'energy', 1.2);
+INSERT INTO charge_weapon (charge_weapon_id, device_id, delay, launch_sound_id, sprite_id, energy_req, color_mod, charge_type, multiplier) VALUES (2, 17, 100, 25, 254, 15, 'a0ffe060', 'energy', 1.2);
 INSERT INTO charge_weapon (charge_weapon_id, device_id, delay, launch_sound_id, sprite_id, energy_req, color_mod, charge_type, multiplier) VALUES (3, 18, 200, 25, 254, 30, 'a080ffc0', 'engine', 1.8);
 
 INSERT INTO mine_weapon (mine_weapon_id, device_id, destruct_device_id, destruct_range, launch_sound_id, mesh_id, delay, max_ammo) VALUES (1, 19, 13, 20.0, 23, 27, 1500, 6);
@@ -54,8 +54,10 @@ INSERT INTO portal_weapon (portal_weapon_id, device_id, max_ammo, energy_req) VA
 
 INSERT INTO health_weapon (health_weapon_id, device_id, heal_pct, max_ammo) VALUES (1, 22, 30, 5);
 
--- The pulse laser sets off a nova when it fires; beams and projectiles spark where they hit.
+-- The pulse laser sets off a nova when it fires, and the scatter cannon's slug scatters into
+-- spores where it ends; beams and projectiles spark where they hit.
 INSERT INTO chain_weapon (weapon_device_id, chain_weapon_device_id) VALUES (10, 13);
+INSERT INTO chain_weapon (weapon_device_id, chain_weapon_device_id) VALUES (23, 25);
 INSERT INTO device_particles (device_id, particle_id) VALUES (10, 60);
 INSERT INTO device_particles (device_id, particle_id) VALUES (11, 61);
 INSERT INTO device_particles (device_id, particle_id) VALUES (12, 52);

@@ -31,6 +31,7 @@ CResourceManager::CResourceManager()
 CResourceManager::~CResourceManager()
 {
     DeleteWorldObjects();
+    DeleteWeaponRecords();
     // Sound buffers go before the sound device they were made on.
     ReleaseSoundBuffers();
     ReleaseSpriteTextures();

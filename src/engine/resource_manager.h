@@ -21,9 +21,11 @@ class Mesh;
 class Sprite;
 }  // namespace gfx
 
+class CActor;
 class CDeviceInfo;
 class CLeadShipAI;
 class CQuestTrigger;
+class CWeaponInfo;
 class CWorldObject;
 struct ObjectKind;
 struct ParticleEffectRecord;
@@ -182,6 +184,18 @@ public:
     // Deletes every object of the four maps and every quest trigger, and forgets the lead ships.
     void DeleteWorldObjects();
 
+    // Weapons (src/ships/). The one place a weapon device takes effect, whoever fires it; the
+    // caller has already checked cooldown, energy and ammo. Without an owner, origin or target
+    // nothing happens.
+    void LaunchWeapon(int deviceId, CActor* owner, const Vec3* origin, const Vec3* target);
+    // The cached record of the device, built on a miss; null for a weapon type outside 1-9.
+    CWeaponInfo* GetWeaponInfo(int deviceId, int weaponType);
+    // The device's weapon type; 0 for a device that is no weapon (nothing is cached for it).
+    int GetWeaponType(int deviceId);
+    CWeaponInfo* GetDeviceWeaponInfo(int deviceId);
+    // Deletes every cached weapon record (shutdown).
+    void DeleteWeaponRecords();
+
     // Shaders of the glow pass (assembled code and device handles).
     std::vector<uint32_t> mGlowVertexShaderCode;
     uint32_t mGlowVertexShader = 0;
@@ -232,7 +246,7 @@ public:
 
     // Weapon types and weapon records by device id, built once per device.
     std::map<int, int> mWeaponTypes;
-    std::map<int, CDeviceInfo*> mWeaponRecords;
+    std::map<int, CWeaponInfo*> mWeaponRecords;
 
     gfx::Light mLight;
     // Rewritten by every mesh draw.
@@ -274,6 +288,10 @@ private:
     bool IdInUse(int id) const;
     // Counts the spawn; false when it is over the cap.
     bool TakeSpawnSlot(int cap);
+    // Files a launched object and plays its launch sound at it; false when its id was taken.
+    bool FileLaunched(CWorldObject* object, int launchSoundId);
+    // Plays a launch sound centred, at full loudness.
+    void PlayLaunchSoundAtEye(int soundId);
     // Enters the pending system as a wormhole does: through the in-flight screen, then quests.
     void EnterPendingSystem();
     // Step 12 of the pass: grows, turns and draws the portal and takes the player through it.

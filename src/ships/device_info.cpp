@@ -15,6 +15,7 @@ void CDeviceInfo::SetHead(int deviceId, int deviceType, const char* name, int di
     mCreditValue = creditValue;
 }
 
+// A mission device carries no ailment: mAilmentId stays 0.
 CGenericDevice::CGenericDevice(int deviceId)
 {
     const DeviceRecord* row = gGameDatabase.GetDevice(deviceId);

@@ -70,6 +70,9 @@ public:
     virtual void DropLoot() = 0;
     virtual void SelectWeaponSlot(int index) = 0;
     virtual void SelectWeapon(int deviceId) = 0;
+    // Full repair: live, hull, energy, shield and armor at their maxima, harmful ailments gone;
+    // bonuses stay.
+    CShip* Restore();
 
     // The per-frame steps of the concrete updates.
     // Fades out while cloaked, in otherwise (to 160 for a ghost-coloured ship).

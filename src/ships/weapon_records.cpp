@@ -1,8 +1,13 @@
-// The weapon records' constructors: each copies its weapon type's row.
+// The weapon records' constructors, each copying its weapon type's row, the record cache and
+// the weapon label.
 #include "ships/weapon_records.h"
+
+#include <algorithm>
+#include <cstdio>
 
 #include "db/game_database.h"
 #include "db/game_enums.h"
+#include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
 
 namespace {
@@ -11,6 +16,8 @@ constexpr int kChargeLaunchDelayMs = 500;
 constexpr int kDefaultChargePeriodMs = 100;
 constexpr int kHealthDelayMs = 1000;
 constexpr int kHealthLaunchSound = 13;
+// The portal row has no delay; a second press within it would only burn a charge.
+constexpr int kPortalDelayMs = 1000;
 
 }  // namespace
 
@@ -168,6 +175,9 @@ CPhantomWeapon::CPhantomWeapon(int deviceId)
     const PhantomWeaponRecord* row = gGameDatabase.GetPhantomWeapon(deviceId);
     if (!Found(row))
         return;
+    // The phantom row has no damage type; the device's own one stands for it.
+    if (const DeviceRecord* device = gGameDatabase.GetDevice(deviceId))
+        mDeviceMod = device->device_mod;
     SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
     mRange = row->pursuit_range;
     mDelay = row->delay;
@@ -185,6 +195,7 @@ CPhantomWeapon::CPhantomWeapon(int deviceId)
 CPortalWeapon::CPortalWeapon(int deviceId)
 {
     mWeaponType = kWeaponPortal;
+    mDelay = kPortalDelayMs;
     const PortalWeaponRecord* row = gGameDatabase.GetPortalWeapon(deviceId);
     if (!Found(row))
         return;
@@ -209,4 +220,78 @@ CHealthWeapon::CHealthWeapon(int deviceId)
     mAilmentId = row->ailment_id;
     mRecordId = row->health_weapon_id;
     mHealFraction = static_cast<float>(row->heal_pct) / 100.0f;
+}
+
+CWeaponInfo* CResourceManager::GetWeaponInfo(int deviceId, int weaponType)
+{
+    auto found = mWeaponRecords.find(deviceId);
+    if (found != mWeaponRecords.end())
+        return found->second;
+    CWeaponInfo* record = nullptr;
+    switch (weaponType) {
+    case kWeaponBeam:
+        record = new CBeamWeapon(deviceId);
+        break;
+    case kWeaponProjectile:
+        record = new CProjectileWeapon(deviceId);
+        break;
+    case kWeaponShockwave:
+        record = new CShockwaveWeapon(deviceId);
+        break;
+    case kWeaponCloak:
+        record = new CCloakWeapon(deviceId);
+        break;
+    case kWeaponCharge:
+        record = new CChargeWeapon(deviceId);
+        break;
+    case kWeaponMine:
+        record = new CMineWeapon(deviceId);
+        break;
+    case kWeaponPhantom:
+        record = new CPhantomWeapon(deviceId);
+        break;
+    case kWeaponPortal:
+        record = new CPortalWeapon(deviceId);
+        break;
+    case kWeaponHealth:
+        record = new CHealthWeapon(deviceId);
+        break;
+    default:
+        return nullptr;
+    }
+    mWeaponRecords.emplace(deviceId, record);
+    return record;
+}
+
+int CResourceManager::GetWeaponType(int deviceId)
+{
+    auto found = mWeaponTypes.find(deviceId);
+    if (found != mWeaponTypes.end())
+        return found->second;
+    const WeaponTypeRecord* row = gGameDatabase.GetWeaponType(deviceId);
+    if (!row)
+        return kWeaponNone;
+    mWeaponTypes.emplace(deviceId, row->weapon_type);
+    return row->weapon_type;
+}
+
+CWeaponInfo* CResourceManager::GetDeviceWeaponInfo(int deviceId)
+{
+    return GetWeaponInfo(deviceId, GetWeaponType(deviceId));
+}
+
+void CResourceManager::DeleteWeaponRecords()
+{
+    for (auto& [deviceId, record] : mWeaponRecords)
+        delete record;
+    mWeaponRecords.clear();
+    mWeaponTypes.clear();
+}
+
+int FormatWeaponLabel(char* out, int size, const CWeaponInfo& record, int ammoLeft)
+{
+    const int length = record.mMaxAmmo >= 1
+                           ? std::snprintf(out, size, "Weapon: %s (%d/%d)", record.mName, ammoLeft, record.mMaxAmmo)
+                           : std::snprintf(out, size, "Weapon: %s", record.mName);
+    return length < 0 ? 0 : std::min(length, size - 1);
 }

@@ -131,3 +131,7 @@ public:
     int mLaunchSoundId = 0;
     float mHealFraction = 0.0f;
 };
+
+// The heads-up label of the selected weapon: "Weapon: name (left/max)" for a weapon with ammo,
+// else "Weapon: name". Writes at most size bytes and returns the length written.
+int FormatWeaponLabel(char* out, int size, const CWeaponInfo& record, int ammoLeft);

@@ -384,6 +384,44 @@ TEST_F(ContentRowsTest, WorldRulesHold)
             << "no " << faction << " system";
 }
 
+// Chains never lead back to their own weapon (a launch would never end); a charge always costs
+// energy (otherwise it is free energy); a spread beam and a chained projectile are in the game
+// where a pilot can buy or meet them.
+TEST_F(ContentRowsTest, WeaponRulesHold)
+{
+    std::map<std::string, std::vector<std::string>> chains;
+    for (auto& r : Rows("select weapon_device_id, chain_weapon_device_id from chain_weapon"))
+        chains[r[0]].push_back(r[1]);
+    for (auto& [start, next] : chains) {
+        std::vector<std::string> open = next;
+        std::set<std::string> seen;
+        while (!open.empty()) {
+            const std::string id = open.back();
+            open.pop_back();
+            EXPECT_NE(id, start) << "weapon " << start << " chains back to itself";
+            if (id == start || !seen.insert(id).second)
+                continue;
+            for (const std::string& more : chains[id])
+                open.push_back(more);
+        }
+    }
+    for (auto& r : Rows("select device_id, energy_req from charge_weapon"))
+        EXPECT_GT(std::stoi(r[1]), 0) << "charge weapon " << r[0] << " hands out free energy";
+
+    const std::string offered =
+        " and (d.device_id in (select device_id from device_criteria_xref) or d.device_id in (select "
+        "weapon_device_id from outpost_object) or d.device_id in (select range_weapon_device_id from lead_ship_ai) or "
+        "d.device_id in (select melee_weapon_device_id from lead_ship_ai))";
+    EXPECT_FALSE(Rows("select d.device_id from beam_weapon b, device_main d where d.device_id = b.device_id and "
+                      "b.precision > 0" +
+                      offered)
+                     .empty());
+    EXPECT_FALSE(Rows("select d.device_id from projectile_weapon p, device_main d where d.device_id = p.device_id "
+                      "and d.device_id in (select weapon_device_id from chain_weapon)" +
+                      offered)
+                     .empty());
+}
+
 // Every system shows a scene: one sun and at least one other planet, placed in the system itself.
 TEST_F(ContentRowsTest, EverySystemHasOneSunAndAPlanet)
 {

@@ -1,0 +1,120 @@
+// The beam shot: aim, length limit, stretching after the ship, fading and per-frame hits.
+#include "ships/beam_shot.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "core/frame_clock.h"
+#include "db/game_enums.h"
+#include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
+#include "ships/weapon_records.h"
+
+namespace {
+
+constexpr int kBeamMeshId = 22;
+constexpr float kBeamPlaneZ = 30.0f;
+constexpr float kLengthScale = 0.715f;
+constexpr float kFadePerFrame = 40.0f;
+constexpr float kReachPadding = 2.0f;
+
+}  // namespace
+
+CBeamShot::CBeamShot(int deviceId, CActor* owner, const Vec3* target) : CShot(owner)
+{
+    mWeaponRecord = dynamic_cast<CBeamWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponBeam));
+    if (!mWeaponRecord) {
+        os::PostQuitMessage();
+        mActive = 0;
+        return;
+    }
+    if (!owner) {
+        mActive = 0;
+        return;
+    }
+    const CBeamWeapon& record = *mWeaponRecord;
+    mId = gResourceManager->NextTempObjectId();
+
+    mTarget = *target;
+    const int spread = record.mPrecision;
+    if (spread > 0) {
+        const int dx = rand() % (2 * spread) - spread;
+        const int dy = rand() % (2 * spread) - spread;
+        mTarget.x += static_cast<float>(dx);
+        mTarget.y += static_cast<float>(dy);
+    }
+    mOwnerPosition = owner->mPosition;
+    mBeamMidpoint = Vec3(mOwnerPosition.x, mOwnerPosition.y, kBeamPlaneZ);
+    mPosition = mBeamMidpoint;
+    mScale = Vec3(record.mBeamWidth, record.mRange, 1.0f);
+    mAlpha = 255;
+
+    const float maxLength = owner->mSize / 2.0f + record.mRange;
+    const Vec3 aim = Vec3::Difference(mTarget, mOwnerPosition);
+    if (Vec3LengthSq(aim) > maxLength * maxLength) {
+        Vec3 unit = UnitVec3(aim);
+        unit.z = 0.0f;
+        mTarget = Vec3::Sum(mOwnerPosition, Vec3::Scaled(unit, maxLength));
+    }
+    mDirection = UnitVec3(Vec3::Difference(mTarget, mOwnerPosition));
+
+    mSpriteId = record.mSpriteId;
+    mBeamMesh = MeshDrawRecord{kBeamMeshId, &mBeamMidpoint,  &mRotation,       &mScale, &mAlpha,
+                               &mMeshFlag,  &record.mColour, record.mSpriteId, 0,       1};
+
+    for (int chainId : record.mChainWeapons)
+        gResourceManager->LaunchWeapon(chainId, owner, &mTarget, &mTarget);
+    for (int particleId : record.mParticles)
+        gResourceManager->AddParticle(particleId, &mTarget, &gZeroVector, record.mColour, 1.0f, nullptr);
+}
+
+void CBeamShot::Update()
+{
+    if (!mActive)
+        return;
+    if (CActor* owner = Owner())
+        mOwnerPosition = owner->mPosition;
+    Vec3 diff = Vec3::Difference(mTarget, mOwnerPosition);
+    diff.z = 0.0f;
+    mDirection = UnitVec3(diff);
+    mScale.y = Vec3Length(diff) * kLengthScale;
+    mBeamMidpoint = Vec3::Sum(mOwnerPosition, Vec3::Divided(diff, 2.0f));
+    mBeamMidpoint.z = kBeamPlaneZ;
+    mPosition = mBeamMidpoint;
+    mRotation = Vec3(0.0f, 0.0f, HeadingOfVec3(mDirection));
+    mAlpha = static_cast<int>(static_cast<float>(mAlpha) - kFadePerFrame * gFrameScale);
+    if (mAlpha < 1)
+        mActive = 0;
+}
+
+void CBeamShot::Render()
+{
+    if (!mActive)
+        return;
+    gResourceManager->RenderMesh(mBeamMesh, true);
+    gResourceManager->RenderMesh(mBeamMesh, false);
+}
+
+void CBeamShot::Interact(CWorldObject* other)
+{
+    CActor* owner = LiveOwner();
+    if (!owner || !mActive || !other || !other->mActive || other->mAffiliate == mAffiliate)
+        return;
+    const float reach = (other->mSize + kReachPadding) / 2.0f;
+    if (Vec3LengthSq(Vec3::Difference(other->mPosition, mTarget)) >= reach * reach)
+        return;
+    const CBeamWeapon& record = *mWeaponRecord;
+    const int amount = static_cast<int>(owner->GetDamageFactor() * static_cast<float>(RollDamage(record)));
+    other->TakeDamage(amount, record.mDeviceMod);
+    if (record.mForceScalar != 0) {
+        other->mPosition.z = owner->mPosition.z;
+        const Vec3 away = UnitVec3(Vec3::Difference(other->mPosition, owner->mPosition));
+        other->Push(Vec3::Scaled(away, static_cast<float>(record.mForceScalar)));
+    }
+}
+
+Vec3& CBeamShot::GetTargetPoint(Vec3& out)
+{
+    out = Vec3();
+    return out;
+}

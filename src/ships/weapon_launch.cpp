@@ -1,0 +1,131 @@
+// CResourceManager::LaunchWeapon: where firing any weapon device takes effect, whoever fires it.
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/message_log.h"
+#include "db/game_enums.h"
+#include "engine/resource_manager.h"
+#include "ships/beam_shot.h"
+#include "ships/projectile_shot.h"
+#include "ships/ship.h"
+#include "ships/weapon_records.h"
+#include "world/phantom.h"
+
+namespace {
+
+constexpr int kCloakSound = 54;
+constexpr int kPortalSound = 54;
+// The portal always leads to the portal system and back.
+constexpr int kPortalSystem = 2;
+const Vec3 kPortalArrival(-100.0f, 0.0f, 30.0f);
+
+}  // namespace
+
+bool CResourceManager::FileLaunched(CWorldObject* object, int launchSoundId)
+{
+    // A refused object is deleted by the filing, so it makes no sound either.
+    if (!object || !object->mActive) {
+        delete object;
+        return false;
+    }
+    if (!FileObject(mObjects, object))
+        return false;
+    mLaunchSound = SoundRequest{launchSoundId, &object->mPosition};
+    PlaySoundAt(mLaunchSound);
+    return true;
+}
+
+void CResourceManager::PlayLaunchSoundAtEye(int soundId)
+{
+    // The interface position plays at the listener: full loudness, centred.
+    mLaunchSound = SoundRequest{soundId, &gZeroVector};
+    PlaySoundAt(mLaunchSound);
+}
+
+// Shockwaves, charges and mines start at the origin; the kinds built so far start at the owner.
+void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, [[maybe_unused]] const Vec3* origin,
+                                    const Vec3* target)
+{
+    // Nothing fires from nowhere or at nothing.
+    if (!owner || !origin || !target)
+        return;
+    try {
+        const int weaponType = GetWeaponType(deviceId);
+        // Only ships cloak; launching anything uncloaks the launcher.
+        CShip* ship = dynamic_cast<CShip*>(owner);
+        const uint8_t wasCloaked = ship ? ship->mStealth : 0;
+        if (ship) {
+            ship->mStealth = 0;
+            ship->mVisible = 1;
+        }
+
+        switch (weaponType) {
+        case kWeaponBeam: {
+            auto* shot = new CBeamShot(deviceId, owner, target);
+            const int sound = shot->mWeaponRecord ? shot->mWeaponRecord->mLaunchSoundId : 0;
+            FileLaunched(shot, sound);
+            break;
+        }
+        case kWeaponProjectile: {
+            auto* shot = new CProjectileShot(deviceId, owner, target);
+            const int sound = shot->mWeaponRecord ? shot->mWeaponRecord->mLaunchSoundId : 0;
+            FileLaunched(shot, sound);
+            break;
+        }
+        case kWeaponCloak:
+            if (ship) {
+                ship->mStealth = wasCloaked ? 0 : 1;
+                PlayLaunchSoundAtEye(kCloakSound);
+            }
+            break;
+        case kWeaponCharge:
+            // One charge at a time, and only a ship can hold one.
+            if (!ship || ship->mActiveChargeId != 0)
+                break;
+            throw std::runtime_error("charge shots are not built yet");
+        case kWeaponShockwave:
+            throw std::runtime_error("shockwave shots are not built yet");
+        case kWeaponMine:
+            throw std::runtime_error("mines are not built yet");
+        case kWeaponPhantom: {
+            auto* record = dynamic_cast<CPhantomWeapon*>(GetWeaponInfo(deviceId, kWeaponPhantom));
+            if (!record)
+                break;
+            const Vec3& at = owner->mPosition;
+            FileLaunched(new CPhantomObject(at.x, at.y, at.z, record->mDamage, record->mSize, record->mRange,
+                                            record->mParticleId, record->mParticleDelay, record->mVelocity,
+                                            record->mAliveTime, owner->mAffiliate),
+                         record->mLaunchSoundId);
+            break;
+        }
+        case kWeaponPortal:
+            if (mPortalAllowed && mCurrentSystemId % 100 != kPortalSystem) {
+                mPortalTargetSystem = kPortalSystem;
+                mArrivalPoint = kPortalArrival;
+                PostFlightMessage("Opening Portal to Lustalla");
+                StartPortalEffect();
+                PlayLaunchSoundAtEye(kPortalSound);
+                mPortalPosition = *target;
+            } else {
+                PostFlightMessage("Portal can not be opened.");
+            }
+            break;
+        case kWeaponHealth: {
+            auto* record = dynamic_cast<CHealthWeapon*>(GetWeaponInfo(deviceId, kWeaponHealth));
+            if (!record) {
+                PostFlightMessage("Failed to Repair Ship Structure");
+                break;
+            }
+            int amount = static_cast<int>(static_cast<float>(owner->mMaxHitPoints) * record->mHealFraction);
+            amount = std::min(amount, owner->mMaxHitPoints - owner->mHitPoints);
+            owner->mHitPoints += amount;
+            PlayLaunchSoundAtEye(record->mLaunchSoundId);
+            break;
+        }
+        default:
+            break;
+        }
+    } catch (...) {
+        PostFlightMessage("Exception Caught Launching Weapon");
+    }
+}
