@@ -8,6 +8,7 @@
 #include "engine/resource_manager.h"
 #include "screens/flight_screen.h"
 #include "screens/main_menu_screen.h"
+#include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
@@ -56,6 +57,8 @@ CFlightScreen* gFlightScreen = nullptr;
 CFlightView* gFlightView = nullptr;
 // No pilot, no quest code and no store until those exist.
 CPlayerView* gPlayerView = nullptr;
+// Null until a pilot is made or loaded.
+CPlayerShip* gPlayerShip = nullptr;
 CTriggerSource* gTriggerSource = nullptr;
 CScreen* gStoreView = nullptr;
 std::list<std::string> gWormholeRefusalText;
