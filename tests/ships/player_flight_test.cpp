@@ -96,6 +96,24 @@ TEST_F(PlayerShipTest, TheFireTimerHoldsTheWeaponBetweenShots)
     EXPECT_EQ(player->GetAmmo(kPlasmaBolt), ammo - 2);
 }
 
+TEST_F(PlayerShipTest, AnEngineChargeSpendsEnergyAndLaunchesNothingFromTheFireKey)
+{
+    ASSERT_TRUE(player->AddWeapon(Weapon(kOverdrive)));
+    player->SelectWeapon(kOverdrive);
+    const size_t objects = rm->mObjects.size();
+    CEngine& engine = *player->mEngine;
+    const int energy = engine.mEnergy;
+    player->mFireTimer = 100000;
+    player->FireWeapon(&gZeroVector);
+    EXPECT_EQ(engine.mEnergy, energy - Weapon(kOverdrive)->mEnergyReq);
+    EXPECT_EQ(rm->mObjects.size(), objects);
+
+    player->SelectWeapon(kPulseLaser);
+    player->mFireTimer = 100000;
+    player->FireWeapon(&gZeroVector);
+    EXPECT_EQ(rm->mObjects.size(), objects + 1) << "a beam leaves the ship";
+}
+
 struct PriceCase {
     int communication;
     float sell, buy;
