@@ -111,6 +111,8 @@ public:
     void FormatArmorName(char* out);
     void FormatEngineName(char* out);
     void FormatFuel(char* out);
+    // The heads-up display's label of the selected weapon; empty without one. Returns its length.
+    int FormatWeaponLabel(char* out, int size);
 
     // Writes the pilot to the save database in one transaction.
     void Save();

@@ -133,6 +133,8 @@ TEST_F(PlayerShipTest, WithoutWeaponsEveryWeaponKeySelectsNothing)
     char text[64];
     player->FormatWeaponDamage(text);
     EXPECT_STREQ(text, "0");
+    EXPECT_EQ(player->FormatWeaponLabel(text, sizeof text), 0);
+    EXPECT_STREQ(text, "");
 }
 
 TEST_F(PlayerShipTest, AStartingWeaponUnequippedSoldAndJettisonedLeavesTheSharedRecordWhole)
