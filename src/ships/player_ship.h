@@ -191,6 +191,8 @@ private:
     // After the weapon list changed: the same slot when it is still filled, else the last one.
     void ReselectAfterChange();
     void LaunchEngineCharge();
+    // The carried slot takes the device that was installed (a swap), or closes when none was.
+    void PutBack(int slot, CDeviceInfo* installed);
     void FlyPushed();
     void LevelOut();
     void DrainCloak();

@@ -175,6 +175,18 @@ TEST_F(PlayerShipTest, UnequippingStopsAtNineCarriedAndKeepsAnEarlierFuelEntry)
     EXPECT_EQ(player->mCarriedCount, 9);
 }
 
+TEST_F(PlayerShipTest, EquippingOverAnInstalledDeviceSwapsTheTwo)
+{
+    CShield* installed = player->mShield;
+    ASSERT_TRUE(player->AddCarriedDevice(gGameDatabase.CreateDevice(kPulseLaser)));
+    ASSERT_TRUE(player->AddCarriedDevice(gGameDatabase.CreateDevice(kDeflectorScreen)));
+    ASSERT_TRUE(player->EquipCarriedDevice(1));
+    EXPECT_EQ(player->mCarriedCount, 2);
+    EXPECT_EQ(player->mCarried[1], installed);
+    EXPECT_NE(player->mShield, installed);
+    EXPECT_EQ(player->mShield->mOwner, player);
+}
+
 class PlayerHullTest : public PlayerShipTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(PlayerHullTest, ANewPilotFliesAndCanRefitEveryStartingDevice)
