@@ -81,21 +81,6 @@ TEST_F(PlayerShipTest, AnEmptyWeaponSaysSoTwiceWithItsSound)
     EXPECT_EQ(gSoundRequest.soundId, 12);
 }
 
-TEST_F(PlayerShipTest, TheFireTimerHoldsTheWeaponBetweenShots)
-{
-    player->SelectWeapon(kPlasmaBolt);
-    const int ammo = player->GetAmmo(kPlasmaBolt);
-    player->mFireTimer = Weapon(kPlasmaBolt)->mDelay;
-    player->FireWeapon(&gZeroVector);
-    player->FireWeapon(&gZeroVector);
-    EXPECT_EQ(player->GetAmmo(kPlasmaBolt), ammo - 1);
-    player->Update();
-    for (int waited = 100; waited < Weapon(kPlasmaBolt)->mDelay; waited += 100)
-        player->Update();
-    player->FireWeapon(&gZeroVector);
-    EXPECT_EQ(player->GetAmmo(kPlasmaBolt), ammo - 2);
-}
-
 TEST_F(PlayerShipTest, AnEngineChargeSpendsEnergyAndLaunchesNothingFromTheFireKey)
 {
     ASSERT_TRUE(player->AddWeapon(Weapon(kOverdrive)));
