@@ -21,6 +21,18 @@ INSTANTIATE_TEST_SUITE_P(Weapons, LaunchUncloaksTest,
                          ::testing::Values(kPulseLaser, kPlasmaBolt, kShadowVeil, kWraithDrone, kFoldGate,
                                            kRepairNanites));
 
+// A mine or outpost gone before its launch passes no owner; nothing may fire from it.
+TEST_F(WeaponTest, ALaunchWithoutOwnerOrPointsDoesNothing)
+{
+    for (int deviceId : {kPulseLaser, kPlasmaBolt, kShadowVeil, kWraithDrone, kFoldGate, kRepairNanites}) {
+        rm->LaunchWeapon(deviceId, nullptr, &kAim, &kAim);
+        rm->LaunchWeapon(deviceId, pilot, nullptr, nullptr);
+    }
+    EXPECT_TRUE(rm->mObjects.empty());
+    EXPECT_TRUE(FlightMessages().empty());
+    EXPECT_EQ(rm->mPortalActive, 0);
+}
+
 TEST_F(WeaponTest, TheCloakTogglesAndOnlyShipsCloak)
 {
     rm->LaunchWeapon(kShadowVeil, pilot, &pilot->mPosition, &kAim);
