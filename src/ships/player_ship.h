@@ -85,8 +85,6 @@ public:
     int GetAmmo(int deviceId) const;
     // Records the amount unless the device id has one already.
     void StoreAmmo(int deviceId, int amount);
-    // Refills stored ammunition (store and station screens).
-    void SetAmmo(int deviceId, int amount) { mAmmo[deviceId] = amount; }
 
     // Trade and cargo.
     float SellFactor() const;

@@ -68,7 +68,7 @@ TEST_F(PlayerShipTest, ACloakNeedsItsEnergyButSpendsNone)
 TEST_F(PlayerShipTest, AnEmptyWeaponSaysSoTwiceWithItsSound)
 {
     player->SelectWeapon(kPlasmaBolt);
-    player->SetAmmo(kPlasmaBolt, 1);
+    player->mAmmo[kPlasmaBolt] = 1;
     player->mFireTimer = 100000;
     player->FireWeapon(&gZeroVector);
     EXPECT_EQ(player->GetAmmo(kPlasmaBolt), 0);
@@ -79,6 +79,18 @@ TEST_F(PlayerShipTest, AnEmptyWeaponSaysSoTwiceWithItsSound)
     EXPECT_EQ(MessageCount("You are out of ammo for this weapon!"), 1);
     EXPECT_EQ(MessageCount("Buy ammo from the arms dealer at the nearest starbase!"), 1);
     EXPECT_EQ(gSoundRequest.soundId, 12);
+}
+
+TEST_F(PlayerShipTest, TheGuideArrowPointsAtItsTargetUntilTheSystemIsLeft)
+{
+    CTestShip target(500, 3.0f, 100);
+    target.mPosition = Vec3(player->mPosition.x, player->mPosition.y + 50.0f, 30.0f);
+    player->mGuideTarget = &target;
+    player->Render();
+    EXPECT_NEAR(player->mArrowPosition.y, player->mPosition.y + 2.0f * player->mSize, 1e-4f);
+    EXPECT_NEAR(player->mArrowPosition.x, player->mPosition.x, 1e-4f);
+    rm->EnterSystem(1);
+    EXPECT_EQ(player->mGuideTarget, nullptr) << "entering a system deletes what the arrow points at";
 }
 
 TEST_F(PlayerShipTest, AnEngineChargeSpendsEnergyAndLaunchesNothingFromTheFireKey)
