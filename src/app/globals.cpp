@@ -55,7 +55,7 @@ CCamera gCamera;
 CMainMenuScreen* gMainMenuScreen = nullptr;
 CFlightScreen* gFlightScreen = nullptr;
 CFlightView* gFlightView = nullptr;
-// No pilot, no quest code and no store until those exist.
+// The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
 CPlayerView* gPlayerView = nullptr;
 // Null until a pilot is made or loaded.
 CPlayerShip* gPlayerShip = nullptr;
