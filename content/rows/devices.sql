@@ -111,3 +111,8 @@ INSERT INTO device_criteria_xref (device_criteria_id, device_id) VALUES (6, 14);
 INSERT INTO device_criteria_xref (device_criteria_id, device_id) VALUES (6, 18);
 INSERT INTO device_criteria_xref (device_criteria_id, device_id) VALUES (6, 20);
 INSERT INTO device_criteria_xref (device_criteria_id, device_id) VALUES (6, 21);
+
+-- Starting loadouts: a new pilot can refit every device the hull starts with.
+INSERT INTO device_criteria (device_criteria_id, alignment, level, ship_level, ship_size, com_level, eng_level, nav_level, sci_level, tac_level) VALUES (7, 'lawful', 1, 2, 6.0, 1, 1, 1, 1, 1);
+INSERT INTO device_criteria_xref (device_criteria_id, device_id) VALUES (7, 12);
+INSERT INTO device_criteria_xref (device_criteria_id, device_id) VALUES (4, 23);

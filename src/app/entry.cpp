@@ -20,6 +20,7 @@
 #include "platform/os/window.h"
 #include "screens/flight_screen.h"
 #include "screens/main_menu_screen.h"
+#include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
@@ -70,6 +71,8 @@ void WindowProc(const os::Message& message)
 
 void Shutdown()
 {
+    if (gPlayerShip)
+        gPlayerShip->Save();
     delete gMainMenuScreen;
     gMainMenuScreen = nullptr;
     delete gFlightScreen;
@@ -78,6 +81,7 @@ void Shutdown()
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);
+    ReplacePlayerShip(nullptr);
     // Deleting the resource manager also releases the device.
     delete gResourceManager;
     gResourceManager = nullptr;

@@ -8,6 +8,7 @@
 #include "engine/resource_manager.h"
 #include "screens/flight_screen.h"
 #include "screens/main_menu_screen.h"
+#include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
@@ -54,8 +55,10 @@ CCamera gCamera;
 CMainMenuScreen* gMainMenuScreen = nullptr;
 CFlightScreen* gFlightScreen = nullptr;
 CFlightView* gFlightView = nullptr;
-// No pilot, no quest code and no store until those exist.
+// The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
 CPlayerView* gPlayerView = nullptr;
+// Null until a pilot is made or loaded.
+CPlayerShip* gPlayerShip = nullptr;
 CTriggerSource* gTriggerSource = nullptr;
 CScreen* gStoreView = nullptr;
 std::list<std::string> gWormholeRefusalText;

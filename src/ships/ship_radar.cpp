@@ -53,7 +53,7 @@ void CShip::DrawRadar()
     const uint32_t colour = BlipColour(mAffiliate, mType);
     SpriteDrawRecord blip = mRadarBlip;
     blip.colour = &colour;
-    if (PlayerObject() && PlayerObject()->mId == mId) {
+    if (IsPlayerShip(this)) {
         StepBlipPulse();
         const int shift = static_cast<int>(4.0f * sBlipScale);
         mRadarX -= shift;

@@ -378,6 +378,13 @@ TEST_F(ContentRowsTest, WorldRulesHold)
     for (auto& r :
          Rows("select c.ship_id, c.affiliate, s.alignment from create_ship c, ship s where s.ship_id = c.ship_id"))
         EXPECT_EQ(r[1], r[2]) << "create_ship " << r[0];
+    // A starting device can be refitted by its pilot: a criterion of the hull's alignment exists.
+    for (const char* column : {"weapon_id_1", "weapon_id_2", "engine_device_id", "shield_device_id", "armor_device_id"})
+        for (auto& r : Rows(std::string("select c.ship_id, c.") + column + " from create_ship c where c." + column +
+                            " <> 0 and not exists (select 1 from "
+                            "device_criteria d, device_criteria_xref x where x.device_id = c." +
+                            column + " and d.device_criteria_id = x.device_criteria_id and d.alignment = c.affiliate)"))
+            ADD_FAILURE() << "create_ship " << r[0] << ": device " << r[1] << " has no criterion";
     EXPECT_FALSE(Rows("select system_id from system where system_id >= 100").empty()) << "no state variant";
     for (const char* faction : {"union", "goth", "ignus", "enimanga", "mandralor"})
         EXPECT_FALSE(Rows(std::string("select system_id from system where system_type = '") + faction + "'").empty())

@@ -4,6 +4,9 @@
 #include "engine/resource_manager.h"
 #include "road_driver.h"
 #include "screens/flight_screen.h"
+#include "ships/engine.h"
+#include "ships/player_ship.h"
+#include "ships/weapon_records.h"
 #include "support/headless_game.h"
 #include "world/world_object.h"
 
@@ -24,6 +27,30 @@ protected:
     {
         return gResourceManager->mObjects.size() + gResourceManager->mSuns.size() +
                gResourceManager->mWormholes.size() + gResourceManager->mNebulae.size();
+    }
+
+    // The in-flight screen does not steer the ship yet: this is what it will do each frame from
+    // the held keys before the ship's update. Drawing the ship belongs inside the screen's frame,
+    // so the road leaves it out.
+    static bool SteerFromKeys(int)
+    {
+        CPlayerShip& ship = *gPlayerShip;
+        if (gFlightScreen->ThrustKey())
+            ship.Thrust();
+        if (gFlightScreen->BrakeKey())
+            ship.Brake();
+        if (gFlightScreen->TurnLeftKey())
+            ship.TurnLeft();
+        if (gFlightScreen->TurnRightKey())
+            ship.TurnRight();
+        ship.Update();
+        return true;
+    }
+
+    void TearDown() override
+    {
+        ReplacePlayerShip(nullptr);
+        HeadlessGame::TearDown();
     }
 
     CRoadDriver road;
@@ -64,6 +91,71 @@ TEST_F(RoadTest, EntersTheFirstSystemAndFliesSixHundredFrames)
     road.Frames(600, [&](int) { return ObjectCount() == objects && gResourceManager->mCurrentSystemId == 1; });
     EXPECT_NE(gResourceManager->mObjects.at(1002)->mRotation.z, planetTurn)
         << road.CurrentStep() << ": the planet does not turn, so the world pass did not run";
+}
+
+TEST_F(RoadTest, ANewPilotOfEveryHullFliesAndFiresItsStartingWeaponsDry)
+{
+    road.Step("the main menu runs");
+    road.Frames(10);
+    // As in the first stretch, the system is entered the way the pilot screens will.
+    gFlightScreen->SetSystemBackdrop(1);
+    gCurrentScreen = gFlightScreen;
+
+    RowList<CreateShipRow> rows;
+    std::vector<CreateShipRow> hulls;
+    for (const CreateShipRow* row : gGameDatabase.GetCreateShips(rows))
+        hulls.push_back(*row);
+    ASSERT_FALSE(hulls.empty());
+    for (const CreateShipRow& hull : hulls) {
+        const std::string name = "hull " + std::to_string(hull.ship_id);
+        road.Step(name + ": a new pilot with the five points spent as the new-pilot screen allows");
+        ReplacePlayerShip(new CPlayerShip(hull.ship_id, "Road Pilot", hull.weapon_id_1, hull.weapon_id_2,
+                                          hull.engine_device_id, hull.shield_device_id, hull.armor_device_id, 2, 2, 3,
+                                          1, 2, 0xFFFFFFFFu, hull.affiliate));
+        CPlayerShip& ship = *gPlayerShip;
+        ASSERT_NE(ship.mEngine, nullptr) << road.CurrentStep();
+
+        road.Step(name + ": hold W");
+        const Vec3 start = ship.mPosition;
+        road.HoldKey(kKeyW, 60, SteerFromKeys);
+        EXPECT_GT(Vec3Length(Vec3::Difference(ship.mPosition, start)), 1.0f) << road.CurrentStep();
+        EXPECT_GE(ship.mMoveSpeed, 0.8f) << road.CurrentStep();
+
+        road.Step(name + ": turn with A, then D");
+        float heading = ship.mRotation.z;
+        road.HoldKey(kKeyA, 10, SteerFromKeys);
+        EXPECT_NE(ship.mRotation.z, heading) << road.CurrentStep();
+        heading = ship.mRotation.z;
+        road.HoldKey(kKeyD, 20, SteerFromKeys);
+        EXPECT_NE(ship.mRotation.z, heading) << road.CurrentStep();
+
+        road.Step(name + ": brake with S");
+        const float speed = ship.mMoveSpeed;
+        road.HoldKey(kKeyS, 30, SteerFromKeys);
+        EXPECT_LT(ship.mMoveSpeed, speed) << road.CurrentStep();
+
+        for (int slot = 0; slot < ship.mWeaponCount; ++slot) {
+            ship.SelectWeaponSlot(slot);
+            CWeaponInfo* weapon = ship.SelectedWeapon();
+            road.Step(name + ": fire the " + weapon->mName);
+            const int shotsBefore = static_cast<int>(gResourceManager->mObjects.size());
+            const int energyBefore = ship.mEngine->mEnergy;
+            const Vec3 aim(ship.mPosition.x, ship.mPosition.y + 40.0f, 30.0f);
+            bool launched = false;
+            road.Frames(weapon->mMaxAmmo > 0 ? 4000 : 120, [&](int frame) {
+                ship.FireWeapon(&aim);
+                SteerFromKeys(frame);
+                launched = launched || static_cast<int>(gResourceManager->mObjects.size()) > shotsBefore ||
+                           ship.mEngine->mEnergy < energyBefore;
+                return true;
+            });
+            EXPECT_TRUE(launched) << road.CurrentStep() << ": nothing left the ship";
+            if (weapon->mMaxAmmo > 0) {
+                EXPECT_EQ(ship.GetAmmo(weapon->mDeviceId), 0) << road.CurrentStep() << ": the ammo never ran out";
+            }
+        }
+        EXPECT_TRUE(ship.mActive) << name << ": the new pilot did not live to learn to fly";
+    }
 }
 
 }  // namespace

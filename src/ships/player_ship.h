@@ -1,0 +1,217 @@
+// CPlayerShip: the local pilot's ship, which is also the pilot: crew skills, level and
+// experience, credits, cargo, weapons and carried devices with their ammunition, visited systems
+// and completed quests. gPlayerShip is the one that flies.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "core/draw_records.h"
+#include "ships/pilot.h"
+#include "ships/ship.h"
+#include "world/player_view.h"
+
+class CWeaponInfo;
+
+// Slots of the weapon list and of the carried-device list.
+constexpr int kPlayerListSize = 10;
+// Equipping and unequipping stop one short of a full list.
+constexpr int kPlayerListWorkingLimit = 9;
+constexpr int kCompoundClassCount = 5;
+constexpr int kPilotNameSize = 52;
+
+// Ownership: the ship owns its engine, shield and armor (the base deletes them) and every carried
+// device. Weapon records in the weapon slots belong to the shared weapon-record cache and are
+// never deleted here; a weapon moved to the carried list becomes a device of its own.
+class CPlayerShip : public CShip, public CPilot, public CPlayerView {
+public:
+    // A new pilot from a create_ship row and the chosen skills; the colour is not used.
+    CPlayerShip(int shipId, const char* name, int weapon1DeviceId, int weapon2DeviceId, int engineDeviceId,
+                int shieldDeviceId, int armorDeviceId, int engineering, int tactical, int navigation, int communication,
+                int science, uint32_t colour, int affiliate);
+    // A saved pilot from the save database; the caller loads the visited systems. A pilot id
+    // without a row leaves an inactive ship without devices.
+    explicit CPlayerShip(int playerId);
+    ~CPlayerShip() override;
+
+    // Flight, firing and drawing.
+    void Update() override;
+    void Render() override;
+    void Thrust();
+    void Brake();
+    void TurnLeft();
+    void TurnRight();
+    // The fire key: cooldown, energy and ammunition decide whether the selected weapon launches.
+    void FireWeapon(const Vec3* target);
+    void Fire(const Vec3* target) override { FireWeapon(target); }
+    int GetMeshId() override { return mHullMeshId; }
+    // The player drops nothing when destroyed.
+    void DropLoot() override {}
+
+    // Skill factors.
+    float GetArmorRegenFactor() override;
+    float GetDamageFactor() override;
+    float GetSpeedFactor() override;
+    float GetAccelerationFactor() override;
+    float GetFuelEfficiencyFactor() override;
+    float GetScienceFactor() override;
+    float GetEnergyRegenFactor() override;
+    float GetShieldRegenFactor() override;
+
+    // Experience is divided by the level; each level gained is announced.
+    void AddExperience(int experience) override;
+    // Classes 1 to 5; only what the hold has room for is taken.
+    void AddCompounds(int compoundClass, int tons) override;
+    int GetCompoundAmount(int compoundClass) override;
+    int CargoTons() const;
+
+    // Weapon selection; with no weapons nothing is selected.
+    void SelectWeaponSlot(int index) override;
+    void SelectWeapon(int deviceId) override;
+    void NextWeapon();
+    void PreviousWeapon();
+    CWeaponInfo* SelectedWeapon() const { return mSelectedWeaponRecord; }
+
+    // Inventory. AddWeapon takes a cached weapon record; AddCarriedDevice takes ownership of a
+    // device when it returns true.
+    bool AddWeapon(CWeaponInfo* weapon);
+    bool AddCarriedDevice(CDeviceInfo* device);
+    void RemoveWeapon(int slot);
+    void RemoveCarriedDevice(int slot);
+    bool EquipCarriedDevice(int slot);
+    // The stored ammunition or fuel of the device id; -1 when none is stored.
+    int GetAmmo(int deviceId) const;
+    // Records the amount unless the device id has one already.
+    void StoreAmmo(int deviceId, int amount);
+
+    // Trade and cargo.
+    float SellFactor() const;
+    float BuyFactor() const;
+    void UnequipToCargo(int weaponIndex);
+    void UnequipShield();
+    void UnequipArmor();
+    void UnequipEngine();
+
+    // Texts of the ship-and-crew and store screens; out has room for 64 characters.
+    void FormatWeaponAmmo(char* out);
+    void FormatHitPoints(char* out);
+    void FormatTotalHitPoints(char* out);
+    void FormatCargo(char* out);
+    void FormatCommonCompounds(char* out);
+    void FormatUncommonCompounds(char* out);
+    void FormatRareCompounds(char* out);
+    void FormatExoticCompounds(char* out);
+    void FormatExperienceToLevel(char* out);
+    void FormatWeaponDamage(char* out);
+    void FormatShieldName(char* out);
+    void FormatArmorName(char* out);
+    void FormatEngineName(char* out);
+    void FormatFuel(char* out);
+    // The heads-up display's label of the selected weapon; empty without one. Returns its length.
+    int FormatWeaponLabel(char* out, int size);
+
+    // Writes the pilot to the save database in one transaction.
+    void Save();
+
+    // The pilot.
+    int GetCredits() override { return mCredits; }
+    void SetCredits(int credits) override { mCredits = credits; }
+
+    // The world's view of the player.
+    CWorldObject* Ship() override { return this; }
+    void AddVisitedSystem(int systemId) override;
+    std::vector<int> CurrentQuestSteps() override;
+    void ClearTargets() override;
+    void ClearChargeShot() override;
+    void StopForTrip() override;
+    void UpdateQuests() override;
+    void BeginQuestSteps(int systemId) override;
+    int Level() override { return mLevel; }
+
+    // The experience a level needs: 1.1^level + 5 x level, saturated.
+    static int ExperienceForLevel(int level);
+
+    // The in-flight screen's selected target and the quest step's guide target; null = none.
+    CWorldObject* mTarget = nullptr;
+    CWorldObject* mGuideTarget = nullptr;
+    std::set<int> mVisitedSystems;
+    // Ids of the finished quests, kept for the quest log and the save.
+    std::set<int> mCompletedQuests;
+    TrailDrawRecord mArrowRecord;
+    uint32_t mArrowColour = 0;
+    Vec3 mArrowPosition;
+    float mArrowAngle = 0.0f;
+    // Milliseconds per unit of energy a running cloak takes; 0 = no drain.
+    int mCloakDrainPeriod = 0;
+    int mCloakDrainTimer = 0;
+    uint8_t mThrusting = 0;
+    // Deceleration without thrust: 3.0 with automatic braking, 0 without.
+    float mBrakingRate = 3.0f;
+    int mPlayerId = 0;
+    int mExperience = 0;
+    int mCredits = 500;
+    int mNextLevelExperience = 0;
+    // Levels gained and not yet spent on skills.
+    int mLevelUps = 0;
+    int mFireTimer = 0;
+    int mSelectedSlot = 0;
+    int mWeaponCount = 0;
+    int mCarriedCount = 0;
+    CWeaponInfo* mWeapons[kPlayerListSize] = {};
+    CDeviceInfo* mCarried[kPlayerListSize] = {};
+    // Device id -> ammunition of a weapon, or fuel of a carried engine.
+    std::map<int, int> mAmmo;
+    char mPilotName[kPilotNameSize] = {};
+    // The last docking: where a destroyed ship comes back.
+    float mHomeX = 0.0f;
+    float mHomeY = 0.0f;
+    int mHomeSystemId = 1;
+    int mCompounds[kCompoundClassCount] = {};
+    int mLevel = 1;
+    int mEngineering = 0;
+    int mTactical = 0;
+    int mNavigation = 0;
+    int mCommunication = 0;
+    int mScience = 0;
+    int mHullCreditValue = 0;
+    int mCargoCapacity = 0;
+
+private:
+    // What both constructors share once the hull is known.
+    void SetUpHull(int shipId, const Vec3& position);
+    void ApplyNameBonus();
+    void RecomputeNextLevel();
+    // The weapon in the slot becomes the selected one (none when the slot is empty) and may
+    // fire at once; an engine charge starts straight away.
+    void SelectSlot(int slot);
+    // After the weapon list changed: the same slot when it is still filled, else the last one.
+    void ReselectAfterChange();
+    void LaunchEngineCharge();
+    // The carried slot takes the device that was installed (a swap), or closes when none was.
+    void PutBack(int slot, CDeviceInfo* installed);
+    void FlyPushed();
+    void LevelOut();
+    void DrainCloak();
+    void EveryTenthFrame();
+    void Smoke();
+    void DrawGuideArrow();
+
+    CWeaponInfo* mSelectedWeaponRecord = nullptr;
+};
+
+// The share of a value the player gets when selling, and of a price paid when buying, at that
+// communication skill; every screen that prices goes through these.
+float SellFactor(int communication);
+float BuyFactor(int communication);
+// Filling a weapon's ammunition or an engine's fuel from `remaining`: at least 1 while anything
+// is missing, at most 999999.
+int AmmoRefillPrice(int remaining, int maxAmmo, int creditValue, float sellFactor);
+// The interface click every trading screen plays.
+void PlayUiSound();
+
+extern CPlayerShip* gPlayerShip;
+// Makes the ship the pilot (gPlayerShip and gPlayerView), deleting the one before; null leaves
+// no pilot.
+void ReplacePlayerShip(CPlayerShip* ship);

@@ -1,0 +1,88 @@
+// Prices by the crew's communication skill, and moving equipped devices into the carried list.
+#include <algorithm>
+
+#include "engine/resource_manager.h"
+#include "ships/armor.h"
+#include "ships/engine.h"
+#include "ships/player_ship.h"
+#include "ships/shield.h"
+#include "ships/weapon_records.h"
+
+namespace {
+
+constexpr int kUiSound = 10;
+constexpr int kMaxRefillPrice = 999999;
+
+}  // namespace
+
+float SellFactor(int communication)
+{
+    return std::min(0.25f + 0.01f * static_cast<float>(communication), 0.5f);
+}
+
+float BuyFactor(int communication)
+{
+    return std::max(1.0f - 0.01f * static_cast<float>(communication), 0.5f);
+}
+
+int AmmoRefillPrice(int remaining, int maxAmmo, int creditValue, float sellFactor)
+{
+    // Wide enough that a dear device with a large load cannot wrap.
+    const long long unit = creditValue / 10;
+    const long long missing = maxAmmo - remaining;
+    const long long value = maxAmmo != 0 ? missing * unit / maxAmmo : missing * unit;
+    const long long price = static_cast<long long>(sellFactor * static_cast<float>(value));
+    if (price != 0)
+        return static_cast<int>(std::min<long long>(price, kMaxRefillPrice));
+    return remaining < maxAmmo ? 1 : 0;
+}
+
+void PlayUiSound()
+{
+    gSoundRequest = SoundRequest{kUiSound, &gZeroVector};
+    gResourceManager->PlaySoundAt(gSoundRequest);
+}
+
+float CPlayerShip::SellFactor() const
+{
+    return ::SellFactor(mCommunication);
+}
+
+float CPlayerShip::BuyFactor() const
+{
+    return ::BuyFactor(mCommunication);
+}
+
+void CPlayerShip::UnequipToCargo(int weaponIndex)
+{
+    if (weaponIndex < 0 || weaponIndex >= mWeaponCount || mCarriedCount >= kPlayerListWorkingLimit || mWeaponCount == 1)
+        return;
+    // The carried list holds the cache's record as it is; deleting it from there is skipped.
+    mCarried[mCarriedCount++] = mWeapons[weaponIndex];
+    RemoveWeapon(weaponIndex);
+}
+
+void CPlayerShip::UnequipShield()
+{
+    if (!mShield || mCarriedCount >= kPlayerListWorkingLimit)
+        return;
+    mCarried[mCarriedCount++] = mShield;
+    mShield = nullptr;
+}
+
+void CPlayerShip::UnequipArmor()
+{
+    if (!mArmor || mCarriedCount >= kPlayerListWorkingLimit)
+        return;
+    mCarried[mCarriedCount++] = mArmor;
+    mArmor = nullptr;
+}
+
+void CPlayerShip::UnequipEngine()
+{
+    if (!mEngine || mCarriedCount >= kPlayerListWorkingLimit)
+        return;
+    mCarried[mCarriedCount++] = mEngine;
+    StoreAmmo(mEngine->mDeviceId, mEngine->mFuel);
+    mEngine = nullptr;
+}
