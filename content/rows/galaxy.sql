@@ -118,7 +118,7 @@ INSERT INTO device_object (device_object_id, object_id, device_id) VALUES (1013,
 
 INSERT INTO fountain_object (fountain_id, object_id, invulnerable, particle_id, particle_delay, weapon_device_id, weapon_delay, collision_damage) VALUES (5006, 5006, 'false', 63, 800, 25, 3000, 10);
 
-INSERT INTO outpost_object (outpost_id, object_id, invulnerable, mesh_id, weapon_device_id, weapon_delay, collision_damage, device_weakness_type, attack_radius, base_mesh_id, color_mod, base_rel_size, experience_value, compound_amount, compound_type) VALUES (3004, 3004, 'false', 4, 24, 1500, 20, 'organic', 50.0, 5, 'ffffffff', 1.6, 120, 10, 'rare');
+INSERT INTO outpost_object (outpost_id, object_id, invulnerable, mesh_id, weapon_device_id, weapon_delay, collision_damage, device_weakness_type, attack_radius, base_mesh_id, color_mod, base_rel_size, experience_value, compound_amount, compound_type) VALUES (3004, 3004, 'false', 4, 24, 2500, 20, 'organic', 50.0, 5, 'ffffffff', 1.6, 120, 10, 'rare');
 
 INSERT INTO mine_object (mine_id, object_id, weapon_device_id, mesh_id, destruct_range) VALUES (3005, 3005, 13, 6, 25.0);
 
