@@ -121,6 +121,9 @@ void CMineObject::Interact(CWorldObject* other)
 
 bool CMineObject::TakeDamage(int amount, int)
 {
+    // A wreck is not destroyed a second time.
+    if (!mActive)
+        return false;
     mHitPoints -= amount;
     if (mHitPoints >= 1)
         return false;

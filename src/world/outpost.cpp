@@ -209,6 +209,9 @@ void COutpostObject::DrawRadar()
 
 bool COutpostObject::TakeDamage(int amount, int)
 {
+    // A wreck is not destroyed a second time.
+    if (!mActive)
+        return false;
     mHitPoints -= amount;
     if (mHitPoints >= 1)
         return false;

@@ -139,6 +139,7 @@ TEST_F(ArmedTest, ItsOwnSideIsNeverTargetedButThrownBackAndAnyKillPaysThePlayer)
     EXPECT_EQ(friendly->mHitPoints, 100 - outpost->mCollisionDamage);
     EXPECT_LT(friendly->mVelocity.y, 0.0f);
     EXPECT_TRUE(outpost->TakeDamage(outpost->mHitPoints, 0));
+    EXPECT_FALSE(outpost->TakeDamage(1, 0));
     EXPECT_EQ(pilot->experienceGained, outpost->mExperienceValue);
 }
 
