@@ -119,25 +119,6 @@ TEST_F(WeaponTest, OneChargeAtATimeAndOnlyForShips)
     EXPECT_TRUE(FlightMessages().empty());
 }
 
-TEST_F(WeaponTest, PhantomIsReleasedFromTheCachedRecordOnTheLaunchersSide)
-{
-    pilot->mPosition = Vec3(12.0f, -8.0f, 30.0f);
-    for (int i = 0; i < 3; ++i)
-        rm->LaunchWeapon(kWraithDrone, pilot, &pilot->mPosition, &kAim);
-    int phantoms = 0;
-    for (auto& [id, object] : rm->mObjects) {
-        auto* phantom = dynamic_cast<CPhantomObject*>(object);
-        if (!phantom)
-            continue;
-        ++phantoms;
-        EXPECT_EQ(phantom->mAffiliate, pilot->mAffiliate);
-        EXPECT_FLOAT_EQ(phantom->mPosition.x, 12.0f);
-        EXPECT_EQ(phantom->mLifetime, 20 * 1000);
-    }
-    EXPECT_EQ(phantoms, 3);
-    EXPECT_EQ(rm->mWeaponRecords.count(kWraithDrone), 1u);
-}
-
 // Temporary ids run out after a thousand launches; no launch may then take a live object's place.
 TEST_F(WeaponTest, ThousandsOfLaunchesLeaveEveryLiveObjectInPlace)
 {
