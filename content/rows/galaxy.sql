@@ -30,7 +30,6 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1011, 1, 0, 'Rendezvous Beacon', 'goto', 250.0, -50.0, 0.0, 1, 8.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1012, 1, 0, 'Repair Kit', 'health', 120.0, -160.0, 0.0, 1, 3.0, 90, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1013, 1, 0, 'Salvaged Launcher', 'device', -60.0, -180.0, 0.0, 1, 3.0, 0, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1014, 1, 0, 'Spore Fountain', 'fountain', 420.0, 250.0, 0.0, 200, 10.0, 0, 'nature');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11006, 101, 0, 'Union Picket', 'lead', 100.0, -300.0, 0.0, 180, 5.0, 120, 'lawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (2001, 2, 0, 'Sun', 'planet', 0.0, 300.0, 0.0, 100000, 100.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (2002, 2, 0, 'Lustalla Reach', 'planet', 250.0, -150.0, 0.0, 100000, 50.0, 0, 'neutral');
@@ -62,6 +61,7 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5003, 5, 0, 'Umbral Deep', 'planet', -100.0, -200.0, 0.0, 100000, 80.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5004, 5, 0, 'Umbral Giant', 'planet', 250.0, 250.0, 0.0, 100000, 90.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5005, 5, 0, 'Sun', 'planet', -350.0, -380.0, 0.0, 100000, 90.0, 0, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5006, 5, 0, 'Spore Fountain', 'fountain', 300.0, -200.0, 0.0, 200, 10.0, 0, 'nature');
 
 INSERT INTO station (station_id, mesh_id, invulnerable, experience_value, station_type, common_compounds, uncommon_compounds, rare_compounds, exotic_compounds, undiscovered_compounds) VALUES (1, 1, 'true', 0, 'Trade Hub', 0, 0, 0, 0, 0);
 INSERT INTO station (station_id, mesh_id, invulnerable, experience_value, station_type, common_compounds, uncommon_compounds, rare_compounds, exotic_compounds, undiscovered_compounds) VALUES (2, 1055, 'true', 0, 'Supply Depot', 0, 0, 0, 0, 0);
@@ -116,9 +116,9 @@ INSERT INTO health_object (health_id, object_id, health_pct) VALUES (1012, 1012,
 
 INSERT INTO device_object (device_object_id, object_id, device_id) VALUES (1013, 1013, 11);
 
-INSERT INTO fountain_object (fountain_id, object_id, invulnerable, particle_id, particle_delay, weapon_device_id, weapon_delay, collision_damage) VALUES (1014, 1014, 'false', 63, 800, 25, 3000, 10);
+INSERT INTO fountain_object (fountain_id, object_id, invulnerable, particle_id, particle_delay, weapon_device_id, weapon_delay, collision_damage) VALUES (5006, 5006, 'false', 63, 800, 25, 3000, 10);
 
-INSERT INTO outpost_object (outpost_id, object_id, invulnerable, mesh_id, weapon_device_id, weapon_delay, collision_damage, device_weakness_type, attack_radius, base_mesh_id, color_mod, base_rel_size, experience_value, compound_amount, compound_type) VALUES (3004, 3004, 'false', 4, 24, 1500, 20, 'organic', 200.0, 5, 'ffffffff', 1.6, 120, 10, 'rare');
+INSERT INTO outpost_object (outpost_id, object_id, invulnerable, mesh_id, weapon_device_id, weapon_delay, collision_damage, device_weakness_type, attack_radius, base_mesh_id, color_mod, base_rel_size, experience_value, compound_amount, compound_type) VALUES (3004, 3004, 'false', 4, 24, 2500, 20, 'organic', 50.0, 5, 'ffffffff', 1.6, 120, 10, 'rare');
 
 INSERT INTO mine_object (mine_id, object_id, weapon_device_id, mesh_id, destruct_range) VALUES (3005, 3005, 13, 6, 25.0);
 

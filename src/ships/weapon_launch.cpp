@@ -1,20 +1,25 @@
 // CResourceManager::LaunchWeapon: where firing any weapon device takes effect, whoever fires it.
 #include <algorithm>
-#include <stdexcept>
 
 #include "core/message_log.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
 #include "ships/beam_shot.h"
+#include "ships/charge_shot.h"
 #include "ships/projectile_shot.h"
 #include "ships/ship.h"
+#include "ships/shockwave_shot.h"
 #include "ships/weapon_records.h"
+#include "world/mine.h"
 #include "world/phantom.h"
 
 namespace {
 
 constexpr int kCloakSound = 54;
 constexpr int kPortalSound = 54;
+// Rings are drawn below the flight plane, each at its own depth.
+constexpr float kRingDepthPerId = 0.00001f;
+constexpr float kRingDepthBase = 16.0f;
 // The portal always leads to the portal system and back.
 constexpr int kPortalSystem = 2;
 const Vec3 kPortalArrival(-100.0f, 0.0f, 30.0f);
@@ -42,9 +47,8 @@ void CResourceManager::PlayLaunchSoundAtEye(int soundId)
     PlaySoundAt(mLaunchSound);
 }
 
-// Shockwaves, charges and mines start at the origin; the kinds built so far start at the owner.
-void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, [[maybe_unused]] const Vec3* origin,
-                                    const Vec3* target)
+// Shockwaves, charges and mines start at the origin; beams, projectiles and phantoms at the owner.
+void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, const Vec3* origin, const Vec3* target)
 {
     // Nothing fires from nowhere or at nothing.
     if (!owner || !origin || !target)
@@ -78,15 +82,33 @@ void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, [[maybe_unused]
                 PlayLaunchSoundAtEye(kCloakSound);
             }
             break;
-        case kWeaponCharge:
+        case kWeaponCharge: {
             // One charge at a time, and only a ship can hold one.
             if (!ship || ship->mActiveChargeId != 0)
                 break;
-            throw std::runtime_error("charge shots are not built yet");
-        case kWeaponShockwave:
-            throw std::runtime_error("shockwave shots are not built yet");
-        case kWeaponMine:
-            throw std::runtime_error("mines are not built yet");
+            auto* shot = new CChargeShot(deviceId, ship, origin);
+            const int id = shot->mId;
+            const int sound = shot->mWeaponRecord ? shot->mWeaponRecord->mLaunchSoundId : 0;
+            if (FileLaunched(shot, sound))
+                ship->mActiveChargeId = id;
+            break;
+        }
+        case kWeaponShockwave: {
+            auto* shot = new CShockwaveShot(deviceId, owner, origin);
+            const int sound = shot->mWeaponRecord ? shot->mWeaponRecord->mLaunchSoundId : 0;
+            if (FileLaunched(shot, sound))
+                shot->mPosition.z = static_cast<float>(shot->mId) * kRingDepthPerId + kRingDepthBase;
+            break;
+        }
+        case kWeaponMine: {
+            auto* record = dynamic_cast<CMineWeapon*>(GetDeviceWeaponInfo(deviceId));
+            if (!record)
+                break;
+            FileLaunched(new CMineObject(origin->x, origin->y, origin->z, record->mDestructDeviceId, record->mRange,
+                                         record->mMeshId, owner->mAffiliate),
+                         record->mLaunchSoundId);
+            break;
+        }
         case kWeaponPhantom: {
             auto* record = dynamic_cast<CPhantomWeapon*>(GetWeaponInfo(deviceId, kWeaponPhantom));
             if (!record)

@@ -1,6 +1,6 @@
-// CIndestructibleActor: the fixed bodies of the stationary actors that nothing can hurt, move or
-// equip (phantom, vortex): every ship-side operation is a no-op, and their damage grows with the
-// pilot's level.
+// CIndestructibleActor: the fixed bodies of the stationary actors that nothing can move or equip
+// (phantom, vortex, fountain; mines and outposts add their own damage): every ship-side operation
+// is a no-op, and their damage grows with the pilot's level.
 #pragma once
 
 #include "world/stationary_actor.h"

@@ -1,8 +1,11 @@
 // The kind table as the game ships it.
 #include "world/object_kinds.h"
 
+#include "world/fountain.h"
+#include "world/mine.h"
 #include "world/nebula.h"
 #include "world/orbit_object.h"
+#include "world/outpost.h"
 #include "world/phantom.h"
 #include "world/planet.h"
 #include "world/scaffold.h"
@@ -10,11 +13,11 @@
 
 ObjectKind gObjectKinds[kObjectKindCount] = {
     {"wormhole", &CGameDatabase::GetWormholeObjectIds, nullptr, KindMap::kWormholes, nullptr, nullptr},
-    {"fountain", &CGameDatabase::GetFountainObjectIds, nullptr, KindMap::kObjects, nullptr, nullptr},
+    {"fountain", &CGameDatabase::GetFountainObjectIds, &MakeFountain, KindMap::kObjects, nullptr, nullptr},
     {"vortex", &CGameDatabase::GetVortexObjectIds, &MakeVortex, KindMap::kObjects, nullptr, nullptr},
     {"phantom", &CGameDatabase::GetPhantomObjectIds, &MakePhantom, KindMap::kObjects, nullptr, nullptr},
-    {"outpost", &CGameDatabase::GetOutpostObjectIds, nullptr, KindMap::kObjects, nullptr, nullptr},
-    {"mine", &CGameDatabase::GetMineObjectIds, nullptr, KindMap::kObjects, nullptr, nullptr},
+    {"outpost", &CGameDatabase::GetOutpostObjectIds, &MakeOutpost, KindMap::kObjects, nullptr, nullptr},
+    {"mine", &CGameDatabase::GetMineObjectIds, &MakeMine, KindMap::kObjects, nullptr, nullptr},
     {"resource", &CGameDatabase::GetResourceObjectIds, nullptr, KindMap::kObjects, nullptr, nullptr},
     {"goto marker", &CGameDatabase::GetGotoObjectIds, nullptr, KindMap::kObjects, nullptr, nullptr},
     {"orbit object", &CGameDatabase::GetOrbitObjectIds, &MakeOrbitObject, KindMap::kObjects, nullptr, nullptr},

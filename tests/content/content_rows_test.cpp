@@ -487,6 +487,25 @@ TEST_F(ContentRowsTest, EveryHazardKindIsMetOneJumpFromTheFirstSystem)
             << table;
 }
 
+// Mines, outposts and fountains wait one jump out, never in the first system, and an outpost only
+// locks onto ships its weapon can reach.
+TEST_F(ContentRowsTest, ArmedObjectsWaitPastTheFirstSystemAndReachWhatTheyTarget)
+{
+    const std::string next =
+        "(select w.jump_system_id from wormhole_object w, object o where o.object_id = "
+        "w.object_id and o.system_id = 1)";
+    for (const char* table : {"mine_object", "outpost_object", "fountain_object"}) {
+        const std::string placed =
+            std::string("select o.object_id from ") + table + " k, object o where o.object_id = k.object_id and ";
+        EXPECT_FALSE(Rows(placed + "o.quest_step_id = 0 and o.system_id in " + next).empty()) << table;
+        EXPECT_TRUE(Rows(placed + "o.system_id % 100 = 1").empty()) << table << " in the first system";
+    }
+    for (auto& r : Rows("select k.object_id, k.attack_radius, w.range from outpost_object k, (select device_id, "
+                        "range from beam_weapon union all select device_id, range from projectile_weapon) w "
+                        "where w.device_id = k.weapon_device_id"))
+        EXPECT_LE(std::stod(r[1]), std::stod(r[2])) << "outpost " << r[0] << " targets beyond its weapon";
+}
+
 // Every sprite row's file decodes with the game's own decoder, at the size the game draws it:
 // backdrops 800x600, everything else power-of-two sides (so the loader never stretches it).
 TEST_F(ContentRowsTest, SpriteFilesDecodeAtUsableSizes)

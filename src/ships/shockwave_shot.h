@@ -1,0 +1,41 @@
+// CShockwaveShot: a spinning ring that grows from the launcher toward the weapon's range, fading as
+// it grows, and strikes every object of another side under its disc once per 251 ms tick.
+#pragma once
+
+#include "core/draw_records.h"
+#include "ships/shot.h"
+
+class CShockwaveWeapon;
+
+class CShockwaveShot : public CShot {
+public:
+    // A local launch centred on the origin, sized by the owner's scale.
+    CShockwaveShot(int deviceId, CActor* owner, const Vec3* origin);
+
+    void SetDestination(const Vec3&) override {}
+    // The ring is drawn below the flight plane.
+    void SetPosition(const Vec3& point) override;
+    void Update() override;
+    void Render() override;
+    void Interact(CWorldObject* other) override;
+    Vec3& GetTargetPoint(Vec3& out) override;
+
+    // Null when the device has no shockwave record (the quit message is then posted).
+    CShockwaveWeapon* mWeaponRecord = nullptr;
+    TrailDrawRecord mRingTrail;
+    MeshDrawRecord mRingMesh;
+    float mRadius = 0.0f;
+    int mSpriteId = 0;
+    // 0 = drawn with the sprite ring.
+    int mMeshId = 0;
+    int mTickClock = 0;
+    // Set during the frame in which a tick falls; only then does the ring strike.
+    uint8_t mHitTick = 0;
+
+private:
+    // A shot made with an owner keeps its side once the owner is gone; one made without strikes all.
+    bool Spares(const CWorldObject& other) const;
+    void DrawRingCopy();
+
+    uint8_t mHadOwner = 0;
+};
