@@ -108,7 +108,7 @@ TEST_F(PlayerShipTest, AnEngineChargeSpendsEnergyAndLaunchesNothingFromTheFireKe
     player->SelectWeapon(kPulseLaser);
     player->mFireTimer = 100000;
     player->FireWeapon(&gZeroVector);
-    EXPECT_EQ(rm->mObjects.size(), objects + 1) << "a beam leaves the ship";
+    EXPECT_EQ(rm->mObjects.size(), objects + 2) << "a beam and the ring it chains leave the ship";
 }
 
 struct PriceCase {
