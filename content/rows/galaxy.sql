@@ -146,12 +146,12 @@ INSERT INTO wormhole_object (wormhole_id, object_id, jump_system_id) VALUES (200
 
 -- Mining: a field near the start that fills a new pilot's hold, and lumps further out.
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1015, 1, 0, 'Ore Field', 'resource', -230.0, -220.0, 0.0, 0, 6.0, 60, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1016, 1, 0, 'Crystal Seam', 'resource', -170.0, -280.0, 0.0, 0, 5.0, 90, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1016, 1, 0, 'Crystal Seam', 'resource', -170.0, -280.0, 0.0, 0, 5.0, 120, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3017, 3, 0, 'Ember Vein', 'resource', 250.0, 100.0, 0.0, 0, 6.0, 120, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4007, 4, 0, 'Spore Cluster', 'resource', -150.0, -200.0, 0.0, 0, 6.0, 90, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5006, 5, 0, 'Dark Shard', 'resource', 150.0, -100.0, 0.0, 0, 5.0, 180, 'neutral');
 INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (1015, 1015, 'common', 10, 3);
-INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (1016, 1016, 'uncommon', 6, 3);
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (1016, 1016, 'rare', 4, 3);
 INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (3017, 3017, 'rare', 10, 3);
 INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (4007, 4007, 'uncommon', 15, 3);
 INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (5006, 5006, 'exotic', 5, 3);
