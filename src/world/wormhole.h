@@ -18,7 +18,7 @@ public:
     void DrawRadar() override;
     // The jump, for the local player's ship only.
     void Interact(CWorldObject* other) override;
-    int GetMeshId() override { return -kWhirlSprite; }
+    int GetMeshId() override { return -mWhirlSprite; }
 
     static constexpr int kWhirlSprite = 28;
     static constexpr int kJumpSound = 401;
