@@ -138,3 +138,24 @@ INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_m
 INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (2, 3010, 'false', 'Choose quickly.');
 INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (3, 11006, 'true', 'Union picket. Varn is under our protection.');
 INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (4, 4005, 'true', 'The Watcher sees you, traveller.');
+
+-- The portal system's way out: a pilot saved there is never stranded. It leads home one way, so
+-- the ship arrives at Varn's centre.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (2004, 2, 0, 'Wormhole', 'wormhole', -350.0, -300.0, 0.0, 1, 20.0, 0, 'neutral');
+INSERT INTO wormhole_object (wormhole_id, object_id, jump_system_id) VALUES (2004, 2004, 1);
+
+-- Mining: a field near the start that fills a new pilot's hold, and lumps further out.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1015, 1, 0, 'Ore Field', 'resource', -230.0, -220.0, 0.0, 0, 6.0, 60, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1016, 1, 0, 'Crystal Seam', 'resource', -170.0, -280.0, 0.0, 0, 5.0, 120, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3017, 3, 0, 'Ember Vein', 'resource', 250.0, 100.0, 0.0, 0, 6.0, 120, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4007, 4, 0, 'Spore Cluster', 'resource', -150.0, -200.0, 0.0, 0, 6.0, 90, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5007, 5, 0, 'Dark Shard', 'resource', 150.0, -100.0, 0.0, 0, 5.0, 180, 'neutral');
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (1015, 1015, 'common', 10, 3);
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (1016, 1016, 'rare', 4, 3);
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (3017, 3017, 'rare', 10, 3);
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (4007, 4007, 'uncommon', 15, 3);
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (5007, 5007, 'exotic', 5, 3);
+
+-- Repair kits on the frontier.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3018, 3, 0, 'Repair Kit', 'health', -480.0, -400.0, 0.0, 1, 3.0, 0, 'neutral');
+INSERT INTO health_object (health_id, object_id, health_pct) VALUES (3018, 3018, 40);

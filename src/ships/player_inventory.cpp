@@ -126,6 +126,14 @@ bool CPlayerShip::AddCarriedDevice(CDeviceInfo* device)
     return true;
 }
 
+bool CPlayerShip::TakeDevice(int deviceId)
+{
+    // Room first: a full hold must not build a device at every frame of contact.
+    if (mCarriedCount >= kPlayerListSize)
+        return false;
+    return AddCarriedDevice(gGameDatabase.CreateDevice(deviceId));
+}
+
 void CPlayerShip::RemoveWeapon(int slot)
 {
     if (slot < 0 || slot >= mWeaponCount)

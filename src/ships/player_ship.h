@@ -129,6 +129,7 @@ public:
     void UpdateQuests() override;
     void BeginQuestSteps(int systemId) override;
     int Level() override { return mLevel; }
+    bool TakeDevice(int deviceId) override;
 
     // The experience a level needs: 1.1^level + 5 x level, saturated.
     static int ExperienceForLevel(int level);

@@ -4,6 +4,9 @@
 // null only when no in-flight screen exists.
 #pragma once
 
+#include <string>
+
+#include "core/message_log.h"
 #include "core/vec3.h"
 
 class CFlightView {
@@ -22,6 +25,19 @@ public:
     virtual void SetSystemExtents(const Vec3& boundary, const Vec3& outer) = 0;
     // Empties and hides the centre message.
     virtual void ClearCenterMessage() = 0;
+
+    // A line for the in-flight message log. Until the screen shows the log itself, the shared
+    // log receives it.
+    virtual void PostMessage(const std::string& text) { PostFlightMessage(text); }
+    // Opens the hail box with the lines and the portrait of the keyword. Until the screen has a
+    // hail box, the lines go to the message log.
+    virtual void Hail(const char* const* lines, int lineCount, const char* keyword)
+    {
+        (void)keyword;
+        for (int i = 0; i < lineCount; ++i)
+            PostMessage(lines[i] ? lines[i] : "");
+    }
+    virtual bool IsHailOpen() const { return false; }
 };
 
 extern CFlightView* gFlightView;

@@ -29,6 +29,9 @@ public:
     // The pilot's level, which scales what hazards deal and whether they pay.
     virtual int Level() = 0;
     virtual void AddExperience(int experience) = 0;
+    // Builds the device and carries it when a carried-device place is free; false, with
+    // nothing built, when there is no room or the device cannot be built.
+    virtual bool TakeDevice(int deviceId) = 0;
 };
 
 extern CPlayerView* gPlayerView;

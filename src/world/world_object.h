@@ -11,6 +11,7 @@
 enum ObjectTypeId {
     kTypeLeadShip = 1,
     kTypeWingman = 2,
+    kTypeNetwork = 3,
     kTypeResource = 4,
     kTypeWormhole = 5,
     kTypeStation = 6,

@@ -366,14 +366,22 @@ TEST_F(ContentRowsTest, WorldRulesHold)
         int id = std::stoi(r[0]);
         EXPECT_TRUE(id > 1000 && (id < 100001 || id > 101000)) << "object " << id << " collides with reserved ids";
     }
-    // A wormhole's target must lead back, or the jump has no arrival point.
+    // A wormhole's target leads back, so the ship arrives beside a way home; only the portal
+    // system's exit leads one way, to the centre of the system it opens on.
     for (auto& r : Rows("select o.object_id, o.system_id, w.jump_system_id from wormhole_object w, object o "
-                        "where o.object_id = w.object_id"))
+                        "where o.object_id = w.object_id and o.system_id % 100 <> 2"))
         EXPECT_FALSE(Rows("select w.object_id from wormhole_object w, object o where o.object_id = w.object_id and "
                           "o.system_id = " +
                           r[2] + " and w.jump_system_id = " + std::to_string(std::stoi(r[1]) % 100))
                          .empty())
             << "wormhole " << r[0] << " to system " << r[2] << " has no way back";
+    // Every system has a way out, so a pilot saved anywhere is never stranded.
+    for (auto& r : Rows("select system_id from system"))
+        EXPECT_FALSE(Rows("select w.object_id from wormhole_object w, object o where o.object_id = w.object_id and "
+                          "o.system_id = " +
+                          r[0])
+                         .empty())
+            << "system " << r[0] << " has no wormhole";
     // Player hulls carry the alignment keyword of the affiliate they are created with.
     for (auto& r :
          Rows("select c.ship_id, c.affiliate, s.alignment from create_ship c, ship s where s.ship_id = c.ship_id"))

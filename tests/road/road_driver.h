@@ -50,6 +50,9 @@ public:
         gDirectInput->Feed(input::DeviceKind::kKeyboard, scanCode, 0);
         Frames(1);
     }
+    // A key held across frames until Release; the record goes in with the next frame.
+    void Press(int scanCode) { gDirectInput->Feed(input::DeviceKind::kKeyboard, scanCode, input::kPressedBit); }
+    void Release(int scanCode) { gDirectInput->Feed(input::DeviceKind::kKeyboard, scanCode, 0); }
     void MoveMouse(int dx, int dy)
     {
         gDirectInput->Feed(input::DeviceKind::kMouse, input::kMouseX, static_cast<uint32_t>(dx));

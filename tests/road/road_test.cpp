@@ -1,6 +1,11 @@
 // The road: the game played from its start through the real frame loop. This stretch enters
 // the first system and flies in it.
+#include <cmath>
+#include <functional>
+#include <string>
+
 #include "core/keys.h"
+#include "core/message_log.h"
 #include "engine/resource_manager.h"
 #include "road_driver.h"
 #include "screens/flight_screen.h"
@@ -8,6 +13,7 @@
 #include "ships/player_ship.h"
 #include "ships/weapon_records.h"
 #include "support/headless_game.h"
+#include "world/device_object.h"
 #include "world/world_object.h"
 
 namespace {
@@ -45,6 +51,46 @@ protected:
             ship.TurnRight();
         ship.Update();
         return true;
+    }
+
+    // Flies the player's ship toward the object with held keys, as a player would: turn with A
+    // or D until the nose points at it, then thrust with W. Stops once done() holds.
+    bool FlyToward(int objectId, int maxFrames, const std::function<bool()>& done)
+    {
+        int held = 0;
+        for (int frame = 0; frame < maxFrames && !done(); ++frame) {
+            CWorldObject* target = gResourceManager->FindObject(objectId);
+            if (!target)
+                return done();
+            const Vec3 to = Vec3::Difference(target->mPosition, gPlayerShip->mPosition);
+            float off = std::atan2(-to.x, to.y) - gPlayerShip->mRotation.z;
+            while (off > 3.14159f)
+                off -= 6.28318f;
+            while (off < -3.14159f)
+                off += 6.28318f;
+            const int key = off > 0.15f ? kKeyA : off < -0.15f ? kKeyD : kKeyW;
+            if (key != held) {
+                if (held)
+                    road.Release(held);
+                road.Press(key);
+                held = key;
+            }
+            road.Frames(1, SteerFromKeys);
+            if (HasFailure())
+                break;
+        }
+        if (held)
+            road.Release(held);
+        road.Frames(1, SteerFromKeys);
+        return done();
+    }
+    static bool Logged(const std::string& line)
+    {
+        for (const std::string& message : FlightMessages()) {
+            if (message == line)
+                return true;
+        }
+        return false;
     }
 
     void TearDown() override
@@ -156,6 +202,58 @@ TEST_F(RoadTest, ANewPilotOfEveryHullFliesAndFiresItsStartingWeaponsDry)
         }
         EXPECT_TRUE(ship.mActive) << name << ": the new pilot did not live to learn to fly";
     }
+}
+
+TEST_F(RoadTest, ANewPilotMinesPicksUpAndTravelsThroughAWormholeAndBack)
+{
+    road.Step("the main menu runs");
+    road.Frames(10);
+    gFlightScreen->SetSystemBackdrop(1);
+    gCurrentScreen = gFlightScreen;
+    RowList<CreateShipRow> rows;
+    const CreateShipRow hull = *gGameDatabase.GetCreateShips(rows).front();
+    ReplacePlayerShip(new CPlayerShip(hull.ship_id, "Road Miner", hull.weapon_id_1, hull.weapon_id_2,
+                                      hull.engine_device_id, hull.shield_device_id, hull.armor_device_id, 2, 2, 3, 1, 2,
+                                      0xFFFFFFFFu, hull.affiliate));
+    CPlayerShip& ship = *gPlayerShip;
+    ClearFlightMessages();
+
+    road.Step("mine the ore fields until the hold is full");
+    for (int lump : {1006, 1015, 1016}) {
+        ASSERT_TRUE(FlyToward(lump, 6000, [&] { return !gResourceManager->FindObject(lump)->mActive; }))
+            << road.CurrentStep() << ": lump " << lump << " was never reached";
+        if (Logged("Cargo bay is full"))
+            break;
+    }
+    EXPECT_TRUE(Logged("Cargo bay is full")) << road.CurrentStep();
+    EXPECT_EQ(ship.CargoTons(), ship.mCargoCapacity) << road.CurrentStep();
+
+    road.Step("pick up the device floating near the field");
+    const int carried = ship.mCarriedCount;
+    ASSERT_TRUE(FlyToward(1013, 6000, [&] { return !gResourceManager->FindObject(1013)->mActive; }))
+        << road.CurrentStep();
+    EXPECT_EQ(ship.mCarriedCount, carried + 1) << road.CurrentStep();
+    EXPECT_TRUE(Logged(std::string(GetDeviceName(11)) + " acquired")) << road.CurrentStep();
+
+    road.Step("a damaged hull takes the repair kit");
+    ship.mHitPoints = ship.mMaxHitPoints / 4;
+    const int damaged = ship.mHitPoints;
+    ASSERT_TRUE(FlyToward(1012, 6000, [&] { return !gResourceManager->FindObject(1012)->mActive; }))
+        << road.CurrentStep();
+    EXPECT_GT(ship.mHitPoints, damaged) << road.CurrentStep();
+
+    road.Step("fly through the wormhole to Cinder");
+    const int varnBackdrop = gFlightScreen->BackdropPlane().textureSpriteId;
+    ASSERT_TRUE(FlyToward(1004, 8000, [&] { return gResourceManager->mCurrentSystemId == 3; })) << road.CurrentStep();
+    EXPECT_NE(gFlightScreen->BackdropPlane().textureSpriteId, varnBackdrop) << road.CurrentStep();
+    // The key's release frame may nudge the ship on from where it arrived.
+    EXPECT_LT(Vec3Length(Vec3::Difference(ship.mPosition, Vec3(-520.0f, -450.0f, 30.0f))), 1.0f) << road.CurrentStep();
+
+    road.Step("and back through the wormhole to Varn");
+    ASSERT_TRUE(FlyToward(3002, 4000, [&] { return gResourceManager->mCurrentSystemId == 1; })) << road.CurrentStep();
+    EXPECT_EQ(gFlightScreen->BackdropPlane().textureSpriteId, varnBackdrop) << road.CurrentStep();
+    EXPECT_LT(Vec3Length(Vec3::Difference(ship.mPosition, Vec3(470.0f, -400.0f, 30.0f))), 1.0f) << road.CurrentStep();
+    EXPECT_TRUE(ship.mActive) << road.CurrentStep();
 }
 
 }  // namespace

@@ -175,6 +175,16 @@ TEST_F(PlayerShipTest, EquippingOverAnInstalledDeviceSwapsTheTwo)
     EXPECT_NE(player->mArmor, nullptr) << "nine carried devices leave no room";
 }
 
+TEST_F(PlayerShipTest, ADeviceFromSpaceIsTakenOnlyWhileAPlaceIsFree)
+{
+    EXPECT_FALSE(player->TakeDevice(0)) << "a device that cannot be built took a place";
+    EXPECT_EQ(player->mCarriedCount, 0);
+    while (player->mCarriedCount < kPlayerListSize)
+        ASSERT_TRUE(player->TakeDevice(kDeflectorScreen));
+    EXPECT_FALSE(player->TakeDevice(kPulseLaser));
+    EXPECT_EQ(player->mCarriedCount, kPlayerListSize);
+}
+
 class PlayerHullTest : public PlayerShipTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(PlayerHullTest, ANewPilotFliesAndCanRefitEveryStartingDevice)

@@ -96,6 +96,7 @@ public:
     void BeginQuestSteps(int) override {}
     int Level() override { return level; }
     void AddExperience(int experience) override { CTestShip::AddExperience(experience); }
+    bool TakeDevice(int) override { return false; }
 
     int level = 1;
     int credits = 0;

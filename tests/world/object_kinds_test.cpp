@@ -18,10 +18,14 @@ struct KindCase {
 };
 
 const KindCase kKindCases[] = {
-    {"planet", kKindPlanet, 1, 1002},     {"sun", kKindPlanet, 1, 1003},         {"nebula", kKindNebula, 1, 1009},
-    {"scaffold", kKindScaffold, 1, 1010}, {"orbit_object", kKindOrbit, 1, 1007}, {"phantom", kKindPhantom, 3, 3006},
-    {"vortex", kKindVortex, 3, 3007},     {"outpost", kKindOutpost, 3, 3004},    {"mine", kKindMine, 3, 3005},
-    {"fountain", kKindFountain, 5, 5006},
+    {"planet", kKindPlanet, 1, 1002},      {"sun", kKindPlanet, 1, 1003},
+    {"nebula", kKindNebula, 1, 1009},      {"scaffold", kKindScaffold, 1, 1010},
+    {"orbit_object", kKindOrbit, 1, 1007}, {"phantom", kKindPhantom, 3, 3006},
+    {"vortex", kKindVortex, 3, 3007},      {"outpost", kKindOutpost, 3, 3004},
+    {"mine", kKindMine, 3, 3005},          {"fountain", kKindFountain, 5, 5006},
+    {"wormhole", kKindWormhole, 1, 1004},  {"resource", kKindResource, 1, 1006},
+    {"goto", kKindGoto, 1, 1011},          {"health", kKindHealth, 1, 1012},
+    {"device_object", kKindDeviceObject, 1, 1013},
 };
 
 class ObjectKindTest : public WorldTest, public ::testing::WithParamInterface<KindCase> {};

@@ -81,6 +81,13 @@ public:
     void BeginQuestSteps(int systemId) override { questStepsBegun.push_back(systemId); }
     int Level() override { return level; }
     void AddExperience(int experience) override { this->experience += experience; }
+    bool TakeDevice(int deviceId) override
+    {
+        if (!deviceRoom)
+            return false;
+        devicesTaken.push_back(deviceId);
+        return true;
+    }
 
     CProbeObject ship;
     std::vector<int> visited;
@@ -92,6 +99,8 @@ public:
     int questUpdates = 0;
     int level = 1;
     int experience = 0;
+    bool deviceRoom = true;
+    std::vector<int> devicesTaken;
 };
 
 class WorldTest : public HeadlessGame {

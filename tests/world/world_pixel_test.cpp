@@ -149,4 +149,24 @@ TEST_F(WorldPixelTest, ThePlanetAndTheSunOfTheFirstSystemAreDrawnWhereTheCameraS
     EXPECT_GT(ChangedPixels(withoutPlanet, empty, 626, 111, 30), 30 * 30 * 4 / 2) << "the sun's halo";
 }
 
+TEST_F(WorldPixelTest, AWormholeAndAnOreFieldAreDrawnWhereTheCameraSeesThem)
+{
+    gResourceManager->EnterSystem(1);
+    // 480 units above (-350, -325): the wormhole (-500, -400) lands near pixel (174, 413) and the
+    // ore field (-200, -250) near (626, 187).
+    gCamera.Reset();
+    gCamera.SetEye(-350.0f, -325.0f, -450.0f);
+    gCamera.SetTarget(-350.0f, -325.0f, 30.0f);
+    const std::vector<uint32_t> scene = Frame();
+    ASSERT_EQ(scene.size(), 800u * 600u);
+
+    Remove(gResourceManager->mWormholes, 1005);
+    const std::vector<uint32_t> withoutWormhole = Frame();
+    Remove(gResourceManager->mObjects, 1006);
+    const std::vector<uint32_t> withoutLump = Frame();
+
+    EXPECT_GT(ChangedPixels(scene, withoutWormhole, 174, 413, 10), 10 * 10 * 4 / 2) << "the whirl";
+    EXPECT_GT(ChangedPixels(withoutWormhole, withoutLump, 626, 187, 4), 4 * 4 * 4 / 2) << "the lump";
+}
+
 }  // namespace
