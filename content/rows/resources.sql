@@ -89,6 +89,7 @@ INSERT INTO sprite (sprite_id, sprite_file) VALUES (3026, 'hail_box.png');
 INSERT INTO sprite (sprite_id, sprite_file) VALUES (3027, 'frame_portrait.png');
 INSERT INTO sprite (sprite_id, sprite_file) VALUES (3028, 'panel_help.png');
 INSERT INTO sprite (sprite_id, sprite_file) VALUES (3029, 'msg_retire.png');
+INSERT INTO sprite (sprite_id, sprite_file) VALUES (3030, 'pilot_row.png');
 INSERT INTO sprite (sprite_id, sprite_file) VALUES (10001, 'exhaust.png');
 INSERT INTO sprite (sprite_id, sprite_file) VALUES (10015, 'ailment_a.png');
 INSERT INTO sprite (sprite_id, sprite_file) VALUES (10016, 'ailment_b.png');

@@ -99,9 +99,9 @@ INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, co
 INSERT INTO text_control (text_id, control_id, text) VALUES (303, 303, '');
 
 -- Buttons, bottom middle: the information page and the options.
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (345, 6, 276, 566, 'true', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (345, 6, 672, 400, 'true', 'small', 'ffffffff');
 INSERT INTO button (button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id) VALUES (345, 345, 'Info', 3001, 'ff80c0ff', 1, 2);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (346, 6, 408, 566, 'true', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (346, 6, 672, 436, 'true', 'small', 'ffffffff');
 INSERT INTO button (button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id) VALUES (346, 346, 'Options', 3001, 'ff80c0ff', 1, 2);
 
 -- Options panel, also the death panel; its controls show with it.

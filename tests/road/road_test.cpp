@@ -61,16 +61,16 @@ protected:
         ASSERT_EQ(gCurrentScreen, gNewPilotScreen) << road.CurrentStep();
         EXPECT_STREQ(gNewPilotScreen->PilotName(), "Rin");
         road.Step("Create with points left is refused");
-        road.ClickAt(590, 556);
+        road.ClickAt(590, 516);
         ASSERT_EQ(gCurrentScreen, gNewPilotScreen) << road.CurrentStep();
         road.Step("spend the five points: tactical, navigation twice, science twice");
         for (int skill : {1, 2, 2, 4, 4})
             road.ClickAt(254, 166 + 40 * skill);
         EXPECT_EQ(gNewPilotScreen->PointsLeft(), 0) << road.CurrentStep();
         road.Step("Create, then Continue on the information page");
-        road.ClickAt(590, 556);
+        road.ClickAt(590, 516);
         ASSERT_EQ(gCurrentScreen, gInfoScreen) << road.CurrentStep();
-        road.ClickAt(390, 556);
+        road.ClickAt(390, 516);
         ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
         road.Frames(5);
     }

@@ -200,15 +200,11 @@ void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font)
     out.Png("msg_no_pilot.png", Message(font, 256, 32, "No pilot to continue"));
     out.Png("msg_destroyed.png", Message(font, 256, 32, "Your ship was destroyed"));
     out.Png("msg_points_left.png", Message(font, 256, 32, "Spend all skill points first"));
-    out.Png("panel_options.png", [&font] {
-        CCanvas c = Panel(256, 512, 0.9f);
-        int w = font.MeasureText(18, "OPTIONS");
-        font.DrawText(c, (256 - w) / 2, 10, 18, "OPTIONS", kText);
-        c.Rect(16, 36, 240, 37, {0.45f, 0.7f, 0.95f, 0.6f});
-        return c;
-    }());
+    // Also the death panel, so it carries no title.
+    out.Png("panel_options.png", Panel(256, 512, 0.9f));
     out.Png("panel_target.png", Panel(256, 128, 0.75f));
-    out.Png("panel_hud.png", Panel(256, 128, 0.6f));
+    out.Png("panel_hud.png", Panel(256, 256, 0.6f));
+    out.Png("pilot_row.png", Panel(256, 32, 0.45f));
     out.Png("panel_help.png", Panel(256, 128, 0.9f));
     out.Png("msg_retire.png", Message(font, 256, 32, "A retired pilot is gone for good"));
     out.Png("hail_box.png", Panel(512, 128, 0.85f));
