@@ -65,7 +65,7 @@ CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
-// No pilot, no quest code and no store until those exist.
+// The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
 CPlayerView* gPlayerView = nullptr;
 // Null until a pilot is made or loaded.
 CPlayerShip* gPlayerShip = nullptr;

@@ -185,7 +185,8 @@ public:
     void DeleteWorldObjects();
 
     // Weapons (src/ships/). The one place a weapon device takes effect, whoever fires it; the
-    // caller has already checked cooldown, energy and ammo. Owner, origin and target must exist.
+    // caller has already checked cooldown, energy and ammo. Without an owner, origin or target
+    // nothing happens.
     void LaunchWeapon(int deviceId, CActor* owner, const Vec3* origin, const Vec3* target);
     // The cached record of the device, built on a miss; null for a weapon type outside 1-9.
     CWeaponInfo* GetWeaponInfo(int deviceId, int weaponType);

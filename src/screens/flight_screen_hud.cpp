@@ -79,13 +79,9 @@ void CFlightScreen::ShowWeaponLabel()
     CTextControl* label = GetTextControl(kWeaponLabel);
     if (!label)
         return;
-    CWeaponInfo* weapon = gPlayerShip ? gPlayerShip->SelectedWeapon() : nullptr;
     char text[CTextControl::kMaxText + 1] = {};
-    if (weapon && weapon->mMaxAmmo >= 1)
-        std::snprintf(text, sizeof text, "Weapon: %s (%d/%d)", weapon->mName, gPlayerShip->GetAmmo(weapon->mDeviceId),
-                      weapon->mMaxAmmo);
-    else if (weapon)
-        std::snprintf(text, sizeof text, "Weapon: %s", weapon->mName);
+    if (gPlayerShip)
+        gPlayerShip->FormatWeaponLabel(text, sizeof text);
     label->SetText(text);
 }
 

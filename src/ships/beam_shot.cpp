@@ -23,8 +23,12 @@ constexpr float kReachPadding = 2.0f;
 CBeamShot::CBeamShot(int deviceId, CActor* owner, const Vec3* target) : CShot(owner)
 {
     mWeaponRecord = dynamic_cast<CBeamWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponBeam));
-    if (!mWeaponRecord || !owner) {
+    if (!mWeaponRecord) {
         os::PostQuitMessage();
+        mActive = 0;
+        return;
+    }
+    if (!owner) {
         mActive = 0;
         return;
     }

@@ -168,29 +168,31 @@ bool CPlayerShip::EquipCarriedDevice(int slot)
             return false;
         RemoveCarriedDevice(slot);
     } else if (auto* shield = dynamic_cast<CShield*>(device)) {
-        TakeOut(mCarried, mCarriedCount, slot);
-        if (mShield)
-            mCarried[mCarriedCount++] = mShield;
+        PutBack(slot, mShield);
         mShield = shield;
         mShield->Attach(this);
     } else if (auto* armor = dynamic_cast<CArmor*>(device)) {
-        TakeOut(mCarried, mCarriedCount, slot);
-        if (mArmor)
-            mCarried[mCarriedCount++] = mArmor;
+        PutBack(slot, mArmor);
         mArmor = armor;
         mArmor->Attach(this);
     } else if (auto* engine = dynamic_cast<CEngine*>(device)) {
-        TakeOut(mCarried, mCarriedCount, slot);
-        if (mEngine) {
+        if (mEngine)
             StoreAmmo(mEngine->mDeviceId, mEngine->mFuel);
-            mCarried[mCarriedCount++] = mEngine;
-        }
+        PutBack(slot, mEngine);
         mEngine = engine;
         mEngine->Attach(this);
         if (GetAmmo(mEngine->mDeviceId) >= 0)
             mEngine->mFuel = GetAmmo(mEngine->mDeviceId);
     }
     return true;
+}
+
+void CPlayerShip::PutBack(int slot, CDeviceInfo* installed)
+{
+    if (installed)
+        mCarried[slot] = installed;
+    else
+        TakeOut(mCarried, mCarriedCount, slot);
 }
 
 int CPlayerShip::GetAmmo(int deviceId) const

@@ -14,7 +14,11 @@ namespace {
 
 constexpr int kPlayerObjectId = 1;
 constexpr int kRadarSprite = 306;
-constexpr int kArrowParticle = 15204;
+constexpr int kArrowSprite = 15204;
+// The arrow is one opaque copy.
+constexpr int kArrowAlpha = 255;
+constexpr int kArrowCopies = 1;
+constexpr float kArrowSpacing = 0.0f;
 constexpr int kStartingCredits = 500;
 constexpr int kBonusCredits = 10000;
 constexpr int kSkillBonus = 100;
@@ -63,8 +67,8 @@ void CPlayerShip::SetUpHull(int shipId, const Vec3& position)
     mActive = mVisible = mSolid = 1;
     mShipId = shipId;
     mRadarBlip = SpriteDrawRecord{kRadarSprite, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
-    mArrowRecord = TrailDrawRecord{kArrowParticle, &mArrowPosition, &gZeroVector, &mArrowAngle, &mSize,
-                                   nullptr,        &mArrowColour,   nullptr,      nullptr};
+    mArrowRecord = TrailDrawRecord{kArrowSprite, &mArrowPosition, &gZeroVector,  &mArrowAngle,  &mSize,
+                                   &kArrowAlpha, &mArrowColour,   &kArrowCopies, &kArrowSpacing};
     mPosition = mDestination = mHomePosition = position;
     if (const ShipRecord* hull = gGameDatabase.GetShip(shipId)) {
         mMaxHitPoints = mHitPoints = hull->max_hit_points;

@@ -85,8 +85,6 @@ public:
     int GetAmmo(int deviceId) const;
     // Records the amount unless the device id has one already.
     void StoreAmmo(int deviceId, int amount);
-    // Refills stored ammunition (store and station screens).
-    void SetAmmo(int deviceId, int amount) { mAmmo[deviceId] = amount; }
 
     // Trade and cargo.
     float SellFactor() const;
@@ -111,6 +109,8 @@ public:
     void FormatArmorName(char* out);
     void FormatEngineName(char* out);
     void FormatFuel(char* out);
+    // The heads-up display's label of the selected weapon; empty without one. Returns its length.
+    int FormatWeaponLabel(char* out, int size);
 
     // Writes the pilot to the save database in one transaction.
     void Save();
@@ -189,6 +189,8 @@ private:
     // After the weapon list changed: the same slot when it is still filled, else the last one.
     void ReselectAfterChange();
     void LaunchEngineCharge();
+    // The carried slot takes the device that was installed (a swap), or closes when none was.
+    void PutBack(int slot, CDeviceInfo* installed);
     void FlyPushed();
     void LevelOut();
     void DrainCloak();

@@ -104,3 +104,12 @@ void CPlayerShip::FormatFuel(char* out)
     }
     std::snprintf(out, kTextRoom, "%d/%d", mEngine->mFuel, mEngine->mMaxFuel);
 }
+
+int CPlayerShip::FormatWeaponLabel(char* out, int size)
+{
+    if (!mSelectedWeaponRecord) {
+        out[0] = '\0';
+        return 0;
+    }
+    return ::FormatWeaponLabel(out, size, *mSelectedWeaponRecord, GetAmmo(mSelectedWeaponRecord->mDeviceId));
+}

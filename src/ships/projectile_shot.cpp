@@ -32,8 +32,12 @@ bool NeverHit(int type)
 CProjectileShot::CProjectileShot(int deviceId, CActor* owner, const Vec3* target) : CShot(owner)
 {
     mWeaponRecord = dynamic_cast<CProjectileWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponProjectile));
-    if (!mWeaponRecord || !owner) {
+    if (!mWeaponRecord) {
         os::PostQuitMessage();
+        mActive = 0;
+        return;
+    }
+    if (!owner) {
         mActive = 0;
         return;
     }

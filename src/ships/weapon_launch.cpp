@@ -46,6 +46,9 @@ void CResourceManager::PlayLaunchSoundAtEye(int soundId)
 void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, [[maybe_unused]] const Vec3* origin,
                                     const Vec3* target)
 {
+    // Nothing fires from nowhere or at nothing.
+    if (!owner || !origin || !target)
+        return;
     try {
         const int weaponType = GetWeaponType(deviceId);
         // Only ships cloak; launching anything uncloaks the launcher.

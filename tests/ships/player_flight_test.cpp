@@ -68,7 +68,7 @@ TEST_F(PlayerShipTest, ACloakNeedsItsEnergyButSpendsNone)
 TEST_F(PlayerShipTest, AnEmptyWeaponSaysSoTwiceWithItsSound)
 {
     player->SelectWeapon(kPlasmaBolt);
-    player->SetAmmo(kPlasmaBolt, 1);
+    player->mAmmo[kPlasmaBolt] = 1;
     player->mFireTimer = 100000;
     player->FireWeapon(&gZeroVector);
     EXPECT_EQ(player->GetAmmo(kPlasmaBolt), 0);
@@ -81,19 +81,34 @@ TEST_F(PlayerShipTest, AnEmptyWeaponSaysSoTwiceWithItsSound)
     EXPECT_EQ(gSoundRequest.soundId, 12);
 }
 
-TEST_F(PlayerShipTest, TheFireTimerHoldsTheWeaponBetweenShots)
+TEST_F(PlayerShipTest, TheGuideArrowPointsAtItsTargetUntilTheSystemIsLeft)
 {
-    player->SelectWeapon(kPlasmaBolt);
-    const int ammo = player->GetAmmo(kPlasmaBolt);
-    player->mFireTimer = Weapon(kPlasmaBolt)->mDelay;
+    CTestShip target(500, 3.0f, 100);
+    target.mPosition = Vec3(player->mPosition.x, player->mPosition.y + 50.0f, 30.0f);
+    player->mGuideTarget = &target;
+    player->Render();
+    EXPECT_NEAR(player->mArrowPosition.y, player->mPosition.y + 2.0f * player->mSize, 1e-4f);
+    EXPECT_NEAR(player->mArrowPosition.x, player->mPosition.x, 1e-4f);
+    rm->EnterSystem(1);
+    EXPECT_EQ(player->mGuideTarget, nullptr) << "entering a system deletes what the arrow points at";
+}
+
+TEST_F(PlayerShipTest, AnEngineChargeSpendsEnergyAndLaunchesNothingFromTheFireKey)
+{
+    ASSERT_TRUE(player->AddWeapon(Weapon(kOverdrive)));
+    player->SelectWeapon(kOverdrive);
+    const size_t objects = rm->mObjects.size();
+    CEngine& engine = *player->mEngine;
+    const int energy = engine.mEnergy;
+    player->mFireTimer = 100000;
     player->FireWeapon(&gZeroVector);
+    EXPECT_EQ(engine.mEnergy, energy - Weapon(kOverdrive)->mEnergyReq);
+    EXPECT_EQ(rm->mObjects.size(), objects);
+
+    player->SelectWeapon(kPulseLaser);
+    player->mFireTimer = 100000;
     player->FireWeapon(&gZeroVector);
-    EXPECT_EQ(player->GetAmmo(kPlasmaBolt), ammo - 1);
-    player->Update();
-    for (int waited = 100; waited < Weapon(kPlasmaBolt)->mDelay; waited += 100)
-        player->Update();
-    player->FireWeapon(&gZeroVector);
-    EXPECT_EQ(player->GetAmmo(kPlasmaBolt), ammo - 2);
+    EXPECT_EQ(rm->mObjects.size(), objects + 1) << "a beam leaves the ship";
 }
 
 struct PriceCase {
