@@ -101,7 +101,8 @@ TEST_F(FlightScreenTest, MetersShowTheirFractionAndHideWithoutTheirDevice)
     EXPECT_TRUE(Meter(CFlightScreen::kHullMeter).visible);
     EXPECT_FLOAT_EQ(Meter(CFlightScreen::kHullMeter).xScale, 1.0f) << "capped at full";
     EXPECT_NEAR(Meter(CFlightScreen::kEnergyMeter).xScale, 0.5f, 0.05f);
-    ship.mArmor = nullptr;
+    ship.UnequipArmor();
+    ASSERT_EQ(ship.mArmor, nullptr);
     gFlightScreen->Frame();
     EXPECT_FALSE(Meter(CFlightScreen::kArmorMeter).visible) << "no armor";
 }
