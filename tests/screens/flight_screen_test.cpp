@@ -210,28 +210,6 @@ TEST_F(FlightScreenTest, AClickInTheOptionsPanelWritesTheSettingsRowAtOnce)
     EXPECT_FALSE(box->visible) << "the panel's controls close with it";
 }
 
-TEST_F(FlightScreenTest, WithoutShadersTheGlowBoxNeverShowsWhateverTheRowSays)
-{
-    ScopedGlobal<unsigned char> shaders(gShadersSupported, 0);
-    ScopedGlobal<unsigned char> glow(gGlowEnabled, 1);
-    FlyNewPilot();
-    gFlightScreen->OnKeyDown(kKeyEscape);
-    EXPECT_FALSE(gFlightScreen->GetCheckBox(CFlightScreen::kGlowBox)->visible);
-    EXPECT_EQ(gGlowEnabled, 0);
-}
-
-TEST_F(FlightScreenTest, RightControlPicksTheNextWeaponAndLeftControlATarget)
-{
-    CPlayerShip& ship = FlyNewPilot();
-    ASSERT_GE(ship.mWeaponCount, 2);
-    CWeaponInfo* first = ship.SelectedWeapon();
-    gFlightScreen->OnKeyDown(kKeyLeftControl);
-    EXPECT_EQ(ship.SelectedWeapon(), first);
-    gFlightScreen->OnKeyDown(kKeyRightControl);
-    EXPECT_NE(ship.SelectedWeapon(), first);
-    EXPECT_EQ(std::string(gFlightScreen->GetTextControl(CFlightScreen::kWeaponLabel)->text).rfind("Weapon: ", 0), 0u);
-}
-
 TEST_F(FlightScreenTest, RespawnBringsTheShipHomeRepaired)
 {
     CPlayerShip& ship = FlyNewPilot();
