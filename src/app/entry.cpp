@@ -18,8 +18,13 @@
 #include "engine/resource_manager.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
+#include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/info_screen.h"
+#include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/new_pilot_screen.h"
+#include "screens/pilot_name_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -78,9 +83,22 @@ void Shutdown()
     delete gFlightScreen;
     gFlightScreen = nullptr;
     gFlightView = nullptr;
+    delete gInfoScreen;
+    gInfoScreen = nullptr;
+    delete gPilotNameScreen;
+    gPilotNameScreen = nullptr;
+    delete gNewPilotScreen;
+    gNewPilotScreen = nullptr;
+    delete gLoadPilotScreen;
+    gLoadPilotScreen = nullptr;
+    delete gDeletePilotScreen;
+    gDeletePilotScreen = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);
+    // The world may point at the ship, so it goes first.
+    if (gResourceManager)
+        gResourceManager->DeleteWorldObjects();
     ReplacePlayerShip(nullptr);
     // Deleting the resource manager also releases the device.
     delete gResourceManager;

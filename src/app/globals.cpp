@@ -6,8 +6,13 @@
 #include "core/camera.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/info_screen.h"
+#include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/new_pilot_screen.h"
+#include "screens/pilot_name_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -55,6 +60,11 @@ CCamera gCamera;
 CMainMenuScreen* gMainMenuScreen = nullptr;
 CFlightScreen* gFlightScreen = nullptr;
 CFlightView* gFlightView = nullptr;
+CInfoScreen* gInfoScreen = nullptr;
+CPilotNameScreen* gPilotNameScreen = nullptr;
+CNewPilotScreen* gNewPilotScreen = nullptr;
+CLoadPilotScreen* gLoadPilotScreen = nullptr;
+CDeletePilotScreen* gDeletePilotScreen = nullptr;
 // The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
 CPlayerView* gPlayerView = nullptr;
 // Null until a pilot is made or loaded.
@@ -73,6 +83,16 @@ void BuildStartupObjects()
     if (!gFlightScreen)
         gFlightScreen = new CFlightScreen;
     gFlightView = gFlightScreen;
+    if (!gInfoScreen)
+        gInfoScreen = new CInfoScreen;
+    if (!gPilotNameScreen)
+        gPilotNameScreen = new CPilotNameScreen;
+    if (!gNewPilotScreen)
+        gNewPilotScreen = new CNewPilotScreen;
+    if (!gLoadPilotScreen)
+        gLoadPilotScreen = new CLoadPilotScreen;
+    if (!gDeletePilotScreen)
+        gDeletePilotScreen = new CDeletePilotScreen;
 }
 
 namespace {

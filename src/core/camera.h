@@ -11,6 +11,7 @@ public:
     void SetEye(float x, float y, float z) { mEye = Vec3(x, y, z); }
     void SetTarget(float x, float y, float z) { mLookTarget = Vec3(x, y, z); }
     void SetZoom(float height) { mZoomHeight = height; }
+    void SetUp(float x, float y, float z) { mUp = Vec3(x, y, z); }
     // Starts a glide of the eye towards (x, y, z).
     void MoveTo(float x, float y, float z);
     // Eye (0, 0, -1) looking at (0, 0, 1), up +y, not moving, zoom height -1.

@@ -1,24 +1,41 @@
-// The in-flight message log's storage.
+// The in-flight message log's four lines.
 #include "core/message_log.h"
 
 namespace {
-constexpr size_t kKeptLines = 64;
-std::deque<std::string> gFlightMessages;
+// Built on first use: the start-up objects may post before this file's statics exist.
+std::deque<std::string>& Log()
+{
+    static std::deque<std::string> log;
+    return log;
+}
+FlightMessageListener gListener = nullptr;
 }  // namespace
+
+void SetFlightMessageListener(FlightMessageListener listener)
+{
+    gListener = listener;
+}
 
 void PostFlightMessage(const std::string& line)
 {
-    gFlightMessages.push_back(line);
-    if (gFlightMessages.size() > kKeptLines)
-        gFlightMessages.pop_front();
+    const std::string text = line.size() > kMessageLineLength ? line.substr(0, kMessageCutLength) : line;
+    if (gListener)
+        gListener(text);
+    std::deque<std::string>& log = Log();
+    if (log.size() == kMessageLogLines) {
+        if (log.back() == text)
+            return;
+        log.pop_front();
+    }
+    log.push_back(text);
 }
 
 const std::deque<std::string>& FlightMessages()
 {
-    return gFlightMessages;
+    return Log();
 }
 
 void ClearFlightMessages()
 {
-    gFlightMessages.clear();
+    Log().clear();
 }

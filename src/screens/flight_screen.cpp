@@ -1,11 +1,16 @@
-// The in-flight screen's held keys and zoom.
+// The in-flight screen's frame: steering, the ship, the camera, the planes behind the flight plane,
+// the world pass and the heads-up display, in that order; and the system change.
 #include "screens/flight_screen.h"
 
 #include <iterator>
 
 #include "core/camera.h"
-#include "core/keys.h"
+#include "core/frame_clock.h"
+#include "core/graphics_globals.h"
+#include "core/message_log.h"
 #include "engine/resource_manager.h"
+#include "ships/player_ship.h"
+#include "ui/cursor.h"
 #include "ui/text_control.h"
 
 float gCameraHeight = -60.0f;
@@ -14,7 +19,10 @@ namespace {
 constexpr int kBackgroundSound = 4;
 constexpr int kPlaneMesh = 19;
 constexpr int kBoundaryMesh = 32;
-constexpr int kCenterMessage = 303;
+constexpr float kGlowPlaneTurn = 0.002f;
+constexpr float kGlowStep = 5.0f;
+constexpr float kGlowLow = 150.0f;
+constexpr float kGlowHigh = 250.0f;
 
 struct FactionTextures {
     int glow;
@@ -48,10 +56,10 @@ MeshDrawRecord PlaneRecord(int meshId, const Vec3* position, const Vec3* rotatio
 
 CFlightScreen::CFlightScreen()
 {
-    mScreenId = 6;
+    mScreenId = kScreenId;
     mBackdropPlane = PlaneRecord(kPlaneMesh, &mBackdropPosition, &mBackdropRotation, &mBackdropScale, &mBackdropAlpha,
                                  &mMeshFlags, &mBackdropColour, TexturesOf(0).backdrop);
-    mGlowPlane = PlaneRecord(kPlaneMesh, &mGlowPlanePosition, &mBackdropRotation, &mBackdropScale, &mGlowValue,
+    mGlowPlane = PlaneRecord(kPlaneMesh, &mGlowPlanePosition, &mBackdropRotation, &mBackdropScale, &mGlowAlpha,
                              &mMeshFlags, &mBackdropColour, TexturesOf(0).glow);
     mBoundaryPlane = PlaneRecord(kBoundaryMesh, &mBackdropPosition, &mBackdropRotation, &mBoundaryScale,
                                  &mBackdropAlpha, &mMeshFlags, &mBackdropColour, 0);
@@ -73,113 +81,116 @@ void CFlightScreen::SetSystemExtents(const Vec3& boundary, const Vec3& outer)
     mSystemExtent = outer;
 }
 
-void CFlightScreen::ClearCenterMessage()
-{
-    if (CTextControl* text = GetTextControl(kCenterMessage)) {
-        text->SetText("");
-        text->visible = 0;
-    }
-}
-
 void CFlightScreen::Enter()
 {
     DeleteControls();
+    mClickGuard = 0;
     gResourceManager->PlaySound(kBackgroundSound);
+    gCamera.Reset();
+    const Vec3 ship = gPlayerShip ? gPlayerShip->mPosition : Vec3();
+    gCamera.SetEye(ship.x, ship.y, gCameraHeight);
+    gCamera.SetZoom(gCameraHeight);
+    gCamera.SetTarget(ship.x, ship.y, ship.z);
+    gCamera.Apply();
     LoadTextControls();
     LoadButtons();
     LoadCheckBoxes();
     LoadSliders();
     LoadSpriteControls();
     LoadMovieControls();
+    // The second pass files nothing new; it keeps the controls the first one made.
     LoadObjectControls();
+    LoadObjectControls();
+    ShowWeaponLabel();
+    LoadSettings();
     mEntered = 1;
+    CloseHail();
+    ShowMessageLog();
+}
+
+void CFlightScreen::PulseGlow()
+{
+    if (mGlowRising) {
+        if (mGlowValue > kGlowHigh) {
+            mGlowRising = 0;
+            mGlowValue = kGlowHigh;
+        } else {
+            mGlowValue += kGlowStep * gFrameScale;
+        }
+    } else if (mGlowValue < kGlowLow) {
+        mGlowRising = 1;
+        mGlowValue = kGlowLow;
+    } else {
+        mGlowValue -= kGlowStep * gFrameScale;
+    }
+    mGlowAlpha = static_cast<int>(mGlowValue);
+}
+
+void CFlightScreen::PlaceCamera()
+{
+    gDevice->SetRenderState(gfx::kRsZWriteEnable, 1);
+    gDevice->SetRenderState(gfx::kRsClipping, 1);
+    const Vec3 ship = gPlayerShip ? gPlayerShip->mPosition : Vec3(gCamera.GetEyeX(), gCamera.GetEyeY(), 0.0f);
+    gCamera.SetEye(ship.x, ship.y, gCamera.GetEyeZ());
+    gCamera.SetTarget(ship.x, ship.y, ship.z);
+    gCamera.Update();
+}
+
+void CFlightScreen::DrawPlanes()
+{
+    gDevice->SetRenderState(gfx::kRsAlphaBlendEnable, 1);
+    gDevice->SetRenderState(gfx::kRsSrcBlend, gfx::kBlendSrcAlpha);
+    gDevice->SetRenderState(gfx::kRsDestBlend, gfx::kBlendInvSrcAlpha);
+    gDevice->SetRenderState(gfx::kRsAlphaTestEnable, 1);
+    gDevice->SetRenderState(gfx::kRsAlphaRef, 8);
+    gDevice->SetRenderState(gfx::kRsAlphaFunc, gfx::kCmpGreaterEqual);
+    gResourceManager->RenderMesh(mBackdropPlane, false);
+    gResourceManager->RenderMesh(mBoundaryPlane, false);
+    gResourceManager->RenderMesh(mGlowPlane, false);
 }
 
 int CFlightScreen::Frame()
 {
     if (!mEntered)
         Enter();
+    if (CTextControl* center = GetTextControl(kCenterMessage); center && center->visible)
+        center->colour = 0xFFFF0000u + static_cast<uint32_t>(gPulse) * 0x0101u;
+    CPlayerShip* ship = gPlayerShip;
+    if (ship) {
+        if (mThrustKey)
+            ship->Thrust();
+        else if (mBrakeKey)
+            ship->Brake();
+        if (mTurnLeftKey)
+            ship->TurnLeft();
+        else if (mTurnRightKey)
+            ship->TurnRight();
+        ship->Update();
+    }
+    mGlowPlanePosition = RotateVec3Z(mGlowPlanePosition, kGlowPlaneTurn * gFrameScale);
+    PulseGlow();
+    if (!ship || !ship->mActive)
+        ShowDeathPanel();
+    if (mFireHeld && ship) {
+        Vec3 aim(0.0f, 0.0f, 30.0f);
+        gCursor.PickRay(&aim.x, &aim.y, 30.0f);
+        ship->Fire(&aim);
+    }
+    PlaceCamera();
+    DrawPlanes();
+    if (ship)
+        ship->Render();
     gResourceManager->UpdateObjects();
+    if (ship)
+        ship->DrawRadar();
+    UpdateHud();
+    ScrollHail();
+    PlaceTargetView();
     DrawObjectControls();
+    if (gShadersSupported && gGlowEnabled)
+        gResourceManager->DrawGlowPass();
     DrawControls();
     return 0;
-}
-
-void CFlightScreen::OnMouseDown(int, int x, int y)
-{
-    if (mEntered)
-        OnMouseDownControls(x, y);
-}
-
-void CFlightScreen::OnMouseUp(int, int x, int y)
-{
-    if (mEntered)
-        OnMouseUpControls(x, y);
-}
-
-void CFlightScreen::OnMouseMove(int, int)
-{
-}
-
-void CFlightScreen::OnKeyDown(int key)
-{
-    switch (key) {
-    case kKeyW:
-    case kKeyUp:
-        mThrustKey = 1;
-        mBrakeKey = 0;
-        break;
-    case kKeyS:
-    case kKeyDown:
-        mBrakeKey = 1;
-        mThrustKey = 0;
-        break;
-    case kKeyA:
-    case kKeyLeft:
-        mTurnLeftKey = 1;
-        mTurnRightKey = 0;
-        break;
-    case kKeyD:
-    case kKeyRight:
-        mTurnRightKey = 1;
-        mTurnLeftKey = 0;
-        break;
-    case kKeyPadPlus:
-    case kKeyEquals:
-        ZoomOut();
-        break;
-    case kKeyMinus:
-    case kKeyPadMinus:
-    case kKeyMinusAlternate:
-        ZoomIn();
-        break;
-    default:
-        break;
-    }
-}
-
-void CFlightScreen::OnKeyUp(int key)
-{
-    switch (key) {
-    case kKeyW:
-    case kKeyUp:
-        mThrustKey = 0;
-        break;
-    case kKeyS:
-    case kKeyDown:
-        mBrakeKey = 0;
-        break;
-    case kKeyA:
-    case kKeyLeft:
-        mTurnLeftKey = 0;
-        break;
-    case kKeyD:
-    case kKeyRight:
-        mTurnRightKey = 0;
-        break;
-    default:
-        break;
-    }
 }
 
 void CFlightScreen::ZoomOut()

@@ -8,6 +8,9 @@
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
+#include "screens/delete_pilot_screen.h"
+#include "screens/load_pilot_screen.h"
+#include "screens/pilot_name_screen.h"
 #include "ui/button.h"
 #include "ui/cursor.h"
 #include "ui/sprite_control.h"
@@ -79,12 +82,26 @@ void CMainMenuScreen::OnMouseUp(int, int x, int y)
     // The menu stays loaded while it shows a notice: entering again would hide it at once.
     switch (OnMouseUpControls(x, y)) {
     case kNewPilotButton:
-        if (gGameDatabase.NewPlayerId() >= kPilotLimit)
+        // No free number reads as above the limit, so an existing pilot is never written over.
+        if (gGameDatabase.NewPlayerId() >= kPilotLimit) {
             ShowSprite(kPilotsFullSprite, true);
+            break;
+        }
+        gCurrentScreen = gPilotNameScreen;
+        mEntered = 0;
+        break;
+    case kLoadPilotButton:
+        OpenList(gLoadPilotScreen);
+        break;
+    case kDeletePilotButton:
+        OpenList(gDeletePilotScreen);
         break;
     case kContinueButton:
-        if (gGameDatabase.GetCurrentPlayerId() < 0)
+        if (const int playerId = gGameDatabase.GetCurrentPlayerId(); playerId < 0 || !FlySavedPilot(playerId)) {
             ShowSprite(kNoPilotSprite, true);
+            break;
+        }
+        mEntered = 0;
         break;
     case kQuitButton:
         os::PostQuitMessage();
@@ -92,6 +109,14 @@ void CMainMenuScreen::OnMouseUp(int, int x, int y)
     default:
         break;
     }
+}
+
+void CMainMenuScreen::OpenList(CScreen* list)
+{
+    // Built again on every showing: the pilots may have changed since.
+    list->SetEntered(false);
+    gCurrentScreen = list;
+    mEntered = 0;
 }
 
 void CMainMenuScreen::OnMouseMove(int x, int y)

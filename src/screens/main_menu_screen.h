@@ -34,6 +34,7 @@ public:
 
 private:
     void ShowSprite(int id, bool shown);
+    void OpenList(CScreen* list);
 
     int mBackdrop = 0;
 };

@@ -1,12 +1,11 @@
 // The in-flight screen as the layers below the screens reach it: the input that goes to it
-// whichever screen is current, and what the world asks of it when the system changes. The
+// whichever screen is current, and what the world asks of it: system changes, messages, hails. The
 // in-flight screen implements it; gFlightView is that screen from start-up to shutdown, and
 // null only when no in-flight screen exists.
 #pragma once
 
 #include <string>
 
-#include "core/message_log.h"
 #include "core/vec3.h"
 
 class CFlightView {
@@ -26,18 +25,11 @@ public:
     // Empties and hides the centre message.
     virtual void ClearCenterMessage() = 0;
 
-    // A line for the in-flight message log. Until the screen shows the log itself, the shared
-    // log receives it.
-    virtual void PostMessage(const std::string& text) { PostFlightMessage(text); }
-    // Opens the hail box with the lines and the portrait of the keyword. Until the screen has a
-    // hail box, the lines go to the message log.
-    virtual void Hail(const char* const* lines, int lineCount, const char* keyword)
-    {
-        (void)keyword;
-        for (int i = 0; i < lineCount; ++i)
-            PostMessage(lines[i] ? lines[i] : "");
-    }
-    virtual bool IsHailOpen() const { return false; }
+    // A line for the in-flight message log.
+    virtual void PostMessage(const std::string& text) = 0;
+    // Opens the hail box with the lines and the portrait of the keyword.
+    virtual void Hail(const char* const* lines, int lineCount, const char* keyword) = 0;
+    virtual bool IsHailOpen() const = 0;
 };
 
 extern CFlightView* gFlightView;

@@ -592,3 +592,59 @@ TEST_F(ContentRowsTest, SoundFilesAreReadableWaves)
 }
 
 }  // namespace
+
+// The controls the screens' code reaches by id, by screen and kind; a missing row leaves a screen
+// without a button the player needs or a meter the HUD sets.
+TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
+{
+    struct Named {
+        int screen;
+        const char* table;
+        const char* key;
+        std::vector<int> ids;
+    };
+    auto range = [](int first, int last) {
+        std::vector<int> ids;
+        for (int id = first; id <= last; ++id)
+            ids.push_back(id);
+        return ids;
+    };
+    const Named named[] = {
+        {6, "text_control", "text_id", {300, 302, 303, 312, 313, 314, 315, 324, 325, 326, 327, 349}},
+        {6, "text_control", "text_id", range(332, 343)},
+        {6, "sprite_control", "sprite_control_id", {20, 310, 311, 317, 318, 319, 320, 321, 322, 330, 331, 1150, 1451}},
+        {6, "button", "button_id", {345, 346, 1151, 1152, 1160, 1161}},
+        {6, "slider", "slider_id", {1153, 1154}},
+        {6, "checkbox", "checkbox_id", {1155, 1156, 1157, 1158, 1159, 1162, 1163}},
+        {6, "movie_control", "movie_control_id", {1450}},
+        {2, "text_control", "text_id", {50}},
+        {2, "button", "button_id", {51}},
+        {3, "text_control", "text_id", range(100, 108)},
+        {3, "text_control", "text_id", {117, 118, 119, 120, 121, 122, 123, 140, 141, 142, 143}},
+        {3, "button", "button_id", {113, 114, 115}},
+        {3, "mouse_over_button", "mouse_over_button_id", range(125, 134)},
+        {3, "sprite_control", "sprite_control_id", {135, 136}},
+        {4, "mouse_over_button", "mouse_over_button_id", range(200, 207)},
+        {4, "text_control", "text_id", range(210, 217)},
+        {4, "text_control", "text_id", range(220, 227)},
+        {4, "button", "button_id", {228}},
+        {5, "mouse_over_button", "mouse_over_button_id", range(250, 257)},
+        {5, "text_control", "text_id", range(260, 267)},
+        {5, "text_control", "text_id", range(270, 277)},
+        {5, "button", "button_id", {1210}},
+        {20, "button", "button_id", {2600}},
+    };
+    for (const Named& kind : named) {
+        for (int id : kind.ids) {
+            const std::string sql = std::string("select c.screen_id from control c, ") + kind.table +
+                                    " k where c.control_id = k.control_id and k." + kind.key + " = " +
+                                    std::to_string(id);
+            auto rows = Rows(sql);
+            ASSERT_EQ(rows.size(), 1u) << kind.table << " " << id << " has no row";
+            EXPECT_EQ(rows[0][0], std::to_string(kind.screen)) << kind.table << " " << id;
+        }
+    }
+    for (int id : {3, 4, 5, 6, 7, 8, 9, 10, 11, 54, 55, 56, 57, 58, 59, 60, 61, 90})
+        EXPECT_EQ(Rows("select 1 from object_control where object_control_id = " + std::to_string(id)).size(), 1u)
+            << "object control " << id;
+}

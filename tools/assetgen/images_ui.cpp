@@ -198,6 +198,27 @@ void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font)
     }());
     out.Png("msg_slots_full.png", Message(font, 256, 32, "All pilot slots are taken"));
     out.Png("msg_no_pilot.png", Message(font, 256, 32, "No pilot to continue"));
+    out.Png("msg_destroyed.png", Message(font, 256, 32, "Your ship was destroyed"));
+    out.Png("msg_points_left.png", Message(font, 256, 32, "Spend all skill points first"));
+    // Also the death panel, so it carries no title.
+    out.Png("panel_options.png", Panel(256, 512, 0.9f));
+    out.Png("panel_target.png", Panel(256, 128, 0.75f));
+    out.Png("panel_hud.png", Panel(256, 256, 0.6f));
+    out.Png("pilot_row.png", Panel(256, 32, 0.45f));
+    out.Png("panel_help.png", Panel(256, 128, 0.9f));
+    out.Png("msg_retire.png", Message(font, 256, 32, "A retired pilot is gone for good"));
+    out.Png("hail_box.png", Panel(512, 128, 0.85f));
+    // A 72-pixel square around a 64-pixel portrait; the rest of the texture is clear.
+    out.Png("frame_portrait.png", [] {
+        CCanvas c(128, 128);
+        for (int i = 0; i < 2; ++i) {
+            c.Rect(i, i, 72 - i, i + 1, {0.45f, 0.7f, 0.95f, 0.9f});
+            c.Rect(i, 71 - i, 72 - i, 72 - i, {0.45f, 0.7f, 0.95f, 0.9f});
+            c.Rect(i, i, i + 1, 72 - i, {0.45f, 0.7f, 0.95f, 0.9f});
+            c.Rect(71 - i, i, 72 - i, 72 - i, {0.45f, 0.7f, 0.95f, 0.9f});
+        }
+        return c;
+    }());
 
     out.Png("icon_shield.png", Icon(0xff60b0ff, 0));
     out.Png("icon_armor.png", Icon(0xffb0b0b0, 1));

@@ -1,0 +1,96 @@
+// Frames per second of the in-flight screen over the busiest shipped system, beside the main
+// menu's, on the headless backend and on GL (when a display is there), in one run.
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "app/entry.h"
+#include "app/frame.h"
+#include "app/globals.h"
+#include "db/game_database.h"
+#include "engine/resource_manager.h"
+#include "platform/gfx/headless/headless_device.h"
+#include "platform/os/clock.h"
+#include "screens/flight_screen.h"
+#include "screens/main_menu_screen.h"
+#include "ships/player_ship.h"
+#include "support/game_folder.h"
+
+namespace {
+
+constexpr int kFrames = 1500;
+
+double FramesPerSecond()
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kFrames; ++i) {
+        os::AdvanceManualTime(16);
+        RunFrame();
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return kFrames / seconds;
+}
+
+// The visible system whose entry files the most objects.
+int BusiestSystem(size_t* objects)
+{
+    RowList<GalaxySystemRow> rows;
+    std::vector<int> ids;
+    for (const GalaxySystemRow* row : gGameDatabase.GetGalaxySystems(rows, 1))
+        ids.push_back(row->system_id);
+    int busiest = 1;
+    *objects = 0;
+    for (int id : ids) {
+        gFlightScreen->SetSystemBackdrop(id);
+        const size_t count = gResourceManager->mObjects.size() + gResourceManager->mSuns.size() +
+                             gResourceManager->mWormholes.size() + gResourceManager->mNebulae.size();
+        if (count > *objects) {
+            *objects = count;
+            busiest = id;
+        }
+    }
+    return busiest;
+}
+
+void Run(gfx::Backend backend, const char* name)
+{
+    GameFolder folder;
+    folder.Enter();
+    os::SetManualTime(true, 1000);
+    if (std::optional<std::string> error = StartGame(backend)) {
+        std::printf("flight_frame %-8s: not measured (%s)\n", name, error->c_str());
+        StopGame();
+        os::SetManualTime(false);
+        return;
+    }
+    if (auto* headless = gfx::headless::AsHeadless(gDevice))
+        headless->SetRecording(false);
+    gCurrentScreen = gMainMenuScreen;
+    const double menu = FramesPerSecond();
+
+    RowList<CreateShipRow> hulls;
+    const CreateShipRow hull = *gGameDatabase.GetCreateShips(hulls).front();
+    ReplacePlayerShip(new CPlayerShip(hull.ship_id, "Bench Pilot", hull.weapon_id_1, hull.weapon_id_2,
+                                      hull.engine_device_id, hull.shield_device_id, hull.armor_device_id, 2, 2, 2, 2, 2,
+                                      0xFFFFFFFFu, hull.affiliate));
+    size_t objects = 0;
+    const int system = BusiestSystem(&objects);
+    gFlightScreen->SetSystemBackdrop(system);
+    gCurrentScreen = gFlightScreen;
+    const double flight = FramesPerSecond();
+    std::printf("flight_frame %-8s: main menu %8.0f fps | in flight over system %d (%zu objects) %8.0f fps\n", name,
+                menu, system, objects, flight);
+    StopGame();
+    gGameDatabase.Close();
+    os::SetManualTime(false);
+}
+
+}  // namespace
+
+int main()
+{
+    Run(gfx::Backend::kHeadless, "headless");
+    Run(gfx::Backend::kOpenGl, "GL");
+    return 0;
+}
