@@ -9,6 +9,7 @@
 
 #include "app/entry.h"
 #include "app/globals.h"
+#include "core/message_log.h"
 #include "core/sound_globals.h"
 #include "db/game_database.h"
 #include "platform/gfx/headless/headless_device.h"
@@ -27,6 +28,8 @@ protected:
     void SetUp() override
     {
         os::ClearMessages();
+        // Each test starts with the empty log of a new process.
+        ClearFlightMessages();
         os::SetManualTime(true, 1000);
         gWormholeRefusalText.clear();
         std::optional<std::string> error = StartGame(gfx::Backend::kHeadless);
