@@ -28,6 +28,9 @@ public:
     void SetSystemBackdrop(int systemId) override;
     void SetSystemExtents(const Vec3& boundary, const Vec3& outer) override;
     void ClearCenterMessage() override;
+    void Hail(const char* const* lines, int lineCount, const char* keyword) override;
+    bool IsHailOpen() const override { return false; }
+    void SetTarget(CWorldObject* object) override;
 
     const MeshDrawRecord& BackdropPlane() const { return mBackdropPlane; }
     const MeshDrawRecord& GlowPlane() const { return mGlowPlane; }

@@ -6,6 +6,8 @@
 
 #include "core/vec3.h"
 
+class CWorldObject;
+
 class CFlightView {
 public:
     virtual ~CFlightView() = default;
@@ -22,6 +24,12 @@ public:
     virtual void SetSystemExtents(const Vec3& boundary, const Vec3& outer) = 0;
     // Empties and hides the centre message.
     virtual void ClearCenterMessage() = 0;
+
+    // Opens the hail box with the lines and the portrait of the keyword.
+    virtual void Hail(const char* const* lines, int lineCount, const char* keyword) = 0;
+    virtual bool IsHailOpen() const = 0;
+    // Makes the object the player ship's target and shows it; null clears it.
+    virtual void SetTarget(CWorldObject* object) = 0;
 };
 
 extern CFlightView* gFlightView;

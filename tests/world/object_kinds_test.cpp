@@ -20,7 +20,7 @@ struct KindCase {
 const KindCase kKindCases[] = {
     {"planet", kKindPlanet, 1, 1002},     {"sun", kKindPlanet, 1, 1003},         {"nebula", kKindNebula, 1, 1009},
     {"scaffold", kKindScaffold, 1, 1010}, {"orbit_object", kKindOrbit, 1, 1007}, {"phantom", kKindPhantom, 3, 3006},
-    {"vortex", kKindVortex, 3, 3007},
+    {"vortex", kKindVortex, 3, 3007},     {"lead_ship", kKindLeadShip, 3, 3010}, {"wingman", kKindWingman, 3, 3011},
 };
 
 class ObjectKindTest : public WorldTest, public ::testing::WithParamInterface<KindCase> {};
