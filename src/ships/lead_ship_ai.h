@@ -5,16 +5,8 @@
 #include <cstdint>
 #include <list>
 
+#include "db/game_enums.h"
 #include "ships/computer_combat.h"
-
-enum TaskType {
-    kTaskAttack = 1,
-    kTaskFallBack = 2,
-    kTaskHoldPosition = 3,
-    kTaskMove = 4,
-    kTaskFlee = 5,
-    kTaskCharge = 6
-};
 
 // One step of a lead ship's script.
 class CTask {
