@@ -283,20 +283,6 @@ TEST_F(ComputerShipTest, TheLootTablesPickWeaponsThenEngineArmorShield)
     }
 }
 
-TEST_F(ComputerShipTest, WithoutADeviceTheLootIsARepairPickupAtTheClassOdds)
-{
-    CShipAI wingman(kRedFangWing);
-    std::srand(7);
-    for (int drop = 0; drop < 1000; ++drop) {
-        rm->mSpawnCounter = 0;
-        DropComputerLoot(wingman, 0, 5, 2);
-    }
-    ASSERT_GT(sSpawned.size(), 150u);
-    EXPECT_LT(sSpawned.size(), 250u);
-    for (const Spawned& spawned : sSpawned)
-        EXPECT_EQ(spawned.repair, wingman.mShipLevel * 2);
-}
-
 TEST_F(ComputerShipTest, ADestroyedLeadShipDropsItsLoot)
 {
     auto ship = Lead(kClaimJumper);
