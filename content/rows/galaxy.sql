@@ -43,8 +43,8 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3007, 3, 0, 'Maelstrom', 'vortex', 400.0, -100.0, 0.0, 1, 40.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3008, 3, 0, 'Stellar Scaffold', 'scaffold', -450.0, 300.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3009, 3, 0, 'Stellar Scaffold', 'scaffold', -450.0, -50.0, 0.0, 1, 20.0, 0, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3010, 3, 0, 'Red Fang', 'lead', 200.0, -200.0, 0.0, 80, 5.0, 120, 'unlawful');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3011, 3, 0, 'Red Fang Wing', 'ai', 220.0, -220.0, 0.0, 80, 4.0, 120, 'unlawful');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3010, 3, 0, 'Red Fang', 'lead', 200.0, -200.0, 0.0, 80, 5.0, 120, 'evil');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3011, 3, 0, 'Red Fang Wing', 'ai', 220.0, -220.0, 0.0, 80, 4.0, 120, 'evil');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3012, 3, 0, 'Claim Jumper', 'lead', -250.0, 350.0, 0.0, 120, 5.0, 180, 'unlawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3013, 3, 0, 'Sun', 'planet', 100.0, 550.0, 0.0, 100000, 110.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3014, 3, 0, 'Cinder Ash', 'planet', -100.0, -560.0, 0.0, 100000, 55.0, 0, 'neutral');
@@ -159,3 +159,26 @@ INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amo
 -- Repair kits on the frontier.
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3018, 3, 0, 'Repair Kit', 'health', -480.0, -400.0, 0.0, 1, 3.0, 0, 'neutral');
 INSERT INTO health_object (health_id, object_id, health_pct) VALUES (3018, 3018, 40);
+
+-- The weakest pirates, a raider and its wing, roam the first system's far side.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1020, 1, 0, 'Dust Rat', 'lead', -350.0, 150.0, 0.0, 80, 4.5, 120, 'evil');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1021, 1, 0, 'Dust Rat Wing', 'ai', -365.0, 165.0, 0.0, 80, 4.5, 120, 'evil');
+INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (1020, 1020, 'false', 10, 24, 0, 0, 0, 0, 1, 0, 0, 5, 'common', 2500.0, 100.0, 900.0, 25.0, 0, 'ffc0a080', 3600.0, 0);
+INSERT INTO ship_ai (ship_ai_id, object_id, invulnerable, ship_id, lead_ship_ai_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, x_rel, y_rel, color_mod) VALUES (1021, 1021, 'false', 10, 1020, 24, 0, 0, 0, 0, 1, 0, 0, 3, 'common', 2500.0, 100.0, 900.0, 25.0, 0, -15.0, 15.0, 'ffc0a080');
+INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (5, 1020, 'false', 'Dust Rats here. Nice little ship you have.');
+INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (6, 1020, 'false', 'Be a shame if something happened to it.');
+-- Scripts: patrols loop on repeating moves; a one-off step runs once and leaves the loop.
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (1, 1020, 1, 'move', -300.0, 100.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (2, 1020, 2, 'move', -120.0, -120.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (3, 1020, 3, 'move', -380.0, -60.0, 'false', 2, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4, 3010, 1, 'move', 100.0, -150.0, 'false', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (5, 3010, 2, 'attack', 0.0, 0.0, 'false', 1, 3012);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (6, 3010, 3, 'move', 200.0, -200.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (7, 3010, 4, 'charge', 0.0, 0.0, 'true', 3, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (8, 3012, 1, 'move', -250.0, 350.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (9, 3012, 2, 'move', -420.0, 200.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (10, 3012, 3, 'flee', -550.0, 550.0, 'false', 2, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (11, 11006, 1, 'move', 100.0, -300.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (12, 11006, 2, 'move', 350.0, -100.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (13, 11006, 3, 'fall_back', 0.0, 0.0, 'false', 2, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (14, 4005, 1, 'hold_position', -200.0, 100.0, 'true', 1, 0);

@@ -78,7 +78,7 @@ public:
     void SetSystemBackdrop(int systemId) override;
     void SetSystemExtents(const Vec3& boundary, const Vec3& outer) override;
     // Makes the object the ship's target and shows it in the target panel; null clears it.
-    void SetTarget(CWorldObject* object);
+    void SetTarget(CWorldObject* object) override;
 
     // The message log, the centre message and the hail box.
     void PostMessage(const std::string& text) override;

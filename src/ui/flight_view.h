@@ -8,6 +8,8 @@
 
 #include "core/vec3.h"
 
+class CWorldObject;
+
 class CFlightView {
 public:
     virtual ~CFlightView() = default;
@@ -30,6 +32,8 @@ public:
     // Opens the hail box with the lines and the portrait of the keyword.
     virtual void Hail(const char* const* lines, int lineCount, const char* keyword) = 0;
     virtual bool IsHailOpen() const = 0;
+    // Makes the object the player ship's target and shows it; null clears it.
+    virtual void SetTarget(CWorldObject* object) = 0;
 };
 
 extern CFlightView* gFlightView;

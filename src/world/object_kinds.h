@@ -71,3 +71,11 @@ struct SpawnKinds {
 };
 
 extern SpawnKinds gSpawnKinds;
+
+// The computer ships' rows, which the ship folder defines: the factories, the filing that
+// indexes a lead ship by its lead id, and forgetting the search results each class shares.
+CWorldObject* MakeLeadShip(int objectId);
+CWorldObject* MakeWingman(int objectId);
+void FileLeadShip(CWorldObject* object, const ObjectIdRow& row);
+void ForgetLeadShipSearch();
+void ForgetWingmanSearch();

@@ -399,6 +399,32 @@ TEST_F(ContentRowsTest, WorldRulesHold)
             << "no " << faction << " system";
 }
 
+// Computer ships: every lead ship follows a script (a lead without tasks neither fights nor
+// hails), every wingman's lead is in its system, the scripts use every task type with repeat set
+// both ways, and the first system has pirates hostile to a new pilot of every hull.
+TEST_F(ContentRowsTest, ComputerShipRulesHold)
+{
+    for (auto& r : Rows("select l.lead_ship_ai_id from lead_ship_ai l where not exists (select 1 from task t where "
+                        "t.lead_ship_ai_id = l.lead_ship_ai_id)"))
+        ADD_FAILURE() << "lead ship " << r[0] << " has no task";
+    for (auto& r : Rows("select s.ship_ai_id from ship_ai s, object o where o.object_id = s.object_id and not exists "
+                        "(select 1 from lead_ship_ai l, object p where l.lead_ship_ai_id = s.lead_ship_ai_id and "
+                        "p.object_id = l.object_id and p.system_id = o.system_id)"))
+        ADD_FAILURE() << "wingman " << r[0] << " has no lead in its system";
+    for (const char* type : {"attack", "fall_back", "hold_position", "move", "flee", "charge"})
+        EXPECT_FALSE(Rows(std::string("select task_id from task where task_type = '") + type + "'").empty())
+            << "no " << type << " task";
+    for (const char* repeat : {"true", "false"})
+        EXPECT_FALSE(Rows(std::string("select task_id from task where repeat = '") + repeat + "'").empty())
+            << "no task with repeat " << repeat;
+    for (auto& r : Rows("select affiliate from create_ship"))
+        EXPECT_FALSE(Rows("select o.object_id from object o, lead_ship_ai l where l.object_id = o.object_id and "
+                          "o.system_id = 1 and o.affiliate <> '" +
+                          r[0] + "'")
+                         .empty())
+            << "nothing in the first system fights a new " << r[0] << " pilot";
+}
+
 // Chains never lead back to their own weapon (a launch would never end); a charge always costs
 // energy (otherwise it is free energy); a spread beam and a chained projectile are in the game
 // where a pilot can buy or meet them.

@@ -35,4 +35,16 @@ public:
     void Enter() override { mEntered = 1; }
     int Frame() override { return 0; }
     void HoldAllKeys() { mThrustKey = mBrakeKey = mTurnLeftKey = mTurnRightKey = 1; }
+    void Hail(const char* const* lines, int lineCount, const char* keyword) override
+    {
+        hails.emplace_back(lines, lines + lineCount);
+        hailKeyword = keyword;
+    }
+    bool IsHailOpen() const override { return hailOpen; }
+    void SetTarget(CWorldObject* object) override { target = object; }
+
+    std::vector<std::vector<std::string>> hails;
+    std::string hailKeyword;
+    bool hailOpen = false;
+    CWorldObject* target = nullptr;
 };

@@ -26,6 +26,7 @@ const KindCase kKindCases[] = {
     {"wormhole", kKindWormhole, 1, 1004},  {"resource", kKindResource, 1, 1006},
     {"goto", kKindGoto, 1, 1011},          {"health", kKindHealth, 1, 1012},
     {"device_object", kKindDeviceObject, 1, 1013},
+    {"lead_ship", kKindLeadShip, 3, 3010}, {"wingman", kKindWingman, 3, 3011},
 };
 
 class ObjectKindTest : public WorldTest, public ::testing::WithParamInterface<KindCase> {};
