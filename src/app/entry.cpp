@@ -16,6 +16,7 @@
 #include "app/input.h"
 #include "core/sound_globals.h"
 #include "engine/resource_manager.h"
+#include "net/network_manager.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
 #include "screens/delete_pilot_screen.h"
@@ -76,6 +77,8 @@ void WindowProc(const os::Message& message)
 
 void Shutdown()
 {
+    // No peer event may arrive while the objects below are deleted.
+    gNetworkManager.ClosePeer();
     if (gPlayerShip)
         gPlayerShip->Save();
     delete gMainMenuScreen;

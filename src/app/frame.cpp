@@ -7,6 +7,7 @@
 #include "app/device_setup.h"
 #include "app/globals.h"
 #include "engine/resource_manager.h"
+#include "net/network_manager.h"
 #include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
 #include "ui/cursor.h"
@@ -30,6 +31,7 @@ int RunFrame()
 {
     try {
         std::lock_guard<os::RecursiveLock> hold(gFrameLock);
+        ApplyNetworkEvents();
         UpdateFrameTime();
         PollInput();
         int result = CheckDevice();

@@ -6,6 +6,7 @@
 #include "core/camera.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "net/network_manager.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -72,6 +73,9 @@ CPlayerShip* gPlayerShip = nullptr;
 CTriggerSource* gTriggerSource = nullptr;
 CScreen* gStoreView = nullptr;
 std::list<std::string> gWormholeRefusalText;
+CNetworkManager gNetworkManager;
+netpeer::PlayerId gLocalPlayerId = 0;
+netpeer::PlayerId gHostPlayerId = 0;
 const Vec3 gZeroVector(0.0f, 0.0f, 0.0f);
 
 void BuildStartupObjects()

@@ -134,6 +134,10 @@ protected:
     // Fits the devices the concrete constructor names (0 = none) and attaches them; call it
     // once the size and the hull mesh are set.
     void FitDevices(int engineDeviceId, int armorDeviceId, int shieldDeviceId);
+    // Moves by step towards the destination, then drifts and tumbles while pushed.
+    void MoveAndTumble(float step);
+    // Turns the heading towards the target by turn, banking, and levels the pitch.
+    void Turn(float turn);
 
 private:
     // The destruction of step 4: sound, compounds, loot, experience, credits.
@@ -141,8 +145,6 @@ private:
     // Breaks the hull into debris near the camera.
     void BreakUp();
     void StepAlpha(float step);
-    void MoveAndTumble(float step);
-    void Turn(float turn);
     void SmokeWhenDamaged();
     void EmitExhaust(int& exhaustClock);
 };

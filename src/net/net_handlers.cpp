@@ -1,0 +1,275 @@
+// CNetworkManager: what a peer's message does here, checked against its type's size and its
+// object's kind before anything changes.
+#include <cstdlib>
+#include <map>
+
+#include "core/camera.h"
+#include "db/game_database.h"
+#include "db/game_enums.h"
+#include "engine/resource_manager.h"
+#include "net/network_manager.h"
+#include "net/remote_ship.h"
+#include "screens/flight_screen.h"
+#include "ships/armor.h"
+#include "ships/beam_shot.h"
+#include "ships/engine.h"
+#include "ships/player_ship.h"
+#include "ships/projectile_shot.h"
+#include "ships/shield.h"
+#include "ships/shockwave_shot.h"
+#include "ships/weapon_records.h"
+#include "ui/screen.h"
+
+namespace {
+
+constexpr float kCameraHeight = -90.0f;
+constexpr float kCameraZoom = -70.0f;
+constexpr float kShockwaveDepth = 16.0f;
+constexpr float kShockwaveDepthPerId = 0.00001f;
+
+// Only the ships of players take orders from peers.
+CShip* FindPlayerKindShip(int objectId)
+{
+    auto* ship = dynamic_cast<CShip*>(gResourceManager->FindObject(objectId));
+    return ship && ship->mType == kTypePlayer ? ship : nullptr;
+}
+
+// rand() % extent, centred; 0 for a system narrower than one unit.
+float RandomOffset(float extent)
+{
+    const int modulus = static_cast<int>(extent);
+    if (modulus < 1)
+        return 0.0f;
+    return static_cast<float>(std::rand() % modulus) - extent / 2.0f;
+}
+
+template <typename Message>
+bool Decode(const NetBytes& data, Message& out)
+{
+    std::optional<Message> message = DecodeMessage<Message>(data);
+    if (message)
+        out = *message;
+    return message.has_value();
+}
+
+}  // namespace
+
+void CNetworkManager::ApplyReceive(const netpeer::Event& event)
+{
+    const NetBytes& data = event.data;
+    switch (NetMessageType(data)) {
+    case MsgChatLine::kType:
+        if (MsgChatLine m; Decode(data, m))
+            OnChatLine(m);
+        break;
+    case MsgObjectState::kType:
+        if (MsgObjectState m; Decode(data, m))
+            OnObjectState(m);
+        break;
+    case MsgShipState::kType:
+        if (MsgShipState m; Decode(data, m))
+            OnShipState(m);
+        break;
+    case MsgRemoteFire::kType:
+        if (MsgRemoteFire m; mHost && Decode(data, m))
+            OnRemoteFire(m);
+        break;
+    case MsgWeaponSlot::kType:
+        if (MsgWeaponSlot m; Decode(data, m))
+            OnWeaponSlot(m);
+        break;
+    case MsgDestination::kType:
+        if (MsgDestination m; Decode(data, m))
+            OnDestination(m);
+        break;
+    case MsgStartGame::kType:
+        if (MsgStartGame m; Decode(data, m))
+            OnStartGame(m);
+        break;
+    case MsgShipSnapshot::kType:
+        if (MsgShipSnapshot m; Decode(data, m))
+            OnShipSnapshot(m, event.player);
+        break;
+    case MsgRequestObjectId::kType:
+        if (MsgRequestObjectId m; mHost && Decode(data, m))
+            OnRequestObjectId(event.player);
+        break;
+    case MsgObjectIdAssigned::kType:
+        if (MsgObjectIdAssigned m; Decode(data, m))
+            OnObjectIdAssigned(m);
+        break;
+    case MsgCreateShot::kType:
+        if (MsgCreateShot m; Decode(data, m))
+            OnCreateShot(m);
+        break;
+    default:
+        break;
+    }
+}
+
+void CNetworkManager::OnChatLine(const MsgChatLine& message)
+{
+    mChatLines.push_back(message.text);
+}
+
+void CNetworkManager::OnObjectState(const MsgObjectState& message)
+{
+    if (CShip* ship = FindPlayerKindShip(message.objectId)) {
+        ship->mPosition = message.position;
+        ship->mHitPoints = message.hitPoints;
+    }
+}
+
+void CNetworkManager::OnShipState(const MsgShipState& message)
+{
+    if (message.objectId == mOwnObjectId)
+        return;
+    CShip* ship = FindPlayerKindShip(message.objectId);
+    if (!ship)
+        return;
+    ship->mPosition = message.position;
+    ship->mDestination = message.destination;
+    ship->mRotation = message.rotation;
+    ship->mVelocity = message.velocity;
+    ship->mTargetRotation = message.targetRotation;
+    if (ship->mShield)
+        ship->mShield->mPoints = message.shieldPoints;
+    if (ship->mArmor)
+        ship->mArmor->mPoints = message.armorPoints;
+    ship->mHitPoints = message.hitPoints;
+}
+
+void CNetworkManager::OnRemoteFire(const MsgRemoteFire& message)
+{
+    if (CShip* ship = FindPlayerKindShip(message.objectId)) {
+        ship->SelectWeapon(message.deviceId);
+        ship->Fire(&message.target);
+    }
+}
+
+void CNetworkManager::OnWeaponSlot(const MsgWeaponSlot& message)
+{
+    if (CShip* ship = FindPlayerKindShip(message.objectId))
+        ship->SelectWeaponSlot(message.slot);
+}
+
+void CNetworkManager::OnDestination(const MsgDestination& message)
+{
+    if (message.objectId == mOwnObjectId && gPlayerShip)
+        gPlayerShip->mDestination = message.destination;
+    else if (CShip* ship = FindPlayerKindShip(message.objectId))
+        ship->mDestination = message.destination;
+}
+
+void CNetworkManager::OnStartGame(const MsgStartGame& message)
+{
+    const int pilotId = gGameDatabase.GetCurrentPlayerId();
+    if (pilotId < 0 || !gGameDatabase.GetSystem(message.systemId) || !gFlightScreen)
+        return;
+    // The old ship goes before the world is rebuilt around the new one.
+    auto* ship = new CPlayerShip(pilotId);
+    ReplacePlayerShip(ship);
+    gGameDatabase.LoadVisitedSystems(pilotId, ship->mVisitedSystems);
+    ship->mSystemId = message.systemId;
+    gFlightScreen->SetSystemBackdrop(message.systemId);
+    PlaceOwnShipAtRandom();
+
+    if (mHost)
+        mOwnObjectId = NextObjectId();
+    ship->mId = mOwnObjectId;
+    if (mHost)
+        SendOwnSnapshot();
+    else
+        Send(netpeer::kAllPlayers, MsgRequestObjectId{});
+    gCamera.SetEye(ship->mPosition.x, ship->mPosition.y, kCameraHeight);
+    gCamera.SetZoom(kCameraZoom);
+    gCurrentScreen = gFlightScreen;
+}
+
+void CNetworkManager::OnShipSnapshot(const MsgShipSnapshot& message, netpeer::PlayerId sender)
+{
+    if (mHost && sender != gLocalPlayerId) {
+        for (CRemoteShip* ship : RemoteShips())
+            Send(sender, BuildObjectSnapshot(*ship));
+        if (gPlayerShip)
+            Send(sender, BuildShipSnapshot());
+    }
+    if (sender != gLocalPlayerId)
+        CreateRemoteShip(message, sender);
+}
+
+void CNetworkManager::OnRequestObjectId(netpeer::PlayerId sender)
+{
+    Send(sender, MsgObjectIdAssigned{NextObjectId()});
+}
+
+void CNetworkManager::OnObjectIdAssigned(const MsgObjectIdAssigned& message)
+{
+    mOwnObjectId = message.objectId;
+    if (!gPlayerShip)
+        return;
+    gPlayerShip->mId = mOwnObjectId;
+    PlaceOwnShipAtRandom();
+    SendOwnSnapshot();
+}
+
+void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
+{
+    if (gResourceManager->FindObject(message.shotId) || message.shotId == mOwnObjectId)
+        return;
+    CActor* owner = nullptr;
+    if (message.ownerId == mOwnObjectId && gPlayerShip)
+        owner = gPlayerShip;
+    else
+        owner = dynamic_cast<CActor*>(gResourceManager->FindObject(message.ownerId));
+    if (!owner)
+        return;
+    static const std::map<int, int> kWeaponTypeOfKind{
+        {kShotBeam, kWeaponBeam}, {kShotProjectile, kWeaponProjectile}, {kShotShockwave, kWeaponShockwave}};
+    const auto weaponType = kWeaponTypeOfKind.find(message.kind);
+    if (weaponType == kWeaponTypeOfKind.end() ||
+        gResourceManager->GetWeaponType(message.deviceId) != weaponType->second)
+        return;
+
+    CShot* shot = nullptr;
+    switch (message.kind) {
+    case kShotBeam:
+        shot = new CBeamShot(message.deviceId, owner, &message.point);
+        break;
+    case kShotProjectile:
+        shot = new CProjectileShot(message.deviceId, owner, &message.point);
+        break;
+    default:
+        shot = new CShockwaveShot(message.deviceId, owner, &message.point);
+        break;
+    }
+    if (!shot->mActive) {
+        delete shot;
+        return;
+    }
+    shot->mId = message.shotId;
+    if (message.kind == kShotShockwave)
+        shot->mPosition.z = kShockwaveDepth + static_cast<float>(message.shotId) * kShockwaveDepthPerId;
+    gResourceManager->mObjects.emplace(shot->mId, shot);
+}
+
+void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId)
+{
+    if (gResourceManager->FindObject(snapshot.objectId) || snapshot.objectId == mOwnObjectId ||
+        !CanBuildRemoteShip(snapshot))
+        return;
+    AddRemoteShip(new CRemoteShip(snapshot));
+}
+
+void CNetworkManager::SendOwnSnapshot()
+{
+    Send(netpeer::kAllPlayers, BuildShipSnapshot());
+}
+
+void CNetworkManager::PlaceOwnShipAtRandom()
+{
+    Vec3 position = gPlayerShip->mPosition;
+    position.x = RandomOffset(gResourceManager->mSystemWidth);
+    position.y = RandomOffset(gResourceManager->mSystemHeight);
+    gPlayerShip->mPosition = gPlayerShip->mDestination = position;
+}

@@ -1,0 +1,147 @@
+// CNetworkManager: the peer's life, hosting, joining, ids and the queue of peer events.
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/frame_clock.h"
+#include "db/game_database.h"
+#include "engine/resource_manager.h"
+#include "net/network_manager.h"
+#include "net/remote_ship.h"
+
+namespace {
+
+constexpr int kPlayerNumberRange = 10000000;
+
+}  // namespace
+
+const netpeer::SessionDesc& VarnokSession()
+{
+    static const netpeer::SessionDesc session{
+        {0x7a, 0x3c, 0x91, 0x0e, 0x56, 0x4b, 0x4d, 0x2a, 0x9f, 0x61, 0xc8, 0x05, 0x3e, 0xb2, 0x77, 0x14}, "SESSION"};
+    return session;
+}
+
+CNetworkManager::CNetworkManager() = default;
+
+CNetworkManager::~CNetworkManager()
+{
+    ClosePeer();
+}
+
+void CNetworkManager::InitPeer()
+{
+    mPeerInitialised = 1;
+    ClosePeer();
+    mPeer = std::make_unique<netpeer::Peer>();
+    mPeer->Initialize([this](const netpeer::Event& event) { NetMessageHandler(event); });
+    char name[32];
+    std::snprintf(name, sizeof name, "Player %d", std::rand() % kPlayerNumberRange);
+    mPeer->SetPeerInfo(name);
+}
+
+bool CNetworkManager::HostSession()
+{
+    if (!mPeer)
+        return false;
+    const netpeer::Address device{"", static_cast<uint16_t>(mPort)};
+    return mPeer->Host(VarnokSession(), device) == netpeer::Result::kOk;
+}
+
+bool CNetworkManager::JoinSession()
+{
+    if (!mPeer)
+        return false;
+    RowList<HostRow> hosts;
+    gGameDatabase.GetHosts(hosts);
+    for (const HostRow* row : hosts) {
+        std::snprintf(mHostText, sizeof mHostText, "%s", row->host_address);
+        mPort = row->host_port;
+        if (mPort < 1 || mPort > 65535)
+            continue;
+        const netpeer::Address host{mHostText, static_cast<uint16_t>(mPort)};
+        if (mPeer->Connect(VarnokSession(), host, netpeer::Address{}) == netpeer::Result::kOk)
+            return true;
+    }
+    return false;
+}
+
+void CNetworkManager::ClosePeer()
+{
+    if (mPeer)
+        mPeer->Close();
+    std::lock_guard lock(mQueueMutex);
+    mQueue.clear();
+}
+
+int CNetworkManager::NextObjectId()
+{
+    ++mIdCounter;
+    return mIdCounter + 20;
+}
+
+void CNetworkManager::NetMessageHandler(const netpeer::Event& event)
+{
+    std::lock_guard lock(mQueueMutex);
+    mQueue.push_back(event);
+}
+
+void CNetworkManager::ApplyEvents()
+{
+    for (;;) {
+        netpeer::Event event;
+        {
+            std::lock_guard lock(mQueueMutex);
+            if (mQueue.empty())
+                return;
+            event = std::move(mQueue.front());
+            mQueue.pop_front();
+        }
+        ApplyEvent(event);
+    }
+}
+
+void CNetworkManager::ApplyEvent(const netpeer::Event& event)
+{
+    switch (event.kind) {
+    case netpeer::EventKind::kCreatePlayer:
+        if (event.info.flags & netpeer::kPlayerLocal)
+            gLocalPlayerId = event.player;
+        if (event.info.flags & netpeer::kPlayerHost)
+            gHostPlayerId = event.player;
+        mPlayerNames.push_back(event.info.name.empty() ? "Unknown player name" : event.info.name);
+        break;
+    case netpeer::EventKind::kHostMigrate:
+        gHostPlayerId = event.player;
+        break;
+    case netpeer::EventKind::kReceive:
+        ApplyReceive(event);
+        break;
+    case netpeer::EventKind::kDestroyPlayer:
+    case netpeer::EventKind::kTerminateSession:
+        break;
+    }
+}
+
+int CNetworkManager::AddRemoteShip(CRemoteShip* ship)
+{
+    gResourceManager->mObjects.emplace(ship->mId, ship);
+    mRemoteShipIds.push_back(ship->mId);
+    return ship->mId;
+}
+
+std::vector<CRemoteShip*> CNetworkManager::RemoteShips()
+{
+    std::vector<CRemoteShip*> ships;
+    std::erase_if(mRemoteShipIds, [&](int id) {
+        auto* ship = dynamic_cast<CRemoteShip*>(gResourceManager->FindObject(id));
+        if (ship)
+            ships.push_back(ship);
+        return !ship;
+    });
+    return ships;
+}
+
+void ApplyNetworkEvents()
+{
+    gNetworkManager.ApplyEvents();
+}

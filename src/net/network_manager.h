@@ -1,0 +1,110 @@
+// CNetworkManager: the multiplayer session: the peer, hosting and joining through the host rows,
+// object ids, the remote ships, the senders and the handling of every peer event.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "net/net_messages.h"
+#include "platform/netpeer/peer.h"
+
+class CRemoteShip;
+
+constexpr int kDefaultNetPort = 6734;
+constexpr size_t kHostTextSize = 352;
+
+// The session every copy of the game hosts and joins.
+const netpeer::SessionDesc& VarnokSession();
+
+// The peer ids of this peer and of the current host; 0 until their create-player events.
+extern netpeer::PlayerId gLocalPlayerId;
+extern netpeer::PlayerId gHostPlayerId;
+
+// Events arrive on the peer's thread and are only queued there; ApplyNetworkEvents applies them
+// on the main thread between frames, so every game change falls between two frames.
+class CNetworkManager {
+public:
+    CNetworkManager();
+    ~CNetworkManager();
+    CNetworkManager(const CNetworkManager&) = delete;
+    CNetworkManager& operator=(const CNetworkManager&) = delete;
+
+    // A fresh peer named "Player %d"; an old one is closed first.
+    void InitPeer();
+    // Hosts on the port; false when there is no peer or the port cannot be used.
+    bool HostSession();
+    // Tries the host rows in turn; true once one of them answers.
+    bool JoinSession();
+    // Leaves the session and drops the events not yet applied; no event arrives afterwards.
+    void ClosePeer();
+
+    // 21, 22, 23, ...
+    int NextObjectId();
+    // Builds and files the remote ship of a snapshot from another peer; nothing for an id in use
+    // or for a snapshot naming what this game does not know.
+    void CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId sender);
+    // Files the ship in the world under its id and lists it; its id.
+    int AddRemoteShip(CRemoteShip* ship);
+    // The remote ships still in the world, in arrival order.
+    std::vector<CRemoteShip*> RemoteShips();
+
+    // To one player, or to netpeer::kAllPlayers (this peer included); false when not sent.
+    template <typename Message>
+    bool Send(netpeer::PlayerId to, const Message& message)
+    {
+        const NetBytes data = EncodeMessage(message);
+        return mPeer && mPeer->SendTo(to, data.data(), data.size());
+    }
+
+    // Main thread, under gFrameLock: applies every queued event in arrival order.
+    void ApplyEvents();
+    // One event as it arrives (the peer's handler).
+    void NetMessageHandler(const netpeer::Event& event);
+
+    void OnChatLine(const MsgChatLine& message);
+    void OnObjectState(const MsgObjectState& message);
+    void OnShipState(const MsgShipState& message);
+    void OnRemoteFire(const MsgRemoteFire& message);
+    void OnWeaponSlot(const MsgWeaponSlot& message);
+    void OnDestination(const MsgDestination& message);
+    void OnStartGame(const MsgStartGame& message);
+    void OnShipSnapshot(const MsgShipSnapshot& message, netpeer::PlayerId sender);
+    void OnRequestObjectId(netpeer::PlayerId sender);
+    void OnObjectIdAssigned(const MsgObjectIdAssigned& message);
+    void OnCreateShot(const MsgCreateShot& message);
+
+    std::unique_ptr<netpeer::Peer> mPeer;
+    // Object ids of the remote ships, in arrival order; the world owns the ships.
+    std::vector<int> mRemoteShipIds;
+    int mOwnObjectId = 1;
+    int mIdCounter = 0;
+    int mPort = kDefaultNetPort;
+    char mHostText[kHostTextSize] = "192.168.0.1";
+    uint8_t mHost = 0;
+    uint8_t mPeerInitialised = 0;
+    // What the lobby shows: player names in order of their arrival, and the chat.
+    std::vector<std::string> mPlayerNames;
+    std::vector<std::string> mChatLines;
+
+private:
+    void ApplyEvent(const netpeer::Event& event);
+    void ApplyReceive(const netpeer::Event& event);
+    void SendOwnSnapshot();
+    void PlaceOwnShipAtRandom();
+
+    std::mutex mQueueMutex;
+    std::deque<netpeer::Event> mQueue;
+};
+
+extern CNetworkManager gNetworkManager;
+
+// The shell's call at the start of each frame.
+void ApplyNetworkEvents();
+
+// The snapshot of the local player ship and of a remote ship.
+MsgShipSnapshot BuildShipSnapshot();
+MsgShipSnapshot BuildObjectSnapshot(const CRemoteShip& ship);

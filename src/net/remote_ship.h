@@ -1,0 +1,62 @@
+// CRemoteShip: another player's ship as this peer shows it, built once from that player's
+// snapshot and from then on flown towards the destination its peer sends.
+#pragma once
+
+#include <map>
+
+#include "net/net_messages.h"
+#include "ships/ship.h"
+
+class CWeaponInfo;
+
+constexpr int kRemoteListSize = 20;
+
+class CRemoteShip : public CShip {
+public:
+    // The snapshot must name a known hull and known devices (CanBuildRemoteShip).
+    explicit CRemoteShip(const MsgShipSnapshot& snapshot);
+    ~CRemoteShip() override;
+
+    void Update() override;
+    void Render() override;
+    int GetMeshId() override { return mHullMeshId; }
+    void Fire(const Vec3* target) override;
+    void SetAttackFactor(float) override {}
+    void AddCompounds(int, int) override {}
+    int GetCompoundAmount(int) override { return 0; }
+    void AddExperience(int) override {}
+    float GetArmorRegenFactor() override;
+    float GetDamageFactor() override;
+    float GetSpeedFactor() override;
+    float GetAccelerationFactor() override;
+    float GetFuelEfficiencyFactor() override;
+    float GetScienceFactor() override;
+    float GetEnergyRegenFactor() override;
+    float GetShieldRegenFactor() override;
+    void DropLoot() override {}
+    void SelectWeaponSlot(int) override {}
+    void SelectWeapon(int deviceId) override;
+
+    char mPilotName[kSnapshotNameBytes] = {};
+    int mLevel = 0;
+    int mEngineering = 0;
+    int mTactical = 0;
+    int mNavigation = 0;
+    int mCommunication = 0;
+    int mScience = 0;
+    int mSelectedWeaponIndex = 0;
+    CWeaponInfo* mWeapons[kRemoteListSize] = {};
+    int mWeaponCount = 0;
+    CDeviceInfo* mCarried[kRemoteListSize] = {};
+    int mCarriedCount = 0;
+    std::map<int, int> mAmmo;
+    std::map<int, int> mCarriedAmounts;
+
+private:
+    void Steer();
+    void Smoke();
+};
+
+// False when the snapshot names a hull, device or weapon this game does not know: such a ship
+// cannot be built whole.
+bool CanBuildRemoteShip(const MsgShipSnapshot& snapshot);

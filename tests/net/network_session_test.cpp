@@ -1,0 +1,252 @@
+// The network manager against raw peers on 127.0.0.1 that speak the wire codec: players, chat,
+// ids, snapshots, remote ship orders and shots, and the messages a peer must not get through.
+#include <chrono>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+#include "net/network_manager.h"
+#include "net/remote_ship.h"
+#include "platform/os/message_queue.h"
+#include "ships/shot.h"
+#include "ships/weapon_fixture.h"
+#include "support/netpeer_loopback.h"
+#include "world/world_fixture.h"
+
+namespace {
+
+using netpeer_test::FreePort;
+using netpeer_test::Loopback;
+using netpeer_test::Recorder;
+
+constexpr int kPulseLaserDevice = 10;
+
+class NetworkSessionTest : public WorldTest {
+protected:
+    void SetUp() override
+    {
+        WorldTest::SetUp();
+        Reset();
+    }
+    void TearDown() override
+    {
+        raw.Close();
+        gNetworkManager.ClosePeer();
+        gNetworkManager.mPeer.reset();
+        Reset();
+        WorldTest::TearDown();
+    }
+    static void Reset()
+    {
+        gNetworkManager.mRemoteShipIds.clear();
+        gNetworkManager.mPlayerNames.clear();
+        gNetworkManager.mChatLines.clear();
+        gNetworkManager.mIdCounter = 0;
+        gNetworkManager.mOwnObjectId = 1;
+        gNetworkManager.mHost = 0;
+        gNetworkManager.mPort = kDefaultNetPort;
+        gLocalPlayerId = gHostPlayerId = 0;
+    }
+
+    // The game hosts; the raw peer joins it.
+    void HostAndJoin()
+    {
+        port = FreePort();
+        gNetworkManager.mPort = port;
+        gNetworkManager.mHost = 1;
+        gNetworkManager.InitPeer();
+        ASSERT_TRUE(gNetworkManager.HostSession());
+        ASSERT_TRUE(raw.Initialize(rawEvents.Handler()));
+        ASSERT_TRUE(raw.SetPeerInfo("Raw"));
+        ASSERT_EQ(raw.Connect(VarnokSession(), Loopback(port), netpeer::Address{}), netpeer::Result::kOk);
+        ASSERT_TRUE(Pump([] { return gNetworkManager.mPlayerNames.size() == 2; }));
+    }
+
+    // Applies the manager's events as the frame loop does until test holds, for at most 5 s.
+    static bool Pump(const std::function<bool()>& test)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < end) {
+            {
+                std::lock_guard<os::RecursiveLock> hold(gFrameLock);
+                gNetworkManager.ApplyEvents();
+            }
+            if (test())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
+    template <typename M>
+    void RawSend(const M& message)
+    {
+        const NetBytes data = EncodeMessage(message);
+        ASSERT_TRUE(raw.SendTo(netpeer::kAllPlayers, data.data(), data.size()));
+    }
+    // A chat line after the messages under test: once it is applied, they were too.
+    void Settle(const std::string& marker)
+    {
+        RawSend(MsgChatLine{marker});
+        ASSERT_TRUE(
+            Pump([&] { return !gNetworkManager.mChatLines.empty() && gNetworkManager.mChatLines.back() == marker; }));
+    }
+    // The messages of one type the raw peer has received from the game.
+    template <typename M>
+    static std::vector<M> Received(const std::vector<netpeer::Event>& events)
+    {
+        std::vector<M> out;
+        for (const netpeer::Event& event : events) {
+            if (event.kind == netpeer::EventKind::kReceive)
+                if (std::optional<M> message = DecodeMessage<M>(event.data))
+                    out.push_back(*message);
+        }
+        return out;
+    }
+    // Waits for count messages of that type at the raw peer and returns them.
+    template <typename M>
+    std::vector<M> RawReceived(size_t count)
+    {
+        rawEvents.WaitFor(
+            [&](const std::vector<netpeer::Event>& events) { return Received<M>(events).size() >= count; });
+        return Received<M>(rawEvents.Events());
+    }
+    MsgShipSnapshot Snapshot(int objectId)
+    {
+        RowList<CreateShipRow> rows;
+        const CreateShipRow& row = *gGameDatabase.GetCreateShips(rows).front();
+        MsgShipSnapshot s;
+        s.hullId = row.ship_id;
+        s.engineId = row.engine_device_id;
+        s.shieldId = row.shield_device_id;
+        s.armorId = row.armor_device_id;
+        s.fuel = 40;
+        s.weaponCount = 1;
+        s.weapons[0] = kPulseLaserDevice;
+        s.pilotName = std::string(49, 'p');
+        s.shipName = std::string(49, 's');
+        s.objectId = objectId;
+        return s;
+    }
+
+    uint16_t port = 0;
+    netpeer::Peer raw;
+    Recorder rawEvents;
+};
+
+TEST_F(NetworkSessionTest, PlayersChatAndIdsFromTheHost)
+{
+    HostAndJoin();
+    EXPECT_EQ(gLocalPlayerId, 1u);
+    EXPECT_EQ(gHostPlayerId, 1u);
+    EXPECT_EQ(gNetworkManager.mPlayerNames[0].rfind("Player ", 0), 0u);
+    EXPECT_EQ(gNetworkManager.mPlayerNames[1], "Raw");
+
+    const std::string longest(99, 'x');
+    RawSend(MsgChatLine{longest});
+    RawSend(MsgRequestObjectId{});
+    RawSend(MsgRequestObjectId{});
+    Settle("done");
+    EXPECT_EQ(gNetworkManager.mChatLines.front(), longest);
+    const auto ids = RawReceived<MsgObjectIdAssigned>(2);
+    ASSERT_EQ(ids.size(), 2u);
+    EXPECT_EQ(ids[0].objectId, 21);
+    EXPECT_EQ(ids[1].objectId, 22);
+    EXPECT_EQ(gNetworkManager.NextObjectId(), 23);
+}
+
+TEST_F(NetworkSessionTest, ASnapshotBuildsOneRemoteShipThatTheHostAdvertisesAndThatLeavesWithTheWorld)
+{
+    HostAndJoin();
+    RawSend(Snapshot(21));
+    RawSend(Snapshot(21));
+    RawSend(Snapshot(22));
+    MsgShipSnapshot unknownHull = Snapshot(23);
+    unknownHull.hullId = 987654;
+    RawSend(unknownHull);
+    MsgShipSnapshot unknownWeapon = Snapshot(24);
+    unknownWeapon.weapons[0] = 987654;
+    RawSend(unknownWeapon);
+    Settle("snapshots");
+
+    const std::vector<CRemoteShip*> ships = gNetworkManager.RemoteShips();
+    ASSERT_EQ(ships.size(), 2u);
+    EXPECT_EQ(ships[0]->mId, 21);
+    EXPECT_EQ(ships[1]->mId, 22);
+    EXPECT_EQ(std::string(ships[0]->mPilotName), std::string(49, 'p'));
+    EXPECT_EQ(std::strlen(ships[0]->mName), static_cast<size_t>(kObjectNameSize - 1));
+    EXPECT_EQ(ships[0]->mSelectedWeapon->mDeviceId, kPulseLaserDevice);
+    EXPECT_FALSE(os::QuitPosted());
+
+    // Each later snapshot is answered with the ships the host already knew.
+    const auto answers = RawReceived<MsgShipSnapshot>(3);
+    ASSERT_GE(answers.size(), 3u);
+    EXPECT_EQ(answers[0].objectId, 21);
+    EXPECT_EQ(answers[0].pilotName, std::string(49, 'p'));
+    EXPECT_EQ(answers[0].weapons[0], kPulseLaserDevice);
+
+    rm->DeleteWorldObjects();
+    EXPECT_TRUE(gNetworkManager.RemoteShips().empty());
+    EXPECT_TRUE(gNetworkManager.mRemoteShipIds.empty());
+}
+
+TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDropped)
+{
+    HostAndJoin();
+    RawSend(Snapshot(21));
+    Place(rm->mObjects, 30, kTypePlanet, Vec3(50, 50, 30));
+    RawSend(MsgDestination{21, Vec3(40, -20, 30)});
+    RawSend(MsgDestination{30, Vec3(1, 1, 30)});
+    RawSend(MsgObjectState{30, 5, Vec3(9, 9, 30)});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 600});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 30});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 99, Vec3(60, 0, 30), kShotBeam, 601});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotProjectile, 602});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), 7, 603});
+    NetBytes shortDestination = EncodeMessage(MsgDestination{21, Vec3(-99, -99, 30)});
+    shortDestination.pop_back();
+    ASSERT_TRUE(raw.SendTo(netpeer::kAllPlayers, shortDestination.data(), shortDestination.size()));
+    Settle("orders");
+
+    auto* ship = dynamic_cast<CRemoteShip*>(rm->FindObject(21));
+    ASSERT_NE(ship, nullptr);
+    EXPECT_FLOAT_EQ(ship->mDestination.x, 40.0f);
+    EXPECT_FLOAT_EQ(ship->mDestination.y, -20.0f);
+    auto* planet = dynamic_cast<CProbeObject*>(rm->FindObject(30));
+    ASSERT_NE(planet, nullptr);
+    EXPECT_FLOAT_EQ(planet->destination.x, 0.0f);
+    EXPECT_FLOAT_EQ(planet->mPosition.x, 50.0f);
+
+    auto* beam = dynamic_cast<CShot*>(rm->FindObject(600));
+    ASSERT_NE(beam, nullptr);
+    EXPECT_EQ(beam->mType, kTypeShot);
+    for (int dropped : {601, 602, 603})
+        EXPECT_EQ(rm->FindObject(dropped), nullptr) << dropped;
+    EXPECT_FALSE(os::QuitPosted());
+}
+
+TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnAndKeepsTheOneThatAnswered)
+{
+    port = FreePort();
+    ASSERT_TRUE(raw.Initialize(rawEvents.Handler()));
+    ASSERT_EQ(raw.Host(VarnokSession(), Loopback(port)), netpeer::Result::kOk);
+    const uint16_t dead = FreePort();
+    Content(
+        "DELETE FROM host; INSERT INTO host (host_id, host_description, host_address, host_port) VALUES "
+        "(1, 'dead', '127.0.0.1', " +
+        std::to_string(dead) + "), (2, 'live', '127.0.0.1', " + std::to_string(port) + ");");
+
+    gNetworkManager.InitPeer();
+    ASSERT_TRUE(gNetworkManager.JoinSession());
+    EXPECT_EQ(gNetworkManager.mPort, port);
+    EXPECT_STREQ(gNetworkManager.mHostText, "127.0.0.1");
+    ASSERT_TRUE(Pump([] { return gNetworkManager.mPlayerNames.size() == 2; }));
+    EXPECT_EQ(gHostPlayerId, 1u);
+    EXPECT_EQ(gLocalPlayerId, 2u);
+
+    // The host leaves; the peer left behind hosts from then on.
+    raw.Close();
+    ASSERT_TRUE(Pump([] { return gHostPlayerId == 2u; }));
+}
+
+}  // namespace
