@@ -90,13 +90,22 @@ protected:
     // The in-flight screen steers and updates the ship itself.
     static bool SteerFromKeys(int) { return true; }
 
+    // An object of the system by id, nebulae included (they have a map of their own).
+    static CWorldObject* Locate(int objectId)
+    {
+        if (CWorldObject* object = gResourceManager->FindObject(objectId))
+            return object;
+        auto nebula = gResourceManager->mNebulae.find(objectId);
+        return nebula == gResourceManager->mNebulae.end() ? nullptr : nebula->second;
+    }
+
     // Flies the player's ship toward the object with held keys, as a player would: turn with A
     // or D until the nose points at it, then thrust with W. Stops once done() holds.
     bool FlyToward(int objectId, int maxFrames, const std::function<bool()>& done)
     {
         int held = 0;
         for (int frame = 0; frame < maxFrames && !done(); ++frame) {
-            CWorldObject* target = gResourceManager->FindObject(objectId);
+            CWorldObject* target = Locate(objectId);
             if (!target)
                 return done();
             const Vec3 to = Vec3::Difference(target->mPosition, gPlayerShip->mPosition);
@@ -294,6 +303,42 @@ TEST_P(RoadHullTest, ANewPilotFliesAndFiresItsStartingWeaponsDry)
         }
         EXPECT_TRUE(ship.mActive) << name << ": the new pilot did not live to learn to fly";
     }
+}
+
+TEST_F(RoadTest, ANewPilotFliesThroughANebulaAndPastAVortexInCinder)
+{
+    constexpr int kVarnWormhole = 1004, kAshVeil = 3016, kMaelstrom = 3007, kCinderWormhole = 3002;
+    road.Step("the main menu runs");
+    road.Frames(10);
+    MakePilotThroughTheMenus();
+    ASSERT_FALSE(HasFatalFailure());
+    CPlayerShip& ship = *gPlayerShip;
+    auto distanceTo = [&](int id) {
+        CWorldObject* object = Locate(id);
+        return object ? Vec3Length(Vec3::Difference(object->mPosition, ship.mPosition)) : 1e9f;
+    };
+
+    road.Step("fly through the wormhole to Cinder");
+    ASSERT_TRUE(FlyToward(kVarnWormhole, 8000, [&] { return gResourceManager->mCurrentSystemId == 3; }))
+        << road.CurrentStep();
+
+    // The Ash Veil drains energy.
+    road.Step("fly into the heart of the Ash Veil");
+    ASSERT_EQ(ship.GetAilment(kAilmentNoEnergy), nullptr) << road.CurrentStep();
+    ASSERT_TRUE(FlyToward(kAshVeil, 6000, [&] { return distanceTo(kAshVeil) < 20.0f; })) << road.CurrentStep();
+    EXPECT_NE(ship.GetAilment(kAilmentNoEnergy), nullptr) << road.CurrentStep() << ": the cloud's ailment never took";
+
+    road.Step("close on the Maelstrom, then stop and feel it pull");
+    ASSERT_TRUE(FlyToward(kMaelstrom, 6000, [&] { return distanceTo(kMaelstrom) < 70.0f; })) << road.CurrentStep();
+    road.HoldKey(kKeyS, 40);
+    const float stopped = distanceTo(kMaelstrom);
+    road.Frames(20);
+    EXPECT_LT(distanceTo(kMaelstrom), stopped - 0.5f) << road.CurrentStep() << ": the vortex does not pull";
+
+    road.Step("break away through the wormhole home");
+    ASSERT_TRUE(FlyToward(kCinderWormhole, 6000, [&] { return gResourceManager->mCurrentSystemId == 1; }))
+        << road.CurrentStep();
+    EXPECT_TRUE(ship.mActive) << road.CurrentStep() << ": the hazards destroyed a new pilot";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryHull, RoadHullTest, ::testing::Range(0, kRoadHulls));
