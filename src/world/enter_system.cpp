@@ -104,7 +104,7 @@ void CResourceManager::BuildKind(const ObjectKind& kind, int systemId, int quest
     if (ids.empty())
         return;
     if (!kind.make) {
-        PostFlightMessage(std::to_string(ids.size()) + " " + kind.name + " objects not built yet");
+        PostFlightMessage("Not built yet: " + std::string(kind.name) + " (" + std::to_string(ids.size()) + ")");
         return;
     }
     for (const ObjectIdRow& row : ids) {

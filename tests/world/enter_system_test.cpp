@@ -85,7 +85,8 @@ TEST_P(ShippedSystemTest, BuildsThePlanetsItsRowsNameIntoTheirMapsAndNamesEveryK
         RowList<ObjectIdRow> ids;
         const size_t count = (gGameDatabase.*kind.ids)(ids, system, 0).size();
         if (!kind.make && count > 0) {
-            EXPECT_TRUE(Logged(std::to_string(count) + " " + kind.name + " objects not built yet")) << kind.name;
+            EXPECT_TRUE(Logged("Not built yet: " + std::string(kind.name) + " (" + std::to_string(count) + ")"))
+                << kind.name;
         }
     }
     EXPECT_FALSE(os::QuitPosted());
