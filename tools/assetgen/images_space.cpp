@@ -195,10 +195,19 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
                   {"glow_ignus.png", 0x80ffa040},
                   {"glow_enimanga.png", 0x8050ffa0},
                   {"glow_mandralor.png", 0x80b080ff}};
+    // The glow plane tiles its texture many times across the system, so the light is made of
+    // whole waves of the tile: no seam, and no place dim enough for the alpha test to cut.
     for (const auto& g : kGlows) {
         CCanvas c(256, 256);
-        c.Nebula(static_cast<uint32_t>(g.colour), FromHex(g.colour), 0.45f, 48, 0.9f);
-        c.Glow(128, 128, 128, FromHex(g.colour), 1.5f);
+        const Rgba colour = FromHex(g.colour);
+        constexpr float kTurn = 6.2831853f / 256.0f;
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x) {
+                const float wave = 0.5f + 0.25f * std::sin(kTurn * static_cast<float>(x)) *
+                                              std::cos(2.0f * kTurn * static_cast<float>(y)) +
+                                   0.25f * std::sin(kTurn * static_cast<float>(x + 2 * y));
+                c.Set(x, y, {colour.r, colour.g, colour.b, 0.06f + 0.16f * wave});
+            }
         out.Png(g.name, c);
     }
 

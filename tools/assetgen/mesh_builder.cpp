@@ -198,13 +198,13 @@ void CMeshBuilder::Cylinder(V3 c, int axis, float length, float radius, int side
     }
 }
 
-void CMeshBuilder::FacingQuad(float x0, float y0, float x1, float y1, float z)
+void CMeshBuilder::FacingQuad(float x0, float y0, float x1, float y1, float z, float repeat)
 {
     V3 n{0, 0, -1};
-    int a = Vertex({x0, y0, z}, n, 0, 1);
+    int a = Vertex({x0, y0, z}, n, 0, repeat);
     int b = Vertex({x0, y1, z}, n, 0, 0);
-    int c = Vertex({x1, y1, z}, n, 1, 0);
-    int d = Vertex({x1, y0, z}, n, 1, 1);
+    int c = Vertex({x1, y1, z}, n, repeat, 0);
+    int d = Vertex({x1, y0, z}, n, repeat, repeat);
     Quad(a, b, c, d);
 }
 

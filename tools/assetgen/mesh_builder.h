@@ -38,7 +38,8 @@ public:
     // Cylinder along the given axis (0 x, 1 y, 2 z) with end caps; radius2 < 0 means same radius.
     void Cylinder(V3 centre, int axis, float length, float radius, int sides, float radius2 = -1);
     // Flat square in the z = 0 plane facing -z, UV 0..1.
-    void FacingQuad(float x0, float y0, float x1, float y1, float z = 0);
+    // Texture coordinates run from 0 to repeat across the quad, so a texture can tile it.
+    void FacingQuad(float x0, float y0, float x1, float y1, float z = 0, float repeat = 1);
 
     // The .x text: header, materials inline in the material list, normals and texture coordinates.
     std::string ToX(const std::string& name) const;

@@ -74,9 +74,11 @@ void WriteMeshes(CAssetWriter& out)
         b.AddMaterial(Mat(""));
         b.FacingQuad(-0.5f, -0.5f, 0.5f, 0.5f);
     });
+    // The backdrop and glow planes are scaled to some two thousand units across: their textures
+    // tile, so a screen shows a whole star field instead of a few stretched texels.
     Save(out, "plane.x", [](CMeshBuilder& b) {
         b.AddMaterial(Mat("plane.png"));
-        b.FacingQuad(-0.7071f, -0.7071f, 0.7071f, 0.7071f);
+        b.FacingQuad(-0.7071f, -0.7071f, 0.7071f, 0.7071f, 0, 12);
     });
     Save(out, "strip.x", [](CMeshBuilder& b) {
         b.AddMaterial(Mat("beam.png", 1));
