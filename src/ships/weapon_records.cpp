@@ -42,10 +42,8 @@ CBeamWeapon::CBeamWeapon(int deviceId)
 {
     mWeaponType = kWeaponBeam;
     const BeamWeaponRecord* row = gGameDatabase.GetBeamWeapon(deviceId);
-    if (!Found(row))
+    if (!TakeHead(deviceId, row))
         return;
-    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
-    mDeviceMod = row->device_mod;
     mMinDamage = row->min_damage;
     mVariableDamage = row->variable_damage;
     mRange = row->range;
@@ -66,10 +64,8 @@ CProjectileWeapon::CProjectileWeapon(int deviceId)
 {
     mWeaponType = kWeaponProjectile;
     const ProjectileWeaponRecord* row = gGameDatabase.GetProjectileWeapon(deviceId);
-    if (!Found(row))
+    if (!TakeHead(deviceId, row))
         return;
-    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
-    mDeviceMod = row->device_mod;
     mMinDamage = row->min_damage;
     mVariableDamage = row->variable_damage;
     mRange = row->range;
@@ -100,10 +96,8 @@ CShockwaveWeapon::CShockwaveWeapon(int deviceId)
 {
     mWeaponType = kWeaponShockwave;
     const ShockwaveWeaponRecord* row = gGameDatabase.GetShockwaveWeapon(deviceId);
-    if (!Found(row))
+    if (!TakeHead(deviceId, row))
         return;
-    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
-    mDeviceMod = row->device_mod;
     mMinDamage = row->min_damage;
     mVariableDamage = row->variable_damage;
     mRange = row->range;
@@ -122,10 +116,8 @@ CCloakWeapon::CCloakWeapon(int deviceId)
 {
     mWeaponType = kWeaponCloak;
     const CloakWeaponRecord* row = gGameDatabase.GetCloakWeapon(deviceId);
-    if (!Found(row))
+    if (!TakeHead(deviceId, row))
         return;
-    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
-    mDeviceMod = row->device_mod;
     mDelay = row->delay;
     mEnergyReq = row->energy_req;
     mAilmentId = row->ailment_id;
@@ -138,10 +130,8 @@ CChargeWeapon::CChargeWeapon(int deviceId)
     mWeaponType = kWeaponCharge;
     mDelay = kChargeLaunchDelayMs;
     const ChargeWeaponRecord* row = gGameDatabase.GetChargeWeapon(deviceId);
-    if (!Found(row))
+    if (!TakeHead(deviceId, row))
         return;
-    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
-    mDeviceMod = row->device_mod;
     mEnergyReq = row->energy_req;
     mColour = row->color_mod;
     mRecordId = row->charge_weapon_id;
@@ -156,10 +146,8 @@ CMineWeapon::CMineWeapon(int deviceId)
 {
     mWeaponType = kWeaponMine;
     const MineWeaponRecord* row = gGameDatabase.GetMineWeapon(deviceId);
-    if (!Found(row))
+    if (!TakeHead(deviceId, row))
         return;
-    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
-    mDeviceMod = row->device_mod;
     mRange = row->destruct_range;
     mDelay = row->delay;
     mMaxAmmo = row->max_ammo;
@@ -197,10 +185,8 @@ CPortalWeapon::CPortalWeapon(int deviceId)
     mWeaponType = kWeaponPortal;
     mDelay = kPortalDelayMs;
     const PortalWeaponRecord* row = gGameDatabase.GetPortalWeapon(deviceId);
-    if (!Found(row))
+    if (!TakeHead(deviceId, row))
         return;
-    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
-    mDeviceMod = row->device_mod;
     mMaxAmmo = row->max_ammo;
     mEnergyReq = row->energy_req;
     mRecordId = row->portal_weapon_id;
@@ -212,10 +198,8 @@ CHealthWeapon::CHealthWeapon(int deviceId)
     mDelay = kHealthDelayMs;
     mLaunchSoundId = kHealthLaunchSound;
     const HealthWeaponRecord* row = gGameDatabase.GetHealthWeapon(deviceId);
-    if (!Found(row))
+    if (!TakeHead(deviceId, row))
         return;
-    SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
-    mDeviceMod = row->device_mod;
     mMaxAmmo = row->max_ammo;
     mAilmentId = row->ailment_id;
     mRecordId = row->health_weapon_id;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "db/game_enums.h"
 #include "ships/device_info.h"
 
 class CWeaponInfo : public CDeviceInfo {
@@ -31,6 +32,16 @@ public:
 protected:
     // Every constructor starts here; a missing row posts the quit message.
     bool Found(const void* row);
+    // Found, then the device head and damage type that every weapon row carries.
+    template <typename Row>
+    bool TakeHead(int deviceId, const Row* row)
+    {
+        if (!Found(row))
+            return false;
+        SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
+        mDeviceMod = row->device_mod;
+        return true;
+    }
 };
 
 // The beam and projectile records also list the weapons fired after them and their particles.
