@@ -1,0 +1,141 @@
+// The road test's fixture: a headless game played through the menus and the flight keys, with
+// the helpers every road shares (a new pilot made through the menus, flying toward an object,
+// the log lines).
+#pragma once
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "core/keys.h"
+#include "core/message_log.h"
+#include "engine/resource_manager.h"
+#include "road_driver.h"
+#include "screens/flight_screen.h"
+#include "screens/info_screen.h"
+#include "screens/new_pilot_screen.h"
+#include "screens/pilot_name_screen.h"
+#include "ships/player_ship.h"
+#include "support/headless_game.h"
+#include "world/world_object.h"
+
+// Letter keys the road types.
+constexpr int kKeyR = 19;
+constexpr int kKeyI = 23;
+constexpr int kKeyN = 49;
+constexpr int kKeyX = 45;
+
+class RoadTest : public HeadlessGame {
+protected:
+    void SetUp() override
+    {
+        HeadlessGame::SetUp();
+        // The road runs the game's own screens, not the fixture's recording ones.
+        flightView.reset();
+        flightScreen.reset();
+        currentScreen.reset();
+    }
+
+    size_t ObjectCount() const
+    {
+        return gResourceManager->mObjects.size() + gResourceManager->mSuns.size() +
+               gResourceManager->mWormholes.size() + gResourceManager->mNebulae.size();
+    }
+
+    // Main menu, New Pilot, the name "Rin", five points, Create and Continue: the pilot flies.
+    void MakePilotThroughTheMenus(int hullIndex = 0)
+    {
+        road.Step("click New Pilot");
+        road.ClickAt(150, 316);
+        ASSERT_EQ(gCurrentScreen, gPilotNameScreen) << road.CurrentStep();
+        road.Step("type a name, capital first, with a slip mended by Backspace, then Enter");
+        // The keyboard poll takes one record a frame.
+        Key(kKeyLeftShift, true);
+        road.Frames(1);
+        road.Tap(kKeyR);
+        Key(kKeyLeftShift, false);
+        road.Frames(1);
+        for (int key : {kKeyI, kKeyN, kKeyX, static_cast<int>(kKeyBackspace)})
+            road.Tap(key);
+        EXPECT_STREQ(gPilotNameScreen->Buffer(), "Rin_") << road.CurrentStep();
+        road.Tap(kKeyReturn);
+        ASSERT_EQ(gCurrentScreen, gNewPilotScreen) << road.CurrentStep();
+        EXPECT_STREQ(gNewPilotScreen->PilotName(), "Rin");
+        road.Step("pick hull " + std::to_string(hullIndex) + " with the next-hull button");
+        for (int i = 0; i < hullIndex; ++i)
+            road.ClickAt(690, 356);
+        road.Step("Create with points left is refused");
+        road.ClickAt(590, 516);
+        ASSERT_EQ(gCurrentScreen, gNewPilotScreen) << road.CurrentStep();
+        road.Step("spend the five points: tactical, navigation twice, science twice");
+        for (int skill : {1, 2, 2, 4, 4})
+            road.ClickAt(254, 166 + 40 * skill);
+        EXPECT_EQ(gNewPilotScreen->PointsLeft(), 0) << road.CurrentStep();
+        road.Step("Create, then Continue on the information page");
+        road.ClickAt(590, 516);
+        ASSERT_EQ(gCurrentScreen, gInfoScreen) << road.CurrentStep();
+        road.ClickAt(390, 516);
+        ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+        road.Frames(5);
+    }
+
+    // The in-flight screen steers and updates the ship itself.
+    static bool SteerFromKeys(int) { return true; }
+
+    // An object of the system by id, nebulae included (they have a map of their own).
+    static CWorldObject* Locate(int objectId)
+    {
+        if (CWorldObject* object = gResourceManager->FindObject(objectId))
+            return object;
+        auto nebula = gResourceManager->mNebulae.find(objectId);
+        return nebula == gResourceManager->mNebulae.end() ? nullptr : nebula->second;
+    }
+
+    // Flies the player's ship toward the object with held keys, as a player would: turn with A
+    // or D until the nose points at it, then thrust with W. Stops once done() holds.
+    bool FlyToward(int objectId, int maxFrames, const std::function<bool()>& done)
+    {
+        int held = 0;
+        for (int frame = 0; frame < maxFrames && !done(); ++frame) {
+            CWorldObject* target = Locate(objectId);
+            if (!target)
+                return done();
+            const Vec3 to = Vec3::Difference(target->mPosition, gPlayerShip->mPosition);
+            float off = std::atan2(-to.x, to.y) - gPlayerShip->mRotation.z;
+            while (off > 3.14159f)
+                off -= 6.28318f;
+            while (off < -3.14159f)
+                off += 6.28318f;
+            const int key = off > 0.15f ? kKeyA : off < -0.15f ? kKeyD : kKeyW;
+            if (key != held) {
+                if (held)
+                    road.Release(held);
+                road.Press(key);
+                held = key;
+            }
+            road.Frames(1, SteerFromKeys);
+            if (HasFailure())
+                break;
+        }
+        if (held)
+            road.Release(held);
+        road.Frames(1, SteerFromKeys);
+        return done();
+    }
+    static bool Logged(const std::string& line)
+    {
+        for (const std::string& message : FlightMessages()) {
+            if (message == line)
+                return true;
+        }
+        return false;
+    }
+
+    void TearDown() override
+    {
+        ReplacePlayerShip(nullptr);
+        HeadlessGame::TearDown();
+    }
+
+    CRoadDriver road;
+};
