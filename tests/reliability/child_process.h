@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -55,12 +56,9 @@ inline ChildEnd RunInChild(const std::function<int()>& body, const std::string& 
         // No exit handlers: they belong to the test process.
         _exit(code);
     }
+    if (child < 0)
+        throw std::runtime_error("cannot start a child process");
     ChildEnd end;
-    if (child < 0) {
-        end.hung = true;
-        end.errors = "fork failed";
-        return end;
-    }
     if (started)
         started(child);
     const auto deadline = std::chrono::steady_clock::now() + timeout;
