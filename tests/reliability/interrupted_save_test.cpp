@@ -1,10 +1,11 @@
 // A pilot saved over and over through the game's own save, killed at a random moment, a hundred
-// times: each time pe.dat opens, passes SQLite's integrity check, and holds the pilot as one save
-// left it, never part of one save and part of another.
+// times: each time pe.dat opens, passes SQLite's integrity check, holds every save that returned,
+// and holds the pilot as one save left it, never part of one save and part of another.
 #include <chrono>
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
