@@ -7,6 +7,7 @@
 #include "core/keys.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "net/network_screen.h"
 #include "platform/os/message_queue.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/load_pilot_screen.h"
@@ -95,6 +96,10 @@ void CMainMenuScreen::OnMouseUp(int, int x, int y)
         break;
     case kDeletePilotButton:
         OpenList(gDeletePilotScreen);
+        break;
+    case kNetworkButton:
+        // Entered afresh: the host rows may have grown since.
+        OpenList(gNetworkScreen);
         break;
     case kContinueButton:
         if (const int playerId = gGameDatabase.GetCurrentPlayerId(); playerId < 0 || !FlySavedPilot(playerId)) {

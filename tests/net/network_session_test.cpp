@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "net/network_manager.h"
+#include "net/network_pump.h"
 #include "net/remote_ship.h"
 #include "platform/os/message_queue.h"
 #include "ships/shot.h"
@@ -26,26 +27,13 @@ protected:
     void SetUp() override
     {
         WorldTest::SetUp();
-        Reset();
+        ResetNetworkManager();
     }
     void TearDown() override
     {
         raw.Close();
-        gNetworkManager.ClosePeer();
-        gNetworkManager.mPeer.reset();
-        Reset();
+        ResetNetworkManager();
         WorldTest::TearDown();
-    }
-    static void Reset()
-    {
-        gNetworkManager.mRemoteShipIds.clear();
-        gNetworkManager.mPlayerNames.clear();
-        gNetworkManager.mChatLines.clear();
-        gNetworkManager.mIdCounter = 0;
-        gNetworkManager.mOwnObjectId = 1;
-        gNetworkManager.mHost = 0;
-        gNetworkManager.mPort = kDefaultNetPort;
-        gLocalPlayerId = gHostPlayerId = 0;
     }
 
     // The game hosts; the raw peer joins it.
@@ -59,23 +47,7 @@ protected:
         ASSERT_TRUE(raw.Initialize(rawEvents.Handler()));
         ASSERT_TRUE(raw.SetPeerInfo("Raw"));
         ASSERT_EQ(raw.Connect(VarnokSession(), Loopback(port), netpeer::Address{}), netpeer::Result::kOk);
-        ASSERT_TRUE(Pump([] { return gNetworkManager.mPlayerNames.size() == 2; }));
-    }
-
-    // Applies the manager's events as the frame loop does until test holds, for at most 5 s.
-    static bool Pump(const std::function<bool()>& test)
-    {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (std::chrono::steady_clock::now() < end) {
-            {
-                std::lock_guard<os::RecursiveLock> hold(gFrameLock);
-                gNetworkManager.ApplyEvents();
-            }
-            if (test())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
+        ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 2; }));
     }
 
     template <typename M>
@@ -89,7 +61,7 @@ protected:
     {
         RawSend(MsgChatLine{marker});
         ASSERT_TRUE(
-            Pump([&] { return !gNetworkManager.mChatLines.empty() && gNetworkManager.mChatLines.back() == marker; }));
+            PumpNetwork([&] { return !gNetworkManager.mChatLines.empty() && gNetworkManager.mChatLines.back() == marker; }));
     }
     // The messages of one type the raw peer has received from the game.
     template <typename M>
@@ -240,13 +212,13 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnAndKeepsTheOneThatAnswered
     ASSERT_TRUE(gNetworkManager.JoinSession());
     EXPECT_EQ(gNetworkManager.mPort, port);
     EXPECT_STREQ(gNetworkManager.mHostText, "127.0.0.1");
-    ASSERT_TRUE(Pump([] { return gNetworkManager.mPlayerNames.size() == 2; }));
+    ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 2; }));
     EXPECT_EQ(gHostPlayerId, 1u);
     EXPECT_EQ(gLocalPlayerId, 2u);
 
     // The host leaves; the peer left behind hosts from then on.
     raw.Close();
-    ASSERT_TRUE(Pump([] { return gHostPlayerId == 2u; }));
+    ASSERT_TRUE(PumpNetwork([] { return gHostPlayerId == 2u; }));
 }
 
 }  // namespace
