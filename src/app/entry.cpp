@@ -100,6 +100,7 @@ void Shutdown()
     gDeletePilotScreen = nullptr;
     delete gNetworkScreen;
     gNetworkScreen = nullptr;
+    gNetworkView = nullptr;
     delete gLobbyScreen;
     gLobbyScreen = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.

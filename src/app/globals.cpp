@@ -70,6 +70,7 @@ CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
 CNetworkScreen* gNetworkScreen = nullptr;
 CLobbyScreen* gLobbyScreen = nullptr;
+CScreen* gNetworkView = nullptr;
 // The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
 CPlayerView* gPlayerView = nullptr;
 // Null until a pilot is made or loaded.
@@ -103,6 +104,7 @@ void BuildStartupObjects()
         gDeletePilotScreen = new CDeletePilotScreen;
     if (!gNetworkScreen)
         gNetworkScreen = new CNetworkScreen;
+    gNetworkView = gNetworkScreen;
     if (!gLobbyScreen)
         gLobbyScreen = new CLobbyScreen;
 }

@@ -7,7 +7,6 @@
 #include "core/keys.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
-#include "net/network_screen.h"
 #include "platform/os/message_queue.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/load_pilot_screen.h"
@@ -99,7 +98,7 @@ void CMainMenuScreen::OnMouseUp(int, int x, int y)
         break;
     case kNetworkButton:
         // Entered afresh: the host rows may have grown since.
-        OpenList(gNetworkScreen);
+        OpenList(gNetworkView);
         break;
     case kContinueButton:
         if (const int playerId = gGameDatabase.GetCurrentPlayerId(); playerId < 0 || !FlySavedPilot(playerId)) {
