@@ -264,6 +264,9 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
     if (message.kind == kShotShockwave)
         shot->mPosition.z = kShockwaveDepth + static_cast<float>(message.shotId) * kShockwaveDepthPerId;
     gResourceManager->mObjects.emplace(shot->mId, shot);
+    // A shot of this player's ship made elsewhere is not sent back.
+    if (owner == gPlayerShip)
+        mAnnouncedShots.insert(shot->mId);
 }
 
 void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId)

@@ -80,7 +80,7 @@ void CNetworkManager::ClosePeer()
 int CNetworkManager::NextObjectId()
 {
     ++mIdCounter;
-    return mIdCounter + 20;
+    return mIdCounter + kFirstObjectId - 1;
 }
 
 void CNetworkManager::NetMessageHandler(const netpeer::Event& event)
@@ -150,4 +150,5 @@ std::vector<CRemoteShip*> CNetworkManager::RemoteShips()
 void ApplyNetworkEvents()
 {
     gNetworkManager.ApplyEvents();
+    gNetworkManager.SendOwnShip();
 }
