@@ -71,6 +71,10 @@ void CNetworkManager::SendOwnShip()
 
 void CNetworkManager::SendOwnShots()
 {
+    // A shot of another device was chained by one of these, and the peers' copy chains it too.
+    std::set<int> fired;
+    for (int slot = 0; slot < gPlayerShip->mWeaponCount; ++slot)
+        fired.insert(gPlayerShip->mWeapons[slot]->mDeviceId);
     std::set<int> live;
     for (const auto& [id, object] : gResourceManager->mObjects) {
         auto* shot = dynamic_cast<CShot*>(object);
@@ -78,7 +82,7 @@ void CNetworkManager::SendOwnShots()
             continue;
         live.insert(id);
         const SentShot sent = Describe(*shot);
-        if (sent.kind != 0 && !mAnnouncedShots.contains(id))
+        if (sent.kind != 0 && fired.contains(sent.deviceId) && !mAnnouncedShots.contains(id))
             Send(netpeer::kAllPlayers, MsgCreateShot{sent.deviceId, mOwnObjectId, sent.point, sent.kind, id});
     }
     mAnnouncedShots = std::move(live);

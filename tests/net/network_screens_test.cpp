@@ -197,6 +197,10 @@ TEST_F(NetworkScreensTest, StartNeedsAPilotAndBuildsItsShipOnceWhenTheStartComes
     EXPECT_EQ(gPlayerShip->GetCredits(), 500) << "the saved pilot flies";
     EXPECT_EQ(gPlayerShip->mId, 21);
     EXPECT_EQ(gPlayerShip->mSystemId, 1);
+    // The host's own snapshot comes back before this line and builds no ship of itself.
+    gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"after the snapshot"});
+    ASSERT_TRUE(PumpNetwork([] { return !gNetworkManager.mChatLines.empty(); }));
+    EXPECT_TRUE(gNetworkManager.RemoteShips().empty());
     EXPECT_FALSE(os::QuitPosted());
 }
 

@@ -12,6 +12,7 @@
 #include "ships/shot.h"
 #include "ships/weapon_fixture.h"
 #include "support/netpeer_loopback.h"
+#include "support/screen_cases.h"
 #include "world/world_fixture.h"
 
 namespace {
@@ -219,6 +220,46 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnAndKeepsTheOneThatAnswered
     // The host leaves; the peer left behind hosts from then on.
     raw.Close();
     ASSERT_TRUE(PumpNetwork([] { return gHostPlayerId == 2u; }));
+}
+
+TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEachShotOnce)
+{
+    HostAndJoin();
+    FlyNewPilot();
+    ScopedGlobal<uint32_t> now(gTimeNow, 1000000);
+    gPlayerShip->mPosition = Vec3(10, 20, 30);
+    gPlayerShip->mRotation = Vec3();
+    gPlayerShip->mMoveSpeed = 2.0f;
+    gNetworkManager.SendOwnShip();
+    const Vec3 aim(10, 60, 30);
+    const int weapon = gPlayerShip->mWeapons[0]->mDeviceId;
+    for (int slot = 0; slot < gPlayerShip->mWeaponCount; ++slot)
+        ASSERT_NE(gPlayerShip->mWeapons[slot]->mDeviceId, kPulseLaserDevice) << "the pilot must not carry the laser";
+    rm->LaunchWeapon(weapon, gPlayerShip, &gPlayerShip->mPosition, &aim);
+    rm->LaunchWeapon(kPulseLaserDevice, gPlayerShip, &gPlayerShip->mPosition, &aim);
+
+    // Known to the session: one state within the interval, and the shot of its weapon once. The
+    // laser it does not carry stands for a chained shot, which the peers' copies chain themselves.
+    gPlayerShip->mId = gNetworkManager.mOwnObjectId = 21;
+    gNetworkManager.SendOwnShip();
+    gNetworkManager.SendOwnShip();
+    // The game's own line after them: once the raw peer has it, it has them too.
+    gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"marker"});
+    rawEvents.WaitFor([](const std::vector<netpeer::Event>& events) {
+        return !Received<MsgChatLine>(events).empty();
+    });
+    const auto states = Received<MsgShipState>(rawEvents.Events());
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_EQ(states[0].objectId, 21);
+    EXPECT_FLOAT_EQ(states[0].position.y, 20.0f);
+    EXPECT_FLOAT_EQ(states[0].destination.x, 10.0f);
+    EXPECT_FLOAT_EQ(states[0].destination.y, 24.0f) << "two intervals ahead at its speed";
+    const auto shots = Received<MsgCreateShot>(rawEvents.Events());
+    ASSERT_EQ(shots.size(), 1u);
+    EXPECT_EQ(shots[0].ownerId, 21);
+    EXPECT_NE(shots[0].kind, 0);
+    EXPECT_EQ(shots[0].deviceId, weapon);
+    EXPECT_NE(rm->FindObject(shots[0].shotId), nullptr);
 }
 
 }  // namespace
