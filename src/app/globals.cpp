@@ -7,6 +7,7 @@
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "net/network_manager.h"
+#include "screens/crew_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -14,6 +15,7 @@
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/upgrade_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -66,6 +68,8 @@ CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
+CShipStatusScreen* gShipStatusScreen = nullptr;
+CShipUpgradeScreen* gShipUpgradeScreen = nullptr;
 // The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
 CPlayerView* gPlayerView = nullptr;
 // Null until a pilot is made or loaded.
@@ -97,6 +101,10 @@ void BuildStartupObjects()
         gLoadPilotScreen = new CLoadPilotScreen;
     if (!gDeletePilotScreen)
         gDeletePilotScreen = new CDeletePilotScreen;
+    if (!gShipStatusScreen)
+        gShipStatusScreen = new CShipStatusScreen;
+    if (!gShipUpgradeScreen)
+        gShipUpgradeScreen = new CShipUpgradeScreen;
 }
 
 namespace {

@@ -1,7 +1,10 @@
 // Every picture of raster/ except the glyphs: backdrops, textures, effect sprites, radar blips and interface art.
 #pragma once
 
+#include <string>
+
 #include "asset_writer.h"
+#include "canvas.h"
 #include "font_renderer.h"
 
 namespace assetgen {
@@ -9,5 +12,10 @@ namespace assetgen {
 void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font);      // backdrops, planets, effects, blips
 void WriteMeshTextures(CAssetWriter& out);                          // textures named by the x/ meshes
 void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font);  // controls, icons, portraits
+void WriteCrewImages(CAssetWriter& out, CFontRenderer& font);       // shipyard notices, crew page slots
+
+// The interface's framed panel, and a one-line notice on one.
+CCanvas Panel(int w, int h, float alpha);
+CCanvas Message(CFontRenderer& font, int w, int h, const std::string& text);
 
 }  // namespace assetgen
