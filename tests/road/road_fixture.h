@@ -61,6 +61,13 @@ protected:
         road.Tap(kKeyReturn);
         ASSERT_EQ(gCurrentScreen, gNewPilotScreen) << road.CurrentStep();
         EXPECT_STREQ(gNewPilotScreen->PilotName(), "Rin");
+        CreatePilotOnTheNewPilotScreen(hullIndex);
+    }
+
+    // On the new-pilot screen: the hull, the five points refused and then spent, Create and
+    // Continue; the pilot flies.
+    void CreatePilotOnTheNewPilotScreen(int hullIndex)
+    {
         road.Step("pick hull " + std::to_string(hullIndex) + " with the next-hull button");
         for (int i = 0; i < hullIndex; ++i)
             road.ClickAt(690, 356);
