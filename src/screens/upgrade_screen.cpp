@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/camera.h"
 #include "core/graphics_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "screens/hull_view.h"
 #include "screens/screen_return.h"
 #include "ships/player_ship.h"
 #include "ui/button.h"
@@ -55,14 +55,6 @@ int CShipUpgradeScreen::ShownShipId() const
     return mHullShown ? mHullIds[mSelection] : 0;
 }
 
-void CShipUpgradeScreen::PlaceCamera()
-{
-    gCamera.SetEye(0.0f, -3.0f, 0.0f);
-    gCamera.SetTarget(3.0f, 15.0f, 0.0f);
-    gCamera.SetUp(0.0f, 0.0f, -1.0f);
-    gCamera.Apply();
-}
-
 void CShipUpgradeScreen::Enter()
 {
     DeleteControls();
@@ -84,7 +76,7 @@ void CShipUpgradeScreen::Enter()
     }
     // The page opens on the next larger hull after the first offered one.
     Step(1);
-    PlaceCamera();
+    PlaceHullViewCamera();
     ShowHull();
 }
 
@@ -149,14 +141,7 @@ void CShipUpgradeScreen::ShowHull()
         view->rotation.z = kHullAngle;
         view->visible = 1;
     }
-    RowList<ShipDescriptionRow> lines;
-    gGameDatabase.GetShipDescription(lines, hull.ship_id);
-    auto line = lines.begin();
-    for (int i = 0; i < kDescriptionLines; ++i) {
-        SetScreenText(*this, kFirstDescriptionText + i, line != lines.end() ? (*line)->line : "");
-        if (line != lines.end())
-            ++line;
-    }
+    ShowShipDescription(*this, kFirstDescriptionText, kDescriptionLines, hull.ship_id);
 }
 
 void CShipUpgradeScreen::ShowNoHull()
@@ -167,9 +152,8 @@ void CShipUpgradeScreen::ShowNoHull()
         SetScreenText(*this, id, "");
     if (CObjectControl* view = GetObjectControl(kHullView))
         view->visible = 0;
+    ShowShipDescription(*this, kFirstDescriptionText, kDescriptionLines, 0);
     SetScreenText(*this, kFirstDescriptionText, kNoLargerHull);
-    for (int i = 1; i < kDescriptionLines; ++i)
-        SetScreenText(*this, kFirstDescriptionText + i, "");
 }
 
 void CShipUpgradeScreen::Buy()

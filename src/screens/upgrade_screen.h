@@ -46,7 +46,6 @@ public:
     int ShownShipId() const;
 
 private:
-    void PlaceCamera();
     // Steps through the offered hulls (+1 or -1, wrapping) to the next one larger than the
     // pilot's; after one whole round without one, nothing is on show.
     void Step(int direction);

@@ -217,15 +217,8 @@ TEST_F(CrewRoadTest, APilotSpendsAPointRefitsJettisonsAndBuysALargerHull)
         fitted.emplace_back(i, ship.mCarried[i]->mDeviceId);
     for (int i = 0; i < ship.mWeaponCount; ++i)
         fitted.emplace_back(10 + i, ship.mWeapons[i]->mDeviceId);
-    road.Tap(kKeyEscape);
-    road.MoveTo(390, 496);
-    road.PressButton(0, true);
-    gDirectInput->Feed(input::DeviceKind::kMouse, input::kMouseButton0, 0);
-    os::AdvanceManualTime(CRoadDriver::kFrameMs);
-    ASSERT_EQ(RunFrame(), 0);
-    ASSERT_TRUE(os::QuitPosted()) << road.CurrentStep();
-    StopGame();
-    os::ClearMessages();
+    QuitThroughTheOptions();
+    ASSERT_FALSE(HasFatalFailure());
     const PlayerRecord* saved = gGameDatabase.GetPlayer(playerId);
     ASSERT_NE(saved, nullptr) << road.CurrentStep();
     EXPECT_EQ(saved->ship_id, next.ship_id);

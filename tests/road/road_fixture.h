@@ -86,6 +86,21 @@ protected:
         road.Frames(5);
     }
 
+    // Esc opens the options and Quit is clicked; the release is handled in a frame of its own,
+    // as the quit it posts ends the run. The game is then stopped, which saves the pilot.
+    void QuitThroughTheOptions()
+    {
+        road.Tap(kKeyEscape);
+        road.MoveTo(390, 496);
+        road.PressButton(0, true);
+        gDirectInput->Feed(input::DeviceKind::kMouse, input::kMouseButton0, 0);
+        os::AdvanceManualTime(CRoadDriver::kFrameMs);
+        ASSERT_EQ(RunFrame(), 0);
+        ASSERT_TRUE(os::QuitPosted()) << road.CurrentStep();
+        StopGame();
+        os::ClearMessages();
+    }
+
     // The in-flight screen steers and updates the ship itself.
     static bool SteerFromKeys(int) { return true; }
 
