@@ -3,11 +3,11 @@
 
 INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (20, 3500, 140, 70, 14, 'Cutter', 5.0, 28, 'lawful', 2, 52);
 INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (21, 8500, 250, 120, 15, 'Corvette', 7.5, 50, 'lawful', 3, 52);
-INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (22, 4200, 150, 70, 17, 'Reaver', 5.5, 24, 'unlawful', 2, 52);
+INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (22, 4200, 150, 70, 17, 'Corsair', 5.5, 24, 'unlawful', 2, 52);
 INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (23, 13000, 300, 150, 18, 'Warlord', 8.5, 90, 'unlawful', 3, 52);
 
 -- Lawful: Courier 4.0, Cutter 5.0, Frigate 6.0, Corvette 7.5, Freighter 9.0.
--- Unlawful: Marauder 4.0, Reaver 5.5, Prospector 7.0, Warlord 8.5.
+-- Unlawful: Marauder 4.0, Corsair 5.5, Prospector 7.0, Warlord 8.5.
 INSERT INTO upgrade_ship (ship_id, affiliate) VALUES (20, 'lawful');
 INSERT INTO upgrade_ship (ship_id, affiliate) VALUES (21, 'lawful');
 INSERT INTO upgrade_ship (ship_id, affiliate) VALUES (22, 'unlawful');

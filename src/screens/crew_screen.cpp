@@ -44,9 +44,12 @@ struct SkillHelp {
 };
 
 const SkillHelp kSkillHelp[] = {
-    {CShipStatusScreen::kEngineeringButton, {"Engineering:", "Determines the recharge rate", "of your ship structure.", ""}},
-    {CShipStatusScreen::kTacticalButton, {"Tactical:", "Increases the amount of damage", "you will do when attacking.", ""}},
-    {CShipStatusScreen::kNavigationButton, {"Navigation:", "Increases the speed and", "acceleration, of your ship.", ""}},
+    {CShipStatusScreen::kEngineeringButton,
+     {"Engineering:", "Determines the recharge rate", "of your ship structure.", ""}},
+    {CShipStatusScreen::kTacticalButton,
+     {"Tactical:", "Increases the amount of damage", "you will do when attacking.", ""}},
+    {CShipStatusScreen::kNavigationButton,
+     {"Navigation:", "Increases the speed and", "acceleration, of your ship.", ""}},
     {CShipStatusScreen::kCommunicationButton,
      {"Communication:", "Increases your ability to", "purchase items at a discount", "or sell items at a premium"}},
     {CShipStatusScreen::kScienceButton,
@@ -146,9 +149,9 @@ void CShipStatusScreen::ShowStats()
     number(kEnergyText, ship->mEngine ? ship->mEngine->mEnergy : 0);
     formatted(kAmmoText, &CPlayerShip::FormatWeaponAmmo);
     formatted(kHullText, &CPlayerShip::FormatHitPoints);
-    SetScreenText(*this, kAccelerationText,
-                  ship->mEngine ? AccelerationText(ship->mEngine->mAcceleration, ship->GetAccelerationFactor()).c_str()
-                                : "0");
+    SetScreenText(
+        *this, kAccelerationText,
+        ship->mEngine ? AccelerationText(ship->mEngine->mAcceleration, ship->GetAccelerationFactor()).c_str() : "0");
     SetScreenText(*this, kTopSpeedText,
                   TopSpeedText(ship->mEngine ? ship->mEngine->mTopSpeedBase : 0.0f, ship->GetSpeedFactor()).c_str());
     SetScreenText(*this, kRepairRateText, HullRepairRateText(ship->mHullRegenerationPeriod).c_str());

@@ -552,12 +552,13 @@ TEST_F(ContentRowsTest, EveryStartingHullCanStepUpToALargerHull)
                         "n.ship_id = u.ship_id and n.alignment = s.alignment and n.size > s.size) from create_ship c, "
                         "ship s where s.ship_id = c.ship_id")) {
         ASSERT_FALSE(r[2].empty()) << "starting hull " << r[0] << " has no larger hull to buy";
-        auto next = Rows("select n.credit_value, n.ship_level from upgrade_ship u, ship n, ship s where s.ship_id = " +
-                         r[0] + " and n.ship_id = u.ship_id and n.alignment = s.alignment and n.size = " + r[2]);
+        auto next =
+            Rows("select n.credit_value, n.ship_level from upgrade_ship u, ship n, ship s where s.ship_id = " + r[0] +
+                 " and n.ship_id = u.ship_id and n.alignment = s.alignment and n.size = " + r[2]);
         ASSERT_EQ(next.size(), 1u) << "starting hull " << r[0];
         EXPECT_LE(std::stoi(next[0][0]) - std::stoi(r[1]), 2500) << "the first step up from hull " << r[0];
-        EXPECT_LE(2 * std::stoi(next[0][1]), 6) << "the first step up from hull " << r[0] << " asks pilot level "
-                                                << 2 * std::stoi(next[0][1]);
+        EXPECT_LE(2 * std::stoi(next[0][1]), 6)
+            << "the first step up from hull " << r[0] << " asks pilot level " << 2 * std::stoi(next[0][1]);
     }
     for (auto& r : Rows("select a.ship_id, b.ship_id from ship a, ship b where a.alignment = b.alignment and "
                         "a.ship_id in (select ship_id from create_ship union select ship_id from upgrade_ship) and "

@@ -184,11 +184,11 @@ TEST_F(CrewRoadTest, APilotSpendsAPointRefitsJettisonsAndBuysALargerHull)
     road.Step("open the shipyard as the station does and step to the next larger hull");
     RowList<UpgradeShipRow> rows;
     std::vector<const UpgradeShipRow*> offered(
-        std::begin(gGameDatabase.GetUpgradeShips(rows, ship.mAlignment, static_cast<int>(ship.mSize))),
-        std::end(rows));
+        std::begin(gGameDatabase.GetUpgradeShips(rows, ship.mAlignment, static_cast<int>(ship.mSize))), std::end(rows));
     ASSERT_FALSE(offered.empty()) << road.CurrentStep();
-    const UpgradeShipRow next = **std::min_element(
-        offered.begin(), offered.end(), [](const UpgradeShipRow* a, const UpgradeShipRow* b) { return a->size < b->size; });
+    const UpgradeShipRow next =
+        **std::min_element(offered.begin(), offered.end(),
+                           [](const UpgradeShipRow* a, const UpgradeShipRow* b) { return a->size < b->size; });
     gShipUpgradeScreen->SetReturnScreen(gFlightScreen);
     gCurrentScreen = gShipUpgradeScreen;
     road.Frames(1);

@@ -1,6 +1,8 @@
 // The ship-and-crew page: the derived figures, skill points, the help box, every kind of drop
 // with the buttons seated again after it, the jettison ring, and what the page leaves behind
 // when the last weapon or the shield goes.
+#include "screens/crew_screen.h"
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -9,7 +11,6 @@
 
 #include "core/keys.h"
 #include "game_screens_fixture.h"
-#include "screens/crew_screen.h"
 #include "screens/crew_stat_texts.h"
 #include "screens/info_screen.h"
 #include "ships/armor.h"
@@ -192,19 +193,16 @@ TEST_P(CrewDropTest, DoesWhatTheSlotsSayAndSeatsTheButtonsAgain)
 
 INSTANTIATE_TEST_SUITE_P(
     Drops, CrewDropTest,
-    ::testing::Values(DropCase{"weapon_to_cargo", Page::kFirstWeaponDrag, Page::kFirstCargoSnap + 5, 1, 3, true, 0, 0},
-                      DropCase{"weapon_jettisoned", Page::kFirstWeaponDrag + 1, Page::kFirstJettisonSnap, 1, 2, true,
-                               0, 1},
-                      DropCase{"carried_engine_fitted", Page::kFirstCargoDrag, Page::kEngineSnap, 2, 2, true,
-                               kFusionThruster, 0},
-                      DropCase{"carried_engine_jettisoned", Page::kFirstCargoDrag, Page::kLastJettisonSnap, 2, 1, true,
-                               0, 1},
-                      DropCase{"mission_device_kept", Page::kFirstCargoDrag + 1, Page::kFirstJettisonSnap, 2, 2, true,
-                               0, 0},
-                      DropCase{"shield_to_cargo", Page::kShieldDrag, Page::kFirstCargoSnap + 2, 2, 3, false, 0, 0},
-                      DropCase{"shield_jettisoned", Page::kShieldDrag, Page::kFirstJettisonSnap, 2, 2, false, 0, 1},
-                      DropCase{"engine_stays", Page::kEngineDrag, Page::kFirstJettisonSnap, 2, 2, true, 0, 0},
-                      DropCase{"weapon_on_shield_slot", Page::kFirstWeaponDrag, Page::kShieldSnap, 2, 2, true, 0, 0}),
+    ::testing::Values(
+        DropCase{"weapon_to_cargo", Page::kFirstWeaponDrag, Page::kFirstCargoSnap + 5, 1, 3, true, 0, 0},
+        DropCase{"weapon_jettisoned", Page::kFirstWeaponDrag + 1, Page::kFirstJettisonSnap, 1, 2, true, 0, 1},
+        DropCase{"carried_engine_fitted", Page::kFirstCargoDrag, Page::kEngineSnap, 2, 2, true, kFusionThruster, 0},
+        DropCase{"carried_engine_jettisoned", Page::kFirstCargoDrag, Page::kLastJettisonSnap, 2, 1, true, 0, 1},
+        DropCase{"mission_device_kept", Page::kFirstCargoDrag + 1, Page::kFirstJettisonSnap, 2, 2, true, 0, 0},
+        DropCase{"shield_to_cargo", Page::kShieldDrag, Page::kFirstCargoSnap + 2, 2, 3, false, 0, 0},
+        DropCase{"shield_jettisoned", Page::kShieldDrag, Page::kFirstJettisonSnap, 2, 2, false, 0, 1},
+        DropCase{"engine_stays", Page::kEngineDrag, Page::kFirstJettisonSnap, 2, 2, true, 0, 0},
+        DropCase{"weapon_on_shield_slot", Page::kFirstWeaponDrag, Page::kShieldSnap, 2, 2, true, 0, 0}),
     [](const ::testing::TestParamInfo<DropCase>& info) { return std::string(info.param.what); });
 
 TEST_F(CrewScreenTest, ACarriedEngineStaysWhileNoEngineIsFitted)
@@ -283,8 +281,8 @@ TEST_F(CrewScreenTest, NoShieldAndNoWeaponLeaveNothingToChargeOrFire)
     ExpectSeated(ship);
     gShipStatusScreen->OnKeyDown(kKeyT);
     ASSERT_EQ(gCurrentScreen, gFlightScreen);
-    for (int key : {static_cast<int>(kKeyF1), static_cast<int>(kKeyF1) + 4, static_cast<int>(kKeyF),
-                    static_cast<int>(kKeyG)})
+    for (int key :
+         {static_cast<int>(kKeyF1), static_cast<int>(kKeyF1) + 4, static_cast<int>(kKeyF), static_cast<int>(kKeyG)})
         gFlightScreen->OnKeyDown(key);
     ship.FireWeapon(&ship.mPosition);
     EXPECT_EQ(ship.SelectedWeapon(), nullptr);

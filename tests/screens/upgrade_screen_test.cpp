@@ -1,10 +1,11 @@
 // The shipyard: prices at the pilot's buying share, the order it steps through the larger hulls,
 // a list without a larger hull, and what a purchase changes and what it refuses.
+#include "screens/upgrade_screen.h"
+
 #include <algorithm>
 #include <vector>
 
 #include "game_screens_fixture.h"
-#include "screens/upgrade_screen.h"
 #include "ships/engine.h"
 #include "ui/button.h"
 #include "ui/sprite_control.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr int kCourier = 1;
 constexpr int kMarauder = 4;
 constexpr int kCutter = 20;
-constexpr int kReaver = 22;
+constexpr int kCorsair = 22;
 
 class UpgradeScreenTest : public GameScreensTest {
 protected:
@@ -70,8 +71,8 @@ struct PriceCase {
 TEST_F(UpgradeScreenTest, PriceIsTheBuyingShareLessTheOldHullAndAtLeastOneHundred)
 {
     CPlayerShip& ship = OpenShipyard(kCourier);
-    const PriceCase cases[] = {{900, 1000, 0, 100}, {1000, 5000, 50, 1500}, {3000, 1000, 0, 100},
-                               {2000, 3500, 3, 1395}, {0, 999, 1, 989}};
+    const PriceCase cases[] = {
+        {900, 1000, 0, 100}, {1000, 5000, 50, 1500}, {3000, 1000, 0, 100}, {2000, 3500, 3, 1395}, {0, 999, 1, 989}};
     for (const PriceCase& c : cases) {
         ship.mHullCreditValue = c.hullValue;
         ship.mCommunication = c.communication;
@@ -100,9 +101,9 @@ TEST_F(UpgradeScreenTest, AHullOfTheWholeSizeButNoLargerIsNeverShown)
     ship.mSize = 5.7f;
     gShipUpgradeScreen->Enter();
     const std::vector<int> offered = Offered(ship);
-    ASSERT_NE(std::find(offered.begin(), offered.end(), kReaver), offered.end()) << "the Reaver is offered";
+    ASSERT_NE(std::find(offered.begin(), offered.end(), kCorsair), offered.end()) << "the Corsair is offered";
     for (size_t i = 0; i < 2 * offered.size(); ++i) {
-        EXPECT_NE(gShipUpgradeScreen->ShownShipId(), kReaver);
+        EXPECT_NE(gShipUpgradeScreen->ShownShipId(), kCorsair);
         Press(CShipUpgradeScreen::kNextButton);
     }
 }
@@ -116,8 +117,8 @@ TEST_F(UpgradeScreenTest, WithNothingLargerThePageOffersNoHull)
     gShipUpgradeScreen->Enter();
     ASSERT_FALSE(Offered(ship).empty());
     EXPECT_EQ(gShipUpgradeScreen->ShownShipId(), 0);
-    for (int id : {CShipUpgradeScreen::kBuyButton, CShipUpgradeScreen::kNextButton,
-                   CShipUpgradeScreen::kPreviousButton})
+    for (int id :
+         {CShipUpgradeScreen::kBuyButton, CShipUpgradeScreen::kNextButton, CShipUpgradeScreen::kPreviousButton})
         EXPECT_FALSE(gShipUpgradeScreen->GetButton(id)->visible) << "button " << id;
     EXPECT_STRNE(gShipUpgradeScreen->GetTextControl(CShipUpgradeScreen::kFirstDescriptionText)->text, "");
     gShipUpgradeScreen->OnMouseDown(0, 0, 0);
