@@ -17,6 +17,7 @@
 #include "ships/charge_shot.h"
 #include "ships/engine.h"
 #include "ships/shield.h"
+#include "ships/weapon_records.h"
 #include "ui/button.h"
 #include "ui/cursor.h"
 #include "ui/drag_button.h"
@@ -216,6 +217,23 @@ TEST_F(CrewScreenTest, ACarriedEngineStaysWhileNoEngineIsFitted)
         gShipStatusScreen->OnDrop(Page::kFirstCargoDrag + slot, Page::kFirstJettisonSnap);
     EXPECT_EQ(ship.mCarriedCount, 2);
     EXPECT_TRUE(DroppedDevices().empty());
+}
+
+// A weapon moved to the hold is still the shared weapon record; throwing it out from there must
+// leave the record to the cache, which every other ship firing that weapon reads.
+TEST_F(CrewScreenTest, AWeaponJettisonedFromTheHoldLeavesTheSharedRecordWhole)
+{
+    CPlayerShip& ship = OpenPage();
+    const int deviceId = ship.mWeapons[1]->mDeviceId;
+    CWeaponInfo* shared = gResourceManager->GetDeviceWeaponInfo(deviceId);
+    gShipStatusScreen->OnDrop(Page::kFirstWeaponDrag + 1, Page::kFirstCargoSnap);
+    ASSERT_EQ(ship.mCarriedCount, 1);
+    gShipStatusScreen->OnDrop(Page::kFirstCargoDrag, Page::kFirstJettisonSnap);
+    EXPECT_EQ(ship.mCarriedCount, 0);
+    ASSERT_EQ(gResourceManager->GetDeviceWeaponInfo(deviceId), shared);
+    EXPECT_EQ(shared->mDeviceId, deviceId);
+    ASSERT_TRUE(ship.AddWeapon(shared));
+    EXPECT_EQ(ship.mWeapons[1]->mDeviceId, deviceId);
 }
 
 // A real press, drag and release: the release drops the button, whose handler seats every drag
