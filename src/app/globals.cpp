@@ -6,7 +6,9 @@
 #include "core/camera.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "net/lobby_screen.h"
 #include "net/network_manager.h"
+#include "net/network_screen.h"
 #include "screens/crew_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
@@ -68,6 +70,9 @@ CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
+CNetworkScreen* gNetworkScreen = nullptr;
+CLobbyScreen* gLobbyScreen = nullptr;
+CScreen* gNetworkView = nullptr;
 CShipStatusScreen* gShipStatusScreen = nullptr;
 CShipUpgradeScreen* gShipUpgradeScreen = nullptr;
 // The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
@@ -101,6 +106,11 @@ void BuildStartupObjects()
         gLoadPilotScreen = new CLoadPilotScreen;
     if (!gDeletePilotScreen)
         gDeletePilotScreen = new CDeletePilotScreen;
+    if (!gNetworkScreen)
+        gNetworkScreen = new CNetworkScreen;
+    gNetworkView = gNetworkScreen;
+    if (!gLobbyScreen)
+        gLobbyScreen = new CLobbyScreen;
     if (!gShipStatusScreen)
         gShipStatusScreen = new CShipStatusScreen;
     if (!gShipUpgradeScreen)

@@ -12,6 +12,7 @@ namespace assetgen {
 void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font);      // backdrops, planets, effects, blips
 void WriteMeshTextures(CAssetWriter& out);                          // textures named by the x/ meshes
 void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font);  // controls, icons, portraits
+void WriteNetworkImages(CAssetWriter& out);                         // network and lobby panels
 void WriteCrewImages(CAssetWriter& out, CFontRenderer& font);       // shipyard notices, crew page slots
 
 // The interface's framed panel, and a one-line notice on one.
