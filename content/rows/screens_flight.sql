@@ -57,32 +57,32 @@ INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, co
 INSERT INTO text_control (text_id, control_id, text) VALUES (315, 315, 'Frames: 0');
 
 -- Meters with their labels and the weapon label, bottom left, above the message log.
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (359, 6, 0, 436, 'true', 'small', 'ffffffff');
-INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (359, 359, 3025);
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1170, 6, 0, 436, 'true', 'small', 'ffffffff');
+INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (1170, 1170, 3025);
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (300, 6, 10, 444, 'true', 'small', 'ffffe0a0');
 INSERT INTO text_control (text_id, control_id, text) VALUES (300, 300, '');
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (350, 6, 10, 459, 'true', 'small', 'ffa0c0e0');
-INSERT INTO text_control (text_id, control_id, text) VALUES (350, 350, 'Shield');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1164, 6, 10, 459, 'true', 'small', 'ffa0c0e0');
+INSERT INTO text_control (text_id, control_id, text) VALUES (1164, 1164, 'Shield');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (317, 6, 70, 460, 'false', 'small', 'ff80c0ff');
 INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (317, 317, 3016);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (351, 6, 10, 471, 'true', 'small', 'ffa0c0e0');
-INSERT INTO text_control (text_id, control_id, text) VALUES (351, 351, 'Armor');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1165, 6, 10, 471, 'true', 'small', 'ffa0c0e0');
+INSERT INTO text_control (text_id, control_id, text) VALUES (1165, 1165, 'Armor');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (318, 6, 70, 472, 'false', 'small', 'ffd0d0d0');
 INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (318, 318, 3016);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (352, 6, 10, 483, 'true', 'small', 'ffa0c0e0');
-INSERT INTO text_control (text_id, control_id, text) VALUES (352, 352, 'Hull');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1166, 6, 10, 483, 'true', 'small', 'ffa0c0e0');
+INSERT INTO text_control (text_id, control_id, text) VALUES (1166, 1166, 'Hull');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (319, 6, 70, 484, 'false', 'small', 'ffffffff');
 INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (319, 319, 3016);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (353, 6, 10, 495, 'true', 'small', 'ffa0c0e0');
-INSERT INTO text_control (text_id, control_id, text) VALUES (353, 353, 'Energy');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1167, 6, 10, 495, 'true', 'small', 'ffa0c0e0');
+INSERT INTO text_control (text_id, control_id, text) VALUES (1167, 1167, 'Energy');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (320, 6, 70, 496, 'false', 'small', 'ffffff80');
 INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (320, 320, 3016);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (354, 6, 10, 507, 'true', 'small', 'ffa0c0e0');
-INSERT INTO text_control (text_id, control_id, text) VALUES (354, 354, 'Fuel');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1168, 6, 10, 507, 'true', 'small', 'ffa0c0e0');
+INSERT INTO text_control (text_id, control_id, text) VALUES (1168, 1168, 'Fuel');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (321, 6, 70, 508, 'false', 'small', 'ffffb060');
 INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (321, 321, 3016);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (355, 6, 10, 519, 'true', 'small', 'ffa0c0e0');
-INSERT INTO text_control (text_id, control_id, text) VALUES (355, 355, 'Cargo');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1169, 6, 10, 519, 'true', 'small', 'ffa0c0e0');
+INSERT INTO text_control (text_id, control_id, text) VALUES (1169, 1169, 'Cargo');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (322, 6, 70, 520, 'false', 'small', 'ffc080ff');
 INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (322, 322, 3016);
 
@@ -98,11 +98,13 @@ INSERT INTO text_control (text_id, control_id, text) VALUES (327, 327, '');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (303, 6, 400, 490, 'false', 'small', 'ffff0000');
 INSERT INTO text_control (text_id, control_id, text) VALUES (303, 303, '');
 
--- Buttons, bottom middle: the information page and the options.
+-- Buttons, bottom right above the radar: the ship and crew, the information page and the options.
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (345, 6, 672, 400, 'true', 'small', 'ffffffff');
 INSERT INTO button (button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id) VALUES (345, 345, 'Info', 3001, 'ff80c0ff', 1, 2);
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (346, 6, 672, 436, 'true', 'small', 'ffffffff');
 INSERT INTO button (button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id) VALUES (346, 346, 'Options', 3001, 'ff80c0ff', 1, 2);
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (347, 6, 672, 364, 'true', 'small', 'ffffffff');
+INSERT INTO button (button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id) VALUES (347, 347, 'Ship & Crew', 3001, 'ff80c0ff', 1, 2);
 
 -- Options panel, also the death panel; its controls show with it.
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1150, 6, 272, 40, 'false', 'small', '99ffffff');

@@ -21,6 +21,7 @@
 #include "net/network_screen.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
+#include "screens/crew_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -28,6 +29,7 @@
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/upgrade_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -103,6 +105,10 @@ void Shutdown()
     gNetworkView = nullptr;
     delete gLobbyScreen;
     gLobbyScreen = nullptr;
+    delete gShipStatusScreen;
+    gShipStatusScreen = nullptr;
+    delete gShipUpgradeScreen;
+    gShipUpgradeScreen = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);

@@ -9,6 +9,7 @@
 #include "net/lobby_screen.h"
 #include "net/network_manager.h"
 #include "net/network_screen.h"
+#include "screens/crew_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -16,6 +17,7 @@
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/upgrade_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -71,6 +73,8 @@ CDeletePilotScreen* gDeletePilotScreen = nullptr;
 CNetworkScreen* gNetworkScreen = nullptr;
 CLobbyScreen* gLobbyScreen = nullptr;
 CScreen* gNetworkView = nullptr;
+CShipStatusScreen* gShipStatusScreen = nullptr;
+CShipUpgradeScreen* gShipUpgradeScreen = nullptr;
 // The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
 CPlayerView* gPlayerView = nullptr;
 // Null until a pilot is made or loaded.
@@ -107,6 +111,10 @@ void BuildStartupObjects()
     gNetworkView = gNetworkScreen;
     if (!gLobbyScreen)
         gLobbyScreen = new CLobbyScreen;
+    if (!gShipStatusScreen)
+        gShipStatusScreen = new CShipStatusScreen;
+    if (!gShipUpgradeScreen)
+        gShipUpgradeScreen = new CShipUpgradeScreen;
 }
 
 namespace {

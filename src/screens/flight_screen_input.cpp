@@ -5,6 +5,7 @@
 #include "core/keys.h"
 #include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
+#include "screens/crew_screen.h"
 #include "screens/info_screen.h"
 #include "screens/main_menu_screen.h"
 #include "ships/engine.h"
@@ -84,6 +85,9 @@ void CFlightScreen::OnMouseUp(int button, int x, int y)
     case kOptionsButton:
     case kCloseOptionsButton:
         ToggleOptionsPanel(false);
+        break;
+    case kShipAndCrewButton:
+        OpenScreen(gShipStatusScreen);
         break;
     case kQuitButton:
         if (!mClickGuard)
@@ -197,6 +201,9 @@ void CFlightScreen::OnKeyDown(int key)
     case kKeyC:
         gInfoScreen->ShowBack();
         OpenScreen(gInfoScreen);
+        break;
+    case kKeyT:
+        OpenScreen(gShipStatusScreen);
         break;
     case kKeyLeftControl:
         if (ship) {

@@ -3,11 +3,11 @@
 
 #include <cstdio>
 
-#include "core/camera.h"
 #include "core/graphics_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "screens/flight_screen.h"
+#include "screens/hull_view.h"
 #include "screens/info_screen.h"
 #include "ships/player_ship.h"
 #include "ui/control_util.h"
@@ -53,14 +53,6 @@ int CNewPilotScreen::CurrentShipId() const
     return mHulls.empty() ? 0 : mHulls[mCurrentHull].ship_id;
 }
 
-void CNewPilotScreen::PlaceCamera()
-{
-    gCamera.SetEye(0.0f, -3.0f, 0.0f);
-    gCamera.SetTarget(3.0f, 15.0f, 0.0f);
-    gCamera.SetUp(0.0f, 0.0f, -1.0f);
-    gCamera.Apply();
-}
-
 void CNewPilotScreen::Enter()
 {
     DeleteControls();
@@ -81,7 +73,7 @@ void CNewPilotScreen::Enter()
     mCurrentHull = 0;
     SetText(*this, kNameText, mPilotName);
     ShowHull();
-    PlaceCamera();
+    PlaceHullViewCamera();
     ShowSkills();
     ShowPlusButtons(mPointsLeft != 0);
 }
@@ -90,7 +82,7 @@ int CNewPilotScreen::Frame()
 {
     if (!mEntered)
         Enter();
-    PlaceCamera();
+    PlaceHullViewCamera();
     gResourceManager->DrawScreenSprite(mBackdrop, kBackdropWidth);
     DrawObjectControls();
     if (gShadersSupported && gGlowEnabled)
@@ -108,14 +100,7 @@ void CNewPilotScreen::ShowHull()
         view->meshRecord.meshId = view->meshId;
         view->rotation.z = kHullAngle;
     }
-    RowList<ShipDescriptionRow> lines;
-    gGameDatabase.GetShipDescription(lines, shipId);
-    auto line = lines.begin();
-    for (int i = 0; i < kDescriptionLines; ++i) {
-        SetText(*this, kFirstDescriptionText + i, line != lines.end() ? (*line)->line : "");
-        if (line != lines.end())
-            ++line;
-    }
+    ShowShipDescription(*this, kFirstDescriptionText, kDescriptionLines, shipId);
 }
 
 void CNewPilotScreen::ShowSkills()

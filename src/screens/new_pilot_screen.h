@@ -45,7 +45,6 @@ public:
     int CurrentShipId() const;
 
 private:
-    void PlaceCamera();
     void ShowHull();
     void ShowSkills();
     void ShowHelp(int hovered);

@@ -70,18 +70,8 @@ void CPlayerShip::SetUpHull(int shipId, const Vec3& position)
     mArrowRecord = TrailDrawRecord{kArrowSprite, &mArrowPosition, &gZeroVector,  &mArrowAngle,  &mSize,
                                    &kArrowAlpha, &mArrowColour,   &kArrowCopies, &kArrowSpacing};
     mPosition = mDestination = mHomePosition = position;
-    if (const ShipRecord* hull = gGameDatabase.GetShip(shipId)) {
-        mMaxHitPoints = mHitPoints = hull->max_hit_points;
-        mExperienceValue = hull->experience_value;
-        mSize = hull->size;
-        mScale = Vec3(mSize, mSize, mSize);
-        mShipLevel = hull->ship_level;
-        mCargoCapacity = hull->max_cargo;
-        mHullCreditValue = hull->credit_value;
-        const int meshId = hull->mesh_id;
-        SetShipTexts(hull->ship_type, hull->alignment);
-        SetHullMesh(meshId);
-    }
+    if (const ShipRecord* hull = gGameDatabase.GetShip(shipId))
+        ApplyHull(*hull);
 }
 
 void CPlayerShip::ApplyNameBonus()

@@ -14,6 +14,7 @@
 #include "world/player_view.h"
 
 class CWeaponInfo;
+struct ShipRecord;
 
 // Slots of the weapon list and of the carried-device list.
 constexpr int kPlayerListSize = 10;
@@ -115,6 +116,11 @@ public:
     // Writes the pilot to the save database in one transaction.
     void Save();
 
+    // Trades the hull for another: its figures replace the old hull's, the hull is whole, and the
+    // engine, armor and shield are fitted again to the new size (which refills fuel and energy).
+    // Cargo and devices stay. False when the hull has no row.
+    bool ChangeHull(int shipId);
+
     // The pilot.
     int GetCredits() override { return mCredits; }
     void SetCredits(int credits) override { mCredits = credits; }
@@ -182,6 +188,8 @@ public:
 private:
     // What both constructors share once the hull is known.
     void SetUpHull(int shipId, const Vec3& position);
+    // The hull's figures, name, alignment and mesh; the hit points are the new maximum.
+    void ApplyHull(const ShipRecord& hull);
     void ApplyNameBonus();
     void RecomputeNextLevel();
     // The weapon in the slot becomes the selected one (none when the slot is empty) and may

@@ -540,13 +540,46 @@ TEST_F(ContentRowsTest, ArmedObjectsWaitPastTheFirstSystemAndReachWhatTheyTarget
         EXPECT_LE(std::stod(r[1]), std::stod(r[2])) << "outpost " << r[0] << " targets beyond its weapon";
 }
 
+// The shipyards step each alignment up by size: every starting hull can buy the next larger hull
+// of its alignment for a few missions' pay at a low level, and a larger hull is worth more and
+// holds more. The upgrade list is chosen by alignment text, so a hull's affiliate row matches it.
+TEST_F(ContentRowsTest, EveryStartingHullCanStepUpToALargerHull)
+{
+    for (auto& r : Rows("select u.ship_id from upgrade_ship u, ship s where s.ship_id = u.ship_id and "
+                        "s.alignment <> u.affiliate"))
+        ADD_FAILURE() << "upgrade hull " << r[0] << " is offered to another alignment than its own";
+    for (auto& r : Rows("select c.ship_id, s.credit_value, (select min(n.size) from upgrade_ship u, ship n where "
+                        "n.ship_id = u.ship_id and n.alignment = s.alignment and n.size > s.size) from create_ship c, "
+                        "ship s where s.ship_id = c.ship_id")) {
+        ASSERT_FALSE(r[2].empty()) << "starting hull " << r[0] << " has no larger hull to buy";
+        auto next =
+            Rows("select n.credit_value, n.ship_level from upgrade_ship u, ship n, ship s where s.ship_id = " + r[0] +
+                 " and n.ship_id = u.ship_id and n.alignment = s.alignment and n.size = " + r[2]);
+        ASSERT_EQ(next.size(), 1u) << "starting hull " << r[0];
+        EXPECT_LE(std::stoi(next[0][0]) - std::stoi(r[1]), 2500) << "the first step up from hull " << r[0];
+        EXPECT_LE(2 * std::stoi(next[0][1]), 6)
+            << "the first step up from hull " << r[0] << " asks pilot level " << 2 * std::stoi(next[0][1]);
+    }
+    for (auto& r : Rows("select a.ship_id, b.ship_id from ship a, ship b where a.alignment = b.alignment and "
+                        "a.ship_id in (select ship_id from create_ship union select ship_id from upgrade_ship) and "
+                        "b.ship_id in (select ship_id from upgrade_ship) and b.size > a.size and "
+                        "(b.credit_value <= a.credit_value or b.max_cargo <= a.max_cargo or "
+                        "b.max_hit_points <= a.max_hit_points)"))
+        ADD_FAILURE() << "hull " << r[1] << " is larger than hull " << r[0] << " but not worth more or holding more";
+}
+
 // Every sprite row's file decodes with the game's own decoder, at the size the game draws it:
 // backdrops 800x600, everything else power-of-two sides (so the loader never stretches it).
 TEST_F(ContentRowsTest, SpriteFilesDecodeAtUsableSizes)
 {
-    // The faction skies (1, 38, 40, 42, 44) are textures the flight planes repeat, so they are
-    // powers of two like every texture; where a screen shows one whole, it is scaled on load.
-    const std::set<int> fullScreen{2, 3, 4, 5, 6, 450, 600, 610, 702, 750, 800, 21000};
+    std::set<int> fullScreen{2, 3, 4, 5, 6, 450, 600, 610, 702, 750, 800, 21000};
+    for (auto& r : Rows("select sprite_id from screen"))
+        fullScreen.insert(std::stoi(r[0]));
+    // The faction skies are textures the flight planes repeat, so they are powers of two like
+    // every texture (the flight screen's row names one but draws no backdrop sprite); where a
+    // screen shows one whole, it is scaled on load.
+    for (int sky : {1, 38, 40, 42, 44})
+        fullScreen.erase(sky);
     // Rows may share a file; each file is decoded once. An empty error means it decoded.
     struct Decoded {
         gfx::Image image;
@@ -669,6 +702,22 @@ TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
         {17, "text_control", "text_id", {1089}},
         {17, "text_control", "text_id", range(1040, 1065)},
         {17, "text_control", "text_id", range(1070, 1086)},
+        {6, "button", "button_id", {347}},
+        {7, "text_control", "text_id", range(350, 366)},
+        {7, "text_control", "text_id", {376, 377, 378, 379, 380, 381, 382, 386, 387, 388, 389, 390, 391}},
+        {7, "text_control", "text_id", range(1700, 1719)},
+        {7, "mouse_over_button", "mouse_over_button_id", range(370, 374)},
+        {7, "mouse_over_button", "mouse_over_button_id", range(1800, 1822)},
+        {7, "button", "button_id", {375}},
+        {7, "sprite_control", "sprite_control_id", {384, 385}},
+        {7, "snap_control", "snap_control_id", range(1600, 1622)},
+        {7, "snap_control", "snap_control_id", range(1625, 1628)},
+        {7, "drag_button", "drag_button_id", range(1650, 1672)},
+        {14, "text_control", "text_id", range(800, 808)},
+        {14, "text_control", "text_id", range(817, 821)},
+        {14, "text_control", "text_id", {823, 826}},
+        {14, "button", "button_id", {813, 814, 815, 824}},
+        {14, "sprite_control", "sprite_control_id", {644, 825}},
     };
     for (const Named& kind : named) {
         for (int id : kind.ids) {
@@ -683,7 +732,7 @@ TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
     // A name goes to the first hidden place, so every place waits hidden.
     EXPECT_TRUE(Rows("select control_id from control where control_id between 1070 and 1086 and visible <> 'false'")
                     .empty());
-    for (int id : {3, 4, 5, 6, 7, 8, 9, 10, 11, 54, 55, 56, 57, 58, 59, 60, 61, 90})
+    for (int id : {3, 4, 5, 6, 7, 8, 9, 10, 11, 54, 55, 56, 57, 58, 59, 60, 61, 80, 90, 100})
         EXPECT_EQ(Rows("select 1 from object_control where object_control_id = " + std::to_string(id)).size(), 1u)
             << "object control " << id;
 }

@@ -61,6 +61,13 @@ protected:
         road.Tap(kKeyReturn);
         ASSERT_EQ(gCurrentScreen, gNewPilotScreen) << road.CurrentStep();
         EXPECT_STREQ(gNewPilotScreen->PilotName(), "Rin");
+        CreatePilotOnTheNewPilotScreen(hullIndex);
+    }
+
+    // On the new-pilot screen: the hull, the five points refused and then spent, Create and
+    // Continue; the pilot flies.
+    void CreatePilotOnTheNewPilotScreen(int hullIndex)
+    {
         road.Step("pick hull " + std::to_string(hullIndex) + " with the next-hull button");
         for (int i = 0; i < hullIndex; ++i)
             road.ClickAt(690, 356);
@@ -77,6 +84,21 @@ protected:
         road.ClickAt(390, 516);
         ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
         road.Frames(5);
+    }
+
+    // Esc opens the options and Quit is clicked; the release is handled in a frame of its own,
+    // as the quit it posts ends the run. The game is then stopped, which saves the pilot.
+    void QuitThroughTheOptions()
+    {
+        road.Tap(kKeyEscape);
+        road.MoveTo(390, 496);
+        road.PressButton(0, true);
+        gDirectInput->Feed(input::DeviceKind::kMouse, input::kMouseButton0, 0);
+        os::AdvanceManualTime(CRoadDriver::kFrameMs);
+        ASSERT_EQ(RunFrame(), 0);
+        ASSERT_TRUE(os::QuitPosted()) << road.CurrentStep();
+        StopGame();
+        os::ClearMessages();
     }
 
     // The in-flight screen steers and updates the ship itself.

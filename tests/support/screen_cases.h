@@ -9,6 +9,7 @@
 #include "net/lobby_screen.h"
 #include "net/network_manager.h"
 #include "net/network_screen.h"
+#include "screens/crew_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -16,6 +17,8 @@
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/upgrade_screen.h"
+#include "ships/engine.h"
 #include "ships/player_ship.h"
 
 struct ScreenCase {
@@ -40,6 +43,17 @@ inline CScreen* FlyNewPilot()
     gPlayerShip->Save();
     gFlightScreen->SetSystemBackdrop(gPlayerShip->mSystemId);
     return gFlightScreen;
+}
+
+// The ship-and-crew page of a flying pilot with a skill point to spend and a spare engine in the
+// hold, opened from flight.
+inline CScreen* OpenCrewPage()
+{
+    FlyNewPilot();
+    gPlayerShip->mLevelUps = 1;
+    gPlayerShip->AddCarriedDevice(new CEngine(2));
+    gShipStatusScreen->SetReturnScreen(gFlightScreen);
+    return gShipStatusScreen;
 }
 
 inline const ScreenCase kScreens[] = {
@@ -84,6 +98,23 @@ inline const ScreenCase kScreens[] = {
      [] {
          FlyNewPilot();
          return static_cast<CScreen*>(gDeletePilotScreen);
+     }},
+    {"ship_crew", OpenCrewPage},
+    // The help box of the navigation button over the page.
+    {"ship_crew_help",
+     [] {
+         CScreen* screen = OpenCrewPage();
+         gShipStatusScreen->Enter();
+         gShipStatusScreen->OnMouseMove(210, 190);
+         return screen;
+     }},
+    // The shipyard as a docked pilot with credits to spend opens it.
+    {"ship_upgrade",
+     [] {
+         FlyNewPilot();
+         gPlayerShip->mCredits = 5000;
+         gShipUpgradeScreen->SetReturnScreen(gFlightScreen);
+         return static_cast<CScreen*>(gShipUpgradeScreen);
      }},
     {"info",
      [] {

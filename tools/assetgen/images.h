@@ -1,7 +1,10 @@
 // Every picture of raster/ except the glyphs: backdrops, textures, effect sprites, radar blips and interface art.
 #pragma once
 
+#include <string>
+
 #include "asset_writer.h"
+#include "canvas.h"
 #include "font_renderer.h"
 
 namespace assetgen {
@@ -10,5 +13,10 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font);      // backdrops
 void WriteMeshTextures(CAssetWriter& out);                          // textures named by the x/ meshes
 void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font);  // controls, icons, portraits
 void WriteNetworkImages(CAssetWriter& out);                         // network and lobby panels
+void WriteCrewImages(CAssetWriter& out, CFontRenderer& font);       // shipyard notices, crew page slots
+
+// The interface's framed panel, and a one-line notice on one.
+CCanvas Panel(int w, int h, float alpha);
+CCanvas Message(CFontRenderer& font, int w, int h, const std::string& text);
 
 }  // namespace assetgen

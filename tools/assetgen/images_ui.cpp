@@ -23,6 +23,8 @@ CCanvas Button(int w, int h)
     return c;
 }
 
+}  // namespace
+
 CCanvas Panel(int w, int h, float alpha)
 {
     CCanvas c(w, h);
@@ -43,6 +45,8 @@ CCanvas Message(CFontRenderer& font, int w, int h, const std::string& text)
     font.DrawText(c, (w - tw) / 2, (h - 17) / 2, 14, text, {1, 0.8f, 0.4f, 1});
     return c;
 }
+
+namespace {
 
 CCanvas Cursor()
 {

@@ -26,6 +26,7 @@ int main(int argc, char** argv)
     assetgen::WriteMeshTextures(out);
     assetgen::WriteInterfaceImages(out, font);
     assetgen::WriteNetworkImages(out);
+    assetgen::WriteCrewImages(out, font);
     assetgen::WriteMeshes(out);
     assetgen::WriteSounds(out);
     if (!out.Ok())

@@ -1,0 +1,31 @@
+// Leaving a page for the screen that opened it.
+#include "screens/screen_return.h"
+
+#include "core/camera.h"
+#include "core/vec3.h"
+#include "screens/flight_screen.h"
+#include "ships/player_ship.h"
+#include "ui/text_control.h"
+
+void PlaceCameraOverShip()
+{
+    const Vec3 ship = gPlayerShip ? gPlayerShip->mPosition : Vec3();
+    gCamera.SetEye(ship.x, ship.y, gCameraHeight);
+    gCamera.SetZoom(gCameraHeight);
+}
+
+void ReturnTo(CScreen* screen)
+{
+    if (!screen || screen == gFlightScreen) {
+        PlaceCameraOverShip();
+        gCurrentScreen = gFlightScreen;
+        return;
+    }
+    gCurrentScreen = screen;
+}
+
+void SetScreenText(CScreen& screen, int id, const char* text)
+{
+    if (CTextControl* control = screen.GetTextControl(id))
+        control->SetText(text);
+}
