@@ -6,6 +6,8 @@
 
 #include "core/keys.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
+#include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -86,5 +88,13 @@ inline const ScreenCase kScreens[] = {
      [] {
          gInfoScreen->ShowContinue();
          return static_cast<CScreen*>(gInfoScreen);
+     }},
+    // Traffic Control's call at the salvage beacon, the first page, with Varn Prime behind.
+    {"conversation",
+     [] {
+         FlyNewPilot();
+         gConversationScreen->SetUpCamera(gResourceManager->FindObject(1002));
+         gConversationScreen->Start(13, "enlar");
+         return static_cast<CScreen*>(gConversationScreen);
      }},
 };
