@@ -93,4 +93,53 @@ TEST_F(QuestTest, TheStepAfterACompletedOneBeginsAndRunsInTurn)
     EXPECT_NE(rm->FindObject(quest->CurrentStep()->mGotoMarkerId), nullptr) << "the goto step placed its marker";
 }
 
+// What a page about a quest reads, with nothing run: no step is begun and no state moves.
+TEST_F(QuestTest, TheStateIsReadWithoutRunningTheQuest)
+{
+    AddQuest(905, {"goto", "goto"});
+    Content("UPDATE quest_step SET system_id = 3 WHERE quest_id = 905;");
+    CQuest quest(905);
+    const struct {
+        int state;
+        int current;
+        int stepStatus;
+        int read;
+    } cases[] = {{kQuestRunning, 0, 0, kQuestRunning}, {kQuestRunning, 0, 1, kQuestRunning},
+                 {kQuestRunning, 1, 1, kQuestComplete}, {kQuestRunning, 1, -1, kQuestFailed},
+                 {kQuestRunning, 2, 0, kQuestComplete}, {kQuestFailed, 0, 0, kQuestFailed}};
+    for (const auto& c : cases) {
+        quest.mState = c.state;
+        quest.mCurrentStep = c.current;
+        for (int i = 0; i < quest.StepCount(); ++i)
+            quest.Step(i)->mStatus = i == c.current ? c.stepStatus : 0;
+        EXPECT_EQ(quest.ReadState(), c.read) << c.state << " " << c.current << " " << c.stepStatus;
+        EXPECT_EQ(quest.mState, c.state);
+        EXPECT_EQ(quest.mCurrentStep, c.current);
+    }
+    EXPECT_FALSE(quest.Step(0)->mBegun);
+    EXPECT_EQ(rm->mObjects.size(), 0u) << "no step placed anything";
+}
+
+// Long texts are cut to their fields, and a quest reads no more than 25 description lines.
+TEST_F(QuestTest, OverlongRowsAreCutToTheQuestsFields)
+{
+    const std::string longText(150, 'x');
+    AddQuest(906, {"goto"});
+    Content("UPDATE quest SET quest_name = '" + longText + "', complete_quest_string = '" + longText +
+            "' WHERE quest_id = 906;"
+            "UPDATE quest_step SET begin_step_string = '" + longText + "', complete_step_string = '" + longText +
+            "', display_alignment = '" + longText + "' WHERE quest_id = 906;"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30) "
+            "INSERT INTO quest_description SELECT 9060 + i, 906, i, 'Line ' || i FROM n;");
+    CQuest quest(906);
+    EXPECT_EQ(std::string(quest.mQuestName), longText.substr(0, kQuestNameSize - 1));
+    EXPECT_EQ(std::string(quest.mCompleteQuestString), longText.substr(0, kQuestCompleteTextSize - 1));
+    EXPECT_EQ(quest.mDescriptionLineCount, kQuestDescriptionLineLimit);
+    EXPECT_STREQ(quest.mDescription[kQuestDescriptionLineLimit - 1], "Line 25");
+    const CQuestStep* step = quest.Step(0);
+    EXPECT_EQ(std::string(step->mBeginStepString), longText.substr(0, kQuestStepTextSize - 1));
+    EXPECT_EQ(std::string(step->mCompleteStepString), longText.substr(0, kQuestStepTextSize - 1));
+    EXPECT_EQ(std::string(step->mDisplayAlignment), longText.substr(0, kQuestStepKeywordSize - 1));
+}
+
 }  // namespace
