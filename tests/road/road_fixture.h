@@ -95,12 +95,24 @@ protected:
     // or D until the nose points at it, then thrust with W. Stops once done() holds.
     bool FlyToward(int objectId, int maxFrames, const std::function<bool()>& done)
     {
+        return FlyTowardPoint(
+            [objectId](Vec3* at) {
+                const CWorldObject* target = Locate(objectId);
+                if (target)
+                    *at = target->mPosition;
+                return target != nullptr;
+            },
+            maxFrames, done);
+    }
+    // The same toward the point where() gives each frame; where() false ends the flight.
+    bool FlyTowardPoint(const std::function<bool(Vec3*)>& where, int maxFrames, const std::function<bool()>& done)
+    {
         int held = 0;
         for (int frame = 0; frame < maxFrames && !done(); ++frame) {
-            CWorldObject* target = Locate(objectId);
-            if (!target)
+            Vec3 point;
+            if (!where(&point))
                 return done();
-            const Vec3 to = Vec3::Difference(target->mPosition, gPlayerShip->mPosition);
+            const Vec3 to = Vec3::Difference(point, gPlayerShip->mPosition);
             float off = std::atan2(-to.x, to.y) - gPlayerShip->mRotation.z;
             while (off > 3.14159f)
                 off -= 6.28318f;
