@@ -184,15 +184,8 @@ TEST_F(QuestRoadTest, TheFirstJobIsTakenFlownFoughtDeliveredPaidAndKept)
         << road.CurrentStep();
 
     road.Step("quit through the options");
-    road.Tap(kKeyEscape);
-    road.MoveTo(390, 496);
-    road.PressButton(0, true);
-    gDirectInput->Feed(input::DeviceKind::kMouse, input::kMouseButton0, 0);
-    os::AdvanceManualTime(CRoadDriver::kFrameMs);
-    ASSERT_EQ(RunFrame(), 0);
-    ASSERT_TRUE(os::QuitPosted()) << road.CurrentStep();
-    StopGame();
-    os::ClearMessages();
+    QuitThroughTheOptions();
+    ASSERT_FALSE(HasFailure());
 
     road.Step("continue: the first job stays done, the orders come again");
     ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));

@@ -134,6 +134,22 @@ protected:
         road.Frames(1, SteerFromKeys);
         return done();
     }
+    // Esc, then the quit button: the frame that takes the release posts quit, and the game stops
+    // and saves the pilot. Returns the pilot's id (0 without one).
+    int QuitThroughTheOptions()
+    {
+        road.Tap(kKeyEscape);
+        road.MoveTo(390, 496);
+        road.PressButton(0, true);
+        gDirectInput->Feed(input::DeviceKind::kMouse, input::kMouseButton0, 0);
+        os::AdvanceManualTime(CRoadDriver::kFrameMs);
+        EXPECT_EQ(RunFrame(), 0) << road.CurrentStep();
+        EXPECT_TRUE(os::QuitPosted()) << road.CurrentStep();
+        const int playerId = gPlayerShip ? gPlayerShip->mPlayerId : 0;
+        StopGame();
+        os::ClearMessages();
+        return playerId;
+    }
     static bool Logged(const std::string& line)
     {
         for (const std::string& message : FlightMessages()) {
