@@ -244,11 +244,11 @@ void CCanvas::StarField(uint32_t seed, int count, float brightness)
     }
 }
 
-void CCanvas::Nebula(uint32_t seed, const Rgba& c, float threshold, float scale, float strength)
+void CCanvas::Nebula(uint32_t seed, const Rgba& c, float threshold, float scale, float strength, int period)
 {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
-            float n = FractalNoise(static_cast<float>(x) / scale, static_cast<float>(y) / scale, seed, 5, 0);
+            float n = FractalNoise(static_cast<float>(x) / scale, static_cast<float>(y) / scale, seed, 5, period);
             float t = Clamp01((n - threshold) / (1 - threshold));
             if (t > 0)
                 Blend(x, y, c, t * strength);

@@ -49,8 +49,9 @@ public:
     void Bevel(int x0, int y0, int x1, int y1, int edge, const Rgba& body);
     void Line(float x0, float y0, float x1, float y1, float thickness, const Rgba& c);
     void StarField(uint32_t seed, int count, float brightness);
-    // Clouds of colour c where fractal noise is above the threshold.
-    void Nebula(uint32_t seed, const Rgba& c, float threshold, float scale, float strength);
+    // Clouds of colour c where fractal noise is above the threshold. With a period (noise cells
+    // across the width, which scale must divide evenly) the clouds wrap at the edges.
+    void Nebula(uint32_t seed, const Rgba& c, float threshold, float scale, float strength, int period = 0);
     void MirrorX();
 
     // 8-bit RGBA rows, top row first.

@@ -27,6 +27,19 @@ CCanvas SpaceBackdrop(const Palette& p, uint32_t seed)
     return c;
 }
 
+// The flight backdrop: a square of sky that the backdrop plane repeats, so the clouds wrap at its
+// edges and the sky has one tone; a power-of-two side keeps the texture from being stretched.
+CCanvas TiledSpaceBackdrop(const Palette& p, uint32_t seed)
+{
+    constexpr int kSide = 1024;
+    CCanvas c(kSide, kSide);
+    c.Fill(Mix(FromHex(p.top), FromHex(p.bottom), 0.5f));
+    c.Nebula(seed, FromHex(p.cloudA), 0.48f, 256, 0.55f, kSide / 256);
+    c.Nebula(seed + 17, FromHex(p.cloudB), 0.56f, 128, 0.45f, kSide / 128);
+    c.StarField(seed + 31, 1600, 0.9f);
+    return c;
+}
+
 void Caption(CCanvas& c, CFontRenderer& font, int y, int size, const std::string& text, const Rgba& colour)
 {
     int w = font.MeasureText(size, text);
@@ -180,11 +193,11 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
     const Palette kConsole{0xff040810, 0xff0a1420, 0xff1c3a5c, 0xff3c6a8c};
 
     // Faction backdrops: full-screen images, also used as the backdrop-plane textures in flight.
-    out.Png("back_union.png", SpaceBackdrop(kUnion, 101));
-    out.Png("back_goth.png", SpaceBackdrop(kGoth, 202));
-    out.Png("back_ignus.png", SpaceBackdrop(kIgnus, 303));
-    out.Png("back_enimanga.png", SpaceBackdrop(kEnimanga, 404));
-    out.Png("back_mandralor.png", SpaceBackdrop(kMandralor, 505));
+    out.Png("back_union.png", TiledSpaceBackdrop(kUnion, 101));
+    out.Png("back_goth.png", TiledSpaceBackdrop(kGoth, 202));
+    out.Png("back_ignus.png", TiledSpaceBackdrop(kIgnus, 303));
+    out.Png("back_enimanga.png", TiledSpaceBackdrop(kEnimanga, 404));
+    out.Png("back_mandralor.png", TiledSpaceBackdrop(kMandralor, 505));
 
     // Glow planes: soft light that sits over the faction backdrop.
     const struct {
