@@ -7,6 +7,7 @@
 #include "bench_game_setup.h"
 #include "bench_report.h"
 #include "db/game_database.h"
+#include "quests/quest.h"
 #include "ships/player_ship.h"
 
 constexpr int kQuestsDone = 20;
@@ -25,7 +26,7 @@ int main()
         pilot.mVisitedSystems.insert(row->system_id);
     // The save writes a row per finished quest whatever the content holds.
     for (int quest = 1; quest <= kQuestsDone; ++quest)
-        pilot.mCompletedQuests.insert(quest);
+        pilot.mCompletedQuests[quest] = new CQuest(quest);
     pilot.Save();
 
     constexpr int kSaves = 100;

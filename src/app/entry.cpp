@@ -22,6 +22,7 @@
 #include "platform/input/input.h"
 #include "platform/os/window.h"
 #include "screens/crew_screen.h"
+#include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -92,6 +93,9 @@ void Shutdown()
     gFlightView = nullptr;
     delete gInfoScreen;
     gInfoScreen = nullptr;
+    delete gConversationScreen;
+    gConversationScreen = nullptr;
+    gConversationView = nullptr;
     delete gPilotNameScreen;
     gPilotNameScreen = nullptr;
     delete gNewPilotScreen;

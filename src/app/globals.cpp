@@ -10,6 +10,10 @@
 #include "net/network_manager.h"
 #include "net/network_screen.h"
 #include "screens/crew_screen.h"
+#include "quests/conversation_view.h"
+#include "quests/quest_pilot.h"
+#include "quests/quest_trigger_source.h"
+#include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -66,6 +70,7 @@ CMainMenuScreen* gMainMenuScreen = nullptr;
 CFlightScreen* gFlightScreen = nullptr;
 CFlightView* gFlightView = nullptr;
 CInfoScreen* gInfoScreen = nullptr;
+CConversationScreen* gConversationScreen = nullptr;
 CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
@@ -75,11 +80,14 @@ CLobbyScreen* gLobbyScreen = nullptr;
 CScreen* gNetworkView = nullptr;
 CShipStatusScreen* gShipStatusScreen = nullptr;
 CShipUpgradeScreen* gShipUpgradeScreen = nullptr;
-// The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
+// The pilot's views are set with the pilot (ReplacePlayerShip); no store yet.
 CPlayerView* gPlayerView = nullptr;
+CQuestPilot* gQuestPilot = nullptr;
 // Null until a pilot is made or loaded.
 CPlayerShip* gPlayerShip = nullptr;
+CQuestTriggerSource gQuestTriggerSource;
 CTriggerSource* gTriggerSource = nullptr;
+CConversationView* gConversationView = nullptr;
 CScreen* gStoreView = nullptr;
 std::list<std::string> gWormholeRefusalText;
 CNetworkManager gNetworkManager;
@@ -96,8 +104,12 @@ void BuildStartupObjects()
     if (!gFlightScreen)
         gFlightScreen = new CFlightScreen;
     gFlightView = gFlightScreen;
+    gTriggerSource = &gQuestTriggerSource;
     if (!gInfoScreen)
         gInfoScreen = new CInfoScreen;
+    if (!gConversationScreen)
+        gConversationScreen = new CConversationScreen;
+    gConversationView = gConversationScreen;
     if (!gPilotNameScreen)
         gPilotNameScreen = new CPilotNameScreen;
     if (!gNewPilotScreen)

@@ -14,6 +14,7 @@
 #include "core/sound_globals.h"
 #include "db/game_database.h"
 #include "platform/os/message_queue.h"
+#include "quests/quest.h"
 #include "reliability/child_process.h"
 #include "ships/player_ship.h"
 #include "support/game_folder.h"
@@ -31,7 +32,9 @@ void Mark(CPlayerShip& ship, int k)
     for (int& compound : ship.mCompounds)
         compound = k;
     ship.mVisitedSystems = {1, 2 + k % 4};
-    ship.mCompletedQuests = {k, kSecondQuest + k};
+    for (auto& [questId, quest] : ship.mCompletedQuests)
+        delete quest;
+    ship.mCompletedQuests = {{k, new CQuest(k)}, {kSecondQuest + k, new CQuest(kSecondQuest + k)}};
 }
 
 // What the save database holds of the pilot.

@@ -86,9 +86,8 @@ TEST_F(RoadTest, FromTheMainMenuANewPilotFliesQuitsAndContinues)
     road.Frames(300, [&](int) { return ObjectCount() >= objects - 1 && gPlayerShip->mActive; });
 
     road.Step("open the options and quit");
-    const int playerId = gPlayerShip->mPlayerId;
-    QuitThroughTheOptions();
-    ASSERT_FALSE(HasFatalFailure());
+    const int playerId = QuitThroughTheOptions();
+    ASSERT_FALSE(HasFailure());
 
     road.Step("the settings row and the pilot were saved");
     const SettingsRecord* settings = gGameDatabase.LoadSettings();

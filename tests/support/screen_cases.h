@@ -6,10 +6,12 @@
 
 #include "core/keys.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "net/lobby_screen.h"
 #include "net/network_manager.h"
 #include "net/network_screen.h"
 #include "screens/crew_screen.h"
+#include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -143,5 +145,13 @@ inline const ScreenCase kScreens[] = {
          gNetworkManager.mPlayerNames.clear();
          gNetworkManager.mChatLines.clear();
          return static_cast<CScreen*>(gLobbyScreen);
+     }},
+    // Traffic Control's call at the salvage beacon, the first page, with Varn Prime behind.
+    {"conversation",
+     [] {
+         FlyNewPilot();
+         gConversationScreen->SetUpCamera(gResourceManager->FindObject(1002));
+         gConversationScreen->Start(13, "enlar");
+         return static_cast<CScreen*>(gConversationScreen);
      }},
 };

@@ -18,5 +18,6 @@ void WriteCrewImages(CAssetWriter& out, CFontRenderer& font);       // shipyard 
 // The interface's framed panel, and a one-line notice on one.
 CCanvas Panel(int w, int h, float alpha);
 CCanvas Message(CFontRenderer& font, int w, int h, const std::string& text);
+void WriteQuestImages(CAssetWriter& out);                           // mission screens
 
 }  // namespace assetgen

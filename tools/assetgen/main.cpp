@@ -27,6 +27,7 @@ int main(int argc, char** argv)
     assetgen::WriteInterfaceImages(out, font);
     assetgen::WriteNetworkImages(out);
     assetgen::WriteCrewImages(out, font);
+    assetgen::WriteQuestImages(out);
     assetgen::WriteMeshes(out);
     assetgen::WriteSounds(out);
     if (!out.Ok())
