@@ -26,11 +26,15 @@
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/station_screen.h"
+#include "screens/store_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
 #include "ui/sprite_control.h"
+#include "world/station_view.h"
+#include "world/store_view.h"
 
 namespace {
 
@@ -96,6 +100,12 @@ void Shutdown()
     gLoadPilotScreen = nullptr;
     delete gDeletePilotScreen;
     gDeletePilotScreen = nullptr;
+    delete gStationScreen;
+    gStationScreen = nullptr;
+    gStationView = nullptr;
+    delete gStoreScreen;
+    gStoreScreen = nullptr;
+    gStoreView = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);

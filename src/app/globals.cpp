@@ -14,12 +14,15 @@
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/station_screen.h"
+#include "screens/store_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
 #include "ui/screen.h"
 #include "world/player_view.h"
+#include "world/station_view.h"
 #include "world/store_view.h"
 #include "world/trigger_source.h"
 
@@ -66,7 +69,10 @@ CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
-// The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
+CStationScreen* gStationScreen = nullptr;
+CStationView* gStationView = nullptr;
+CStoreScreen* gStoreScreen = nullptr;
+// The pilot's view is set with the pilot (ReplacePlayerShip); no quest code yet.
 CPlayerView* gPlayerView = nullptr;
 // Null until a pilot is made or loaded.
 CPlayerShip* gPlayerShip = nullptr;
@@ -97,6 +103,12 @@ void BuildStartupObjects()
         gLoadPilotScreen = new CLoadPilotScreen;
     if (!gDeletePilotScreen)
         gDeletePilotScreen = new CDeletePilotScreen;
+    if (!gStationScreen)
+        gStationScreen = new CStationScreen;
+    gStationView = gStationScreen;
+    if (!gStoreScreen)
+        gStoreScreen = new CStoreScreen;
+    gStoreView = gStoreScreen;
 }
 
 namespace {

@@ -85,7 +85,7 @@ public:
     void ShowCenterMessage(const char* text);
     void ClearCenterMessage() override;
     void Hail(const char* const* lines, int lineCount, const char* keyword) override;
-    void CloseHail();
+    void CloseHail() override;
     bool IsHailOpen() const override { return mHailOpen != 0; }
     int HailLineCount() const { return mHailLineCount; }
 
@@ -121,6 +121,7 @@ public:
     bool TurnRightKey() const { return mTurnRightKey != 0; }
     bool TurnLeftKey() const { return mTurnLeftKey != 0; }
     bool FireHeld() const { return mFireHeld != 0; }
+    void ReleaseFire() { mFireHeld = 0; }
 
 protected:
     void PulseGlow();

@@ -94,6 +94,16 @@ public:
     void UnequipArmor();
     void UnequipEngine();
 
+    // The station's prices, from the ship's state at the moment they are asked.
+    // Hull, shield and armor damage and the harmful ailments carried.
+    int GetRepairCost();
+    // Every discovered compound of the hold at the sell factor.
+    int GetCompoundSaleValue();
+    // One class of compounds (1 common to 4 exotic) at the sell factor.
+    int GetCompoundClassSale(int compoundClass);
+    // Empties the hold of everything that sells; undiscovered compounds stay.
+    void ClearSellableCompounds();
+
     // Texts of the ship-and-crew and store screens; out has room for 64 characters.
     void FormatWeaponAmmo(char* out);
     void FormatHitPoints(char* out);
@@ -113,7 +123,7 @@ public:
     int FormatWeaponLabel(char* out, int size);
 
     // Writes the pilot to the save database in one transaction.
-    void Save();
+    void Save() override;
 
     // The pilot.
     int GetCredits() override { return mCredits; }
@@ -130,6 +140,7 @@ public:
     void BeginQuestSteps(int systemId) override;
     int Level() override { return mLevel; }
     bool TakeDevice(int deviceId) override;
+    void DockAt(const Vec3& savePoint, int systemId) override;
 
     // The experience a level needs: 1.1^level + 5 x level, saturated.
     static int ExperienceForLevel(int level);

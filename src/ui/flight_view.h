@@ -32,6 +32,7 @@ public:
     // Opens the hail box with the lines and the portrait of the keyword.
     virtual void Hail(const char* const* lines, int lineCount, const char* keyword) = 0;
     virtual bool IsHailOpen() const = 0;
+    virtual void CloseHail() = 0;
     // Makes the object the player ship's target and shows it; null clears it.
     virtual void SetTarget(CWorldObject* object) = 0;
 };
