@@ -3,7 +3,7 @@
 
 INSERT INTO screen (screen_id, screen_name, sprite_id) VALUES (9, 'Station', 4);
 
-INSERT INTO object_control (object_control_id, screen_id, mesh_id, x_pos, y_pos, z_pos, x_rot, y_rot, z_rot, x_rotv, y_rotv, z_rotv, scale, velocity, orbit, x_orb, y_orb, z_orb, visible) VALUES (75, 9, 1, 0, 0.6, 0, -1.2, 0, 0, 0, 0.01, 0, 4.5, 0, 'false', 0, 0, 0, 'true');
+INSERT INTO object_control (object_control_id, screen_id, mesh_id, x_pos, y_pos, z_pos, x_rot, y_rot, z_rot, x_rotv, y_rotv, z_rotv, scale, velocity, orbit, x_orb, y_orb, z_orb, visible) VALUES (75, 9, 1, 0, -4.2, 0, -1.2, 0, 0, 0, 0.01, 0, 3.0, 0, 'false', 0, 0, 0, 'true');
 
 -- Services, each with its price to the right.
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (402, 9, 40, 100, 'true', 'medium', 'ffffffff');

@@ -4,7 +4,7 @@
 
 INSERT INTO screen (screen_id, screen_name, sprite_id) VALUES (11, 'Outfitter', 600);
 
-INSERT INTO object_control (object_control_id, screen_id, mesh_id, x_pos, y_pos, z_pos, x_rot, y_rot, z_rot, x_rotv, y_rotv, z_rotv, scale, velocity, orbit, x_orb, y_orb, z_orb, visible) VALUES (101, 11, 0, 1.5, 6.2, 0, -1.2, 0, 0, 0, 0.01, 0, 1.6, 0, 'false', 0, 0, 0, 'true');
+INSERT INTO object_control (object_control_id, screen_id, mesh_id, x_pos, y_pos, z_pos, x_rot, y_rot, z_rot, x_rotv, y_rotv, z_rotv, scale, velocity, orbit, x_orb, y_orb, z_orb, visible) VALUES (101, 11, 0, 6.0, -5.7, 0, -1.2, 0, 0, 0, 0.01, 0, 1.5, 0, 'false', 0, 0, 0, 'true');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (645, 11, 20, 564, 'true', 'medium', 'ffffffff');
 INSERT INTO button (button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id) VALUES (645, 645, 'Station', 3002, 'ff80c0ff', 1, 2);
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2430, 11, 560, 20, 'true', 'medium', 'ff97b4fd');

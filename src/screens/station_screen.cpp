@@ -1,6 +1,9 @@
 // The station screen: its controls, the services' prices each frame, and what its buttons do.
 #include "screens/station_screen.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "core/camera.h"
 #include "core/frame_clock.h"
 #include "core/graphics_globals.h"
@@ -121,12 +124,14 @@ void CStationScreen::OpenForStation(int stationMeshId)
             Show(id, false);
     }
     ShowServices(mServices != 0 && !mHailOpen);
+    mShownPrices = Prices{};
     CObjectControl* station = GetObjectControl(kStationObject);
     if (!station) {
         os::PostQuitMessage();
         return;
     }
     station->meshId = stationMeshId;
+    station->meshRecord.meshId = stationMeshId;
 }
 
 int CStationScreen::Frame()
@@ -162,24 +167,24 @@ void CStationScreen::ShowPrices()
 {
     if (!gPlayerShip)
         return;
-    const int repair = gPlayerShip->GetRepairCost();
-    Show(kRepairButton, repair != 0);
-    Show(kRepairText, repair != 0);
-    if (CTextControl* text = GetTextControl(kRepairText); text && repair != 0)
-        SetPrice(text, std::min(repair, kMaxRepairPrice));
-
-    const int sale = gPlayerShip->GetCompoundSaleValue();
-    Show(kSellButton, sale != 0);
-    Show(kSaleText, sale != 0);
-    if (CTextControl* text = GetTextControl(kSaleText); text && sale != 0)
-        SetPrice(text, sale);
-
     const CEngine* engine = gPlayerShip->mEngine;
-    const bool refuel = engine && engine->mMaxFuel > engine->mFuel;
-    Show(kRefuelButton, refuel);
-    Show(kRefuelText, refuel);
-    if (CTextControl* text = GetTextControl(kRefuelText); text && refuel)
-        SetPrice(text, engine->mMaxFuel - engine->mFuel);
+    const Prices prices{gPlayerShip->GetRepairCost(), gPlayerShip->GetCompoundSaleValue(),
+                        engine && engine->mMaxFuel > engine->mFuel ? engine->mMaxFuel - engine->mFuel : 0};
+    // The buttons and texts change with the prices, and stay as they are while nothing changes.
+    if (prices == mShownPrices)
+        return;
+    mShownPrices = prices;
+    ShowPrice(kRepairButton, kRepairText, std::min(prices.repair, kMaxRepairPrice));
+    ShowPrice(kSellButton, kSaleText, prices.sale);
+    ShowPrice(kRefuelButton, kRefuelText, prices.refuel);
+}
+
+void CStationScreen::ShowPrice(int buttonId, int textId, int price)
+{
+    Show(buttonId, price != 0);
+    Show(textId, price != 0);
+    if (CTextControl* text = GetTextControl(textId); text && price != 0)
+        SetPrice(text, price);
 }
 
 void CStationScreen::OnMouseDown(int, int x, int y)

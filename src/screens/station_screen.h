@@ -55,6 +55,8 @@ private:
     void SetUpCamera();
     // The repair, sale and refuel buttons and prices follow the ship's state.
     void ShowPrices();
+    // The button and its price shown for a price above 0, both hidden for 0.
+    void ShowPrice(int buttonId, int textId, int price);
     void PulseButtons();
     void Launch();
     void Repair();
@@ -68,6 +70,15 @@ private:
     bool UpgradeFits() const;
     void Show(int id, bool shown);
 
+    // What the repair, sale and refuel buttons show; -1 before the first frame of a docking.
+    struct Prices {
+        int repair = -1;
+        int sale = -1;
+        int refuel = -1;
+        bool operator==(const Prices&) const = default;
+    };
+
+    Prices mShownPrices;
     int mBackdrop = 0;
     int mFeed = 1;
     int mLastFeed = 0;

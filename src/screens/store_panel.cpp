@@ -11,7 +11,6 @@
 #include "ships/weapon_records.h"
 #include "ui/drag_button.h"
 #include "ui/mouse_over_button.h"
-#include "ui/object_control.h"
 #include "ui/snap_control.h"
 #include "ui/sprite_control.h"
 #include "ui/text_control.h"
@@ -48,9 +47,7 @@ void CStoreScreen::OnMouseMove(int x, int y)
         HidePanel();
         return;
     }
-    CObjectControl* item = GetObjectControl(kItemObject);
-    if (item)
-        item->meshId = gPlayerShip->GetMeshId();
+    ShowHullMesh();
 
     const CDeviceInfo* device = nullptr;
     bool offered = false;
@@ -77,8 +74,7 @@ void CStoreScreen::OnMouseMove(int x, int y)
     }
     if (device) {
         lines = DescribeDevice(*device, offered, PanelForm::kStore);
-        if (item)
-            item->meshId = device->mDisplayMeshId;
+        ShowItemMesh(device->mDisplayMeshId);
     } else if (id >= kFirstRefillButton && id - kFirstRefillButton < static_cast<int>(mRefills.size())) {
         lines = DescribeRefill(*mRefills[id - kFirstRefillButton]);
     } else if (id == kRefuelButton && ship->mEngine) {
@@ -194,8 +190,7 @@ void CStoreScreen::HidePanel()
     mCovered.clear();
     // What the player did meanwhile decides what shows now.
     Rebuild();
-    if (CObjectControl* item = GetObjectControl(kItemObject); item && gPlayerShip)
-        item->meshId = gPlayerShip->GetMeshId();
+    ShowHullMesh();
 }
 
 void CStoreScreen::ClearPanel()

@@ -46,10 +46,7 @@ void CStoreScreen::Enter()
 {
     try {
         DeleteControls();
-        gCamera.Reset();
-        gCamera.SetEye(0.0f, 0.0f, -20.0f);
-        gCamera.SetTarget(0.0f, 0.0f, 0.0f);
-        gCamera.Apply();
+        SetUpCamera();
         LoadTextControls();
         LoadButtons();
         LoadSpriteControls();
@@ -63,18 +60,27 @@ void CStoreScreen::Enter()
         mEntered = 1;
         Restock();
         Reseat();
-        if (CObjectControl* item = GetObjectControl(kItemObject); item && gPlayerShip)
-            item->meshId = gPlayerShip->GetMeshId();
+        ShowHullMesh();
         mBackdrop = kBackdrop;
     } catch (const std::exception&) {
         gCurrentScreen = gStationScreen;
     }
 }
 
+void CStoreScreen::SetUpCamera()
+{
+    gCamera.Reset();
+    gCamera.SetEye(0.0f, 0.0f, -20.0f);
+    gCamera.SetTarget(0.0f, 0.0f, 0.0f);
+    gCamera.Apply();
+}
+
 int CStoreScreen::Frame()
 {
     if (!mEntered)
         Enter();
+    // Flight moves the camera between two visits; the item's mesh needs this one.
+    SetUpCamera();
     if (mRebuildPending) {
         Rebuild();
         Reseat();
@@ -93,6 +99,20 @@ int CStoreScreen::Frame()
     DrawControls();
     DrawObjectControls();
     return 0;
+}
+
+void CStoreScreen::ShowItemMesh(int meshId)
+{
+    if (CObjectControl* item = GetObjectControl(kItemObject)) {
+        item->meshId = meshId;
+        item->meshRecord.meshId = meshId;
+    }
+}
+
+void CStoreScreen::ShowHullMesh()
+{
+    if (gPlayerShip)
+        ShowItemMesh(gPlayerShip->GetMeshId());
 }
 
 void CStoreScreen::ShowCredits()

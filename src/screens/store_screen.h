@@ -92,6 +92,10 @@ public:
     const std::vector<CWeaponInfo*>& Refills() const { return mRefills; }
 
 private:
+    void SetUpCamera();
+    // Object control 101 shows the mesh: the hovered item's, else the hull's.
+    void ShowItemMesh(int meshId);
+    void ShowHullMesh();
     void Restock();
     void DeleteOffers();
     void ShowCredits();

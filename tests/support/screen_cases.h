@@ -6,6 +6,7 @@
 
 #include "core/keys.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -13,7 +14,11 @@
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/station_screen.h"
+#include "screens/store_screen.h"
+#include "ships/engine.h"
 #include "ships/player_ship.h"
+#include "world/world_object.h"
 
 struct ScreenCase {
     const char* name;
@@ -37,6 +42,21 @@ inline CScreen* FlyNewPilot()
     gPlayerShip->Save();
     gFlightScreen->SetSystemBackdrop(gPlayerShip->mSystemId);
     return gFlightScreen;
+}
+
+// A new pilot back from mining and a fight, docked at the first system's station: the hull is
+// damaged, the tank low and the hold full.
+inline CScreen* DockNewPilot()
+{
+    FlyNewPilot();
+    gPlayerShip->mHitPoints -= 30;
+    gPlayerShip->mEngine->mFuel = gPlayerShip->mEngine->mMaxFuel / 3;
+    gPlayerShip->mCompounds[0] = 12;
+    gPlayerShip->mCompounds[2] = 4;
+    CWorldObject* station = gResourceManager->FindObject(1001);
+    gPlayerShip->mPosition = station->mPosition;
+    station->Interact(gPlayerShip);
+    return gStationScreen;
 }
 
 inline const ScreenCase kScreens[] = {
@@ -81,6 +101,19 @@ inline const ScreenCase kScreens[] = {
      [] {
          FlyNewPilot();
          return static_cast<CScreen*>(gDeletePilotScreen);
+     }},
+    {"station", [] { return DockNewPilot(); }},
+    // The store with the shield described: a hull the stores sell nothing for keeps the stock
+    // (which is drawn at random) empty, so the page is the same at every run.
+    {"store_panel",
+     [] {
+         DockNewPilot();
+         CopyBounded(gPlayerShip->mAlignment, sizeof gPlayerShip->mAlignment, "drifter");
+         gPlayerShip->UnequipEngine();
+         gStoreScreen->Enter();
+         gStoreScreen->Rebuild();
+         gStoreScreen->OnMouseMove(30, 96);
+         return static_cast<CScreen*>(gStoreScreen);
      }},
     {"info",
      [] {
