@@ -46,6 +46,8 @@ int CreditsAfterSale(int credits, float sellFactor, int creditValue)
 
 void CStoreScreen::OnDrop(int dragId, int snapId)
 {
+    // What was described may move or go; the next hover describes it again.
+    HidePanel();
     if (CPlayerShip* ship = gPlayerShip) {
         if (InRange(dragId, kFirstWeaponDrag, kPlayerListSize)) {
             DropInstalledWeapon(*ship, dragId - kFirstWeaponDrag, snapId);

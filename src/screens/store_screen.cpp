@@ -257,7 +257,6 @@ void CStoreScreen::OnMouseUp(int, int x, int y)
     if (!ship)
         return;
     if (id == kBackButton) {
-        HidePanel();
         gCurrentScreen = gStationScreen;
         mRebuildPending = 1;
     } else if (id == kRefuelButton) {
