@@ -10,6 +10,7 @@
 #include "core/sound_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
 #include "screens/store_screen.h"
@@ -20,7 +21,6 @@
 #include "ui/object_control.h"
 #include "ui/sprite_control.h"
 #include "ui/text_control.h"
-#include "platform/os/message_queue.h"
 
 namespace {
 

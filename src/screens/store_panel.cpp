@@ -143,9 +143,8 @@ void CStoreScreen::HideCovered()
     for (auto& [id, text] : mTextControls) {
         if (id >= kFirstPanelLine && id < kFirstPanelLine + kPanelLineCount)
             continue;
-        // A caption covers the width of its text at the small glyph size at least.
-        if (text->visible && Overlaps(text->x, text->y, 8 * static_cast<int>(std::strlen(text->text)), 12, x, y,
-                                      kPanelWidth, kPanelHeight)) {
+        const int width = text->glyphAdvance * static_cast<int>(std::strlen(text->text));
+        if (text->visible && Overlaps(text->x, text->y, width, text->glyphHeight, x, y, kPanelWidth, kPanelHeight)) {
             text->visible = 0;
             mCovered.emplace_back(kCoveredText, id);
         }

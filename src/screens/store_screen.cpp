@@ -180,7 +180,7 @@ void CStoreScreen::Reseat()
         Seat(kFirstCargoDrag + i, kFirstCargoSnap + i, carried,
              carried ? DeviceIconSprite(ship->mCarried[i]->mDeviceType) : 0);
         const bool weapon = ship && i < ship->mWeaponCount;
-        Seat(kFirstWeaponDrag + i, kFirstWeaponSnap + i, weapon, weapon ? DeviceIconSprite(kDeviceWeapon) : 0);
+        Seat(kFirstWeaponDrag + i, kFirstWeaponSnap + i, weapon, DeviceIconSprite(kDeviceWeapon));
     }
     Seat(kShieldDrag, kShieldSnap, ship && ship->mShield, DeviceIconSprite(kDeviceShield));
     Seat(kArmorDrag, kArmorSnap, ship && ship->mArmor, DeviceIconSprite(kDeviceArmor));
@@ -227,9 +227,6 @@ void CStoreScreen::RebuildRefills()
             if (ship->mCarried[i]->mDeviceType == kDeviceWeapon && isShort(weapon))
                 mRefills.push_back(weapon);
         }
-        // Ten installed weapons can fill the list on their own.
-        if (mRefills.size() > static_cast<size_t>(kRefillCount))
-            mRefills.resize(kRefillCount);
     }
     for (int i = 0; i < kRefillCount; ++i) {
         const bool used = i < static_cast<int>(mRefills.size());

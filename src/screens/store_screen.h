@@ -100,7 +100,8 @@ private:
     void DeleteOffers();
     void ShowCredits();
     void Show(int id, bool shown);
-    void Seat(int dragId, int snapId, bool used, int spriteId = 0);
+    // A used place shows its drag button with the sprite (0 keeps the one it has) on the snap.
+    void Seat(int dragId, int snapId, bool used, int spriteId);
     void RebuildRefills();
     void Refuel(CPlayerShip& ship);
     void SellCompounds(CPlayerShip& ship, int compoundClass);

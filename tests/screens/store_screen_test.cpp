@@ -222,6 +222,26 @@ TEST_F(StoreScreenTest, TheEngineAndMissionDevicesStayAndAFullHoldTakesNoMoney)
     EXPECT_EQ(gStoreScreen->Offers(CStoreScreen::kShieldOffers).size(), shields);
 }
 
+TEST_F(StoreScreenTest, AWeaponBoughtIntoTheCargoComesWithItsFullLoad)
+{
+    // A hull the stores sell only the seeker missile to; each weapon row is drawn one time in two.
+    Content("INSERT INTO device_criteria (device_criteria_id, alignment, level, ship_level, ship_size, com_level, "
+            "eng_level, nav_level, sci_level, tac_level) VALUES (9910, 'loader', 1, 1, 1.0, 1, 1, 1, 1, 1);"
+            "INSERT INTO device_criteria_xref (device_criteria_id, device_id) VALUES (9910, 12);");
+    CopyBounded(ship->mAlignment, sizeof ship->mAlignment, "loader");
+    ASSERT_EQ(ship->GetAmmo(12), -1);
+    int visits = 0;
+    do {
+        gStoreScreen->SetEntered(false);
+        gStoreScreen->Frame();
+    } while (gStoreScreen->Offers(CStoreScreen::kWeaponOffers).empty() && ++visits < 40);
+    ASSERT_EQ(gStoreScreen->Offers(CStoreScreen::kWeaponOffers).size(), 1u);
+    ship->mCredits = 100000;
+    gStoreScreen->OnDrop(OfferDrag(CStoreScreen::kWeaponOffers), CStoreScreen::kFirstCargoSnap);
+    ASSERT_EQ(ship->mCarriedCount, 1);
+    EXPECT_EQ(ship->GetAmmo(12), rm->GetDeviceWeaponInfo(12)->mMaxAmmo);
+}
+
 // A real drag: the press picks the button up, the release over a slot drops it, and the drop
 // seats every drag button again while the release is still being handed round.
 TEST_F(StoreScreenTest, ADragOntoTheCargoUnequipsAndSeatsTheButtonsAgain)
