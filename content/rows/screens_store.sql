@@ -21,25 +21,25 @@ INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, co
 INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (648, 648, 22005);
 
 -- The ship: shield, armor and engine, the weapon slots, the cargo and the sell slots.
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2431, 11, 20, 70, 'true', 'small', 'ff97b4fd');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2431, 11, 20, 63, 'true', 'small', 'ff97b4fd');
 INSERT INTO text_control (text_id, control_id, text) VALUES (2431, 2431, 'Shield Armor Engine');
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2020, 11, 20, 86, 'true', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2020, 11, 20, 78, 'true', 'small', 'ffffffff');
 INSERT INTO snap_control (snap_control_id, control_id, snap_set, sprite_id) VALUES (2020, 2020, 1, 3011);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2120, 11, 20, 86, 'false', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2120, 11, 20, 78, 'false', 'small', 'ffffffff');
 INSERT INTO drag_button (drag_button_id, control_id, snap_set, sprite_id, down_sound_id, up_sound_id, snap_sound_id) VALUES (2120, 2120, 1, 20001, 1, 2, 2);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2170, 11, 20, 86, 'false', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2170, 11, 20, 78, 'false', 'small', 'ffffffff');
 INSERT INTO mouse_over_button (mouse_over_button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id, over_color_mod, over_sound_id) VALUES (2170, 2170, '', 3012, 'ff80c0ff', 1, 2, 'ffffd080', 0);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2021, 11, 56, 86, 'true', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2021, 11, 56, 78, 'true', 'small', 'ffffffff');
 INSERT INTO snap_control (snap_control_id, control_id, snap_set, sprite_id) VALUES (2021, 2021, 1, 3011);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2121, 11, 56, 86, 'false', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2121, 11, 56, 78, 'false', 'small', 'ffffffff');
 INSERT INTO drag_button (drag_button_id, control_id, snap_set, sprite_id, down_sound_id, up_sound_id, snap_sound_id) VALUES (2121, 2121, 1, 20002, 1, 2, 2);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2171, 11, 56, 86, 'false', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2171, 11, 56, 78, 'false', 'small', 'ffffffff');
 INSERT INTO mouse_over_button (mouse_over_button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id, over_color_mod, over_sound_id) VALUES (2171, 2171, '', 3012, 'ff80c0ff', 1, 2, 'ffffd080', 0);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2022, 11, 92, 86, 'true', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2022, 11, 92, 78, 'true', 'small', 'ffffffff');
 INSERT INTO snap_control (snap_control_id, control_id, snap_set, sprite_id) VALUES (2022, 2022, 1, 3011);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2122, 11, 92, 86, 'false', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2122, 11, 92, 78, 'false', 'small', 'ffffffff');
 INSERT INTO drag_button (drag_button_id, control_id, snap_set, sprite_id, down_sound_id, up_sound_id, snap_sound_id) VALUES (2122, 2122, 1, 20004, 1, 2, 2);
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2172, 11, 92, 86, 'false', 'small', 'ffffffff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2172, 11, 92, 78, 'false', 'small', 'ffffffff');
 INSERT INTO mouse_over_button (mouse_over_button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id, over_color_mod, over_sound_id) VALUES (2172, 2172, '', 3012, 'ff80c0ff', 1, 2, 'ffffd080', 0);
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2432, 11, 20, 130, 'true', 'small', 'ff97b4fd');
 INSERT INTO text_control (text_id, control_id, text) VALUES (2432, 2432, 'Weapons');
@@ -425,7 +425,7 @@ INSERT INTO drag_button (drag_button_id, control_id, snap_set, sprite_id, down_s
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2369, 11, 564, 266, 'false', 'small', 'ffffffff');
 INSERT INTO mouse_over_button (mouse_over_button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id, over_color_mod, over_sound_id) VALUES (2369, 2369, '', 3012, 'ff80c0ff', 1, 2, 'ffffd080', 0);
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2442, 11, 420, 330, 'true', 'small', 'ffc0d0e0');
-INSERT INTO text_control (text_id, control_id, text) VALUES (2442, 2442, 'Drag a device onto your ship or cargo to buy it.');
+INSERT INTO text_control (text_id, control_id, text) VALUES (2442, 2442, 'Drag a device onto your ship or cargo to buy.');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2443, 11, 420, 346, 'true', 'small', 'ffc0d0e0');
 INSERT INTO text_control (text_id, control_id, text) VALUES (2443, 2443, 'Rest the pointer on anything to read about it.');
 

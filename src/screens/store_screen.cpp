@@ -191,6 +191,8 @@ void CStoreScreen::Reseat()
             Seat(places.firstDrag + k, places.firstSnap + k, k < static_cast<int>(mOffers[kind].size()),
                  DeviceIconSprite(places.deviceType));
     }
+    if (mPanelShown)
+        HideCovered();
 }
 
 void CStoreScreen::Rebuild()

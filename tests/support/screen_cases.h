@@ -112,7 +112,7 @@ inline const ScreenCase kScreens[] = {
          gPlayerShip->UnequipEngine();
          gStoreScreen->Enter();
          gStoreScreen->Rebuild();
-         gStoreScreen->OnMouseMove(30, 96);
+         gStoreScreen->OnMouseMove(30, 90);
          return static_cast<CScreen*>(gStoreScreen);
      }},
     {"info",
