@@ -21,6 +21,7 @@
 #include "ui/object_control.h"
 #include "ui/sprite_control.h"
 #include "ui/text_control.h"
+#include "world/floating_object.h"
 
 namespace {
 
@@ -37,11 +38,6 @@ constexpr int kMirroredButtons[] = {CStationScreen::kGalaxyButton, CStationScree
 constexpr int kPageButtons[] = {CStationScreen::kStoreButton, CStationScreen::kMissionsButton,
                                 CStationScreen::kUpgradeButton, CStationScreen::kGalaxyButton,
                                 CStationScreen::kCrewButton};
-
-uint32_t PulseColour()
-{
-    return 0xFFFF0000u | (static_cast<uint32_t>(gPulse) << 8) | static_cast<uint32_t>(gPulse);
-}
 
 void SetPrice(CTextControl* text, int price)
 {
@@ -154,13 +150,13 @@ void CStationScreen::PulseButtons()
     if (!gPlayerShip)
         return;
     if (CButton* crew = GetButton(kCrewButton))
-        crew->colour = gPlayerShip->mLevelUps > 0 ? PulseColour() : kDimmed;
+        crew->colour = gPlayerShip->mLevelUps > 0 ? RedPulse(gPulse) : kDimmed;
     const CEngine* engine = gPlayerShip->mEngine;
     const bool low = engine && engine->mFuel < engine->mMaxFuel / 2;
     if (CButton* refuel = GetButton(kRefuelButton))
-        refuel->colour = low ? PulseColour() : kDimmed;
+        refuel->colour = low ? RedPulse(gPulse) : kDimmed;
     if (CTextControl* price = GetTextControl(kRefuelText))
-        price->colour = low ? PulseColour() : kPlain;
+        price->colour = low ? RedPulse(gPulse) : kPlain;
 }
 
 void CStationScreen::ShowPrices()

@@ -19,16 +19,12 @@
 #include "ui/snap_control.h"
 #include "ui/sprite_control.h"
 #include "ui/text_control.h"
+#include "world/floating_object.h"
 
 namespace {
 
 constexpr int kBackdropWidth = 800;
 constexpr uint32_t kPlain = 0xFFFFFFFFu;
-
-uint32_t PulseColour()
-{
-    return 0xFFFF0000u | (static_cast<uint32_t>(gPulse) << 8) | static_cast<uint32_t>(gPulse);
-}
 
 }  // namespace
 
@@ -83,16 +79,15 @@ int CStoreScreen::Frame()
     SetUpCamera();
     if (mRebuildPending) {
         Rebuild();
-        Reseat();
         mRebuildPending = 0;
     }
     if (gPlayerShip) {
         const CEngine* engine = gPlayerShip->mEngine;
         if (CMouseOverButton* refuel = GetMouseOverButton(kRefuelButton); refuel && refuel->visible)
-            refuel->colour = engine && engine->mFuel < engine->mMaxFuel / 2 ? PulseColour() : kPlain;
+            refuel->colour = engine && engine->mFuel < engine->mMaxFuel / 2 ? RedPulse(gPulse) : kPlain;
         for (size_t i = 0; i < mRefills.size(); ++i) {
             if (CMouseOverButton* refill = GetMouseOverButton(kFirstRefillButton + static_cast<int>(i)))
-                refill->colour = gPlayerShip->GetAmmo(mRefills[i]->mDeviceId) < 1 ? PulseColour() : kPlain;
+                refill->colour = gPlayerShip->GetAmmo(mRefills[i]->mDeviceId) < 1 ? RedPulse(gPulse) : kPlain;
         }
     }
     gResourceManager->DrawScreenSprite(mBackdrop, kBackdropWidth);
@@ -267,9 +262,8 @@ void CStoreScreen::OnMouseUp(int, int x, int y)
             return;
         Refill(*ship, id - kFirstRefillButton);
     }
+    // The credits and every drag button follow what the release did.
     Rebuild();
-    ShowCredits();
-    Reseat();
 }
 
 void CStoreScreen::Refuel(CPlayerShip& ship)
