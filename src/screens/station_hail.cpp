@@ -28,8 +28,10 @@ void CStationScreen::Hail(int questStepId, const char* affiliate)
     mFeed = 1;
     mLastFeed = gGameDatabase.GetMaxConversationFeed(questStepId);
     mHailStep = questStepId;
-    if (CMovieControl* portrait = GetMovieControl(kHailPortrait))
+    if (CMovieControl* portrait = GetMovieControl(kHailPortrait)) {
         portrait->spriteId = PortraitSprite(affiliate);
+        portrait->frameRecord.spriteId = portrait->spriteId;
+    }
     gResourceManager->PlaySound(kHailBackground);
     // An open hail keeps its lines; the next feed comes from the new step.
     if (mHailOpen)

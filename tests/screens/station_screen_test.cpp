@@ -165,7 +165,7 @@ TEST_F(StationScreenTest, HailFeedsAreCentredOnTheirLinesAndAFeedShowsAtMostThir
     Dock();
     gStationScreen->Hail(9901, "miner");
     EXPECT_TRUE(gStationScreen->IsHailOpen());
-    EXPECT_EQ(gStationScreen->GetMovieControl(CStationScreen::kHailPortrait)->spriteId, 15102);
+    EXPECT_EQ(gStationScreen->GetMovieControl(CStationScreen::kHailPortrait)->frameRecord.spriteId, 15102);
     EXPECT_FALSE(Shown(CStationScreen::kLaunchButton));
     for (int i = 0; i < 3; ++i) {
         const CTextControl* line = gStationScreen->GetTextControl(CStationScreen::kFirstHailLine + i);
