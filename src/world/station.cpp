@@ -79,8 +79,9 @@ void CStation::Interact(CWorldObject* other)
 
 void CStation::Dock(CWorldObject* other)
 {
-    // The player is known by its pointer: a content object with the player's id never docks.
-    if (!mActive || !gPlayerView || other != gPlayerView->Ship())
+    // The player is known by its pointer: a content object with the player's id never docks. A
+    // destroyed ship that the orbit sweeps over waits for its respawn.
+    if (!mActive || !gPlayerView || other != gPlayerView->Ship() || !other->mActive)
         return;
     const float reach = (other->mSize + mSize) / 2.0f;
     if (Vec3LengthSq(Vec3::Difference(other->mPosition, mPosition)) >= reach * reach)

@@ -136,21 +136,6 @@ TEST_F(StationScreenTest, ARefuelMayLeaveTheCreditsShortAndTheStoreThenRefusesTo
     EXPECT_TRUE(gStoreScreen->GetSpriteControl(CStoreScreen::kNoCreditsSprite)->visible);
 }
 
-TEST_F(StationScreenTest, SellingTheHoldPaysAndKeepsTheUndiscovered)
-{
-    ship->mCompounds[0] = 10;
-    ship->mCompounds[4] = 3;
-    Dock();
-    EXPECT_EQ(Text(CStationScreen::kSaleText), "$" + std::to_string(ship->GetCompoundSaleValue()));
-    const int credits = ship->mCredits;
-    ClickButton(CStationScreen::kSellButton);
-    EXPECT_EQ(ship->mCredits, credits + static_cast<int>((1.0f + ship->SellFactor()) * 20.0f));
-    EXPECT_EQ(ship->mCompounds[0], 0);
-    EXPECT_EQ(ship->mCompounds[4], 3);
-    gStationScreen->Frame();
-    EXPECT_FALSE(Shown(CStationScreen::kSellButton)) << "undiscovered compounds do not sell";
-}
-
 TEST_F(StationScreenTest, HailFeedsAreCentredOnTheirLinesAndAFeedShowsAtMostThirtyTwo)
 {
     std::string rows;

@@ -132,6 +132,9 @@ TEST_F(StationTest, OnlyThePlayerShipWithinReachDocks)
     // A content object that shares the player's id and type is not the player.
     CProbeObject impostor(1, kTypePlayer, station->mPosition, 4.0f);
     station->Interact(&impostor);
+    player.ship.mActive = 0;
+    DockOnce();
+    player.ship.mActive = 1;
     EXPECT_EQ(player.saves, 0);
     EXPECT_TRUE(view.openedMeshes.empty());
     // Without a station screen a docking still saves.
