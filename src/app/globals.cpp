@@ -6,7 +6,9 @@
 #include "core/camera.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "net/lobby_screen.h"
 #include "net/network_manager.h"
+#include "net/network_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
@@ -69,6 +71,9 @@ CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
+CNetworkScreen* gNetworkScreen = nullptr;
+CLobbyScreen* gLobbyScreen = nullptr;
+CScreen* gNetworkView = nullptr;
 CStationScreen* gStationScreen = nullptr;
 CStationView* gStationView = nullptr;
 CStoreScreen* gStoreScreen = nullptr;
@@ -103,6 +108,11 @@ void BuildStartupObjects()
         gLoadPilotScreen = new CLoadPilotScreen;
     if (!gDeletePilotScreen)
         gDeletePilotScreen = new CDeletePilotScreen;
+    if (!gNetworkScreen)
+        gNetworkScreen = new CNetworkScreen;
+    gNetworkView = gNetworkScreen;
+    if (!gLobbyScreen)
+        gLobbyScreen = new CLobbyScreen;
     if (!gStationScreen)
         gStationScreen = new CStationScreen;
     gStationView = gStationScreen;

@@ -9,6 +9,7 @@ namespace assetgen {
 void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font);      // backdrops, planets, effects, blips
 void WriteMeshTextures(CAssetWriter& out);                          // textures named by the x/ meshes
 void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font);  // controls, icons, portraits
+void WriteNetworkImages(CAssetWriter& out);                         // network and lobby panels
 void WriteStationImages(CAssetWriter& out, CFontRenderer& font);    // store panel, notices, trade icons
 
 }  // namespace assetgen
