@@ -31,11 +31,15 @@
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "screens/upgrade_screen.h"
+#include "screens/station_screen.h"
+#include "screens/store_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
 #include "ui/sprite_control.h"
+#include "world/station_view.h"
+#include "world/store_view.h"
 
 namespace {
 
@@ -113,6 +117,12 @@ void Shutdown()
     gShipStatusScreen = nullptr;
     delete gShipUpgradeScreen;
     gShipUpgradeScreen = nullptr;
+    delete gStationScreen;
+    gStationScreen = nullptr;
+    gStationView = nullptr;
+    delete gStoreScreen;
+    gStoreScreen = nullptr;
+    gStoreView = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);

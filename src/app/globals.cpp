@@ -22,12 +22,15 @@
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "screens/upgrade_screen.h"
+#include "screens/station_screen.h"
+#include "screens/store_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
 #include "ui/screen.h"
 #include "world/player_view.h"
+#include "world/station_view.h"
 #include "world/store_view.h"
 #include "world/trigger_source.h"
 
@@ -80,7 +83,10 @@ CLobbyScreen* gLobbyScreen = nullptr;
 CScreen* gNetworkView = nullptr;
 CShipStatusScreen* gShipStatusScreen = nullptr;
 CShipUpgradeScreen* gShipUpgradeScreen = nullptr;
-// The pilot's views are set with the pilot (ReplacePlayerShip); no store yet.
+CStationScreen* gStationScreen = nullptr;
+CStationView* gStationView = nullptr;
+CStoreScreen* gStoreScreen = nullptr;
+// The pilot's views are set with the pilot (ReplacePlayerShip).
 CPlayerView* gPlayerView = nullptr;
 CQuestPilot* gQuestPilot = nullptr;
 // Null until a pilot is made or loaded.
@@ -127,6 +133,12 @@ void BuildStartupObjects()
         gShipStatusScreen = new CShipStatusScreen;
     if (!gShipUpgradeScreen)
         gShipUpgradeScreen = new CShipUpgradeScreen;
+    if (!gStationScreen)
+        gStationScreen = new CStationScreen;
+    gStationView = gStationScreen;
+    if (!gStoreScreen)
+        gStoreScreen = new CStoreScreen;
+    gStoreView = gStoreScreen;
 }
 
 namespace {

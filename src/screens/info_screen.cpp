@@ -62,6 +62,12 @@ int CInfoScreen::Frame()
 
 void CInfoScreen::Leave()
 {
+    // Opened from a docked station the page goes back there: in flight the ship would dock again.
+    if (mReturnScreen && mReturnScreen != gFlightScreen) {
+        gCurrentScreen = mReturnScreen;
+        mEntered = 0;
+        return;
+    }
     const CButton* button = GetButton(kLeaveButton);
     const bool newPilot = button && std::strcmp(button->text, kContinueCaption) == 0;
     const Vec3 ship = gPlayerShip ? gPlayerShip->mPosition : Vec3();

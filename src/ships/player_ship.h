@@ -97,6 +97,16 @@ public:
     void UnequipArmor();
     void UnequipEngine();
 
+    // The station's prices, from the ship's state at the moment they are asked.
+    // Hull, shield and armor damage and the harmful ailments carried.
+    int GetRepairCost();
+    // Every discovered compound of the hold at the sell factor.
+    int GetCompoundSaleValue();
+    // One class of compounds (1 common to 4 exotic) at the sell factor.
+    int GetCompoundClassSale(int compoundClass);
+    // Empties the hold of everything that sells; undiscovered compounds stay.
+    void ClearSellableCompounds();
+
     // Texts of the ship-and-crew and store screens; out has room for 64 characters.
     void FormatWeaponAmmo(char* out);
     void FormatHitPoints(char* out);
@@ -117,7 +127,7 @@ public:
 
     // Writes the pilot to the save database in one transaction; of the quests only the
     // completed ones are kept.
-    void Save();
+    void Save() override;
 
     // Trades the hull for another: its figures replace the old hull's, the hull is whole, and the
     // engine, armor and shield are fitted again to the new size (which refills fuel and energy).
@@ -146,6 +156,7 @@ public:
     void BeginQuestSteps(int systemId) override;
     int Level() override { return mLevel; }
     bool TakeDevice(int deviceId) override;
+    void DockAt(const Vec3& savePoint, int systemId) override;
 
     // The quest code's view of the pilot.
     const QuestMap& ActiveQuests() override { return mActiveQuests; }

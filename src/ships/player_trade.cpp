@@ -1,7 +1,10 @@
-// Prices by the crew's communication skill, and moving equipped devices into the carried list.
+// Prices by the crew's communication skill, the station's repair and compound prices, the save
+// point of a docking, and moving equipped devices into the carried list.
 #include <algorithm>
 
 #include "engine/resource_manager.h"
+#include "db/game_enums.h"
+#include "ships/ailment.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"
@@ -12,6 +15,16 @@ namespace {
 
 constexpr int kUiSound = 10;
 constexpr int kMaxRefillPrice = 999999;
+constexpr int kAilmentRepairPrice = 10;
+// Credits per ton of common, uncommon, rare and exotic compounds before the sell factor.
+constexpr int kCompoundBase[] = {2, 5, 20, 100};
+constexpr int kSellableClasses = 4;
+
+// What a weight of base-priced tons fetches at the sell factor.
+int SaleOf(int tons, float sellFactor)
+{
+    return static_cast<int>((1.0f + sellFactor) * static_cast<float>(tons));
+}
 
 }  // namespace
 
@@ -85,4 +98,48 @@ void CPlayerShip::UnequipEngine()
     mCarried[mCarriedCount++] = mEngine;
     StoreAmmo(mEngine->mDeviceId, mEngine->mFuel);
     mEngine = nullptr;
+}
+
+int CPlayerShip::GetRepairCost()
+{
+    int cost = (mMaxHitPoints - mHitPoints) / 2;
+    if (mShield)
+        cost += (mShield->mMaxPoints - mShield->mPoints) / 3;
+    if (mArmor)
+        cost += 2 * (mArmor->mMaxPoints - mArmor->mPoints);
+    for (int type = kAilmentStunned; type <= kAilmentNoEnergy; ++type) {
+        if (mAilments[type - 1])
+            cost += kAilmentRepairPrice;
+    }
+    return cost;
+}
+
+int CPlayerShip::GetCompoundSaleValue()
+{
+    int tons = 0;
+    for (int i = 0; i < kSellableClasses; ++i)
+        tons += kCompoundBase[i] * mCompounds[i];
+    return SaleOf(tons, SellFactor());
+}
+
+int CPlayerShip::GetCompoundClassSale(int compoundClass)
+{
+    if (compoundClass < 1 || compoundClass > kSellableClasses)
+        return 0;
+    return SaleOf(kCompoundBase[compoundClass - 1] * mCompounds[compoundClass - 1], SellFactor());
+}
+
+void CPlayerShip::ClearSellableCompounds()
+{
+    for (int i = 0; i < kSellableClasses; ++i)
+        mCompounds[i] = 0;
+}
+
+void CPlayerShip::DockAt(const Vec3& savePoint, int systemId)
+{
+    mHomeX = savePoint.x;
+    mHomeY = savePoint.y;
+    mHomeSystemId = systemId;
+    if (mEngine)
+        mEngine->mEnergy = mEngine->mMaxEnergy;
 }

@@ -13,6 +13,7 @@
 #include "world/planet.h"
 #include "world/resource_object.h"
 #include "world/scaffold.h"
+#include "world/station.h"
 #include "world/vortex.h"
 #include "world/wormhole.h"
 
@@ -32,7 +33,7 @@ ObjectKind gObjectKinds[kObjectKindCount] = {
     {"lead computer ship", &CGameDatabase::GetLeadShipAIIds, &MakeLeadShip, KindMap::kObjects, &FileLeadShip,
      &ForgetLeadShipSearch},
     {"computer wingman", &CGameDatabase::GetShipAIIds, &MakeWingman, KindMap::kObjects, nullptr, &ForgetWingmanSearch},
-    {"station", &CGameDatabase::GetStationObjectIds, nullptr, KindMap::kObjects, nullptr, nullptr},
+    {"station", &CGameDatabase::GetStationObjectIds, &MakeStation, KindMap::kObjects, nullptr, nullptr},
     {"scaffold", &CGameDatabase::GetScaffoldObjectIds, &MakeScaffold, KindMap::kObjects, nullptr, nullptr},
     {"nebula", &CGameDatabase::GetNebulaObjectIds, &MakeNebula, KindMap::kNebulae, nullptr, nullptr},
 };

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "core/vec3.h"
+
 class CWorldObject;
 
 class CPlayerView {
@@ -32,6 +34,10 @@ public:
     // Builds the device and carries it when a carried-device place is free; false, with
     // nothing built, when there is no room or the device cannot be built.
     virtual bool TakeDevice(int deviceId) = 0;
+    // Docked: the save point and its system become these, and the engine's energy is full.
+    virtual void DockAt(const Vec3& savePoint, int systemId) = 0;
+    // Writes the pilot to the save database.
+    virtual void Save() = 0;
 };
 
 extern CPlayerView* gPlayerView;

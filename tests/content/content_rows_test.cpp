@@ -783,6 +783,25 @@ TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
         {14, "text_control", "text_id", {823, 826}},
         {14, "button", "button_id", {813, 814, 815, 824}},
         {14, "sprite_control", "sprite_control_id", {644, 825}},
+        {9, "button", "button_id", {400, 401, 402, 404, 405, 407, 408, 409, 410, 412}},
+        {9, "text_control", "text_id", {406, 411, 413, 1542, 1543}},
+        {9, "text_control", "text_id", range(1510, 1541)},
+        {9, "sprite_control", "sprite_control_id", {1502, 1504}},
+        {9, "movie_control", "movie_control_id", {1503}},
+        {11, "button", "button_id", {645}},
+        {11, "sprite_control", "sprite_control_id", {646, 647, 648, 2086, 2094, 2095, 2096, 2097, 2420}},
+        {11, "sprite_control", "sprite_control_id", range(2070, 2084)},
+        {11, "text_control", "text_id", {2410}},
+        {11, "text_control", "text_id", range(2390, 2409)},
+        {11, "snap_control", "snap_control_id", range(2000, 2022)},
+        {11, "snap_control", "snap_control_id", range(2200, 2224)},
+        {11, "snap_control", "snap_control_id", range(2230, 2233)},
+        {11, "drag_button", "drag_button_id", range(2100, 2122)},
+        {11, "drag_button", "drag_button_id", range(2300, 2324)},
+        {11, "mouse_over_button", "mouse_over_button_id", range(2150, 2172)},
+        {11, "mouse_over_button", "mouse_over_button_id", range(2350, 2374)},
+        {11, "mouse_over_button", "mouse_over_button_id", range(2050, 2064)},
+        {11, "mouse_over_button", "mouse_over_button_id", {2085, 2090, 2091, 2092, 2093}},
     };
     for (const Named& kind : named) {
         for (int id : kind.ids) {
@@ -797,7 +816,7 @@ TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
     // A name goes to the first hidden place, so every place waits hidden.
     EXPECT_TRUE(Rows("select control_id from control where control_id between 1070 and 1086 and visible <> 'false'")
                     .empty());
-    for (int id : {3, 4, 5, 6, 7, 8, 9, 10, 11, 54, 55, 56, 57, 58, 59, 60, 61, 80, 90, 100})
+    for (int id : {3, 4, 5, 6, 7, 8, 9, 10, 11, 54, 55, 56, 57, 58, 59, 60, 61, 75, 80, 90, 100, 101})
         EXPECT_EQ(Rows("select 1 from object_control where object_control_id = " + std::to_string(id)).size(), 1u)
             << "object control " << id;
 }

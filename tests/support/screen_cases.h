@@ -20,8 +20,11 @@
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "screens/upgrade_screen.h"
+#include "screens/station_screen.h"
+#include "screens/store_screen.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"
+#include "world/world_object.h"
 
 struct ScreenCase {
     const char* name;
@@ -56,6 +59,21 @@ inline CScreen* OpenCrewPage()
     gPlayerShip->AddCarriedDevice(new CEngine(2));
     gShipStatusScreen->SetReturnScreen(gFlightScreen);
     return gShipStatusScreen;
+}
+
+// A new pilot back from mining and a fight, docked at the first system's station: the hull is
+// damaged, the tank low and the hold full.
+inline CScreen* DockNewPilot()
+{
+    FlyNewPilot();
+    gPlayerShip->mHitPoints -= 30;
+    gPlayerShip->mEngine->mFuel = gPlayerShip->mEngine->mMaxFuel / 3;
+    gPlayerShip->mCompounds[0] = 12;
+    gPlayerShip->mCompounds[2] = 4;
+    CWorldObject* station = gResourceManager->FindObject(1001);
+    gPlayerShip->mPosition = station->mPosition;
+    station->Interact(gPlayerShip);
+    return gStationScreen;
 }
 
 inline const ScreenCase kScreens[] = {
@@ -117,6 +135,19 @@ inline const ScreenCase kScreens[] = {
          gPlayerShip->mCredits = 5000;
          gShipUpgradeScreen->SetReturnScreen(gFlightScreen);
          return static_cast<CScreen*>(gShipUpgradeScreen);
+     }},
+    {"station", [] { return DockNewPilot(); }},
+    // The store with the shield described: a hull the stores sell nothing for keeps the stock
+    // (which is drawn at random) empty, so the page is the same at every run.
+    {"store_panel",
+     [] {
+         DockNewPilot();
+         CopyBounded(gPlayerShip->mAlignment, sizeof gPlayerShip->mAlignment, "drifter");
+         gPlayerShip->UnequipEngine();
+         gStoreScreen->Enter();
+         gStoreScreen->Rebuild();
+         gStoreScreen->OnMouseMove(30, 90);
+         return static_cast<CScreen*>(gStoreScreen);
      }},
     {"info",
      [] {

@@ -27,6 +27,7 @@ const KindCase kKindCases[] = {
     {"goto", kKindGoto, 1, 1011},          {"health", kKindHealth, 1, 1012},
     {"device_object", kKindDeviceObject, 1, 1013},
     {"lead_ship", kKindLeadShip, 3, 3010}, {"wingman", kKindWingman, 3, 3011},
+    {"station", kKindStation, 1, 1001},
 };
 
 class ObjectKindTest : public WorldTest, public ::testing::WithParamInterface<KindCase> {};

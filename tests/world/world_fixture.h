@@ -88,6 +88,12 @@ public:
         devicesTaken.push_back(deviceId);
         return true;
     }
+    void DockAt(const Vec3& savePoint, int systemId) override
+    {
+        savePoints.push_back(savePoint);
+        saveSystem = systemId;
+    }
+    void Save() override { ++saves; }
 
     CProbeObject ship;
     std::vector<int> visited;
@@ -101,6 +107,9 @@ public:
     int experience = 0;
     bool deviceRoom = true;
     std::vector<int> devicesTaken;
+    std::vector<Vec3> savePoints;
+    int saveSystem = 0;
+    int saves = 0;
 };
 
 class WorldTest : public HeadlessGame {

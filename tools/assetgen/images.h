@@ -19,5 +19,6 @@ void WriteCrewImages(CAssetWriter& out, CFontRenderer& font);       // shipyard 
 CCanvas Panel(int w, int h, float alpha);
 CCanvas Message(CFontRenderer& font, int w, int h, const std::string& text);
 void WriteQuestImages(CAssetWriter& out);                           // mission screens
+void WriteStationImages(CAssetWriter& out, CFontRenderer& font);    // store panel, notices, trade icons
 
 }  // namespace assetgen

@@ -28,6 +28,7 @@ int main(int argc, char** argv)
     assetgen::WriteNetworkImages(out);
     assetgen::WriteCrewImages(out, font);
     assetgen::WriteQuestImages(out);
+    assetgen::WriteStationImages(out, font);
     assetgen::WriteMeshes(out);
     assetgen::WriteSounds(out);
     if (!out.Ok())
