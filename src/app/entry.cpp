@@ -21,6 +21,7 @@
 #include "platform/os/window.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
@@ -96,6 +97,8 @@ void Shutdown()
     gLoadPilotScreen = nullptr;
     delete gDeletePilotScreen;
     gDeletePilotScreen = nullptr;
+    delete gGalaxyMapScreen;
+    gGalaxyMapScreen = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);

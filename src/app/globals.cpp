@@ -9,6 +9,7 @@
 #include "net/network_manager.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
@@ -66,6 +67,7 @@ CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
+CGalaxyMapScreen* gGalaxyMapScreen = nullptr;
 // The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
 CPlayerView* gPlayerView = nullptr;
 // Null until a pilot is made or loaded.
@@ -97,6 +99,8 @@ void BuildStartupObjects()
         gLoadPilotScreen = new CLoadPilotScreen;
     if (!gDeletePilotScreen)
         gDeletePilotScreen = new CDeletePilotScreen;
+    if (!gGalaxyMapScreen)
+        gGalaxyMapScreen = new CGalaxyMapScreen;
 }
 
 namespace {

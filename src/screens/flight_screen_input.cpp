@@ -5,6 +5,7 @@
 #include "core/keys.h"
 #include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/main_menu_screen.h"
 #include "ships/engine.h"
@@ -77,6 +78,9 @@ void CFlightScreen::OnMouseUp(int button, int x, int y)
     else if (button == 1)
         mRightButtonHeld = 0;
     switch (OnMouseUpControls(x, y)) {
+    case kGalaxyMapButton:
+        OpenScreen(gGalaxyMapScreen);
+        break;
     case kInfoButton:
         gInfoScreen->ShowBack();
         OpenScreen(gInfoScreen);
@@ -197,6 +201,9 @@ void CFlightScreen::OnKeyDown(int key)
     case kKeyC:
         gInfoScreen->ShowBack();
         OpenScreen(gInfoScreen);
+        break;
+    case kKeyM:
+        OpenScreen(gGalaxyMapScreen);
         break;
     case kKeyLeftControl:
         if (ship) {

@@ -8,6 +8,7 @@
 #include "db/game_database.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
@@ -86,5 +87,12 @@ inline const ScreenCase kScreens[] = {
      [] {
          gInfoScreen->ShowContinue();
          return static_cast<CScreen*>(gInfoScreen);
+     }},
+    // A new pilot opens the map from Varn, with the links from there.
+    {"galaxy_map",
+     [] {
+         FlyNewPilot();
+         gGalaxyMapScreen->SetReturnScreen(gFlightScreen);
+         return static_cast<CScreen*>(gGalaxyMapScreen);
      }},
 };
