@@ -19,6 +19,7 @@
 #include "net/network_manager.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
+#include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/galaxy_map_screen.h"
@@ -89,6 +90,9 @@ void Shutdown()
     gFlightView = nullptr;
     delete gInfoScreen;
     gInfoScreen = nullptr;
+    delete gConversationScreen;
+    gConversationScreen = nullptr;
+    gConversationView = nullptr;
     delete gPilotNameScreen;
     gPilotNameScreen = nullptr;
     delete gNewPilotScreen;

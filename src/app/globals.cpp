@@ -7,6 +7,10 @@
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "net/network_manager.h"
+#include "quests/conversation_view.h"
+#include "quests/quest_pilot.h"
+#include "quests/quest_trigger_source.h"
+#include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/galaxy_map_screen.h"
@@ -63,16 +67,20 @@ CMainMenuScreen* gMainMenuScreen = nullptr;
 CFlightScreen* gFlightScreen = nullptr;
 CFlightView* gFlightView = nullptr;
 CInfoScreen* gInfoScreen = nullptr;
+CConversationScreen* gConversationScreen = nullptr;
 CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
 CGalaxyMapScreen* gGalaxyMapScreen = nullptr;
-// The pilot's view is set with the pilot (ReplacePlayerShip); no quest code and no store yet.
+// The pilot's views are set with the pilot (ReplacePlayerShip); no store yet.
 CPlayerView* gPlayerView = nullptr;
+CQuestPilot* gQuestPilot = nullptr;
 // Null until a pilot is made or loaded.
 CPlayerShip* gPlayerShip = nullptr;
+CQuestTriggerSource gQuestTriggerSource;
 CTriggerSource* gTriggerSource = nullptr;
+CConversationView* gConversationView = nullptr;
 CScreen* gStoreView = nullptr;
 std::list<std::string> gWormholeRefusalText;
 CNetworkManager gNetworkManager;
@@ -89,8 +97,12 @@ void BuildStartupObjects()
     if (!gFlightScreen)
         gFlightScreen = new CFlightScreen;
     gFlightView = gFlightScreen;
+    gTriggerSource = &gQuestTriggerSource;
     if (!gInfoScreen)
         gInfoScreen = new CInfoScreen;
+    if (!gConversationScreen)
+        gConversationScreen = new CConversationScreen;
+    gConversationView = gConversationScreen;
     if (!gPilotNameScreen)
         gPilotNameScreen = new CPilotNameScreen;
     if (!gNewPilotScreen)

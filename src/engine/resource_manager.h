@@ -165,6 +165,9 @@ public:
     void SpawnResource(int compoundClass, int amount, float x, float y, float z);
     void SpawnDeviceObject(int deviceId, float x, float y, float z);
     void SpawnHealthObject(int repairPercentage, float x, float y, float z);
+    // Files an object made at run time in the object map; false, with the object deleted, when
+    // its id is taken.
+    bool AddObject(CWorldObject* object);
     // The object of that id in the object, wormhole or sun map, else null (nebulae are not found).
     CWorldObject* FindObject(int objectId);
     CLeadShipAI* FindLeadShip(int leadId);

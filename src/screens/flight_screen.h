@@ -84,10 +84,10 @@ public:
 
     // The message log, the centre message and the hail box.
     void PostMessage(const std::string& text) override;
-    void ShowCenterMessage(const char* text);
+    void ShowCenterMessage(const char* text) override;
     void ClearCenterMessage() override;
     void Hail(const char* const* lines, int lineCount, const char* keyword) override;
-    void CloseHail();
+    void CloseHail() override;
     bool IsHailOpen() const override { return mHailOpen != 0; }
     int HailLineCount() const { return mHailLineCount; }
 
@@ -123,6 +123,8 @@ public:
     bool TurnRightKey() const { return mTurnRightKey != 0; }
     bool TurnLeftKey() const { return mTurnLeftKey != 0; }
     bool FireHeld() const { return mFireHeld != 0; }
+    // Forgets the held mouse buttons, whose releases went to another screen.
+    void ReleaseMouseButtons() { mFireHeld = mRightButtonHeld = 0; }
 
 protected:
     void PulseGlow();

@@ -46,6 +46,7 @@ CPlayerShip::~CPlayerShip()
         DeleteCarried(device);
         device = nullptr;
     }
+    DeleteQuests();
 }
 
 void CPlayerShip::SelectSlot(int slot)

@@ -3,6 +3,7 @@
 
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "quests/quest.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"
@@ -83,9 +84,13 @@ CPlayerShip::CPlayerShip(int playerId)
 
     RowList<PlayerQuestRow> quests;
     for (const PlayerQuestRow* row : gGameDatabase.GetPlayerQuests(quests, playerId)) {
-        // Quests under way are not kept across a load; the missions code takes them up again.
-        if (row->complete)
-            mCompletedQuests.insert(row->quest_id);
+        // Quests under way are not kept across a load: their triggers offer them again.
+        if (!row->complete || mCompletedQuests.count(row->quest_id))
+            continue;
+        auto* quest = new CQuest(row->quest_id);
+        quest->mState = kQuestComplete;
+        quest->LoadFinalConversation();
+        mCompletedQuests[row->quest_id] = quest;
     }
 }
 
@@ -123,6 +128,7 @@ void CPlayerShip::Save()
     CollectSlots(*this, mCarried, mCarriedCount, pilot.carried);
     CollectSlots(*this, mWeapons, mWeaponCount, pilot.weapons);
     pilot.visited_systems.assign(mVisitedSystems.begin(), mVisitedSystems.end());
-    pilot.completed_quests.assign(mCompletedQuests.begin(), mCompletedQuests.end());
+    for (const auto& [questId, quest] : mCompletedQuests)
+        pilot.completed_quests.push_back(questId);
     gGameDatabase.SavePlayer(pilot);
 }

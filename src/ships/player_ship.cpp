@@ -145,21 +145,6 @@ void CPlayerShip::AddVisitedSystem(int systemId)
     mVisitedSystems.insert(systemId);
 }
 
-// Quests are accepted and run by the missions code; until it exists no quest is ever active, so
-// there are no steps to name, to run or to tell about a system.
-std::vector<int> CPlayerShip::CurrentQuestSteps()
-{
-    return {};
-}
-
-void CPlayerShip::UpdateQuests()
-{
-}
-
-void CPlayerShip::BeginQuestSteps(int)
-{
-}
-
 void CPlayerShip::ClearTargets()
 {
     mTarget = nullptr;
@@ -183,6 +168,7 @@ void ReplacePlayerShip(CPlayerShip* ship)
     CPlayerShip* old = gPlayerShip;
     gPlayerShip = ship;
     gPlayerView = ship;
+    gQuestPilot = ship;
     if (old != ship)
         delete old;
 }

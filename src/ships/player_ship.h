@@ -1,6 +1,6 @@
 // CPlayerShip: the local pilot's ship, which is also the pilot: crew skills, level and
 // experience, credits, cargo, weapons and carried devices with their ammunition, visited systems
-// and completed quests. gPlayerShip is the one that flies.
+// and its quests. gPlayerShip is the one that flies.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/draw_records.h"
+#include "quests/quest_pilot.h"
 #include "ships/pilot.h"
 #include "ships/ship.h"
 #include "world/player_view.h"
@@ -24,8 +25,9 @@ constexpr int kPilotNameSize = 52;
 
 // Ownership: the ship owns its engine, shield and armor (the base deletes them) and every carried
 // device. Weapon records in the weapon slots belong to the shared weapon-record cache and are
-// never deleted here; a weapon moved to the carried list becomes a device of its own.
-class CPlayerShip : public CShip, public CPilot, public CPlayerView {
+// never deleted here; a weapon moved to the carried list becomes a device of its own. The two
+// quest maps own their quests.
+class CPlayerShip : public CShip, public CPilot, public CPlayerView, public CQuestPilot {
 public:
     // A new pilot from a create_ship row and the chosen skills; the colour is not used.
     CPlayerShip(int shipId, const char* name, int weapon1DeviceId, int weapon2DeviceId, int engineDeviceId,
@@ -112,8 +114,17 @@ public:
     // The heads-up display's label of the selected weapon; empty without one. Returns its length.
     int FormatWeaponLabel(char* out, int size);
 
-    // Writes the pilot to the save database in one transaction.
+    // Writes the pilot to the save database in one transaction; of the quests only the
+    // completed ones are kept.
     void Save();
+
+    // Quests. AcceptQuest files a new quest of the id among the active ones (unless it is there
+    // already) and starts it. FindQuest looks in the active quests, then the completed ones;
+    // null when the pilot has neither.
+    void AcceptQuest(int questId);
+    CQuest* FindQuest(int questId);
+    // Every quest under way is given up (respawn); the completed ones stay.
+    void DropActiveQuests();
 
     // The pilot.
     int GetCredits() override { return mCredits; }
@@ -131,6 +142,17 @@ public:
     int Level() override { return mLevel; }
     bool TakeDevice(int deviceId) override;
 
+    // The quest code's view of the pilot.
+    const QuestMap& ActiveQuests() override { return mActiveQuests; }
+    const QuestMap& CompletedQuests() override { return mCompletedQuests; }
+    int CarriedDeviceId(int slot) override;
+    int CompoundAmount(int compoundClass) override { return GetCompoundAmount(compoundClass); }
+    void TakeCompounds(int compoundClass, int tons) override;
+    int Affiliate() override { return mAffiliate; }
+    const char* AlignmentText() override { return mAlignment; }
+    CWorldObject* SelectedTarget() override { return mTarget; }
+    void SetQuestTarget(CWorldObject* object) override { mGuideTarget = object; }
+
     // The experience a level needs: 1.1^level + 5 x level, saturated.
     static int ExperienceForLevel(int level);
 
@@ -138,8 +160,9 @@ public:
     CWorldObject* mTarget = nullptr;
     CWorldObject* mGuideTarget = nullptr;
     std::set<int> mVisitedSystems;
-    // Ids of the finished quests, kept for the quest log and the save.
-    std::set<int> mCompletedQuests;
+    // Quests by id: those under way, and the finished ones kept for the quest log and the save.
+    QuestMap mActiveQuests;
+    QuestMap mCompletedQuests;
     TrailDrawRecord mArrowRecord;
     uint32_t mArrowColour = 0;
     Vec3 mArrowPosition;
@@ -198,6 +221,7 @@ private:
     void EveryTenthFrame();
     void Smoke();
     void DrawGuideArrow();
+    void DeleteQuests();
 
     CWeaponInfo* mSelectedWeaponRecord = nullptr;
 };

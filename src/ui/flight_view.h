@@ -24,6 +24,8 @@ public:
     virtual void SetSystemBackdrop(int systemId) = 0;
     // The system just entered: the boundary plane's scale and the outer extent of the system.
     virtual void SetSystemExtents(const Vec3& boundary, const Vec3& outer) = 0;
+    // Shows the text as the centre message; an empty text leaves an empty line shown.
+    virtual void ShowCenterMessage(const char* text) = 0;
     // Empties and hides the centre message.
     virtual void ClearCenterMessage() = 0;
 
@@ -32,6 +34,7 @@ public:
     // Opens the hail box with the lines and the portrait of the keyword.
     virtual void Hail(const char* const* lines, int lineCount, const char* keyword) = 0;
     virtual bool IsHailOpen() const = 0;
+    virtual void CloseHail() = 0;
     // Makes the object the player ship's target and shows it; null clears it.
     virtual void SetTarget(CWorldObject* object) = 0;
 };

@@ -49,3 +49,8 @@ void CResourceManager::SpawnHealthObject(int repairPercentage, float x, float y,
     }
     FileObject(mObjects, gSpawnKinds.health(repairPercentage, Vec3(x, y, z)));
 }
+
+bool CResourceManager::AddObject(CWorldObject* object)
+{
+    return FileObject(mObjects, object);
+}

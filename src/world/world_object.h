@@ -134,6 +134,8 @@ public:
     TrailDrawRecord mMarker;
     uint32_t mMarkerColour = 0;
     int mMarkerAlpha = 0;
+    // The 3-D marker's size, which the marker record points at.
+    float mMarkerScale = 0.0f;
     float mMarkerPulse = 1.0f;
     uint8_t mMarkerGrowing = 0;
     int mMarkerClock = 0;

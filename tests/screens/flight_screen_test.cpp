@@ -17,6 +17,7 @@
 #include "ui/check_box.h"
 #include "ui/sprite_control.h"
 #include "ui/text_control.h"
+#include "world/trigger_source.h"
 #include "world/world_object.h"
 
 namespace {
@@ -147,6 +148,8 @@ TEST_F(FlightScreenTest, SpaceTargetsTheOutpostWhenTheShipIsNoNearerElseTheShip)
 
 TEST_F(FlightScreenTest, AHailShowsTwelveLinesAtMostAndTheNextLineRisesInAfterAboutOneAndAHalfSeconds)
 {
+    // No quest offered on arrival hails over this one.
+    ScopedGlobal<CTriggerSource*> noQuests(gTriggerSource, nullptr);
     FlyNewPilot();
     std::vector<std::string> texts;
     std::vector<const char*> lines;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "player_fixture.h"
+#include "quests/quest.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/shield.h"
@@ -220,7 +221,7 @@ TEST_F(PlayerShipTest, ASavedPilotLoadsWithWhatItOwns)
     saved.mTactical = 6;
     saved.AddCompounds(2, 5);
     saved.mVisitedSystems = {1, 1002};
-    saved.mCompletedQuests = {7};
+    saved.mCompletedQuests[7] = new CQuest(7);
     saved.mEngine->mFuel = 321;
     saved.SelectWeaponSlot(1);
     saved.FireWeapon(&gZeroVector);
@@ -240,7 +241,9 @@ TEST_F(PlayerShipTest, ASavedPilotLoadsWithWhatItOwns)
     EXPECT_EQ(loaded.mTactical, 6);
     EXPECT_EQ(loaded.GetCompoundAmount(2), 5);
     EXPECT_EQ(loaded.mVisitedSystems, saved.mVisitedSystems);
-    EXPECT_EQ(loaded.mCompletedQuests, saved.mCompletedQuests);
+    ASSERT_EQ(loaded.mCompletedQuests.size(), 1u);
+    EXPECT_EQ(loaded.mCompletedQuests.begin()->first, 7);
+    EXPECT_EQ(loaded.mCompletedQuests.begin()->second->mState, kQuestComplete);
     ASSERT_NE(loaded.mEngine, nullptr);
     EXPECT_EQ(loaded.mEngine->mFuel, 321);
     EXPECT_NE(loaded.mShield, nullptr);

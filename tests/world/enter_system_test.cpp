@@ -114,6 +114,7 @@ TEST_F(EnterSystemTest, OnlyAPlanetNamedExactlySunIsASunAndAQuestStepKeepsEvenTh
 TEST_F(EnterSystemTest, TheLastStateTriggerThatHoldsPicksTheSystemAndTheVisitedListKeepsTheIdAsked)
 {
     Content(
+        "DELETE FROM state_trigger;"
         "INSERT INTO state_trigger VALUES (7, 0, 0, 1, 101);"
         "INSERT INTO state_trigger VALUES (8, 0, 0, 1, 3);"
         "INSERT INTO state_trigger VALUES (9, 0, 0, 3, 4);");
@@ -136,6 +137,7 @@ TEST_F(EnterSystemTest, TheLastStateTriggerThatHoldsPicksTheSystemAndTheVisitedL
 TEST_F(EnterSystemTest, WithoutQuestCodeStateTriggersAreReportedAndTheSystemAskedIsEntered)
 {
     Content("INSERT INTO state_trigger VALUES (7, 0, 0, 1, 101);");
+    ScopedGlobal<CTriggerSource*> source(gTriggerSource, nullptr);
     rm->EnterSystem(1);
     EXPECT_EQ(rm->mCurrentSystemId, 1);
     EXPECT_TRUE(Logged("State triggers are not built yet"));

@@ -1,0 +1,265 @@
+// The test a current quest step runs every world pass, and the quest marker it puts on objects.
+#include "quests/quest_step.h"
+
+#include "core/message_log.h"
+#include "engine/resource_manager.h"
+#include "quests/conversation_view.h"
+#include "quests/quest_pilot.h"
+#include "ui/flight_view.h"
+#include "world/dock_view.h"
+#include "world/player_view.h"
+#include "world/world_object.h"
+#include "world/wormhole.h"
+
+namespace {
+
+constexpr int kMarkerTrailSprite = 15200;
+constexpr int kMarkerRingSprite = 317;
+constexpr uint32_t kMarkerColour = 0xF0FFFFFFu;
+constexpr int kMarkerAlpha = 254;
+constexpr float kMarkerScale = 1.5f;
+// The 3-D marker does not turn.
+constexpr float kMarkerAngle = 0.0f;
+// Close enough to a goal: within the player's size plus 10 units, on squared lengths.
+constexpr float kReachSlackSq = 100.0f;
+
+// Set while a step is being tested in its system; the centre message it showed is cleared once
+// the step is done or the player is elsewhere.
+uint8_t gStepRunning = 0;
+
+CWorldObject* Find(int objectId)
+{
+    return objectId != 0 ? gResourceManager->FindObject(objectId) : nullptr;
+}
+
+bool Alive(const CWorldObject* object)
+{
+    return object && object->mActive;
+}
+
+void SetQuestTarget(CWorldObject* object)
+{
+    if (gQuestPilot)
+        gQuestPilot->SetQuestTarget(object);
+}
+
+void StopRunning()
+{
+    if (!gStepRunning)
+        return;
+    gStepRunning = 0;
+    if (gFlightView)
+        gFlightView->ClearCenterMessage();
+}
+
+bool WithinReach(const Vec3& point)
+{
+    CWorldObject* ship = gPlayerView ? gPlayerView->Ship() : nullptr;
+    if (!ship)
+        return false;
+    return Vec3LengthSq(Vec3::Difference(ship->mPosition, point)) < ship->mSize * ship->mSize + kReachSlackSq;
+}
+
+}  // namespace
+
+int CQuestStep::IsComplete()
+{
+    if (mSystemId != gResourceManager->mCurrentSystemId) {
+        if (mBegun)
+            mStatus = -1;
+        else
+            StopRunning();
+        SetQuestTarget(nullptr);
+        return mStatus;
+    }
+    if (mStatus != 0) {
+        StopRunning();
+        return mStatus;
+    }
+    gStepRunning = 1;
+    switch (mType) {
+    case kQuestStepKillEnemy:
+        return TestKillEnemy();
+    case kQuestStepAssassinate: {
+        CWorldObject* target = Find(mTargetId);
+        if (Alive(target)) {
+            KeepTargeted(target);
+            break;
+        }
+        ClearQuestMarker(target);
+        Complete();
+        break;
+    }
+    case kQuestStepGoto: {
+        CWorldObject* marker = Find(mGotoMarkerId);
+        SetQuestTarget(marker);
+        if (Alive(marker))
+            KeepTargeted(marker);
+        else
+            Complete();
+        break;
+    }
+    case kQuestStepDeliver:
+        if (WithinReach(mGoal))
+            Complete();
+        break;
+    case kQuestStepAcquire:
+        return TestAcquire();
+    case kQuestStepEscort:
+        return TestEscort();
+    case kQuestStepDefendFrom:
+        return TestDefendFrom();
+    case kQuestStepConversation:
+        if (!gFlightView || !gFlightView->IsHailOpen())
+            Complete();
+        break;
+    case kQuestStepInterrupt:
+        if (!gConversationView || !gConversationView->IsOpen()) {
+            mStatus = 1;
+            SetQuestTarget(nullptr);
+        }
+        break;
+    case kQuestStepDock:
+        return TestDock();
+    case kQuestStepJump:
+        return TestJump();
+    default:
+        SetQuestTarget(nullptr);
+        break;
+    }
+    return mStatus;
+}
+
+int CQuestStep::TestKillEnemy()
+{
+    bool anyAlive = false;
+    for (int i = 0; i < mEnemyCount; ++i) {
+        CWorldObject* enemy = Find(mEnemies[i]);
+        if (Alive(enemy))
+            anyAlive = true;
+        else
+            ClearQuestMarker(enemy);
+    }
+    if (!anyAlive)
+        Complete();
+    return mStatus;
+}
+
+int CQuestStep::TestAcquire()
+{
+    const bool enoughCompounds = mCompoundAmount >= 1 && gQuestPilot &&
+                                 gQuestPilot->CompoundAmount(mCompoundType) >= mCompoundAmount;
+    if (enoughCompounds || PilotCarriesDevice(mDeviceId)) {
+        ClearQuestMarker(Find(mTargetId));
+        Complete();
+    }
+    return mStatus;
+}
+
+int CQuestStep::TestEscort()
+{
+    CWorldObject* talker = Find(mTalkerId);
+    if (!Alive(talker)) {
+        mStatus = -1;
+        return mStatus;
+    }
+    CWorldObject* ship = gPlayerView ? gPlayerView->Ship() : nullptr;
+    const float reachSq = ship ? ship->mSize * ship->mSize + kReachSlackSq : 0.0f;
+    if (Vec3LengthSq(Vec3::Difference(talker->mPosition, mGoal)) < reachSq) {
+        ClearQuestMarker(talker);
+        // The escorted ship goes on its way.
+        talker->mActive = 0;
+        Complete();
+    } else {
+        KeepTargeted(talker);
+    }
+    return mStatus;
+}
+
+int CQuestStep::TestDefendFrom()
+{
+    int dead = 0;
+    for (int i = 0; i < mEnemyCount; ++i) {
+        if (!Alive(Find(mEnemies[i])))
+            ++dead;
+    }
+    if (dead < mEnemyCount) {
+        for (int i = 0; i < mDefendedCount; ++i) {
+            if (!Alive(Find(mDefended[i])))
+                mStatus = -1;
+        }
+        return mStatus;
+    }
+    for (int i = 0; i < mDefendedCount; ++i)
+        ClearQuestMarker(Find(mDefended[i]));
+    Complete();
+    return mStatus;
+}
+
+int CQuestStep::TestDock()
+{
+    CWorldObject* station = Find(mStationId);
+    auto* dock = dynamic_cast<CDockView*>(station);
+    if (dock && dock->Visited()) {
+        ClearQuestMarker(station);
+        mStatus = 1;
+        SetQuestTarget(nullptr);
+    } else if (station) {
+        KeepTargeted(station);
+    }
+    return mStatus;
+}
+
+int CQuestStep::TestJump()
+{
+    CWorldObject* object = Find(mWormholeId);
+    if (!object)
+        return mStatus;
+    if (static_cast<CWormhole*>(object)->mJumping) {
+        ClearQuestMarker(object);
+        mStatus = 1;
+        SetQuestTarget(nullptr);
+    } else {
+        KeepTargeted(object);
+    }
+    return mStatus;
+}
+
+void CQuestStep::Complete()
+{
+    mStatus = 1;
+    SetQuestTarget(nullptr);
+    PostFlightMessage(mCompleteStepString);
+}
+
+void CQuestStep::KeepTargeted(CWorldObject* object)
+{
+    if (!gQuestPilot || gQuestPilot->SelectedTarget())
+        return;
+    if (gFlightView)
+        gFlightView->SetTarget(object);
+    gQuestPilot->SetQuestTarget(object);
+}
+
+void MarkQuestTarget(CWorldObject* object)
+{
+    if (!object)
+        return;
+    object->mMarkerColour = kMarkerColour;
+    object->mMarkerAlpha = kMarkerAlpha;
+    object->mMarkerScale = kMarkerScale * object->mSize;
+    object->mMarkerPulse = 1.0f;
+    object->mMarkerGrowing = 1;
+    object->mMarked = 1;
+    object->mMarker = TrailDrawRecord{kMarkerTrailSprite, &object->mPosition, &gZeroVector,
+                                      &kMarkerAngle,     &object->mMarkerScale, &object->mMarkerAlpha,
+                                      &object->mMarkerColour};
+    object->mMarkerSprite = SpriteDrawRecord{kMarkerRingSprite, &object->mRadarX, &object->mRadarY,
+                                             &object->mMarkerColour, &gUnitScale, &gUnitScale};
+}
+
+void ClearQuestMarker(CWorldObject* object)
+{
+    if (object)
+        object->mMarked = 0;
+}
