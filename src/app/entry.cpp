@@ -26,8 +26,10 @@
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/mission_board_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/quest_log_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -103,6 +105,11 @@ void Shutdown()
     gDeletePilotScreen = nullptr;
     delete gGalaxyMapScreen;
     gGalaxyMapScreen = nullptr;
+    delete gQuestLogScreen;
+    gQuestLogScreen = nullptr;
+    // The board's offers go with it, before the world and the pilot.
+    delete gMissionBoardScreen;
+    gMissionBoardScreen = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);

@@ -17,8 +17,10 @@
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/mission_board_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/quest_log_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -73,6 +75,8 @@ CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
 CGalaxyMapScreen* gGalaxyMapScreen = nullptr;
+CQuestLogScreen* gQuestLogScreen = nullptr;
+CMissionBoardScreen* gMissionBoardScreen = nullptr;
 // The pilot's views are set with the pilot (ReplacePlayerShip); no store yet.
 CPlayerView* gPlayerView = nullptr;
 CQuestPilot* gQuestPilot = nullptr;
@@ -113,6 +117,10 @@ void BuildStartupObjects()
         gDeletePilotScreen = new CDeletePilotScreen;
     if (!gGalaxyMapScreen)
         gGalaxyMapScreen = new CGalaxyMapScreen;
+    if (!gQuestLogScreen)
+        gQuestLogScreen = new CQuestLogScreen;
+    if (!gMissionBoardScreen)
+        gMissionBoardScreen = new CMissionBoardScreen;
 }
 
 namespace {

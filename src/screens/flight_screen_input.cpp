@@ -8,6 +8,7 @@
 #include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/quest_log_screen.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"
 #include "ui/button.h"
@@ -80,6 +81,9 @@ void CFlightScreen::OnMouseUp(int button, int x, int y)
     switch (OnMouseUpControls(x, y)) {
     case kGalaxyMapButton:
         OpenScreen(gGalaxyMapScreen);
+        break;
+    case kQuestLogButton:
+        OpenScreen(gQuestLogScreen);
         break;
     case kInfoButton:
         gInfoScreen->ShowBack();

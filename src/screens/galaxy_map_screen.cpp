@@ -10,6 +10,8 @@
 #include "core/keys.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "quests/quest.h"
+#include "quests/quest_step.h"
 #include "screens/flight_camera.h"
 #include "screens/flight_screen.h"
 #include "ships/player_ship.h"
@@ -26,6 +28,7 @@ constexpr float kMarkerCentre = 8.0f;
 constexpr float kPositionMarkerOffset = 20.0f;
 constexpr uint32_t kLineFvf = gfx::kFvfXyzRhw | gfx::kFvfTex1;
 constexpr uint32_t kLineStride = 24;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
 struct LineVertex {
     float x, y, z, rhw, u, v;
@@ -74,11 +77,51 @@ void CGalaxyMapScreen::Enter()
     mEntered = 1;
 }
 
+std::list<int32_t> CGalaxyMapScreen::NewQuestSystems()
+{
+    std::list<int32_t> systems;
+    if (!gPlayerShip)
+        return systems;
+    std::vector<int32_t> questIds;
+    for (const QuestMap* quests : {&gPlayerShip->mCompletedQuests, &gPlayerShip->mActiveQuests}) {
+        for (const auto& entry : *quests)
+            questIds.push_back(entry.first);
+    }
+    return gGameDatabase.GetQuestSystems(systems, gPlayerShip->mAlignment, questIds);
+}
+
+void CGalaxyMapScreen::Highlight(CSpriteControl* marker, CTextControl* name)
+{
+    mHighlightedMarkers.push_back(marker);
+    mHighlightedNames.push_back(name);
+}
+
+void CGalaxyMapScreen::HighlightQuestSystem(int systemId, CSpriteControl* marker, CTextControl* name,
+                                            const std::list<int32_t>& newQuestSystems)
+{
+    if (gPlayerShip) {
+        for (const auto& [id, quest] : gPlayerShip->mActiveQuests) {
+            const CQuestStep* step = quest->CurrentStep();
+            if (step && systemId == step->mSystemId % 100)
+                Highlight(marker, name);
+        }
+    }
+    if (marker)
+        marker->colour = kWhite;
+    if (name)
+        name->colour = kWhite;
+    for (int32_t questSystem : newQuestSystems) {
+        if (systemId == questSystem % 100)
+            Highlight(marker, name);
+    }
+}
+
 void CGalaxyMapScreen::PlaceSystems()
 {
     RowList<GalaxySystemRow> rows;
     gGameDatabase.GetGalaxySystems(rows, kGalaxyId);
     const int current = gResourceManager->mCurrentSystemId;
+    const std::list<int32_t> newQuestSystems = NewQuestSystems();
     auto row = rows.begin();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         CSpriteControl* marker = GetSpriteControl(kFirstMarker + slot);
@@ -109,6 +152,8 @@ void CGalaxyMapScreen::PlaceSystems()
                 position->y = static_cast<int>(system.y_galaxy);
                 position->visible = 1;
             }
+        } else {
+            HighlightQuestSystem(system.system_id, marker, name, newQuestSystems);
         }
     }
 }
@@ -145,10 +190,14 @@ int CGalaxyMapScreen::Frame()
         caption->colour = red;
     if (CTextControl* caption = GetTextControl(kGreenCaption))
         caption->colour = green;
-    for (CSpriteControl* marker : mHighlightedMarkers)
-        marker->colour = red;
-    for (CTextControl* name : mHighlightedNames)
-        name->colour = red;
+    for (CSpriteControl* marker : mHighlightedMarkers) {
+        if (marker)
+            marker->colour = red;
+    }
+    for (CTextControl* name : mHighlightedNames) {
+        if (name)
+            name->colour = red;
+    }
     gResourceManager->DrawScreenSprite(kBackdrop, kBackdropWidth);
     for (const ScreenLine& line : mLines)
         DrawScreenLine(line.x1, line.y1, line.x2, line.y2);

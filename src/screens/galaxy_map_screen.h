@@ -3,6 +3,8 @@
 // pulsing red.
 #pragma once
 
+#include <cstdint>
+#include <list>
 #include <vector>
 
 #include "platform/gfx/gfx_types.h"
@@ -50,6 +52,13 @@ public:
 
 private:
     void PlaceSystems();
+    // Systems where the first step of a mission waits that the pilot's missions open up.
+    static std::list<int32_t> NewQuestSystems();
+    // A system other than the current one: marked once for every active mission whose step
+    // waits there and once for every new mission that begins there.
+    void HighlightQuestSystem(int systemId, CSpriteControl* marker, CTextControl* name,
+                              const std::list<int32_t>& newQuestSystems);
+    void Highlight(CSpriteControl* marker, CTextControl* name);
     void StoreLinks();
     void Leave(CScreen* to);
 
