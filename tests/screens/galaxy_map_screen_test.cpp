@@ -7,7 +7,8 @@
 
 #include "core/camera.h"
 #include "core/keys.h"
-#include "game_screens_fixture.h"
+#include "platform/os/message_queue.h"
+#include "quest_pages_fixture.h"
 #include "screens/main_menu_screen.h"
 #include "ui/button.h"
 #include "ui/sprite_control.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-class GalaxyMapTest : public GameScreensTest {
+class GalaxyMapTest : public QuestPagesTest {
 protected:
     // Hides every shipped system and adds count visible ones of galaxy 1 from id 10 up.
     void ReplaceGalaxy(int count)
@@ -118,6 +119,51 @@ TEST_F(GalaxyMapTest, LinesJoinTheMarkerCentres)
     for (const CGalaxyMapScreen::ScreenLine& line : gGalaxyMapScreen->Lines())
         found |= line.x1 == 108.0f && line.y1 == 208.0f && line.x2 == 308.0f && line.y2 == 58.0f;
     EXPECT_TRUE(found) << "no line from Varn to Cinder";
+}
+
+// Slots of the shipped galaxy: Varn, Lustalla, Cinder, Verdance, Umbral.
+constexpr int kCinderSlot = 2;
+constexpr int kVerdanceSlot = 3;
+
+int TimesHighlighted(int slot)
+{
+    const CSpriteControl* marker = gGalaxyMapScreen->GetSpriteControl(CGalaxyMapScreen::kFirstMarker + slot);
+    int times = 0;
+    for (const CSpriteControl* highlighted : gGalaxyMapScreen->HighlightedMarkers())
+        times += highlighted == marker;
+    return times;
+}
+
+TEST_F(GalaxyMapTest, MissionSystemsPulseRedOncePerMissionThatLeadsThere)
+{
+    FlyNewPilot();
+    // Under way with its step in Cinder; another step waits in Varn, where the pilot is.
+    AddQuest(1101, 1, {{"goto", 3}});
+    AddQuest(1102, 1, {{"goto", 1}});
+    // Finished, opening a mission that begins in Cinder's variant.
+    AddQuest(1103, 1, {{"goto", 5}});
+    AddQuest(1104, 1, {{"goto", 103}}, 1103);
+    gPlayerShip->AcceptQuest(1101);
+    gPlayerShip->AcceptQuest(1102);
+    gPlayerShip->mCompletedQuests[1103] = new CQuest(1103);
+    OpenMap();
+    EXPECT_EQ(TimesHighlighted(kCinderSlot), 2);
+    EXPECT_EQ(TimesHighlighted(0), 0) << "the current system pulses green only";
+    EXPECT_EQ(TimesHighlighted(kVerdanceSlot), 0);
+    gGalaxyMapScreen->Frame();
+    const CSpriteControl* cinder = gGalaxyMapScreen->GetSpriteControl(CGalaxyMapScreen::kFirstMarker + kCinderSlot);
+    EXPECT_EQ(cinder->colour & 0xFFFF0000u, 0xFFFF0000u);
+}
+
+TEST_F(GalaxyMapTest, FortyFinishedMissionsStillFindTheNextOne)
+{
+    FlyNewPilot();
+    for (int id = 2001; id <= 2040; ++id)
+        gPlayerShip->mCompletedQuests[id] = new CQuest(id);
+    AddQuest(2041, 1, {{"goto", 4}}, 2040);
+    OpenMap();
+    EXPECT_FALSE(os::QuitPosted()) << "the statement failed";
+    EXPECT_EQ(TimesHighlighted(kVerdanceSlot), 1);
 }
 
 struct LineCase {

@@ -12,8 +12,10 @@
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/mission_board_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/quest_log_screen.h"
 #include "ships/player_ship.h"
 
 struct ScreenCase {
@@ -87,6 +89,21 @@ inline const ScreenCase kScreens[] = {
      [] {
          gInfoScreen->ShowContinue();
          return static_cast<CScreen*>(gInfoScreen);
+     }},
+    // A new pilot who has taken the ore run opens the log from flight.
+    {"quest_log",
+     [] {
+         FlyNewPilot();
+         gPlayerShip->AcceptQuest(2);
+         gQuestLogScreen->SetReturnScreen(gFlightScreen);
+         return static_cast<CScreen*>(gQuestLogScreen);
+     }},
+    // A new pilot at the board of Varn's station: the first offer.
+    {"mission_board",
+     [] {
+         FlyNewPilot();
+         gMissionBoardScreen->SetReturnScreen(gFlightScreen);
+         return static_cast<CScreen*>(gMissionBoardScreen);
      }},
     // A new pilot opens the map from Varn, with the links from there.
     {"galaxy_map",
