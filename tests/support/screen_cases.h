@@ -15,6 +15,8 @@
 #include "screens/mission_board_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "quests/quest.h"
+#include "quests/quest_step.h"
 #include "screens/quest_log_screen.h"
 #include "ships/player_ship.h"
 
@@ -90,11 +92,13 @@ inline const ScreenCase kScreens[] = {
          gInfoScreen->ShowContinue();
          return static_cast<CScreen*>(gInfoScreen);
      }},
-    // A new pilot who has taken the ore run opens the log from flight.
+    // A new pilot past the first hail of Varn's first job, the head of a chain, opens the log.
     {"quest_log",
      [] {
          FlyNewPilot();
-         gPlayerShip->AcceptQuest(2);
+         gPlayerShip->AcceptQuest(1);
+         gPlayerShip->mActiveQuests.at(1)->Step(0)->mStatus = 1;
+         gPlayerShip->mActiveQuests.at(1)->mCurrentStep = 1;
          gQuestLogScreen->SetReturnScreen(gFlightScreen);
          return static_cast<CScreen*>(gQuestLogScreen);
      }},
