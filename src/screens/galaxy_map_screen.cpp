@@ -92,8 +92,10 @@ std::list<int32_t> CGalaxyMapScreen::NewQuestSystems()
 
 void CGalaxyMapScreen::Highlight(CSpriteControl* marker, CTextControl* name)
 {
-    mHighlightedMarkers.push_back(marker);
-    mHighlightedNames.push_back(name);
+    if (marker)
+        mHighlightedMarkers.push_back(marker);
+    if (name)
+        mHighlightedNames.push_back(name);
 }
 
 void CGalaxyMapScreen::HighlightQuestSystem(int systemId, CSpriteControl* marker, CTextControl* name,
@@ -190,14 +192,10 @@ int CGalaxyMapScreen::Frame()
         caption->colour = red;
     if (CTextControl* caption = GetTextControl(kGreenCaption))
         caption->colour = green;
-    for (CSpriteControl* marker : mHighlightedMarkers) {
-        if (marker)
-            marker->colour = red;
-    }
-    for (CTextControl* name : mHighlightedNames) {
-        if (name)
-            name->colour = red;
-    }
+    for (CSpriteControl* marker : mHighlightedMarkers)
+        marker->colour = red;
+    for (CTextControl* name : mHighlightedNames)
+        name->colour = red;
     gResourceManager->DrawScreenSprite(kBackdrop, kBackdropWidth);
     for (const ScreenLine& line : mLines)
         DrawScreenLine(line.x1, line.y1, line.x2, line.y2);

@@ -7,6 +7,7 @@
 
 #include "core/keys.h"
 #include "db/game_database.h"
+#include "db/game_enums.h"
 #include "quests/quest.h"
 #include "quests/quest_step.h"
 #include "screens/flight_camera.h"
@@ -17,8 +18,6 @@
 namespace {
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kRed = 0xFFFF0000u;
-constexpr int kConversationStep = 7;
-constexpr int kInterruptStep = 11;
 
 // Whether the quest has ended well, read without running it: complete, or running with its last
 // step done (its next update completes it).
@@ -32,7 +31,7 @@ bool IsComplete(const CQuest& quest)
 
 bool IsSilentStep(const CQuestStep& step)
 {
-    return step.mType == kConversationStep || step.mType == kInterruptStep;
+    return step.mType == kQuestStepConversation || step.mType == kQuestStepInterrupt;
 }
 }  // namespace
 
