@@ -109,10 +109,12 @@ inline const ScreenCase kScreens[] = {
          gMissionBoardScreen->SetReturnScreen(gFlightScreen);
          return static_cast<CScreen*>(gMissionBoardScreen);
      }},
-    // A new pilot opens the map from Varn, with the links from there.
+    // A new pilot opens the map from Varn, with the links from there, and the seed escort taken,
+    // whose first step waits in Verdance.
     {"galaxy_map",
      [] {
          FlyNewPilot();
+         gPlayerShip->AcceptQuest(4);
          gGalaxyMapScreen->SetReturnScreen(gFlightScreen);
          return static_cast<CScreen*>(gGalaxyMapScreen);
      }},
