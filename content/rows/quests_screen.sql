@@ -11,7 +11,7 @@ INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, co
 INSERT INTO sprite_control (sprite_control_id, control_id, sprite_id) VALUES (2505, 2505, 3027);
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2542, 19, 130, 426, 'false', 'small', 'ff80c0ff');
 INSERT INTO text_control (text_id, control_id, text) VALUES (2542, 2542, 'Incoming transmission');
-INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2543, 19, 470, 426, 'false', 'small', 'ff80c0ff');
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2543, 19, 396, 426, 'false', 'small', 'ff80c0ff');
 INSERT INTO text_control (text_id, control_id, text) VALUES (2543, 2543, 'Space: next page   Esc: leave');
 -- The lines: laid out by the screen around y 530, at most 31 of them.
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (2510, 19, 145, 500, 'false', 'small', 'ffe0f0ff');

@@ -156,6 +156,18 @@ int CQuest::LoadFinalConversation()
     return mSteps[mStepCount - 1]->GetConversationLineCount();
 }
 
+int CQuest::ReadState() const
+{
+    if (mState != kQuestRunning)
+        return mState;
+    const CQuestStep* step = CurrentStep();
+    if (!step)
+        return kQuestComplete;
+    if (step->mStatus < 0)
+        return kQuestFailed;
+    return step->mStatus > 0 && mCurrentStep == mStepCount - 1 ? kQuestComplete : kQuestRunning;
+}
+
 CQuestStep* CQuest::CurrentStep() const
 {
     return Step(mCurrentStep);

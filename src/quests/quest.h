@@ -39,6 +39,9 @@ public:
     int Update();
     // Makes the last step load its conversation and returns the line count (0 without steps).
     int LoadFinalConversation();
+    // The state a page about the quest shows, read without running anything: the quest's own,
+    // or, while it runs, the end its current step has already reached. Nothing begins or moves.
+    int ReadState() const;
 
     // The step that runs now; null once every step is done.
     CQuestStep* CurrentStep() const;

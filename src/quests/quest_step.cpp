@@ -1,12 +1,11 @@
 // A quest step's construction, its beginning in its system and its conversation lines.
 #include "quests/quest_step.h"
 
-#include <algorithm>
-
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "quests/conversation_view.h"
 #include "quests/quest_pilot.h"
+#include "quests/step_objects.h"
 #include "ui/flight_view.h"
 #include "world/device_object.h"
 #include "world/dock_view.h"
@@ -17,16 +16,6 @@
 namespace {
 
 constexpr float kFlightPlaneZ = 30.0f;
-
-CWorldObject* Find(int objectId)
-{
-    return objectId != 0 ? gResourceManager->FindObject(objectId) : nullptr;
-}
-
-bool Present(const CWorldObject* object)
-{
-    return object && object->mActive;
-}
 
 // Selected in the in-flight screen, and the guide arrow's target.
 void Target(CWorldObject* object)
@@ -96,7 +85,7 @@ void CQuestStep::BeginByType()
         for (int id : ids) {
             if (mEnemyCount == kQuestStepObjectLimit)
                 break;
-            CWorldObject* enemy = Find(id);
+            CWorldObject* enemy = FindStepObject(id);
             if (!enemy)
                 continue;
             mEnemies[mEnemyCount++] = id;
@@ -106,7 +95,7 @@ void CQuestStep::BeginByType()
         break;
     }
     case kQuestStepAssassinate:
-        if (CWorldObject* target = Find(mTargetObjectId)) {
+        if (CWorldObject* target = FindStepObject(mTargetObjectId)) {
             mTargetId = mTargetObjectId;
             MarkQuestTarget(target);
         }
@@ -138,14 +127,14 @@ void CQuestStep::BeginByType()
         break;
     case kQuestStepEscort:
     case kQuestStepDefendFrom:
-        if (CWorldObject* talker = Find(mTargetObjectId)) {
+        if (CWorldObject* talker = FindStepObject(mTargetObjectId)) {
             mTalkerId = mTargetObjectId;
             MarkQuestTarget(talker);
         }
         break;
     case kQuestStepConversation: {
-        CWorldObject* talker = Find(mTargetObjectId);
-        if (!Present(talker)) {
+        CWorldObject* talker = FindStepObject(mTargetObjectId);
+        if (!IsLive(talker)) {
             mStatus = 1;
             break;
         }
@@ -154,11 +143,11 @@ void CQuestStep::BeginByType()
         break;
     }
     case kQuestStepInterrupt:
-        if (!Present(Find(mTargetObjectId)))
+        if (!IsLive(FindStepObject(mTargetObjectId)))
             mStatus = 1;
         break;
     case kQuestStepDock: {
-        CWorldObject* station = Find(mTargetObjectId);
+        CWorldObject* station = FindStepObject(mTargetObjectId);
         auto* dock = dynamic_cast<CDockView*>(station);
         if (!dock)
             break;
@@ -172,7 +161,7 @@ void CQuestStep::BeginByType()
         break;
     }
     case kQuestStepJump: {
-        CWorldObject* object = Find(mTargetObjectId);
+        CWorldObject* object = FindStepObject(mTargetObjectId);
         if (!object || object->mType != kTypeWormhole)
             break;
         mWormholeId = mTargetObjectId;
@@ -195,7 +184,7 @@ void CQuestStep::ShowBeginText()
     if (mType == kQuestStepInterrupt) {
         if (!gConversationView)
             return;
-        if (CWorldObject* speaker = Find(mTargetObjectId))
+        if (CWorldObject* speaker = FindStepObject(mTargetObjectId))
             gConversationView->SetUpCamera(speaker);
         gConversationView->Start(mQuestStepId, mDisplayAlignment);
         gConversationView->Open();
@@ -204,10 +193,10 @@ void CQuestStep::ShowBeginText()
     if (mType != kQuestStepConversation && !mConversation)
         return;
     if (gFlightView) {
-        gFlightView->SetTarget(Find(mTalkerId));
+        gFlightView->SetTarget(FindStepObject(mTalkerId));
         gFlightView->CloseHail();
     }
-    if (CWorldObject* talker = Find(mTargetObjectId); Present(talker))
+    if (CWorldObject* talker = FindStepObject(mTargetObjectId); IsLive(talker))
         Target(talker);
     LoadConversation();
     std::vector<const char*> lines;
@@ -236,10 +225,4 @@ int CQuestStep::GetConversationLineCount()
     if (mConversationLineCount == 0)
         LoadConversation();
     return mConversationLineCount;
-}
-
-bool CQuestStep::DisablesWormhole(int wormholeObjectId) const
-{
-    return std::find(mDisabledWormholes.begin(), mDisabledWormholes.end(), wormholeObjectId) !=
-           mDisabledWormholes.end();
 }

@@ -43,8 +43,6 @@ public:
     std::vector<ConversationLine> LoadConversation();
     // Loads the lines when none are loaded yet.
     int GetConversationLineCount();
-    // True when the step keeps the player from using the wormhole of that object id.
-    bool DisablesWormhole(int wormholeObjectId) const;
 
     int mQuestStepId = 0;
     int mQuestId = 0;

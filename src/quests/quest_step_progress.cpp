@@ -5,6 +5,7 @@
 #include "engine/resource_manager.h"
 #include "quests/conversation_view.h"
 #include "quests/quest_pilot.h"
+#include "quests/step_objects.h"
 #include "ui/flight_view.h"
 #include "world/dock_view.h"
 #include "world/player_view.h"
@@ -26,16 +27,6 @@ constexpr float kReachSlackSq = 100.0f;
 // Set while a step is being tested in its system; the centre message it showed is cleared once
 // the step is done or the player is elsewhere.
 uint8_t gStepRunning = 0;
-
-CWorldObject* Find(int objectId)
-{
-    return objectId != 0 ? gResourceManager->FindObject(objectId) : nullptr;
-}
-
-bool Alive(const CWorldObject* object)
-{
-    return object && object->mActive;
-}
 
 void SetQuestTarget(CWorldObject* object)
 {
@@ -81,8 +72,8 @@ int CQuestStep::IsComplete()
     case kQuestStepKillEnemy:
         return TestKillEnemy();
     case kQuestStepAssassinate: {
-        CWorldObject* target = Find(mTargetId);
-        if (Alive(target)) {
+        CWorldObject* target = FindStepObject(mTargetId);
+        if (IsLive(target)) {
             KeepTargeted(target);
             break;
         }
@@ -91,9 +82,9 @@ int CQuestStep::IsComplete()
         break;
     }
     case kQuestStepGoto: {
-        CWorldObject* marker = Find(mGotoMarkerId);
+        CWorldObject* marker = FindStepObject(mGotoMarkerId);
         SetQuestTarget(marker);
-        if (Alive(marker))
+        if (IsLive(marker))
             KeepTargeted(marker);
         else
             Complete();
@@ -134,8 +125,8 @@ int CQuestStep::TestKillEnemy()
 {
     bool anyAlive = false;
     for (int i = 0; i < mEnemyCount; ++i) {
-        CWorldObject* enemy = Find(mEnemies[i]);
-        if (Alive(enemy))
+        CWorldObject* enemy = FindStepObject(mEnemies[i]);
+        if (IsLive(enemy))
             anyAlive = true;
         else
             ClearQuestMarker(enemy);
@@ -150,7 +141,7 @@ int CQuestStep::TestAcquire()
     const bool enoughCompounds = mCompoundAmount >= 1 && gQuestPilot &&
                                  gQuestPilot->CompoundAmount(mCompoundType) >= mCompoundAmount;
     if (enoughCompounds || PilotCarriesDevice(mDeviceId)) {
-        ClearQuestMarker(Find(mTargetId));
+        ClearQuestMarker(FindStepObject(mTargetId));
         Complete();
     }
     return mStatus;
@@ -158,8 +149,8 @@ int CQuestStep::TestAcquire()
 
 int CQuestStep::TestEscort()
 {
-    CWorldObject* talker = Find(mTalkerId);
-    if (!Alive(talker)) {
+    CWorldObject* talker = FindStepObject(mTalkerId);
+    if (!IsLive(talker)) {
         mStatus = -1;
         return mStatus;
     }
@@ -180,25 +171,25 @@ int CQuestStep::TestDefendFrom()
 {
     int dead = 0;
     for (int i = 0; i < mEnemyCount; ++i) {
-        if (!Alive(Find(mEnemies[i])))
+        if (!IsLive(FindStepObject(mEnemies[i])))
             ++dead;
     }
     if (dead < mEnemyCount) {
         for (int i = 0; i < mDefendedCount; ++i) {
-            if (!Alive(Find(mDefended[i])))
+            if (!IsLive(FindStepObject(mDefended[i])))
                 mStatus = -1;
         }
         return mStatus;
     }
     for (int i = 0; i < mDefendedCount; ++i)
-        ClearQuestMarker(Find(mDefended[i]));
+        ClearQuestMarker(FindStepObject(mDefended[i]));
     Complete();
     return mStatus;
 }
 
 int CQuestStep::TestDock()
 {
-    CWorldObject* station = Find(mStationId);
+    CWorldObject* station = FindStepObject(mStationId);
     auto* dock = dynamic_cast<CDockView*>(station);
     if (dock && dock->Visited()) {
         ClearQuestMarker(station);
@@ -212,7 +203,7 @@ int CQuestStep::TestDock()
 
 int CQuestStep::TestJump()
 {
-    CWorldObject* object = Find(mWormholeId);
+    CWorldObject* object = FindStepObject(mWormholeId);
     if (!object)
         return mStatus;
     if (static_cast<CWormhole*>(object)->mJumping) {

@@ -19,7 +19,7 @@ CStateTrigger::CStateTrigger(int stateTriggerId) : mStateTriggerId(stateTriggerI
 
 bool CStateTrigger::IsSatisfied() const
 {
-    if (!gQuestPilot || mStateTriggerId == 0)
+    if (!gQuestPilot || mQuestId == 0)
         return false;
     if (gQuestPilot->CompletedQuests().count(mQuestId) != 0)
         return true;

@@ -144,6 +144,7 @@ void CFlightScreen::Respawn()
         ship->mEngine->mSpeed = 0.0f;
     ship->Restore();
     ship->mTarget = nullptr;
+    ship->DropActiveQuests();
     if (CTextControl* center = GetTextControl(kCenterMessage))
         center->visible = 0;
     if (CSpriteControl* panel = GetSpriteControl(kOptionsPanel))

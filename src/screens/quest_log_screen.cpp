@@ -19,14 +19,10 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kRed = 0xFFFF0000u;
 
-// Whether the quest has ended well, read without running it: complete, or running with its last
-// step done (its next update completes it).
+// Read without running the quest: a page never advances a mission.
 bool IsComplete(const CQuest& quest)
 {
-    if (quest.mState != kQuestRunning)
-        return quest.mState == kQuestComplete;
-    const CQuestStep* step = quest.CurrentStep();
-    return !step || (quest.mCurrentStep >= quest.StepCount() - 1 && step->mStatus == 1);
+    return quest.ReadState() == kQuestComplete;
 }
 
 bool IsSilentStep(const CQuestStep& step)

@@ -167,6 +167,20 @@ const Reference kReferences[] = {
     {"quest_step", "target_object_id", "object", "object_id", true},
     {"quest_trigger", "object_id", "object", "object_id", true},
     {"quest_step_disabled", "wormhole_object_id", "wormhole_object", "object_id", false},
+    {"quest_step_disabled", "quest_step_id", "quest_step", "quest_step_id", false},
+    {"quest_step_conversation", "quest_step_id", "quest_step", "quest_step_id", false},
+    {"quest_step", "quest_id", "quest", "quest_id", false},
+    {"quest_alignment", "quest_id", "quest", "quest_id", false},
+    {"quest_description", "quest_id", "quest", "quest_id", false},
+    {"quest_ties", "quest_id", "quest", "quest_id", false},
+    {"quest_ties", "next_quest_id", "quest", "quest_id", false},
+    {"quest", "prereq_quest_id", "quest", "quest_id", true},
+    {"quest_trigger", "quest_id", "quest", "quest_id", false},
+    {"quest_trigger", "prereq_quest_id", "quest", "quest_id", true},
+    {"quest_trigger", "remove_quest_id", "quest", "quest_id", true},
+    {"state_trigger", "quest_id", "quest", "quest_id", false},
+    {"state_trigger", "quest_step_id", "quest_step", "quest_step_id", true},
+    {"object", "quest_step_id", "quest_step", "quest_step_id", true},
     {"button", "control_id", "control", "control_id", false},
     {"mouse_over_button", "control_id", "control", "control_id", false},
     {"sprite_control", "control_id", "control", "control_id", false},
@@ -293,6 +307,14 @@ TEST_F(ContentRowsTest, EnumeratedTextsAreKnownKeywords)
          "weapon_type",
          {"beam", "projectile", "shockwave", "mine", "phantom", "cloak", "health", "charge", "portal"}},
         {"task", "task_type", {"attack", "fall_back", "hold_position", "move", "flee", "charge"}},
+        {"quest_alignment", "alignment", alignment},
+        {"quest_step", "compound_type", compound},
+        {"quest_step",
+         "quest_step_type",
+         {"assasinate", "goto", "deliver", "acquire", "escort", "defendfrom", "conversation", "killenemy", "dock",
+          "jump", "interrupt"}},
+        // A dock trigger never fires, so none ships.
+        {"quest_trigger", "quest_trigger_type", {"enter", "position", "proximity", "device"}},
         {"control", "text_size", size},
         {"font", "font_size", size},
     };
@@ -321,6 +343,7 @@ TEST_F(ContentRowsTest, EnumeratedTextsAreKnownKeywords)
         {"ship_ai", "invulnerable"},
         {"task", "repeat"},
         {"lead_ship_message", "friendly_message"},
+        {"quest_step", "conversation"},
     };
     for (const auto& [table, column] : flags)
         for (auto& r : Rows(std::string("select rowid, ") + column + " from " + table))
@@ -397,6 +420,48 @@ TEST_F(ContentRowsTest, WorldRulesHold)
     for (const char* faction : {"union", "goth", "ignus", "enimanga", "mandralor"})
         EXPECT_FALSE(Rows(std::string("select system_id from system where system_type = '") + faction + "'").empty())
             << "no " << faction << " system";
+}
+
+// Quests: texts fit the fields and screens that show them, a page is one hail box at most, every
+// step and trigger type is met, a quest opens at its first step, and what a step places stands
+// in the step's system.
+TEST_F(ContentRowsTest, QuestRulesHold)
+{
+    const struct {
+        const char* table;
+        const char* column;
+        size_t limit;
+    } texts[] = {
+        {"quest", "quest_name", 50},
+        {"quest", "complete_quest_string", 59},
+        {"quest_description", "line", 60},
+        {"quest_step", "begin_step_string", 60},
+        {"quest_step", "complete_step_string", 59},
+        {"quest_step", "display_alignment", 49},
+        {"quest_step_conversation", "line", 60},
+    };
+    for (const auto& t : texts)
+        for (auto& r : Rows(std::string("select rowid, ") + t.column + " from " + t.table))
+            EXPECT_LE(r[1].size(), t.limit) << t.table << " row " << r[0] << ": " << t.column << " '" << r[1] << "'";
+    for (auto& r : Rows("select quest_step_id, feed, count(*) from quest_step_conversation group by quest_step_id, feed "
+                        "having count(*) > 12"))
+        ADD_FAILURE() << "step " << r[0] << " page " << r[1] << " has " << r[2] << " lines";
+    for (const char* type : {"assasinate", "goto", "deliver", "acquire", "escort", "defendfrom", "conversation",
+                             "killenemy", "dock", "jump", "interrupt"})
+        EXPECT_FALSE(Rows(std::string("select 1 from quest_step where quest_step_type = '") + type + "'").empty())
+            << "no " << type << " step";
+    for (const char* type : {"enter", "position", "proximity", "device"})
+        EXPECT_FALSE(Rows(std::string("select 1 from quest_trigger where quest_trigger_type = '") + type + "'").empty())
+            << "no " << type << " trigger";
+    for (auto& r : Rows("select q.quest_id from quest q where not exists (select 1 from quest_step s where "
+                        "s.quest_id = q.quest_id and s.quest_step_sequence = 1) or not exists (select 1 from "
+                        "quest_alignment a where a.quest_id = q.quest_id)"))
+        ADD_FAILURE() << "quest " << r[0] << " has no first step or is offered to nobody";
+    for (auto& r : Rows("select o.object_id from object o, quest_step s where s.quest_step_id = o.quest_step_id and "
+                        "s.system_id <> o.system_id"))
+        ADD_FAILURE() << "object " << r[0] << " stands outside its step's system";
+    for (auto& r : Rows("select state_trigger_id from state_trigger where new_system_id % 100 <> system_id"))
+        ADD_FAILURE() << "state trigger " << r[0] << " turns a system into another one";
 }
 
 // Computer ships: every lead ship follows a script (a lead without tasks neither fights nor

@@ -95,12 +95,24 @@ protected:
     // or D until the nose points at it, then thrust with W. Stops once done() holds.
     bool FlyToward(int objectId, int maxFrames, const std::function<bool()>& done)
     {
+        return FlyTowardPoint(
+            [objectId](Vec3* at) {
+                const CWorldObject* target = Locate(objectId);
+                if (target)
+                    *at = target->mPosition;
+                return target != nullptr;
+            },
+            maxFrames, done);
+    }
+    // The same toward the point where() gives each frame; where() false ends the flight.
+    bool FlyTowardPoint(const std::function<bool(Vec3*)>& where, int maxFrames, const std::function<bool()>& done)
+    {
         int held = 0;
         for (int frame = 0; frame < maxFrames && !done(); ++frame) {
-            CWorldObject* target = Locate(objectId);
-            if (!target)
+            Vec3 point;
+            if (!where(&point))
                 return done();
-            const Vec3 to = Vec3::Difference(target->mPosition, gPlayerShip->mPosition);
+            const Vec3 to = Vec3::Difference(point, gPlayerShip->mPosition);
             float off = std::atan2(-to.x, to.y) - gPlayerShip->mRotation.z;
             while (off > 3.14159f)
                 off -= 6.28318f;
@@ -121,6 +133,22 @@ protected:
             road.Release(held);
         road.Frames(1, SteerFromKeys);
         return done();
+    }
+    // Esc, then the quit button: the frame that takes the release posts quit, and the game stops
+    // and saves the pilot. Returns the pilot's id (0 without one).
+    int QuitThroughTheOptions()
+    {
+        road.Tap(kKeyEscape);
+        road.MoveTo(390, 496);
+        road.PressButton(0, true);
+        gDirectInput->Feed(input::DeviceKind::kMouse, input::kMouseButton0, 0);
+        os::AdvanceManualTime(CRoadDriver::kFrameMs);
+        EXPECT_EQ(RunFrame(), 0) << road.CurrentStep();
+        EXPECT_TRUE(os::QuitPosted()) << road.CurrentStep();
+        const int playerId = gPlayerShip ? gPlayerShip->mPlayerId : 0;
+        StopGame();
+        os::ClearMessages();
+        return playerId;
     }
     static bool Logged(const std::string& line)
     {

@@ -87,16 +87,8 @@ TEST_F(RoadTest, FromTheMainMenuANewPilotFliesQuitsAndContinues)
     road.Frames(300, [&](int) { return ObjectCount() >= objects - 1 && gPlayerShip->mActive; });
 
     road.Step("open the options and quit");
-    road.Tap(kKeyEscape);
-    road.MoveTo(390, 496);
-    road.PressButton(0, true);
-    gDirectInput->Feed(input::DeviceKind::kMouse, input::kMouseButton0, 0);
-    os::AdvanceManualTime(CRoadDriver::kFrameMs);
-    ASSERT_EQ(RunFrame(), 0);
-    ASSERT_TRUE(os::QuitPosted()) << road.CurrentStep();
-    const int playerId = gPlayerShip->mPlayerId;
-    StopGame();
-    os::ClearMessages();
+    const int playerId = QuitThroughTheOptions();
+    ASSERT_FALSE(HasFailure());
 
     road.Step("the settings row and the pilot were saved");
     const SettingsRecord* settings = gGameDatabase.LoadSettings();

@@ -8,6 +8,7 @@
 #include "core/keys.h"
 #include "core/sound_globals.h"
 #include "engine/resource_manager.h"
+#include "quests/quest.h"
 #include "game_screens_fixture.h"
 #include "screens/hail_box.h"
 #include "screens/main_menu_screen.h"
@@ -213,9 +214,11 @@ TEST_F(FlightScreenTest, AClickInTheOptionsPanelWritesTheSettingsRowAtOnce)
     EXPECT_FALSE(box->visible) << "the panel's controls close with it";
 }
 
-TEST_F(FlightScreenTest, RespawnBringsTheShipHomeRepaired)
+TEST_F(FlightScreenTest, RespawnBringsTheShipHomeRepairedWithoutItsQuestsUnderWay)
 {
     CPlayerShip& ship = FlyNewPilot();
+    ship.AcceptQuest(1);
+    ship.mCompletedQuests[2] = new CQuest(2);
     ship.mPosition = Vec3(ship.mHomeX + 50, ship.mHomeY + 50, ship.mPosition.z);
     ship.mHitPoints = 0;
     ship.mActive = 0;
@@ -227,6 +230,8 @@ TEST_F(FlightScreenTest, RespawnBringsTheShipHomeRepaired)
     EXPECT_EQ(ship.mHitPoints, ship.mMaxHitPoints);
     EXPECT_FLOAT_EQ(ship.mPosition.x, ship.mHomeX);
     EXPECT_FALSE(gFlightScreen->IsOptionsPanelShown());
+    EXPECT_TRUE(ship.mActiveQuests.empty());
+    EXPECT_EQ(ship.mCompletedQuests.count(2), 1u);
 }
 
 }  // namespace

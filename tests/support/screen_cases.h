@@ -6,6 +6,8 @@
 
 #include "core/keys.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
+#include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/galaxy_map_screen.h"
@@ -117,5 +119,13 @@ inline const ScreenCase kScreens[] = {
          gPlayerShip->AcceptQuest(4);
          gGalaxyMapScreen->SetReturnScreen(gFlightScreen);
          return static_cast<CScreen*>(gGalaxyMapScreen);
+     }},
+    // Traffic Control's call at the salvage beacon, the first page, with Varn Prime behind.
+    {"conversation",
+     [] {
+         FlyNewPilot();
+         gConversationScreen->SetUpCamera(gResourceManager->FindObject(1002));
+         gConversationScreen->Start(13, "enlar");
+         return static_cast<CScreen*>(gConversationScreen);
      }},
 };

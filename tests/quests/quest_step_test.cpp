@@ -1,0 +1,146 @@
+// Quest steps in their system: what they place and mark, and when they are done or failed.
+#include "quest_fixture.h"
+#include "screens/conversation_screen.h"
+#include "world/device_object.h"
+
+namespace {
+
+constexpr int kDataCore = 5;
+
+class KillEnemyTest : public QuestTest, public ::testing::WithParamInterface<std::tuple<int, int, bool>> {
+protected:
+    // Lead ships of the step, each a copy of the shipped Dust Rat, in a row along y = 300.
+    void AddEnemies(int stepId, int count)
+    {
+        if (count == 0)
+            return;
+        const std::string n = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                              std::to_string(count) + ") ";
+        Content(n + "INSERT INTO object SELECT 90000 + i, 1, " + std::to_string(stepId) +
+                ", 'Raider', 'lead', i * 12.0, 300.0, 0.0, 50, 4.0, 0, 'evil' FROM n;");
+        Content(n + "INSERT INTO lead_ship_ai SELECT 90000 + i, 90000 + i, invulnerable, ship_id, "
+                    "range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, "
+                    "mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, "
+                    "compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, "
+                    "flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id FROM n, lead_ship_ai "
+                    "WHERE lead_ship_ai_id = 1020;");
+    }
+};
+
+// A step tracks the first 20 enemies its query finds; with none it is done at its first test.
+TEST_P(KillEnemyTest, TheStepIsDoneOnceTheTrackedEnemiesAreDead)
+{
+    const auto [ships, killed, done] = GetParam();
+    AddQuest(910, {"killenemy"});
+    AddEnemies(9101, ships);
+    player->AcceptQuest(910);
+    const CQuestStep* step = player->FindQuest(910)->CurrentStep();
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->mEnemyCount, std::min(ships, kQuestStepObjectLimit));
+
+    for (int i = 0; i < killed; ++i)
+        rm->FindObject(step->mEnemies[i])->mActive = 0;
+    player->UpdateQuests();
+
+    EXPECT_EQ(player->mCompletedQuests.count(910), done ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Enemies, KillEnemyTest,
+                         ::testing::Values(std::make_tuple(0, 0, true), std::make_tuple(25, 20, true),
+                                           std::make_tuple(25, 19, false), std::make_tuple(3, 2, false)));
+
+// An acquire step whose device is already aboard is done as it begins, and the step's device
+// objects leave the world; otherwise they are its marked targets.
+class AcquireTest : public QuestTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(AcquireTest, ADeviceAlreadyCarriedCompletesTheStepInBegin)
+{
+    const bool carried = GetParam();
+    AddQuest(920, {"acquire"});
+    Content("UPDATE quest_step SET device_id = 5 WHERE quest_step_id = 9201;"
+            "INSERT INTO object VALUES (90100, 1, 9201, 'Data Core', 'device', 40.0, 40.0, 0.0, 1, 3.0, 0, 'neutral');"
+            "INSERT INTO device_object VALUES (90100, 90100, 5);");
+    if (carried)
+        Carry(kDataCore);
+
+    player->AcceptQuest(920);
+
+    const CQuestStep* step = player->FindQuest(920)->CurrentStep();
+    CWorldObject* device = rm->FindObject(90100);
+    ASSERT_NE(device, nullptr);
+    EXPECT_EQ(step->mStatus, carried ? 1 : 0);
+    EXPECT_EQ(device->mActive, carried ? 0 : 1);
+    EXPECT_EQ(device->mMarked, carried ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Carried, AcquireTest, ::testing::Bool());
+
+// Delivering needs the ship within sqrt(size^2 + 100) of the goal: 10.77 for a size-4 courier.
+class DeliverTest : public QuestTest, public ::testing::WithParamInterface<std::pair<float, bool>> {};
+
+TEST_P(DeliverTest, TheGoalIsReachedWithinTheShipsReach)
+{
+    ASSERT_EQ(player->mSize, 4.0f);
+    AddQuest(930, {"deliver"});
+    player->mPosition = Vec3(GetParam().first, 0.0f, 30.0f);
+    player->AcceptQuest(930);
+    player->UpdateQuests();
+    EXPECT_EQ(player->mCompletedQuests.count(930), GetParam().second ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Distances, DeliverTest,
+                         ::testing::Values(std::make_pair(10.7f, true), std::make_pair(10.8f, false)));
+
+// An interrupt opens the conversation only when its speaker is in the world.
+class InterruptTest : public QuestTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(InterruptTest, AMissingSpeakerEndsTheStepWithoutTheConversation)
+{
+    const bool present = GetParam();
+    AddQuest(940, {"interrupt"});
+    Content("UPDATE quest_step SET target_object_id = 90200 WHERE quest_step_id = 9401;"
+            "INSERT INTO quest_step_conversation VALUES (94011, 9401, 1, 1, 'Hello, pilot.');");
+    if (present)
+        Place(rm->mObjects, 90200, kTypePlanet, Vec3(100.0f, 100.0f, 30.0f), 20.0f);
+
+    player->AcceptQuest(940);
+
+    EXPECT_EQ(player->FindQuest(940)->CurrentStep()->mStatus, present ? 0 : 1);
+    EXPECT_EQ(gCurrentScreen == gConversationScreen, present);
+    player->UpdateQuests();
+    EXPECT_EQ(player->mCompletedQuests.count(940), present ? 0u : 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Speaker, InterruptTest, ::testing::Bool());
+
+// Leaving a step's system fails the step once it has begun; a step waiting elsewhere waits on.
+class LeavingTest : public QuestTest, public ::testing::WithParamInterface<std::pair<int, bool>> {};
+
+TEST_P(LeavingTest, ABegunStepFailsWhenThePlayerLeavesItsSystem)
+{
+    const auto [stepSystem, fails] = GetParam();
+    AddQuest(950, {"goto"});
+    Content("UPDATE quest_step SET system_id = " + std::to_string(stepSystem) + " WHERE quest_step_id = 9501;");
+    player->AcceptQuest(950);
+
+    rm->mCurrentSystemId = 4;
+    player->UpdateQuests();
+
+    EXPECT_EQ(player->mActiveQuests.count(950), fails ? 0u : 1u);
+    EXPECT_EQ(CenterMessage() == "Mission Failed", fails);
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, LeavingTest,
+                         ::testing::Values(std::make_pair(1, true), std::make_pair(3, false)));
+
+TEST_F(QuestTest, AStepThatClosesAWormholeClosesThePortalToo)
+{
+    AddQuest(960, {"jump"});
+    Content("INSERT INTO quest_step_disabled VALUES (9601, 1005);");
+    rm->mPortalAllowed = 1;
+    player->AcceptQuest(960);
+    EXPECT_EQ(rm->mPortalAllowed, 0);
+    EXPECT_EQ(player->CurrentQuestSteps(), std::vector<int>{9601});
+}
+
+}  // namespace
