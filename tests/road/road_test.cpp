@@ -18,7 +18,6 @@
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "ships/engine.h"
-#include "ships/lead_ship_ai.h"
 #include "ships/player_ship.h"
 #include "ships/weapon_records.h"
 #include "support/headless_game.h"
@@ -260,56 +259,6 @@ TEST_F(RoadTest, ANewPilotMinesPicksUpAndTravelsThroughAWormholeAndBack)
     EXPECT_EQ(gFlightScreen->BackdropPlane().textureSpriteId, varnBackdrop) << road.CurrentStep();
     EXPECT_LT(Vec3Length(Vec3::Difference(ship.mPosition, Vec3(470.0f, -400.0f, 30.0f))), 1.0f) << road.CurrentStep();
     EXPECT_TRUE(ship.mActive) << road.CurrentStep();
-}
-
-TEST_F(RoadTest, TheFirstSystemsWeakestPiratesPatrolHailAttackAndFallToTheNewPilotsFire)
-{
-    road.Step("the main menu runs, then the first system is entered");
-    road.Frames(10);
-    gFlightScreen->SetSystemBackdrop(1);
-    gCurrentScreen = gFlightScreen;
-    ReplacePlayerShip(new CPlayerShip(1, "Road Pilot", 10, 11, 1, 3, 4, 2, 2, 3, 1, 2, 0xFFFFFFFFu, kAlignmentLawful));
-    CPlayerShip& ship = *gPlayerShip;
-    CLeadShipAI* pirate = gResourceManager->FindLeadShip(1020);
-    ASSERT_NE(pirate, nullptr) << "the first system has no pirates";
-
-    road.Step("the pirates patrol while the pilot waits at home");
-    const Vec3 home = pirate->mPosition;
-    road.Frames(300, [&](int) { return ship.mActive != 0; });
-    EXPECT_GT(Vec3Length(Vec3::Difference(pirate->mPosition, home)), 5.0f) << road.CurrentStep();
-    EXPECT_EQ(pirate->mHailed, 0) << road.CurrentStep() << ": hailed from across the system";
-
-    // The pilot cannot steer toward a target yet; the road puts the ship where flying would.
-    road.Step("the pilot comes within hailing distance");
-    ship.SetPosition(Vec3::Sum(pirate->mPosition, Vec3(45.0f, 0.0f, 0.0f)));
-    ship.SetDestination(ship.mPosition);
-    const int hitPoints = ship.GetHitPoints();
-    int frame = 0;
-    for (; frame < 300 && !pirate->mHailed; ++frame) {
-        road.Frames(1);
-    }
-    EXPECT_EQ(pirate->mHailed, 1) << road.CurrentStep();
-    EXPECT_EQ(ship.mTarget, pirate) << road.CurrentStep() << ": the hail targets the pirate";
-
-    road.Step("the pirates attack");
-    for (frame = 0; frame < 1200 && ship.GetHitPoints() == hitPoints; ++frame) {
-        road.Frames(1);
-    }
-    EXPECT_LT(ship.GetHitPoints(), hitPoints) << road.CurrentStep() << ": the pirates never hit";
-
-    road.Step("the pilot fires back until the lead is destroyed");
-    ship.SelectWeaponSlot(0);
-    for (frame = 0; frame < 6000 && pirate->mActive && ship.mActive; ++frame) {
-        const Vec3 aim = pirate->mPosition;
-        if (Vec3Length(Vec3::Difference(aim, ship.mPosition)) > 40.0f)
-            ship.SetPosition(Vec3::Sum(aim, Vec3(30.0f, 0.0f, 0.0f)));
-        ship.FireWeapon(&aim);
-        road.Frames(1);
-    }
-    EXPECT_EQ(pirate->mActive, 0) << road.CurrentStep() << ": the pirate outlived " << frame << " frames";
-    EXPECT_EQ(ship.mActive, 1) << road.CurrentStep() << ": the new pilot lost to the weakest pirates";
-    std::printf("[ road     ] the pirate fell after %d frames; the pilot kept %d of %d points\n", frame,
-                ship.GetHitPoints(), hitPoints);
 }
 
 }  // namespace
