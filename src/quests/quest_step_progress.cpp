@@ -21,7 +21,7 @@ constexpr int kMarkerAlpha = 254;
 constexpr float kMarkerScale = 1.5f;
 // The 3-D marker does not turn.
 constexpr float kMarkerAngle = 0.0f;
-// Close enough to a goal: within the player's size plus 10 units, on squared lengths.
+// A goal is reached within this much more than the player ship's size, on squared lengths.
 constexpr float kReachSlackSq = 100.0f;
 
 // Set while a step is being tested in its system; the centre message it showed is cleared once
@@ -43,12 +43,17 @@ void StopRunning()
         gFlightView->ClearCenterMessage();
 }
 
-bool WithinReach(const Vec3& point)
+CWorldObject* PlayerShip()
 {
-    CWorldObject* ship = gPlayerView ? gPlayerView->Ship() : nullptr;
-    if (!ship)
-        return false;
-    return Vec3LengthSq(Vec3::Difference(ship->mPosition, point)) < ship->mSize * ship->mSize + kReachSlackSq;
+    return gPlayerView ? gPlayerView->Ship() : nullptr;
+}
+
+// Is `at` near enough to the goal: its squared distance below the player ship's size squared
+// plus kReachSlackSq. Without a player nothing is.
+bool Reaches(const Vec3& at, const Vec3& goal)
+{
+    const CWorldObject* ship = PlayerShip();
+    return ship && Vec3LengthSq(Vec3::Difference(at, goal)) < ship->mSize * ship->mSize + kReachSlackSq;
 }
 
 }  // namespace
@@ -91,7 +96,7 @@ int CQuestStep::IsComplete()
         break;
     }
     case kQuestStepDeliver:
-        if (WithinReach(mGoal))
+        if (PlayerShip() && Reaches(PlayerShip()->mPosition, mGoal))
             Complete();
         break;
     case kQuestStepAcquire:
@@ -154,9 +159,7 @@ int CQuestStep::TestEscort()
         mStatus = -1;
         return mStatus;
     }
-    CWorldObject* ship = gPlayerView ? gPlayerView->Ship() : nullptr;
-    const float reachSq = ship ? ship->mSize * ship->mSize + kReachSlackSq : 0.0f;
-    if (Vec3LengthSq(Vec3::Difference(talker->mPosition, mGoal)) < reachSq) {
+    if (Reaches(talker->mPosition, mGoal)) {
         ClearQuestMarker(talker);
         // The escorted ship goes on its way.
         talker->mActive = 0;

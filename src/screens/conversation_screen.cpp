@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "core/camera.h"
-#include "core/frame_clock.h"
 #include "core/graphics_globals.h"
 #include "core/keys.h"
 #include "core/sound_globals.h"
@@ -159,7 +158,6 @@ int CConversationScreen::Frame()
     gCamera.Apply();
     gResourceManager->DrawScreenSprite(mBackdropSpriteId, kBackdropWidth);
     DrawObjectControls();
-    mElapsedMs += static_cast<int>(gFrameTimeMs);
     gResourceManager->AnimateObjects();
     if (gShadersSupported && gGlowEnabled)
         gResourceManager->DrawGlowPass();

@@ -53,7 +53,6 @@ private:
     int mFeed = 1;
     int mQuestStepId = 0;
     int mLastFeed = 0;
-    int mElapsedMs = 0;
     std::vector<std::string> mLines;
     // The speaker by object id, looked up every frame; 0 when there is none to look at.
     int mSpeakerId = 0;

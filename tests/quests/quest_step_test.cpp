@@ -2,6 +2,8 @@
 #include "quest_fixture.h"
 #include "screens/conversation_screen.h"
 #include "world/device_object.h"
+#include "world/dock_view.h"
+#include "world/wormhole.h"
 
 namespace {
 
@@ -142,5 +144,91 @@ TEST_F(QuestTest, AStepThatClosesAWormholeClosesThePortalToo)
     EXPECT_EQ(rm->mPortalAllowed, 0);
     EXPECT_EQ(player->CurrentQuestSteps(), std::vector<int>{9601});
 }
+
+// A station as the dock step sees it.
+class CProbeStation : public CProbeObject, public CDockView {
+public:
+    explicit CProbeStation(int id) : CProbeObject(id, kTypeStation, Vec3(50.0f, 50.0f, 30.0f), 12.0f) {}
+    void SetPendingHail(int questStepId, const char* keyword) override
+    {
+        armedStep = questStepId;
+        armedKeyword = keyword;
+    }
+    bool Visited() const override { return visited; }
+
+    int armedStep = 0;
+    std::string armedKeyword;
+    bool visited = false;
+};
+
+TEST_F(QuestTest, ADockStepArmsItsStationAndEndsOnceThePlayerHasDockedThere)
+{
+    AddQuest(961, {"dock"});
+    Content("UPDATE quest_step SET target_object_id = 90400, display_alignment = 'ignus' WHERE quest_id = 961;");
+    auto* station = new CProbeStation(90400);
+    rm->mObjects[90400] = station;
+
+    player->AcceptQuest(961);
+    EXPECT_EQ(station->armedStep, 9611);
+    EXPECT_EQ(station->armedKeyword, "ignus");
+    EXPECT_EQ(station->mMarked, 1);
+    player->UpdateQuests();
+    EXPECT_EQ(player->mActiveQuests.count(961), 1u);
+
+    station->visited = true;
+    player->UpdateQuests();
+    EXPECT_EQ(player->mCompletedQuests.count(961), 1u);
+    EXPECT_EQ(station->mMarked, 0);
+}
+
+TEST_F(QuestTest, AJumpStepEndsWithTheJumpThroughItsWormhole)
+{
+    AddQuest(962, {"jump"});
+    Content("UPDATE quest_step SET target_object_id = 1004 WHERE quest_id = 962;");
+    auto* wormhole = new CWormhole(1004);
+    rm->mWormholes[1004] = wormhole;
+    wormhole->mJumping = 1;
+
+    player->AcceptQuest(962);
+    EXPECT_EQ(wormhole->mJumping, 0) << "a jump before the step does not count";
+    EXPECT_EQ(wormhole->mMarked, 1);
+    player->UpdateQuests();
+    EXPECT_EQ(player->mActiveQuests.count(962), 1u);
+
+    wormhole->mJumping = 1;
+    player->UpdateQuests();
+    EXPECT_EQ(player->mCompletedQuests.count(962), 1u);
+}
+
+// The escorted ship ends the step at the goal and leaves; lost on the way, it fails the quest.
+struct EscortCase {
+    Vec3 at;
+    bool killed;
+    int state;
+};
+
+class EscortTest : public QuestTest, public ::testing::WithParamInterface<EscortCase> {};
+
+TEST_P(EscortTest, TheEscortedShipDecidesTheStep)
+{
+    AddQuest(963, {"escort"});
+    Content("UPDATE quest_step SET target_object_id = 90500, x_pos = 200.0, y_pos = 100.0 WHERE quest_id = 963;");
+    CProbeObject* barge = Place(rm->mObjects, 90500, kTypeLeadShip, GetParam().at, 6.0f);
+
+    player->AcceptQuest(963);
+    barge->mActive = GetParam().killed ? 0 : 1;
+    player->UpdateQuests();
+
+    const int state = player->mCompletedQuests.count(963) ? kQuestComplete
+                      : player->mActiveQuests.count(963)  ? kQuestRunning
+                                                          : kQuestFailed;
+    EXPECT_EQ(state, GetParam().state);
+    EXPECT_EQ(barge->mActive == 0, GetParam().killed || state == kQuestComplete) << "at the goal it goes on its way";
+}
+
+INSTANTIATE_TEST_SUITE_P(Barge, EscortTest,
+                         ::testing::Values(EscortCase{Vec3(205.0f, 100.0f, 30.0f), false, kQuestComplete},
+                                           EscortCase{Vec3(0.0f, 100.0f, 30.0f), false, kQuestRunning},
+                                           EscortCase{Vec3(0.0f, 100.0f, 30.0f), true, kQuestFailed}));
 
 }  // namespace
