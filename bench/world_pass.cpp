@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bench_game_setup.h"
+#include "bench_report.h"
 #include "db/game_database.h"
 #include "world/planet.h"
 
@@ -31,8 +32,9 @@ void TimePasses(const char* what, int passes)
     for (int pass = 0; pass < passes; ++pass)
         gResourceManager->UpdateObjects();
     const double us = Seconds(start) * 1e6 / passes;
-    std::printf("world_pass: %s, %zu objects: %.1f us per pass, %.3f us per object\n", what, objects, us,
-                objects ? us / static_cast<double>(objects) : 0.0);
+    const std::string scene = std::string("world pass, ") + what + " (" + std::to_string(objects) + " objects)";
+    ReportRow(scene + ", per pass", us, "us");
+    ReportRow(scene + ", per object", objects ? us / static_cast<double>(objects) : 0.0, "us");
 }
 
 }  // namespace
@@ -54,8 +56,8 @@ int main()
         const Clock::time_point start = Clock::now();
         for (int entry = 0; entry < kEntries; ++entry)
             gResourceManager->EnterSystem(system);
-        std::printf("world_pass: entering system %d (%s): %.3f ms\n", system, gResourceManager->mSystemName,
-                    Seconds(start) * 1e3 / kEntries);
+        ReportRow("system entry, " + std::to_string(system) + " " + gResourceManager->mSystemName,
+                  Seconds(start) * 1e3 / kEntries, "ms");
         if (ObjectCount() > busiestCount) {
             busiest = system;
             busiestCount = ObjectCount();

@@ -16,7 +16,9 @@
 #include "app/input.h"
 #include "core/sound_globals.h"
 #include "engine/resource_manager.h"
+#include "net/lobby_screen.h"
 #include "net/network_manager.h"
+#include "net/network_screen.h"
 #include "platform/input/input.h"
 #include "platform/os/window.h"
 #include "screens/conversation_screen.h"
@@ -103,6 +105,11 @@ void Shutdown()
     gLoadPilotScreen = nullptr;
     delete gDeletePilotScreen;
     gDeletePilotScreen = nullptr;
+    delete gNetworkScreen;
+    gNetworkScreen = nullptr;
+    gNetworkView = nullptr;
+    delete gLobbyScreen;
+    gLobbyScreen = nullptr;
     delete gGalaxyMapScreen;
     gGalaxyMapScreen = nullptr;
     delete gQuestLogScreen;

@@ -6,7 +6,9 @@
 #include "core/camera.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "net/lobby_screen.h"
 #include "net/network_manager.h"
+#include "net/network_screen.h"
 #include "quests/conversation_view.h"
 #include "quests/quest_pilot.h"
 #include "quests/quest_trigger_source.h"
@@ -74,6 +76,9 @@ CPilotNameScreen* gPilotNameScreen = nullptr;
 CNewPilotScreen* gNewPilotScreen = nullptr;
 CLoadPilotScreen* gLoadPilotScreen = nullptr;
 CDeletePilotScreen* gDeletePilotScreen = nullptr;
+CNetworkScreen* gNetworkScreen = nullptr;
+CLobbyScreen* gLobbyScreen = nullptr;
+CScreen* gNetworkView = nullptr;
 CGalaxyMapScreen* gGalaxyMapScreen = nullptr;
 CQuestLogScreen* gQuestLogScreen = nullptr;
 CMissionBoardScreen* gMissionBoardScreen = nullptr;
@@ -115,6 +120,11 @@ void BuildStartupObjects()
         gLoadPilotScreen = new CLoadPilotScreen;
     if (!gDeletePilotScreen)
         gDeletePilotScreen = new CDeletePilotScreen;
+    if (!gNetworkScreen)
+        gNetworkScreen = new CNetworkScreen;
+    gNetworkView = gNetworkScreen;
+    if (!gLobbyScreen)
+        gLobbyScreen = new CLobbyScreen;
     if (!gGalaxyMapScreen)
         gGalaxyMapScreen = new CGalaxyMapScreen;
     if (!gQuestLogScreen)

@@ -25,7 +25,7 @@ bool CGameDatabase::Open()
 bool CGameDatabase::Open(const std::string& contentFile, const std::string& saveFile)
 {
     Close();
-    if (OpenFile(contentFile, &mContent) && OpenFile(saveFile, &mSave))
+    if (OpenFile(contentFile, &mContent) && OpenFile(saveFile, &mSave) && CanWrite(saveFile, mSave))
         return true;
     // A game without its databases ends as a failure.
     os::PostQuitMessage(1);
@@ -50,6 +50,23 @@ int CountTables(void* user, int columns, char** values, char**)
 }
 
 }  // namespace
+
+// A save database that cannot be written (a read-only file or folder) would lose every save of
+// the session, so the player hears of it before playing. The probe is rolled back: the file is
+// untouched. A database busy in another copy of the game is writable.
+bool CGameDatabase::CanWrite(const std::string& gamePath, sqlite3* db)
+{
+    if (sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return true;
+    const int result = sqlite3_exec(db, "create table write_probe ( x )", nullptr, nullptr, nullptr);
+    const std::string problem = sqlite3_errmsg(db);
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (result == SQLITE_OK || result == SQLITE_BUSY || result == SQLITE_LOCKED)
+        return true;
+    std::fprintf(stderr, "varnok: cannot write the database %s: %s\n", os::NativePath(gamePath).c_str(),
+                 problem.c_str());
+    return false;
+}
 
 // Opens an existing file read-write; never creates one, so a missing save file cannot be replaced
 // by an empty one. A file without tables is no game database either.

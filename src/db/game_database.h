@@ -43,8 +43,8 @@ public:
     CGameDatabase& operator=(const CGameDatabase&) = delete;
 
     // Opens "config\varnok.dat" and "config\pe.dat" below the working directory. A file that is
-    // missing or not a database gets one line on stderr, posts the quit message and gives false.
-    // Neither file is ever created.
+    // missing or not a database, or a save file the game cannot write, gets one line on stderr,
+    // posts the quit message and gives false. Neither file is ever created.
     bool Open();
     bool Open(const std::string& contentFile, const std::string& saveFile);
     void Close();
@@ -219,6 +219,7 @@ public:
 
 private:
     bool OpenFile(const std::string& gamePath, sqlite3** handle);
+    static bool CanWrite(const std::string& gamePath, sqlite3* db);
     bool SaveStatement(const std::string& sql);
     bool SavePilotRow(const PlayerSaveData& pilot);
     bool DeletePlayerDevices(int32_t playerId);

@@ -7,6 +7,7 @@
 #include "db/game_database.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
+#include "net/lobby_screen.h"
 #include "net/network_manager.h"
 #include "net/remote_ship.h"
 #include "screens/flight_screen.h"
@@ -109,7 +110,12 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
 
 void CNetworkManager::OnChatLine(const MsgChatLine& message)
 {
+    // The lobby shows no more lines than these when it is entered.
+    if (mChatLines.size() == static_cast<size_t>(CLobbyScreen::kChatLines))
+        mChatLines.erase(mChatLines.begin());
     mChatLines.push_back(message.text);
+    if (gLobbyScreen && gLobbyScreen->IsEntered())
+        gLobbyScreen->OnChatLine(message.text);
 }
 
 void CNetworkManager::OnObjectState(const MsgObjectState& message)
@@ -163,10 +169,17 @@ void CNetworkManager::OnDestination(const MsgDestination& message)
 
 void CNetworkManager::OnStartGame(const MsgStartGame& message)
 {
-    const int pilotId = gGameDatabase.GetCurrentPlayerId();
-    if (pilotId < 0 || !gGameDatabase.GetSystem(message.systemId) || !gFlightScreen)
+    if (!gGameDatabase.GetSystem(message.systemId) || !gFlightScreen)
         return;
-    // The old ship goes before the world is rebuilt around the new one.
+    const int pilotId = gGameDatabase.GetCurrentPlayerId();
+    if (pilotId < 0) {
+        if (gLobbyScreen && gLobbyScreen->IsEntered())
+            gLobbyScreen->AddChatLine(CLobbyScreen::kNoPilotLine);
+        return;
+    }
+    // The world goes first, so that nothing in it still points at the ship being replaced.
+    gResourceManager->DeleteWorldObjects();
+    ReplacePlayerShip(nullptr);
     auto* ship = new CPlayerShip(pilotId);
     ReplacePlayerShip(ship);
     gGameDatabase.LoadVisitedSystems(pilotId, ship->mVisitedSystems);
@@ -251,6 +264,9 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
     if (message.kind == kShotShockwave)
         shot->mPosition.z = kShockwaveDepth + static_cast<float>(message.shotId) * kShockwaveDepthPerId;
     gResourceManager->mObjects.emplace(shot->mId, shot);
+    // A shot of this player's ship made elsewhere is not sent back.
+    if (owner == gPlayerShip)
+        mAnnouncedShots.insert(shot->mId);
 }
 
 void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId)

@@ -5,6 +5,7 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "net/lobby_screen.h"
 #include "net/network_manager.h"
 #include "net/remote_ship.h"
 
@@ -32,6 +33,9 @@ void CNetworkManager::InitPeer()
 {
     mPeerInitialised = 1;
     ClosePeer();
+    // A new session: the lobby shows only its players and its chat.
+    mPlayerNames.clear();
+    mChatLines.clear();
     mPeer = std::make_unique<netpeer::Peer>();
     mPeer->Initialize([this](const netpeer::Event& event) { NetMessageHandler(event); });
     char name[32];
@@ -76,7 +80,7 @@ void CNetworkManager::ClosePeer()
 int CNetworkManager::NextObjectId()
 {
     ++mIdCounter;
-    return mIdCounter + 20;
+    return mIdCounter + kFirstObjectId - 1;
 }
 
 void CNetworkManager::NetMessageHandler(const netpeer::Event& event)
@@ -109,6 +113,8 @@ void CNetworkManager::ApplyEvent(const netpeer::Event& event)
         if (event.info.flags & netpeer::kPlayerHost)
             gHostPlayerId = event.player;
         mPlayerNames.push_back(event.info.name.empty() ? "Unknown player name" : event.info.name);
+        if (gLobbyScreen && gLobbyScreen->IsEntered())
+            gLobbyScreen->AddPlayerName(mPlayerNames.back());
         break;
     case netpeer::EventKind::kHostMigrate:
         gHostPlayerId = event.player;
@@ -144,4 +150,5 @@ std::vector<CRemoteShip*> CNetworkManager::RemoteShips()
 void ApplyNetworkEvents()
 {
     gNetworkManager.ApplyEvents();
+    gNetworkManager.SendOwnShip();
 }

@@ -6,6 +6,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@
 class CRemoteShip;
 
 constexpr int kDefaultNetPort = 6734;
+// The first object id a host hands out; the local ship is 1 until it has one.
+constexpr int kFirstObjectId = 21;
 constexpr size_t kHostTextSize = 352;
 
 // The session every copy of the game hosts and joins.
@@ -62,6 +65,9 @@ public:
 
     // Main thread, under gFrameLock: applies every queued event in arrival order.
     void ApplyEvents();
+    // Main thread, once a frame: the peers learn the state of this player's ship (a few times a
+    // second) and each shot it fired since, once the ship has its id in the session.
+    void SendOwnShip();
     // One event as it arrives (the peer's handler).
     void NetMessageHandler(const netpeer::Event& event);
 
@@ -94,7 +100,12 @@ private:
     void ApplyEvent(const netpeer::Event& event);
     void ApplyReceive(const netpeer::Event& event);
     void SendOwnSnapshot();
+    void SendOwnShots();
     void PlaceOwnShipAtRandom();
+
+    // The player's shots the peers have been told of, among those still in the world.
+    std::set<int> mAnnouncedShots;
+    uint32_t mLastStateMs = 0;
 
     std::mutex mQueueMutex;
     std::deque<netpeer::Event> mQueue;
@@ -102,7 +113,8 @@ private:
 
 extern CNetworkManager gNetworkManager;
 
-// The shell's call at the start of each frame.
+// The shell's call at the start of each frame: the peers' events are applied, then the peers
+// hear what this player's ship did.
 void ApplyNetworkEvents();
 
 // The snapshot of the local player ship and of a remote ship.

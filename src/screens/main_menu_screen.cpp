@@ -96,6 +96,10 @@ void CMainMenuScreen::OnMouseUp(int, int x, int y)
     case kDeletePilotButton:
         OpenList(gDeletePilotScreen);
         break;
+    case kNetworkButton:
+        // Entered afresh: the host rows may have grown since.
+        OpenList(gNetworkView);
+        break;
     case kContinueButton:
         if (const int playerId = gGameDatabase.GetCurrentPlayerId(); playerId < 0 || !FlySavedPilot(playerId)) {
             ShowSprite(kNoPilotSprite, true);

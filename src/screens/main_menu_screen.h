@@ -40,3 +40,5 @@ private:
 };
 
 extern CMainMenuScreen* gMainMenuScreen;
+// The network screen as the menu's Network button opens it; set by the start-up.
+extern CScreen* gNetworkView;

@@ -727,6 +727,14 @@ TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
         {5, "text_control", "text_id", range(270, 277)},
         {5, "button", "button_id", {1210}},
         {20, "button", "button_id", {2600}},
+        {18, "button", "button_id", {1100, 1101, 1102}},
+        {18, "checkbox", "checkbox_id", {1003}},
+        {18, "text_control", "text_id", {1088}},
+        {18, "text_control", "text_id", range(1110, 1141)},
+        {17, "button", "button_id", {1000, 1001, 1002}},
+        {17, "text_control", "text_id", {1089}},
+        {17, "text_control", "text_id", range(1040, 1065)},
+        {17, "text_control", "text_id", range(1070, 1086)},
     };
     for (const Named& kind : named) {
         for (int id : kind.ids) {
@@ -738,6 +746,9 @@ TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
             EXPECT_EQ(rows[0][0], std::to_string(kind.screen)) << kind.table << " " << id;
         }
     }
+    // A name goes to the first hidden place, so every place waits hidden.
+    EXPECT_TRUE(Rows("select control_id from control where control_id between 1070 and 1086 and visible <> 'false'")
+                    .empty());
     for (int id : {3, 4, 5, 6, 7, 8, 9, 10, 11, 54, 55, 56, 57, 58, 59, 60, 61, 90})
         EXPECT_EQ(Rows("select 1 from object_control where object_control_id = " + std::to_string(id)).size(), 1u)
             << "object control " << id;

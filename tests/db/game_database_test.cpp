@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include "db/db_fixture.h"
@@ -47,6 +48,18 @@ TEST_F(DbOpen, AnEmptyFileIsRefusedAndLeftEmpty)
     EXPECT_FALSE(db.Open(ContentFile(), SaveFile()));
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::filesystem::file_size(SaveFile()), 0u);
+}
+
+TEST_F(DbOpen, ASaveFileAnotherCopyOfTheGameIsWritingStillOpens)
+{
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(SaveFile().c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    CGameDatabase db;
+    EXPECT_TRUE(db.Open(ContentFile(), SaveFile()));
+    EXPECT_FALSE(os::QuitPosted());
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
 }
 
 TEST_F(DbOpen, GamePathsAreRelativeToTheWorkingDirectory)

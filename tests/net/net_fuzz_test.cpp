@@ -1,5 +1,6 @@
 // 100 000 random and mutated messages of every type through the manager's handler: nothing may
 // crash, quit or leak, whatever a peer sends.
+#include <map>
 #include <random>
 
 #include "net/network_manager.h"
@@ -46,12 +47,14 @@ TEST_F(NetFuzzTest, RandomAndMutatedMessagesNeverCrashOrQuit)
     };
     gNetworkManager.mHost = 1;
     std::mt19937 random(24);
+    // Messages of each type that passed the size check and so reached its handler.
+    std::map<int, int> wellSized;
     for (int i = 0; i < 100000; ++i) {
         netpeer::Event event;
         event.kind = netpeer::EventKind::kReceive;
         event.player = 2;
         NetBytes data = seeds[random() % seeds.size()];
-        switch (random() % 4) {
+        switch (random() % 5) {
         case 0:  // one byte anywhere, the type word included
             data[random() % data.size()] = static_cast<uint8_t>(random());
             break;
@@ -62,11 +65,17 @@ TEST_F(NetFuzzTest, RandomAndMutatedMessagesNeverCrashOrQuit)
         case 2:  // a wrong length
             data.resize(random() % 400);
             break;
+        case 3:  // a random body at its type's own size
+            for (size_t at = 8; at < data.size(); ++at)
+                data[at] = static_cast<uint8_t>(random());
+            break;
         default:  // noise
             for (uint8_t& byte : data)
                 byte = static_cast<uint8_t>(random());
             break;
         }
+        if (NetMessageBytes(NetMessageType(data)) == data.size())
+            ++wellSized[NetMessageType(data)];
         event.data = std::move(data);
         gNetworkManager.NetMessageHandler(event);
         if (i % 100 == 0)
@@ -74,6 +83,8 @@ TEST_F(NetFuzzTest, RandomAndMutatedMessagesNeverCrashOrQuit)
     }
     gNetworkManager.ApplyEvents();
     EXPECT_FALSE(os::QuitPosted());
+    for (int type = 1; type <= 11; ++type)
+        EXPECT_GT(wellSized[type], 1000) << "type " << type;
     // The mutations still reached the handlers, and no text got past its field.
     EXPECT_FALSE(gNetworkManager.RemoteShips().empty());
     ASSERT_FALSE(gNetworkManager.mChatLines.empty());

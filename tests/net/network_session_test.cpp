@@ -6,11 +6,13 @@
 #include <thread>
 
 #include "net/network_manager.h"
+#include "net/network_pump.h"
 #include "net/remote_ship.h"
 #include "platform/os/message_queue.h"
 #include "ships/shot.h"
 #include "ships/weapon_fixture.h"
 #include "support/netpeer_loopback.h"
+#include "support/screen_cases.h"
 #include "world/world_fixture.h"
 
 namespace {
@@ -26,26 +28,13 @@ protected:
     void SetUp() override
     {
         WorldTest::SetUp();
-        Reset();
+        ResetNetworkManager();
     }
     void TearDown() override
     {
         raw.Close();
-        gNetworkManager.ClosePeer();
-        gNetworkManager.mPeer.reset();
-        Reset();
+        ResetNetworkManager();
         WorldTest::TearDown();
-    }
-    static void Reset()
-    {
-        gNetworkManager.mRemoteShipIds.clear();
-        gNetworkManager.mPlayerNames.clear();
-        gNetworkManager.mChatLines.clear();
-        gNetworkManager.mIdCounter = 0;
-        gNetworkManager.mOwnObjectId = 1;
-        gNetworkManager.mHost = 0;
-        gNetworkManager.mPort = kDefaultNetPort;
-        gLocalPlayerId = gHostPlayerId = 0;
     }
 
     // The game hosts; the raw peer joins it.
@@ -59,23 +48,7 @@ protected:
         ASSERT_TRUE(raw.Initialize(rawEvents.Handler()));
         ASSERT_TRUE(raw.SetPeerInfo("Raw"));
         ASSERT_EQ(raw.Connect(VarnokSession(), Loopback(port), netpeer::Address{}), netpeer::Result::kOk);
-        ASSERT_TRUE(Pump([] { return gNetworkManager.mPlayerNames.size() == 2; }));
-    }
-
-    // Applies the manager's events as the frame loop does until test holds, for at most 5 s.
-    static bool Pump(const std::function<bool()>& test)
-    {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (std::chrono::steady_clock::now() < end) {
-            {
-                std::lock_guard<os::RecursiveLock> hold(gFrameLock);
-                gNetworkManager.ApplyEvents();
-            }
-            if (test())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
+        ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 2; }));
     }
 
     template <typename M>
@@ -89,7 +62,7 @@ protected:
     {
         RawSend(MsgChatLine{marker});
         ASSERT_TRUE(
-            Pump([&] { return !gNetworkManager.mChatLines.empty() && gNetworkManager.mChatLines.back() == marker; }));
+            PumpNetwork([&] { return !gNetworkManager.mChatLines.empty() && gNetworkManager.mChatLines.back() == marker; }));
     }
     // The messages of one type the raw peer has received from the game.
     template <typename M>
@@ -240,13 +213,53 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnAndKeepsTheOneThatAnswered
     ASSERT_TRUE(gNetworkManager.JoinSession());
     EXPECT_EQ(gNetworkManager.mPort, port);
     EXPECT_STREQ(gNetworkManager.mHostText, "127.0.0.1");
-    ASSERT_TRUE(Pump([] { return gNetworkManager.mPlayerNames.size() == 2; }));
+    ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 2; }));
     EXPECT_EQ(gHostPlayerId, 1u);
     EXPECT_EQ(gLocalPlayerId, 2u);
 
     // The host leaves; the peer left behind hosts from then on.
     raw.Close();
-    ASSERT_TRUE(Pump([] { return gHostPlayerId == 2u; }));
+    ASSERT_TRUE(PumpNetwork([] { return gHostPlayerId == 2u; }));
+}
+
+TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEachShotOnce)
+{
+    HostAndJoin();
+    FlyNewPilot();
+    ScopedGlobal<uint32_t> now(gTimeNow, 1000000);
+    gPlayerShip->mPosition = Vec3(10, 20, 30);
+    gPlayerShip->mRotation = Vec3();
+    gPlayerShip->mMoveSpeed = 2.0f;
+    gNetworkManager.SendOwnShip();
+    const Vec3 aim(10, 60, 30);
+    const int weapon = gPlayerShip->mWeapons[0]->mDeviceId;
+    for (int slot = 0; slot < gPlayerShip->mWeaponCount; ++slot)
+        ASSERT_NE(gPlayerShip->mWeapons[slot]->mDeviceId, kPulseLaserDevice) << "the pilot must not carry the laser";
+    rm->LaunchWeapon(weapon, gPlayerShip, &gPlayerShip->mPosition, &aim);
+    rm->LaunchWeapon(kPulseLaserDevice, gPlayerShip, &gPlayerShip->mPosition, &aim);
+
+    // Known to the session: one state within the interval, and the shot of its weapon once. The
+    // laser it does not carry stands for a chained shot, which the peers' copies chain themselves.
+    gPlayerShip->mId = gNetworkManager.mOwnObjectId = 21;
+    gNetworkManager.SendOwnShip();
+    gNetworkManager.SendOwnShip();
+    // The game's own line after them: once the raw peer has it, it has them too.
+    gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"marker"});
+    rawEvents.WaitFor([](const std::vector<netpeer::Event>& events) {
+        return !Received<MsgChatLine>(events).empty();
+    });
+    const auto states = Received<MsgShipState>(rawEvents.Events());
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_EQ(states[0].objectId, 21);
+    EXPECT_FLOAT_EQ(states[0].position.y, 20.0f);
+    EXPECT_FLOAT_EQ(states[0].destination.x, 10.0f);
+    EXPECT_FLOAT_EQ(states[0].destination.y, 24.0f) << "two intervals ahead at its speed";
+    const auto shots = Received<MsgCreateShot>(rawEvents.Events());
+    ASSERT_EQ(shots.size(), 1u);
+    EXPECT_EQ(shots[0].ownerId, 21);
+    EXPECT_NE(shots[0].kind, 0);
+    EXPECT_EQ(shots[0].deviceId, weapon);
+    EXPECT_NE(rm->FindObject(shots[0].shotId), nullptr);
 }
 
 }  // namespace

@@ -120,4 +120,16 @@ TEST_F(TriggerTest, AStateTriggerHoldsFromItsStepIdOn)
     EXPECT_EQ(system, 101);
 }
 
+// The shipped blockade turns Varn into its guarded state once the warlord's step is reached.
+TEST_F(TriggerTest, EnteringVarnMidBlockadeBuildsItsGuardedState)
+{
+    player->AcceptQuest(3);
+    rm->EnterSystem(1);
+    EXPECT_EQ(rm->mCurrentSystemId, 1);
+    player->FindQuest(3)->mCurrentStep = 2;
+    rm->EnterSystem(1);
+    EXPECT_EQ(rm->mCurrentSystemId, 101);
+    EXPECT_NE(rm->FindObject(11006), nullptr) << "the Union picket stands guard";
+}
+
 }  // namespace

@@ -2,23 +2,14 @@
 // shows in the box its row gives it, inside the frame. With VARNOK_SCREENSHOTS set to a folder, each
 // screen is also written there as a PNG for a person to look at. Skipped without a display unless
 // VARNOK_REQUIRE_GL=1 demands one.
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "app/entry.h"
-#include "app/frame.h"
-#include "app/globals.h"
-#include "platform/gfx/gl/gl_device.h"
-#include "platform/gfx/image_files.h"
-#include "platform/os/clock.h"
-#include "platform/os/message_queue.h"
-#include "support/game_folder.h"
-#include "support/scoped_global.h"
+#include "support/frame_png.h"
+#include "support/gl_game.h"
 #include "support/screen_cases.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -29,9 +20,6 @@
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-
 struct Box {
     std::string what;
     int left, top, right, bottom;
@@ -40,62 +28,22 @@ struct Box {
 int ChangedPixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, const Box& box)
 {
     int changed = 0;
-    for (int y = std::max(box.top, 0); y < std::min(box.bottom, kHeight); ++y) {
-        for (int x = std::max(box.left, 0); x < std::min(box.right, kWidth); ++x) {
-            const size_t i = static_cast<size_t>(y) * kWidth + static_cast<size_t>(x);
+    for (int y = std::max(box.top, 0); y < std::min(box.bottom, GlGame::kHeight); ++y) {
+        for (int x = std::max(box.left, 0); x < std::min(box.right, GlGame::kWidth); ++x) {
+            const size_t i = static_cast<size_t>(y) * GlGame::kWidth + static_cast<size_t>(x);
             changed += (a[i] & 0xFFFFFF) != (b[i] & 0xFFFFFF) ? 1 : 0;
         }
     }
     return changed;
 }
 
-void WritePng(const std::vector<uint32_t>& frame, const std::string& path)
-{
-    std::vector<uint8_t> rgba;
-    rgba.reserve(frame.size() * 4);
-    for (uint32_t pixel : frame) {
-        rgba.push_back(static_cast<uint8_t>(pixel >> 16));
-        rgba.push_back(static_cast<uint8_t>(pixel >> 8));
-        rgba.push_back(static_cast<uint8_t>(pixel));
-        rgba.push_back(0xFF);
-    }
-    std::vector<uint8_t> png = gfx::testing::EncodePng(kWidth, kHeight, PNG_FORMAT_RGBA, rgba);
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-}
-
-class ScreensPixelTest : public ::testing::TestWithParam<ScreenCase> {
+class ScreensPixelTest : public GlGame, public ::testing::WithParamInterface<ScreenCase> {
 protected:
     void SetUp() override
     {
-        folder.Enter();
-        os::ClearMessages();
-        os::SetManualTime(true, 1000);
-        if (auto error = StartGame(gfx::Backend::kOpenGl)) {
-            StopGame();
-            const char* require = std::getenv("VARNOK_REQUIRE_GL");
-            if (require && std::strcmp(require, "1") == 0)
-                FAIL() << *error;
-            GTEST_SKIP() << *error;
-        }
-        started = true;
-        gCurrentScreen = GetParam().screen();
-    }
-    void TearDown() override
-    {
-        if (started)
-            StopGame();
-        gGameDatabase.Close();
-        os::SetManualTime(false);
-        os::ClearMessages();
-    }
-
-    // Later frames take no time, so that only what a test changes changes.
-    std::vector<uint32_t> Frame(uint32_t ms = 0)
-    {
-        os::AdvanceManualTime(ms);
-        EXPECT_EQ(RunFrame(), 0);
-        return gfx::gl::AsGl(gDevice)->ReadPixels(gBackBuffer);
+        GlGame::SetUp();
+        if (Started())
+            gCurrentScreen = GetParam().screen();
     }
 
     // The visible controls that show a caption or an image of a known size.
@@ -119,11 +67,6 @@ protected:
         }
         return boxes;
     }
-
-    GameFolder folder;
-    bool started = false;
-    ScopedGlobal<CScreen*> current{gCurrentScreen};
-    ScopedGlobal<int32_t> pulse{gPulse, 0};
 };
 
 TEST_P(ScreensPixelTest, EveryVisibleCaptionAndButtonShowsInsideItsBox)
@@ -133,8 +76,8 @@ TEST_P(ScreensPixelTest, EveryVisibleCaptionAndButtonShowsInsideItsBox)
     const std::vector<uint32_t> shown = Frame();
     const std::vector<uint32_t> again = Frame();
     ASSERT_EQ(shown.size(), static_cast<size_t>(kWidth * kHeight));
-    if (const char* folderName = std::getenv("VARNOK_SCREENSHOTS"))
-        WritePng(shown, std::string(folderName) + "/" + GetParam().name + ".png");
+    if (const std::string shots = ScreenshotFolder(); !shots.empty())
+        WriteFramePng(shown, kWidth, kHeight, shots + "/" + GetParam().name + ".png");
 
     CScreen& screen = *gCurrentScreen;
     const std::vector<Box> boxes = VisibleBoxes(screen);

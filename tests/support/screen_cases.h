@@ -7,6 +7,9 @@
 #include "core/keys.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "net/lobby_screen.h"
+#include "net/network_manager.h"
+#include "net/network_screen.h"
 #include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
@@ -119,6 +122,29 @@ inline const ScreenCase kScreens[] = {
          gPlayerShip->AcceptQuest(4);
          gGalaxyMapScreen->SetReturnScreen(gFlightScreen);
          return static_cast<CScreen*>(gGalaxyMapScreen);
+     }},
+    // The host list of the shipped rows and one added address, with a half-typed address.
+    {"network",
+     [] {
+         gNetworkScreen->SetEntered(false);
+         gNetworkScreen->Enter();
+         gNetworkScreen->AddHost("10.0.0.7");
+         for (int key : {2, 3, 52, 4})
+             gNetworkScreen->OnKeyDown(key);
+         return static_cast<CScreen*>(gNetworkScreen);
+     }},
+    // Two players who have said hello, with a line being typed.
+    {"lobby",
+     [] {
+         gNetworkManager.mPlayerNames = {"Player 4711", "Player 90210"};
+         gNetworkManager.mChatLines = {"hello from the host", "hello back, ready when you are"};
+         gLobbyScreen->SetEntered(false);
+         gLobbyScreen->Enter();
+         for (int key : {35, 18, 38, 38, 24})
+             gLobbyScreen->OnKeyDown(key);
+         gNetworkManager.mPlayerNames.clear();
+         gNetworkManager.mChatLines.clear();
+         return static_cast<CScreen*>(gLobbyScreen);
      }},
     // Traffic Control's call at the salvage beacon, the first page, with Varn Prime behind.
     {"conversation",

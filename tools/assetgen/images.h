@@ -19,6 +19,7 @@ CCanvas ScreenBackdrop(const Palette& p, uint32_t seed, CFontRenderer& font, con
 void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font);      // backdrops, planets, effects, blips
 void WriteMeshTextures(CAssetWriter& out);                          // textures named by the x/ meshes
 void WriteInterfaceImages(CAssetWriter& out, CFontRenderer& font);  // controls, icons, portraits
+void WriteNetworkImages(CAssetWriter& out);                         // network and lobby panels
 void WriteQuestImages(CAssetWriter& out);                           // mission screens
 void WriteQuestScreenImages(CAssetWriter& out, CFontRenderer& font);  // galaxy map, mission log and board
 

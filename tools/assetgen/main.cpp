@@ -25,6 +25,7 @@ int main(int argc, char** argv)
     assetgen::WriteSpaceImages(out, font);
     assetgen::WriteMeshTextures(out);
     assetgen::WriteInterfaceImages(out, font);
+    assetgen::WriteNetworkImages(out);
     assetgen::WriteQuestImages(out);
     assetgen::WriteQuestScreenImages(out, font);
     assetgen::WriteMeshes(out);

@@ -1,0 +1,89 @@
+// What the peers learn of this player's ship while a network game runs: its state a few times a
+// second, steering them toward where it is heading, and every shot it fires.
+#include <set>
+
+#include "core/frame_clock.h"
+#include "engine/resource_manager.h"
+#include "net/network_manager.h"
+#include "ships/armor.h"
+#include "ships/beam_shot.h"
+#include "ships/player_ship.h"
+#include "ships/projectile_shot.h"
+#include "ships/shield.h"
+#include "ships/shockwave_shot.h"
+#include "ships/weapon_records.h"
+
+namespace {
+
+constexpr uint32_t kStateIntervalMs = 100;
+// How many intervals ahead the peers are told to steer: the ship still moves when the next
+// state is late, and stops where it stops.
+constexpr float kIntervalsAhead = 2.0f;
+// The ship's speed is in units per 100 ms.
+constexpr float kMsPerSpeedUnit = 100.0f;
+
+struct SentShot {
+    int kind = 0;
+    int deviceId = 0;
+    Vec3 point;
+};
+
+// What the peers need to build the shot again: its kind, its weapon and the point its network
+// constructor takes; kind 0 for the kinds that are not sent.
+SentShot Describe(CShot& shot)
+{
+    if (auto* beam = dynamic_cast<CBeamShot*>(&shot); beam && beam->mWeaponRecord)
+        return {kShotBeam, beam->mWeaponRecord->mDeviceId, beam->mTarget};
+    if (auto* projectile = dynamic_cast<CProjectileShot*>(&shot); projectile && projectile->mWeaponRecord)
+        return {kShotProjectile, projectile->mWeaponRecord->mDeviceId, projectile->mTarget};
+    if (auto* shockwave = dynamic_cast<CShockwaveShot*>(&shot); shockwave && shockwave->mWeaponRecord)
+        return {kShotShockwave, shockwave->mWeaponRecord->mDeviceId, shockwave->mPosition};
+    return {};
+}
+
+}  // namespace
+
+void CNetworkManager::SendOwnShip()
+{
+    // Only a ship that has its id in the session is known to the peers.
+    if (!mPeer || !gPlayerShip || mOwnObjectId < kFirstObjectId || gPlayerShip->mId != mOwnObjectId)
+        return;
+    SendOwnShots();
+    if (gTimeNow - mLastStateMs < kStateIntervalMs)
+        return;
+    mLastStateMs = gTimeNow;
+    CPlayerShip& ship = *gPlayerShip;
+    MsgShipState state;
+    state.objectId = mOwnObjectId;
+    state.hitPoints = ship.mHitPoints;
+    state.shieldPoints = ship.mShield ? ship.mShield->mPoints : 0;
+    state.armorPoints = ship.mArmor ? ship.mArmor->mPoints : 0;
+    state.position = ship.mPosition;
+    const float ahead = ship.mMoveSpeed * kIntervalsAhead * static_cast<float>(kStateIntervalMs) / kMsPerSpeedUnit;
+    const Vec3 heading = RotateVec3Z(Vec3(0.0f, 1.0f, 0.0f), ship.mRotation.z);
+    state.destination = Vec3::Sum(ship.mPosition, Vec3::Scaled(heading, ahead));
+    state.rotation = ship.mRotation;
+    state.velocity = ship.mVelocity;
+    // The ship already faces where it is told to go.
+    state.targetRotation = ship.mRotation;
+    Send(netpeer::kAllPlayers, state);
+}
+
+void CNetworkManager::SendOwnShots()
+{
+    // A shot of another device was chained by one of these, and the peers' copy chains it too.
+    std::set<int> fired;
+    for (int slot = 0; slot < gPlayerShip->mWeaponCount; ++slot)
+        fired.insert(gPlayerShip->mWeapons[slot]->mDeviceId);
+    std::set<int> live;
+    for (const auto& [id, object] : gResourceManager->mObjects) {
+        auto* shot = dynamic_cast<CShot*>(object);
+        if (!shot || !shot->OwnerIsPlayer())
+            continue;
+        live.insert(id);
+        const SentShot sent = Describe(*shot);
+        if (sent.kind != 0 && fired.contains(sent.deviceId) && !mAnnouncedShots.contains(id))
+            Send(netpeer::kAllPlayers, MsgCreateShot{sent.deviceId, mOwnObjectId, sent.point, sent.kind, id});
+    }
+    mAnnouncedShots = std::move(live);
+}
