@@ -32,7 +32,7 @@ void Mark(CPlayerShip& ship, int k)
     for (int& compound : ship.mCompounds)
         compound = k;
     ship.mVisitedSystems = {1, 2 + k % 4};
-    for (const auto& [id, quest] : ship.mCompletedQuests)
+    for (auto& [questId, quest] : ship.mCompletedQuests)
         delete quest;
     ship.mCompletedQuests = {{k, new CQuest(k)}, {kSecondQuest + k, new CQuest(kSecondQuest + k)}};
 }
