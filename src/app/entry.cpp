@@ -25,14 +25,17 @@
 #include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/mission_board_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "screens/upgrade_screen.h"
 #include "screens/station_screen.h"
 #include "screens/store_screen.h"
+#include "screens/quest_log_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -123,6 +126,13 @@ void Shutdown()
     delete gStoreScreen;
     gStoreScreen = nullptr;
     gStoreView = nullptr;
+    delete gGalaxyMapScreen;
+    gGalaxyMapScreen = nullptr;
+    delete gQuestLogScreen;
+    gQuestLogScreen = nullptr;
+    // The board's offers go with it, before the world and the pilot.
+    delete gMissionBoardScreen;
+    gMissionBoardScreen = nullptr;
     // The cursor's sprite control was made by the main menu; nothing draws it any more.
     delete gCursor.GetSpriteControl();
     gCursor.SetSpriteControl(nullptr);

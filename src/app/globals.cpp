@@ -16,14 +16,17 @@
 #include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/mission_board_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "screens/upgrade_screen.h"
 #include "screens/station_screen.h"
 #include "screens/store_screen.h"
+#include "screens/quest_log_screen.h"
 #include "ships/player_ship.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
@@ -86,6 +89,9 @@ CShipUpgradeScreen* gShipUpgradeScreen = nullptr;
 CStationScreen* gStationScreen = nullptr;
 CStationView* gStationView = nullptr;
 CStoreScreen* gStoreScreen = nullptr;
+CGalaxyMapScreen* gGalaxyMapScreen = nullptr;
+CQuestLogScreen* gQuestLogScreen = nullptr;
+CMissionBoardScreen* gMissionBoardScreen = nullptr;
 // The pilot's views are set with the pilot (ReplacePlayerShip).
 CPlayerView* gPlayerView = nullptr;
 CQuestPilot* gQuestPilot = nullptr;
@@ -139,6 +145,12 @@ void BuildStartupObjects()
     if (!gStoreScreen)
         gStoreScreen = new CStoreScreen;
     gStoreView = gStoreScreen;
+    if (!gGalaxyMapScreen)
+        gGalaxyMapScreen = new CGalaxyMapScreen;
+    if (!gQuestLogScreen)
+        gQuestLogScreen = new CQuestLogScreen;
+    if (!gMissionBoardScreen)
+        gMissionBoardScreen = new CMissionBoardScreen;
 }
 
 namespace {

@@ -38,9 +38,11 @@ public:
     static constexpr int kTargetFrame = 331;
     static constexpr int kFirstHailText = 332;
     static constexpr int kSystemName = 349;
+    static constexpr int kGalaxyMapButton = 344;
     static constexpr int kInfoButton = 345;
     static constexpr int kOptionsButton = 346;
     static constexpr int kShipAndCrewButton = 347;
+    static constexpr int kQuestLogButton = 348;
     static constexpr int kOptionsPanel = 1150;
     static constexpr int kQuitButton = 1151;
     static constexpr int kMainMenuButton = 1152;

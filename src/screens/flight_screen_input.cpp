@@ -6,8 +6,10 @@
 #include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
 #include "screens/crew_screen.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/quest_log_screen.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"
 #include "ui/button.h"
@@ -78,6 +80,12 @@ void CFlightScreen::OnMouseUp(int button, int x, int y)
     else if (button == 1)
         mRightButtonHeld = 0;
     switch (OnMouseUpControls(x, y)) {
+    case kGalaxyMapButton:
+        OpenScreen(gGalaxyMapScreen);
+        break;
+    case kQuestLogButton:
+        OpenScreen(gQuestLogScreen);
+        break;
     case kInfoButton:
         gInfoScreen->ShowBack();
         OpenScreen(gInfoScreen);
@@ -205,6 +213,9 @@ void CFlightScreen::OnKeyDown(int key)
         break;
     case kKeyT:
         OpenScreen(gShipStatusScreen);
+        break;
+    case kKeyM:
+        OpenScreen(gGalaxyMapScreen);
         break;
     case kKeyLeftControl:
         if (ship) {

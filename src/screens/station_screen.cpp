@@ -11,9 +11,13 @@
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
+#include "screens/crew_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
+#include "screens/mission_board_screen.h"
 #include "screens/store_screen.h"
+#include "screens/upgrade_screen.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"
 #include "ui/button.h"
@@ -204,6 +208,18 @@ void CStationScreen::OnMouseUp(int button, int x, int y)
     case kStoreButton:
         OpenPage(gStoreScreen);
         break;
+    case kMissionsButton:
+        OpenPage(gMissionBoardScreen);
+        break;
+    case kUpgradeButton:
+        OpenPage(gShipUpgradeScreen);
+        break;
+    case kGalaxyButton:
+        OpenPage(gGalaxyMapScreen);
+        break;
+    case kCrewButton:
+        OpenPage(gShipStatusScreen);
+        break;
     case kInfoButton:
         gInfoScreen->ShowBack();
         OpenPage(gInfoScreen);
@@ -218,7 +234,6 @@ void CStationScreen::OnMouseUp(int button, int x, int y)
         Refuel();
         break;
     default:
-        // The mission board, upgrade, galaxy map and ship-and-crew pages open from their own code.
         break;
     }
 }

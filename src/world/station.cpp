@@ -105,9 +105,9 @@ void CStation::Dock(CWorldObject* other)
     }
 }
 
-void CStation::SetPendingHail(int questStepId, const char* affiliate)
+void CStation::SetPendingHail(int questStepId, const char* keyword)
 {
     mPendingHailStepId = questStepId;
-    mPendingHailText = affiliate ? affiliate : "";
+    mPendingHailText = keyword ? keyword : "";
     mHailPending = 1;
 }

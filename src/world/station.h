@@ -6,9 +6,10 @@
 #include <string>
 
 #include "core/draw_records.h"
+#include "world/dock_view.h"
 #include "world/indestructible_actor.h"
 
-class CStation : public CIndestructibleActor {
+class CStation : public CIndestructibleActor, public CDockView {
 public:
     // Reads the station row of the object id; without a row it stays inactive.
     explicit CStation(int objectId);
@@ -23,7 +24,8 @@ public:
 
     void Dock(CWorldObject* other);
     // A dock step's conversation waits for the next docking here.
-    void SetPendingHail(int questStepId, const char* affiliate);
+    void SetPendingHail(int questStepId, const char* keyword) override;
+    bool Visited() const override { return mVisited != 0; }
 
     static constexpr float kStationSize = 12.0f;
     // The save point lies this far from the station in x and in y, clear of the docking reach.

@@ -14,15 +14,20 @@
 #include "screens/conversation_screen.h"
 #include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
+#include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/load_pilot_screen.h"
 #include "screens/main_menu_screen.h"
+#include "screens/mission_board_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "screens/upgrade_screen.h"
 #include "screens/station_screen.h"
 #include "screens/store_screen.h"
 #include "ships/engine.h"
+#include "quests/quest.h"
+#include "quests/quest_step.h"
+#include "screens/quest_log_screen.h"
 #include "ships/player_ship.h"
 #include "world/world_object.h"
 
@@ -153,6 +158,32 @@ inline const ScreenCase kScreens[] = {
      [] {
          gInfoScreen->ShowContinue();
          return static_cast<CScreen*>(gInfoScreen);
+     }},
+    // A new pilot past the first hail of Varn's first job, the head of a chain, opens the log.
+    {"quest_log",
+     [] {
+         FlyNewPilot();
+         gPlayerShip->AcceptQuest(1);
+         gPlayerShip->mActiveQuests.at(1)->Step(0)->mStatus = 1;
+         gPlayerShip->mActiveQuests.at(1)->mCurrentStep = 1;
+         gQuestLogScreen->SetReturnScreen(gFlightScreen);
+         return static_cast<CScreen*>(gQuestLogScreen);
+     }},
+    // A new pilot at the board of Varn's station: the first offer.
+    {"mission_board",
+     [] {
+         FlyNewPilot();
+         gMissionBoardScreen->SetReturnScreen(gFlightScreen);
+         return static_cast<CScreen*>(gMissionBoardScreen);
+     }},
+    // A new pilot opens the map from Varn, with the links from there, and the seed escort taken,
+    // whose first step waits in Verdance.
+    {"galaxy_map",
+     [] {
+         FlyNewPilot();
+         gPlayerShip->AcceptQuest(4);
+         gGalaxyMapScreen->SetReturnScreen(gFlightScreen);
+         return static_cast<CScreen*>(gGalaxyMapScreen);
      }},
     // The host list of the shipped rows and one added address, with a half-typed address.
     {"network",

@@ -12,10 +12,6 @@ constexpr int kScreenW = 800;
 constexpr int kScreenH = 600;
 constexpr float kPi = 3.14159265f;
 
-struct Palette {
-    uint32_t top, bottom, cloudA, cloudB;
-};
-
 // Deep-space backdrop: graded sky, two layers of nebula and a star field.
 CCanvas SpaceBackdrop(const Palette& p, uint32_t seed)
 {
@@ -47,7 +43,8 @@ void Caption(CCanvas& c, CFontRenderer& font, int y, int size, const std::string
     font.DrawText(c, (c.Width() - w) / 2, y, size, text, colour);
 }
 
-// A screen backdrop: space behind a framed console area and the screen's title.
+}  // namespace
+
 CCanvas ScreenBackdrop(const Palette& p, uint32_t seed, CFontRenderer& font, const std::string& title)
 {
     CCanvas c = SpaceBackdrop(p, seed);
@@ -61,6 +58,8 @@ CCanvas ScreenBackdrop(const Palette& p, uint32_t seed, CFontRenderer& font, con
     Caption(c, font, 14, 26, title, {0.85f, 0.92f, 1, 1});
     return c;
 }
+
+namespace {
 
 // Equirectangular planet surface: banded or continental noise with polar caps.
 CCanvas PlanetSurface(uint32_t seed, uint32_t low, uint32_t high, uint32_t cap, bool banded)

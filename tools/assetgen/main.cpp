@@ -29,6 +29,7 @@ int main(int argc, char** argv)
     assetgen::WriteCrewImages(out, font);
     assetgen::WriteQuestImages(out);
     assetgen::WriteStationImages(out, font);
+    assetgen::WriteQuestScreenImages(out, font);
     assetgen::WriteMeshes(out);
     assetgen::WriteSounds(out);
     if (!out.Ok())
