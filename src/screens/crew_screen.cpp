@@ -12,10 +12,12 @@
 #include "core/keys.h"
 #include "engine/resource_manager.h"
 #include "screens/crew_stat_texts.h"
+#include "screens/device_panel.h"
 #include "screens/flight_screen.h"
 #include "screens/screen_return.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"
+#include "ui/button.h"
 #include "ui/control_text.h"
 #include "ui/mouse_over_button.h"
 #include "ui/object_control.h"
@@ -33,6 +35,15 @@ constexpr int kFastestRepairMs = 100;
 // The help box hangs below the hovered button, its lines further down inside it.
 constexpr int kHelpBoxDrop = 30;
 constexpr int kHelpLineDrops[CShipStatusScreen::kHelpLines] = {60, 80, 95, 110};
+// The description panel opens on the side away from the hovered slot.
+constexpr int kPanelRightFromX = 400;
+constexpr int kLowerPanelFromY = 301;
+constexpr int kLeftPanelX = 5;
+constexpr int kRightPanelX = 490;
+constexpr int kUpperPanelY = 80;
+constexpr int kLowerPanelY = 200;
+constexpr int kPanelInset = 10;
+constexpr int kPanelLineStep = 15;
 
 constexpr int kSkillButtons[] = {CShipStatusScreen::kEngineeringButton, CShipStatusScreen::kTacticalButton,
                                  CShipStatusScreen::kNavigationButton, CShipStatusScreen::kCommunicationButton,
@@ -70,6 +81,23 @@ bool IsHelpOrPanelText(int id)
             id < CShipStatusScreen::kFirstHelpText + CShipStatusScreen::kHelpLines) ||
            (id >= CShipStatusScreen::kFirstPanelText &&
             id < CShipStatusScreen::kFirstPanelText + CShipStatusScreen::kPanelLines);
+}
+
+// Texts draw over sprites, so the figures under a box that shows are hidden; the box's extent.
+Box HideTextsUnder(const CSpriteControl& box, std::map<int, CTextControl*>& texts)
+{
+    int width = 0;
+    int height = 0;
+    GetSpriteExtent(box.spriteId, &width, &height);
+    const Box covered{box.x, box.y, box.x + width, box.y + height};
+    for (auto& [id, text] : texts) {
+        if (IsHelpOrPanelText(id))
+            continue;
+        const Box at{text->x, text->y, text->x + static_cast<int>(std::strlen(text->text)) * text->glyphAdvance,
+                     text->y + text->glyphHeight};
+        text->visible = covered.Overlaps(at) ? 0 : 1;
+    }
+    return covered;
 }
 
 }  // namespace
@@ -198,18 +226,7 @@ void CShipStatusScreen::ShowHelp(int button, const char* const* lines)
             line->visible = 1;
         }
     }
-    int width = 0;
-    int height = 0;
-    GetSpriteExtent(box->spriteId, &width, &height);
-    const Box covered{box->x, box->y, box->x + width, box->y + height};
-    // Texts draw over sprites, so those under the box go while it shows.
-    for (auto& [id, text] : mTextControls) {
-        if (IsHelpOrPanelText(id))
-            continue;
-        const Box at{text->x, text->y, text->x + static_cast<int>(std::strlen(text->text)) * text->glyphAdvance,
-                     text->y + text->glyphHeight};
-        text->visible = covered.Overlaps(at) ? 0 : 1;
-    }
+    const Box covered = HideTextsUnder(*box, mTextControls);
     for (int id : kSkillButtons) {
         if (CMouseOverButton* skill = GetMouseOverButton(id)) {
             const Box at{skill->x, skill->y, skill->x + skill->width, skill->y + skill->height};
@@ -237,18 +254,69 @@ void CShipStatusScreen::OnMouseMove(int x, int y)
     const int id = MouseOverButtonAt(x, y);
     for (const SkillHelp& entry : kSkillHelp) {
         if (entry.button == id) {
+            HidePanel();
             ShowHelp(entry.button, entry.lines);
             return;
         }
     }
     HideHelp();
-    ShowDeviceMesh(DeviceOfHover(id));
+    DescribeHovered(id);
+}
+
+void CShipStatusScreen::DescribeHovered(int hoverId)
+{
+    const CDeviceInfo* device = DeviceOfHover(hoverId);
+    const CMouseOverButton* hover = GetMouseOverButton(hoverId);
+    if (device && hover) {
+        ShowPanel(hover->x >= kPanelRightFromX ? kRightPanelX : kLeftPanelX,
+                  hover->y < kLowerPanelFromY ? kUpperPanelY : kLowerPanelY);
+        WritePanel(*this, kFirstPanelText, DescribeDevice(*device, false, PanelForm::kCrew));
+    } else {
+        HidePanel();
+    }
+    ShowDeviceMesh(device);
+}
+
+void CShipStatusScreen::ShowPanel(int x, int y)
+{
+    CSpriteControl* panel = GetSpriteControl(kPanelSprite);
+    if (!panel)
+        return;
+    panel->x = x;
+    panel->y = y;
+    panel->visible = 1;
+    HideTextsUnder(*panel, mTextControls);
+    for (int i = 0; i < kPanelLines; ++i) {
+        if (CTextControl* line = GetTextControl(kFirstPanelText + i)) {
+            line->x = x + kPanelInset;
+            line->y = y + kPanelInset + kPanelLineStep * i;
+            line->visible = 1;
+        }
+    }
+    if (CButton* back = GetButton(kBackButton))
+        back->visible = x == kRightPanelX && y == kUpperPanelY ? 0 : 1;
+}
+
+void CShipStatusScreen::HidePanel()
+{
+    if (CSpriteControl* panel = GetSpriteControl(kPanelSprite))
+        panel->visible = 0;
+    for (auto& [id, text] : mTextControls)
+        text->visible = IsHelpOrPanelText(id) ? 0 : 1;
+    if (CButton* back = GetButton(kBackButton))
+        back->visible = 1;
 }
 
 void CShipStatusScreen::OnMouseDown(int, int x, int y)
 {
-    if (mEntered)
-        OnMouseDownControls(x, y);
+    if (!mEntered)
+        return;
+    // Pressing a fitted or carried device describes it; its hover button sits under the drag one.
+    const int id = OnMouseDownControls(x, y);
+    if (id >= kFirstWeaponDrag && id <= kEngineDrag) {
+        if (const CDeviceInfo* device = DeviceOfHover(id - kFirstWeaponDrag + kFirstWeaponHover))
+            WritePanel(*this, kFirstPanelText, DescribeDevice(*device, false, PanelForm::kCrew));
+    }
 }
 
 void CShipStatusScreen::OnMouseUp(int, int x, int y)

@@ -64,6 +64,7 @@ public:
     static constexpr int kEngineHover = 1822;
     static constexpr int kSlots = 10;
     // The device description panel's lines; hidden until a device is described.
+    static constexpr int kPanelSprite = 384;
     static constexpr int kFirstPanelText = 1700;
     static constexpr int kPanelLines = 20;
 
@@ -92,6 +93,11 @@ private:
     CDeviceInfo* DeviceOfHover(int id) const;
     // The device's display mesh in the ship view; null shows the hull.
     void ShowDeviceMesh(const CDeviceInfo* device);
+    // The description panel at (x, y), hiding the figures it covers; HidePanel shows them again.
+    void ShowPanel(int x, int y);
+    void HidePanel();
+    // Describes a slot's device beside its hover button; an empty slot closes the panel.
+    void DescribeHovered(int hoverId);
     // Drag buttons on the snaps of the installed and carried devices; empty slots hidden.
     void SeatDevices();
     void Seat(int dragId, int snapId, const CDeviceInfo* device);

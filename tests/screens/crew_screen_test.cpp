@@ -306,17 +306,29 @@ TEST_F(CrewScreenTest, NoShieldAndNoWeaponLeaveNothingToChargeOrFire)
     EXPECT_EQ(ship.SelectedWeapon(), nullptr);
 }
 
-TEST_F(CrewScreenTest, HoveringADeviceShowsItsMeshAndTheBackButtonReturnsToTheOpener)
+TEST_F(CrewScreenTest, HoveringADeviceShowsItsMeshAndDescriptionAndTheBackButtonReturnsToTheOpener)
 {
     CPlayerShip& ship = OpenPage();
     const CObjectControl* view = gShipStatusScreen->GetObjectControl(Page::kShipView);
+    const CSpriteControl* panel = gShipStatusScreen->GetSpriteControl(Page::kPanelSprite);
     EXPECT_EQ(view->meshId, ship.mHullMeshId);
+    EXPECT_FALSE(panel->visible);
     const CMouseOverButton* shield = gShipStatusScreen->GetMouseOverButton(Page::kShieldHover);
     gShipStatusScreen->OnMouseMove(shield->x + 4, shield->y + 4);
     EXPECT_EQ(view->meshId, ship.mShield->mDisplayMeshId);
+    ASSERT_TRUE(panel->visible);
+    EXPECT_EQ(panel->x, shield->x >= 400 ? 490 : 5);
+    EXPECT_EQ(panel->y, shield->y < 301 ? 80 : 200);
+    const CTextControl* name = gShipStatusScreen->GetTextControl(Page::kFirstPanelText);
+    EXPECT_TRUE(name->visible);
+    EXPECT_EQ(name->x, panel->x + 10);
+    EXPECT_EQ(std::string(name->text).rfind(ship.mShield->mName, 0), 0u) << name->text;
     const CMouseOverButton* empty = gShipStatusScreen->GetMouseOverButton(Page::kFirstCargoHover + 4);
     gShipStatusScreen->OnMouseMove(empty->x + 4, empty->y + 4);
     EXPECT_EQ(view->meshId, ship.mHullMeshId) << "an empty slot shows the hull";
+    EXPECT_FALSE(panel->visible) << "an empty slot closes the panel";
+    EXPECT_FALSE(name->visible);
+    EXPECT_TRUE(gShipStatusScreen->GetTextControl(Page::kCreditsText)->visible);
 
     // The station opens the page the same way; the information page stands in for it here.
     gShipStatusScreen->SetReturnScreen(gInfoScreen);
