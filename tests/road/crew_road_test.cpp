@@ -1,8 +1,7 @@
 // The crew's road: a pilot whose name brings a fortune flies, opens the ship-and-crew page from
 // flight, wins skill points from a pirate and spends one, moves a weapon to the hold and back,
-// jettisons it and picks it up again in space, buys the next larger hull at the shipyard, and
-// finds all of it in pe.dat after quitting. The shipyard is opened as the station's button opens
-// it, with the page to return to set by the opener.
+// jettisons it and picks it up again in space, docks and buys the next larger hull at the
+// station's shipyard, launches, and finds all of it in pe.dat after quitting.
 #include <algorithm>
 #include <cstdlib>
 #include <set>
@@ -12,6 +11,7 @@
 
 #include "road_fixture.h"
 #include "screens/crew_screen.h"
+#include "screens/station_screen.h"
 #include "screens/upgrade_screen.h"
 #include "ships/lead_ship_ai.h"
 #include "ships/shield.h"
@@ -29,6 +29,7 @@ constexpr int kKeyE = 18;
 constexpr int kKeyL = 38;
 constexpr int kKeyV = 47;
 constexpr int kFirstPirate = 1020;
+constexpr int kVarnExchange = 1001;
 constexpr int kFirstRunTimeId = 100000;
 
 // Screen points of the controls the road uses, from the screens' rows.
@@ -44,6 +45,14 @@ constexpr int kBuyX = 600, kBuyY = 416;
 
 class CrewRoadTest : public RoadTest {
 protected:
+    // The centre of a station button, mirrored or not, as drawn.
+    void ClickStationButton(int id)
+    {
+        const CButton* button = gStationScreen->GetButton(id);
+        ASSERT_TRUE(button && button->visible) << road.CurrentStep() << ": station button " << id;
+        const int left = button->flippedX ? button->x - button->width : button->x;
+        road.ClickAt(left + button->width / 2, button->y + button->height / 2);
+    }
     // Main menu, New Pilot, the name "Midas Vell" typed, then the new-pilot screen as any pilot.
     void MakeWealthyPilot()
     {
@@ -181,7 +190,12 @@ TEST_F(CrewRoadTest, APilotSpendsAPointRefitsJettisonsAndBuysALargerHull)
     ASSERT_EQ(ship.mCarriedCount, carried + 1) << road.CurrentStep();
     EXPECT_EQ(ship.mCarried[carried]->mDeviceId, secondWeapon) << road.CurrentStep();
 
-    road.Step("open the shipyard as the station does and step to the next larger hull");
+    road.Step("fly into the Varn Exchange, which docks");
+    ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; }))
+        << road.CurrentStep();
+    road.Frames(2);
+
+    road.Step("open the shipyard from the station and step to the next larger hull");
     RowList<UpgradeShipRow> rows;
     std::vector<const UpgradeShipRow*> offered(
         std::begin(gGameDatabase.GetUpgradeShips(rows, ship.mAlignment, static_cast<int>(ship.mSize))), std::end(rows));
@@ -189,9 +203,8 @@ TEST_F(CrewRoadTest, APilotSpendsAPointRefitsJettisonsAndBuysALargerHull)
     const UpgradeShipRow next =
         **std::min_element(offered.begin(), offered.end(),
                            [](const UpgradeShipRow* a, const UpgradeShipRow* b) { return a->size < b->size; });
-    gShipUpgradeScreen->SetReturnScreen(gFlightScreen);
-    gCurrentScreen = gShipUpgradeScreen;
-    road.Frames(1);
+    ClickStationButton(CStationScreen::kUpgradeButton);
+    ASSERT_EQ(gCurrentScreen, gShipUpgradeScreen) << road.CurrentStep();
     for (size_t i = 0; i < offered.size() && gShipUpgradeScreen->ShownShipId() != next.ship_id; ++i)
         road.ClickAt(kNextHullX, kNextHullY);
     ASSERT_EQ(gShipUpgradeScreen->ShownShipId(), next.ship_id) << road.CurrentStep();
@@ -199,13 +212,18 @@ TEST_F(CrewRoadTest, APilotSpendsAPointRefitsJettisonsAndBuysALargerHull)
     const int price = std::atoi(gShipUpgradeScreen->GetTextControl(CShipUpgradeScreen::kPriceText)->text);
     EXPECT_EQ(price, UpgradePrice(ship, next.credit_value));
 
-    road.Step("buy it");
+    road.Step("buy it; the shipyard returns to the station");
+    const int purse = ship.mCredits;
     road.ClickAt(kBuyX, kBuyY);
-    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
     EXPECT_EQ(ship.mShipId, next.ship_id) << road.CurrentStep();
     EXPECT_NE(ship.mShipId, firstHull);
-    EXPECT_EQ(ship.mCredits, 10000 - price) << road.CurrentStep();
+    EXPECT_EQ(ship.mCredits, purse - price) << road.CurrentStep();
     EXPECT_EQ(ship.mHitPoints, next.max_hit_points) << road.CurrentStep();
+
+    road.Step("launch and fly the new hull");
+    ClickStationButton(CStationScreen::kLaunchButton);
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
     road.HoldKey(kKeyW, 30, SteerFromKeys);
     EXPECT_TRUE(ship.mActive);
 
