@@ -205,3 +205,7 @@ INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_m
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (18, 5020, 1, 'move', 300.0, 150.0, 'true', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (19, 5020, 2, 'move', -250.0, -300.0, 'true', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (20, 5020, 3, 'move', 100.0, 200.0, 'true', 1, 0);
+
+-- Umbral: a refuge past the Reavers' beat, so a pilot who comes this far can dock, trade and be saved.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5008, 5, 0, 'Umbral Refuge', 'station', -300.0, 150.0, 0.0005, 5000, 12.0, 0, 'lawful');
+INSERT INTO station_object_xref (station_id, object_id) VALUES (1, 5008);
