@@ -9,11 +9,18 @@
 
 namespace {
 
+constexpr int kBlockade = 3;
+constexpr int kEastWormhole = 1004;
+constexpr int kWarlord = 3500;
+constexpr int kCinderDepot = 3001;
+constexpr int kPicketDuty = 6;
+constexpr int kWestWormhole = 3002;
+
 class MissionsRoadTest : public QuestRoadTest {
 protected:
-    // Pages the mission log until a page lists the line among its steps done; a chain of
-    // missions shares one page.
-    bool LogShows(const std::string& line)
+    // Pages the mission log for the finished mission: its own page, named and complete, or the
+    // page of the chain it belongs to, which lists its last step done while the chain goes on.
+    bool LogShowsFinished(const std::string& name, const std::string& lastLine)
     {
         road.ClickAt(700, 344);
         if (gCurrentScreen != gQuestLogScreen)
@@ -21,26 +28,36 @@ protected:
         bool found = false;
         for (int page = 0; page < 8 && !found; ++page) {
             road.Frames(1);
+            found = Text(gQuestLogScreen, CQuestLogScreen::kNameText) == name &&
+                    Text(gQuestLogScreen, CQuestLogScreen::kStateText) == "Complete";
             for (int i = 0; i < CQuestLogScreen::kStepLineLimit && !found; ++i)
-                found = Text(gQuestLogScreen, CQuestLogScreen::kFirstStepText + i) == line;
+                found = Text(gQuestLogScreen, CQuestLogScreen::kFirstStepText + i) == lastLine;
             if (!found)
                 ClickLogButton(CQuestLogScreen::kNextButton);
         }
         road.ClickAt(690, 580);
         return found;
     }
-    // The experience a reward leaves, split by the level as the pilot's levels do.
-    void ExpectRewarded(int credits, int level, int experience, int nextLevel, int creditReward, int experienceReward)
+    // What a reward is measured from.
+    struct Purse {
+        int credits;
+        int level;
+        int experience;
+        int nextLevel;
+    };
+    static Purse PurseNow()
     {
-        EXPECT_EQ(gPlayerShip->mCredits, credits + creditReward) << road.CurrentStep();
-        const int gained = experience + experienceReward / level;
-        if (gained < nextLevel) {
-            EXPECT_EQ(gPlayerShip->mLevel, level) << road.CurrentStep();
-            EXPECT_EQ(gPlayerShip->mExperience, gained) << road.CurrentStep();
-        } else {
-            EXPECT_EQ(gPlayerShip->mLevel, level + 1) << road.CurrentStep();
-            EXPECT_EQ(gPlayerShip->mExperience, gained - nextLevel) << road.CurrentStep();
-        }
+        return {gPlayerShip->mCredits, gPlayerShip->mLevel, gPlayerShip->mExperience, gPlayerShip->mNextLevelExperience};
+    }
+    // The credits and the experience a reward leaves, the experience split by the level as the
+    // pilot's levels do.
+    void ExpectRewarded(const Purse& before, int creditReward, int experienceReward)
+    {
+        EXPECT_EQ(gPlayerShip->mCredits, before.credits + creditReward) << road.CurrentStep();
+        const int gained = before.experience + experienceReward / before.level;
+        const bool levelUp = gained >= before.nextLevel;
+        EXPECT_EQ(gPlayerShip->mLevel, before.level + (levelUp ? 1 : 0)) << road.CurrentStep();
+        EXPECT_EQ(gPlayerShip->mExperience, levelUp ? gained - before.nextLevel : gained) << road.CurrentStep();
     }
     void ClickLogButton(int id)
     {
@@ -48,11 +65,11 @@ protected:
         if (button && button->visible)
             road.ClickAt(button->x + button->width / 2, button->y + button->height / 2);
     }
-    // The mission log lists the mission's last step done, before and after a quit and a continue.
+    // The mission log shows the mission finished, before and after a quit and a continue.
     void ExpectFinishedInTheLogAndKept(const std::string& name, const std::string& lastLine)
     {
         road.Step("the mission log shows " + name + " done");
-        EXPECT_TRUE(LogShows(lastLine)) << road.CurrentStep();
+        EXPECT_TRUE(LogShowsFinished(name, lastLine)) << road.CurrentStep();
         ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
         road.Step("quit through the options and continue: " + name + " stays finished");
         QuitThroughTheOptions();
@@ -62,64 +79,100 @@ protected:
         road.ClickAt(150, 416);
         ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
         road.Frames(5);
-        EXPECT_TRUE(LogShows(lastLine)) << road.CurrentStep();
+        EXPECT_TRUE(LogShowsFinished(name, lastLine)) << road.CurrentStep();
+    }
+    // The blockade from its orders to its pay, every step by input.
+    void FlyTheBlockade()
+    {
+        road.Step("the middle button closes the orders");
+        ASSERT_TRUE(FramesUntil(40, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
+        road.MoveTo(400, 120);
+        road.Click(2);
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Jump to Cinder through the east wormhole."; }))
+            << road.CurrentStep();
+
+        road.Step("fly into the east wormhole to Cinder");
+        FlyToward(kEastWormhole, 4000, [] { return gResourceManager->FindObject(kWarlord) != nullptr; });
+        ASSERT_NE(gResourceManager->FindObject(kWarlord), nullptr) << road.CurrentStep();
+
+        road.Step("fight Warlord Kesh until he is no more");
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Find Warlord Kesh and end the blockade."; }))
+            << road.CurrentStep();
+        FightUntilLogged("Warlord Kesh is no more.", 300);
+        ASSERT_TRUE(Logged("Warlord Kesh is no more.")) << road.CurrentStep();
+        ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the warlord won";
+
+        road.Step("fly into the Cinder Depot to report");
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Report at the Cinder Depot."; })) << road.CurrentStep();
+        FlyToward(kCinderDepot, 4000, [] { return gCurrentScreen != gFlightScreen; });
+        ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
+        road.Frames(2);
+        EXPECT_TRUE(gStationScreen->IsHailOpen()) << road.CurrentStep();
+        EXPECT_EQ(Text(gStationScreen, CStationScreen::kFirstHailLine), "Cinder Depot here. We saw Kesh go down.")
+            << road.CurrentStep();
+
+        road.Step("Space closes the call; launch: the blockade is broken and paid");
+        const Purse before = PurseNow();
+        road.Tap(kKeySpace);
+        EXPECT_FALSE(gStationScreen->IsHailOpen()) << road.CurrentStep();
+        ClickStationButton(CStationScreen::kLaunchButton);
+        ASSERT_TRUE(FramesUntil(60, [] { return Logged("The blockade is broken. Varn trades again."); }))
+            << road.CurrentStep();
+        ExpectRewarded(before, 1500, 120);
+        const CQuest* blockade = gPlayerShip->FindQuest(kBlockade);
+        ASSERT_NE(blockade, nullptr) << road.CurrentStep();
+        EXPECT_EQ(blockade->mState, kQuestComplete) << road.CurrentStep();
     }
 };
-
-constexpr int kBlockade = 3;
-constexpr int kEastWormhole = 1004;
-constexpr int kWarlord = 3500;
-constexpr int kCinderDepot = 3001;
 
 TEST_F(MissionsRoadTest, TheBlockadeIsTakenJumpedFoughtReportedPaidAndKept)
 {
     // The third hull carries ammunition enough for the raiders and the warlord both.
     FlyTheFirstJobAsANewPilot(2);
     ASSERT_FALSE(HasFailure());
-    const int credits = gPlayerShip->mCredits;
+    FlyTheBlockade();
+    ASSERT_FALSE(HasFailure());
+    ExpectFinishedInTheLogAndKept("Breaking the Blockade", "Warlord Kesh is no more.");
+}
 
-    road.Step("the middle button closes the orders");
-    ASSERT_TRUE(FramesUntil(40, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
+TEST_F(MissionsRoadTest, PicketDutyFollowsTheBlockadeIsFoughtPaidAndKept)
+{
+    FlyTheFirstJobAsANewPilot(2);
+    ASSERT_FALSE(HasFailure());
+    FlyTheBlockade();
+    ASSERT_FALSE(HasFailure());
+    road.Step("clear the depot, then fly back to Varn through the west wormhole");
+    const Vec3 clear(-100.0f, 0.0f, 0.0f);
+    FlyTowardPoint(
+        [&](Vec3* at) {
+            *at = clear;
+            return true;
+        },
+        600, [&] { return Vec3Length(Vec3::Difference(clear, gPlayerShip->mPosition)) < 20.0f; });
+    FlyToward(kWestWormhole, 4000, [] { return gResourceManager->mCurrentSystemId != 3; });
+    ASSERT_EQ(gResourceManager->mCurrentSystemId, 101) << road.CurrentStep() << ": Varn is not guarded";
+
+    road.Step("the Union picket hails with the duty");
+    ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
+    EXPECT_EQ(CenterMessage(), "The Union picket is hailing you.") << road.CurrentStep();
+    EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText), "Union picket to the pilot who broke the blockade.")
+        << road.CurrentStep();
+    ASSERT_EQ(gPlayerShip->mActiveQuests.count(kPicketDuty), 1u) << road.CurrentStep();
+
+    road.Step("the middle button closes the hail; the raiders come to the line");
     road.MoveTo(400, 120);
     road.Click(2);
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Jump to Cinder through the east wormhole."; }))
-        << road.CurrentStep();
+    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Raiders at the picket line!"; })) << road.CurrentStep();
 
-    road.Step("fly into the east wormhole to Cinder");
-    FlyToward(kEastWormhole, 4000, [] { return gResourceManager->FindObject(kWarlord) != nullptr; });
-    ASSERT_NE(gResourceManager->FindObject(kWarlord), nullptr) << road.CurrentStep();
+    road.Step("fight the raiders until they break off; the duty is paid");
+    const Purse before = PurseNow();
+    FightUntilLogged("The raiders break off.", 300);
+    ASSERT_TRUE(Logged("The raiders break off.")) << road.CurrentStep();
+    ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the raiders won";
+    ASSERT_TRUE(FramesUntil(40, [] { return Logged("The picket line holds. Varn is safe."); })) << road.CurrentStep();
+    ExpectRewarded(before, 1000, 100);
 
-    road.Step("fight Warlord Kesh until he is no more");
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Find Warlord Kesh and end the blockade."; }))
-        << road.CurrentStep();
-    FightUntilLogged("Warlord Kesh is no more.", 300);
-    ASSERT_TRUE(Logged("Warlord Kesh is no more.")) << road.CurrentStep();
-    ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the warlord won";
-
-    road.Step("fly into the Cinder Depot to report");
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Report at the Cinder Depot."; })) << road.CurrentStep();
-    FlyToward(kCinderDepot, 4000, [] { return gCurrentScreen != gFlightScreen; });
-    ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
-    road.Frames(2);
-    EXPECT_TRUE(gStationScreen->IsHailOpen()) << road.CurrentStep();
-    EXPECT_EQ(Text(gStationScreen, CStationScreen::kFirstHailLine), "Cinder Depot here. We saw Kesh go down.")
-        << road.CurrentStep();
-
-    road.Step("Space closes the call; launch: the blockade is broken and paid");
-    const int level = gPlayerShip->mLevel;
-    const int experience = gPlayerShip->mExperience;
-    const int nextLevel = gPlayerShip->mNextLevelExperience;
-    road.Tap(kKeySpace);
-    EXPECT_FALSE(gStationScreen->IsHailOpen()) << road.CurrentStep();
-    ClickStationButton(CStationScreen::kLaunchButton);
-    ASSERT_TRUE(FramesUntil(60, [] { return Logged("The blockade is broken. Varn trades again."); }))
-        << road.CurrentStep();
-    ExpectRewarded(credits, level, experience, nextLevel, 1500, 120);
-    const CQuest* blockade = gPlayerShip->FindQuest(kBlockade);
-    ASSERT_NE(blockade, nullptr) << road.CurrentStep();
-    EXPECT_EQ(blockade->mState, kQuestComplete) << road.CurrentStep();
-
-    ExpectFinishedInTheLogAndKept("Breaking the Blockade", "Warlord Kesh is no more.");
+    ExpectFinishedInTheLogAndKept("Picket Duty", "The raiders break off.");
 }
 
 }  // namespace
