@@ -15,6 +15,12 @@ constexpr int kWarlord = 3500;
 constexpr int kCinderDepot = 3001;
 constexpr int kPicketDuty = 6;
 constexpr int kWestWormhole = 3002;
+constexpr int kCinder = 3;
+constexpr int kVerdance = 4;
+constexpr int kCinderToVerdance = 3003;
+constexpr int kBloom = 4003;
+constexpr int kSeeds = 4;
+constexpr int kSeedBarge = 4500;
 
 class MissionsRoadTest : public QuestRoadTest {
 protected:
@@ -49,15 +55,19 @@ protected:
     {
         return {gPlayerShip->mCredits, gPlayerShip->mLevel, gPlayerShip->mExperience, gPlayerShip->mNextLevelExperience};
     }
-    // The credits and the experience a reward leaves, the experience split by the level as the
-    // pilot's levels do.
+    // The credits and the experience a reward leaves: the experience is split by the level, and
+    // each level it fills is a level up.
     void ExpectRewarded(const Purse& before, int creditReward, int experienceReward)
     {
         EXPECT_EQ(gPlayerShip->mCredits, before.credits + creditReward) << road.CurrentStep();
-        const int gained = before.experience + experienceReward / before.level;
-        const bool levelUp = gained >= before.nextLevel;
-        EXPECT_EQ(gPlayerShip->mLevel, before.level + (levelUp ? 1 : 0)) << road.CurrentStep();
-        EXPECT_EQ(gPlayerShip->mExperience, levelUp ? gained - before.nextLevel : gained) << road.CurrentStep();
+        int level = before.level;
+        int experience = before.experience + experienceReward / before.level;
+        for (int next = before.nextLevel; experience >= next; next = CPlayerShip::ExperienceForLevel(level)) {
+            experience -= next;
+            ++level;
+        }
+        EXPECT_EQ(gPlayerShip->mLevel, level) << road.CurrentStep();
+        EXPECT_EQ(gPlayerShip->mExperience, experience) << road.CurrentStep();
     }
     void ClickLogButton(int id)
     {
@@ -173,6 +183,38 @@ TEST_F(MissionsRoadTest, PicketDutyFollowsTheBlockadeIsFoughtPaidAndKept)
     ExpectRewarded(before, 1000, 100);
 
     ExpectFinishedInTheLogAndKept("Picket Duty", "The raiders break off.");
+}
+
+TEST_F(MissionsRoadTest, SeedsOfTheBloomAreOfferedNearTheBloomEscortedPaidAndKept)
+{
+    MakePilotThroughTheMenus(2);
+    ASSERT_FALSE(HasFailure());
+
+    road.Step("jump east to Cinder, then on to Verdance");
+    ASSERT_TRUE(FlyToward(kEastWormhole, 4000, [] { return gResourceManager->mCurrentSystemId == kCinder; }))
+        << road.CurrentStep();
+    ASSERT_TRUE(FlyToward(kCinderToVerdance, 4000, [] { return gResourceManager->mCurrentSystemId == kVerdance; }))
+        << road.CurrentStep();
+
+    road.Step("fly toward the Bloom: the seed barge's job is offered on the way");
+    ASSERT_TRUE(FlyToward(kBloom, 4000, [] { return gPlayerShip->mActiveQuests.count(kSeeds) != 0; }))
+        << road.CurrentStep();
+    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Escort the Seed Barge to Grove Station."; }))
+        << road.CurrentStep();
+    ASSERT_NE(gResourceManager->FindObject(kSeedBarge), nullptr) << road.CurrentStep() << ": no barge to escort";
+
+    road.Step("keep with the barge until it reaches Grove Station");
+    const Purse before = PurseNow();
+    ASSERT_TRUE(FlyToward(kSeedBarge, 3000, [] { return Logged("The barge reached the station."); }))
+        << road.CurrentStep();
+
+    road.Step("stand guard while the seeds are unloaded; the job is paid");
+    ASSERT_TRUE(FramesUntil(600, [] { return Logged("Grove Station thanks you for the seeds."); })) << road.CurrentStep();
+    EXPECT_TRUE(Logged("The seeds are unloaded and planted.")) << road.CurrentStep();
+    EXPECT_EQ(CenterMessage(), "Mission Complete") << road.CurrentStep();
+    ExpectRewarded(before, 800, 80);
+
+    ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
 }
 
 }  // namespace
