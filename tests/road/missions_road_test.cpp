@@ -21,6 +21,13 @@ constexpr int kCinderToVerdance = 3003;
 constexpr int kBloom = 4003;
 constexpr int kSeeds = 4;
 constexpr int kSeedBarge = 4500;
+constexpr int kVarnToUmbral = 1005;
+constexpr int kUmbral = 5;
+constexpr int kDriftingBeacon = 5500;
+constexpr int kUmbralLens = 5501;
+constexpr int kLens = 5;
+// Where the observers wait, in the lee of Umbral Deep.
+const Vec3 kObservers(0.0f, -140.0f, 0.0f);
 
 class MissionsRoadTest : public QuestRoadTest {
 protected:
@@ -215,6 +222,42 @@ TEST_F(MissionsRoadTest, SeedsOfTheBloomAreOfferedNearTheBloomEscortedPaidAndKep
     ExpectRewarded(before, 800, 80);
 
     ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
+}
+
+TEST_F(MissionsRoadTest, TheUmbralLensIsOfferedByItsBeaconFoundDeliveredPaidAndKept)
+{
+    MakePilotThroughTheMenus(2);
+    ASSERT_FALSE(HasFailure());
+
+    road.Step("jump west to Umbral");
+    ASSERT_TRUE(FlyToward(kVarnToUmbral, 4000, [] { return gResourceManager->mCurrentSystemId == kUmbral; }))
+        << road.CurrentStep();
+
+    road.Step("pick up the drifting beacon: its search is offered");
+    ASSERT_TRUE(FlyToward(kDriftingBeacon, 4000, [] { return gPlayerShip->mActiveQuests.count(kLens) != 0; }))
+        << road.CurrentStep();
+    EXPECT_TRUE(Logged("Drifting Beacon acquired")) << road.CurrentStep();
+    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Recover the Umbral Lens."; })) << road.CurrentStep();
+
+    road.Step("fly to the lens and pick it up");
+    const Purse before = PurseNow();
+    ASSERT_TRUE(FlyToward(kUmbralLens, 4000, [] { return Logged("The lens is aboard."); })) << road.CurrentStep();
+    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Bring the lens to the Umbral Deep observers."; }))
+        << road.CurrentStep();
+
+    road.Step("fly to the observers off Umbral Deep until they take the lens; the search is paid");
+    FlyTowardPoint(
+        [](Vec3* at) {
+            *at = kObservers;
+            return true;
+        },
+        4000, [] { return Logged("The observers take the lens."); });
+    ASSERT_TRUE(Logged("The observers take the lens.")) << road.CurrentStep();
+    ASSERT_TRUE(FramesUntil(40, [] { return Logged("The observers of Umbral see clearly again."); }))
+        << road.CurrentStep();
+    ExpectRewarded(before, 600, 60);
+
+    ExpectFinishedInTheLogAndKept("The Umbral Lens", "The observers take the lens.");
 }
 
 }  // namespace
