@@ -16,6 +16,8 @@ constexpr int kCinderDepot = 3001;
 constexpr int kPicketDuty = 6;
 constexpr int kWestWormhole = 3002;
 constexpr int kCinder = 3;
+// Varn as the Union fleet guards it once the blockade is broken.
+constexpr int kGuardedVarn = 101;
 constexpr int kVerdance = 4;
 constexpr int kCinderToVerdance = 3003;
 constexpr int kBloom = 4003;
@@ -50,6 +52,11 @@ protected:
         }
         road.ClickAt(690, 580);
         return found;
+    }
+    // Flies into the wormhole; true once the ship is in the system it leads to.
+    bool JumpThrough(int wormholeId, int systemId)
+    {
+        return FlyToward(wormholeId, 4000, [systemId] { return gResourceManager->mCurrentSystemId == systemId; });
     }
     // What a reward is measured from.
     struct Purse {
@@ -154,11 +161,13 @@ TEST_F(MissionsRoadTest, TheBlockadeIsTakenJumpedFoughtReportedPaidAndKept)
 
 TEST_F(MissionsRoadTest, PicketDutyFollowsTheBlockadeIsFoughtPaidAndKept)
 {
+    // The chain before the duty is flown by input too: the first job, then the blockade.
     FlyTheFirstJobAsANewPilot(2);
     ASSERT_FALSE(HasFailure());
     FlyTheBlockade();
     ASSERT_FALSE(HasFailure());
     road.Step("clear the depot, then fly back to Varn through the west wormhole");
+    // The depot lies between the launch and the wormhole; a straight line would dock again.
     const Vec3 clear(-100.0f, 0.0f, 0.0f);
     FlyTowardPoint(
         [&](Vec3* at) {
@@ -166,8 +175,7 @@ TEST_F(MissionsRoadTest, PicketDutyFollowsTheBlockadeIsFoughtPaidAndKept)
             return true;
         },
         600, [&] { return Vec3Length(Vec3::Difference(clear, gPlayerShip->mPosition)) < 20.0f; });
-    FlyToward(kWestWormhole, 4000, [] { return gResourceManager->mCurrentSystemId != 3; });
-    ASSERT_EQ(gResourceManager->mCurrentSystemId, 101) << road.CurrentStep() << ": Varn is not guarded";
+    ASSERT_TRUE(JumpThrough(kWestWormhole, kGuardedVarn)) << road.CurrentStep() << ": not back in guarded Varn";
 
     road.Step("the Union picket hails with the duty");
     ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
@@ -198,10 +206,8 @@ TEST_F(MissionsRoadTest, SeedsOfTheBloomAreOfferedNearTheBloomEscortedPaidAndKep
     ASSERT_FALSE(HasFailure());
 
     road.Step("jump east to Cinder, then on to Verdance");
-    ASSERT_TRUE(FlyToward(kEastWormhole, 4000, [] { return gResourceManager->mCurrentSystemId == kCinder; }))
-        << road.CurrentStep();
-    ASSERT_TRUE(FlyToward(kCinderToVerdance, 4000, [] { return gResourceManager->mCurrentSystemId == kVerdance; }))
-        << road.CurrentStep();
+    ASSERT_TRUE(JumpThrough(kEastWormhole, kCinder)) << road.CurrentStep();
+    ASSERT_TRUE(JumpThrough(kCinderToVerdance, kVerdance)) << road.CurrentStep();
 
     road.Step("fly toward the Bloom: the seed barge's job is offered on the way");
     ASSERT_TRUE(FlyToward(kBloom, 4000, [] { return gPlayerShip->mActiveQuests.count(kSeeds) != 0; }))
@@ -230,8 +236,7 @@ TEST_F(MissionsRoadTest, TheUmbralLensIsOfferedByItsBeaconFoundDeliveredPaidAndK
     ASSERT_FALSE(HasFailure());
 
     road.Step("jump west to Umbral");
-    ASSERT_TRUE(FlyToward(kVarnToUmbral, 4000, [] { return gResourceManager->mCurrentSystemId == kUmbral; }))
-        << road.CurrentStep();
+    ASSERT_TRUE(JumpThrough(kVarnToUmbral, kUmbral)) << road.CurrentStep();
 
     road.Step("pick up the drifting beacon: its search is offered");
     ASSERT_TRUE(FlyToward(kDriftingBeacon, 4000, [] { return gPlayerShip->mActiveQuests.count(kLens) != 0; }))
