@@ -16,8 +16,10 @@
 #include "screens/info_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
+#include "screens/station_screen.h"
 #include "ships/player_ship.h"
 #include "support/headless_game.h"
+#include "ui/button.h"
 #include "world/world_object.h"
 
 // Letter keys the road types.
@@ -145,6 +147,15 @@ protected:
             road.Release(held);
         road.Frames(1, SteerFromKeys);
         return done();
+    }
+    // The centre of a button of the station screen, mirrored or not, as drawn.
+    void ClickStationButton(int id)
+    {
+        const CButton* button = gStationScreen->GetButton(id);
+        ASSERT_NE(button, nullptr) << road.CurrentStep();
+        ASSERT_TRUE(button->visible) << road.CurrentStep() << ": button " << id << " is hidden";
+        const int left = button->flippedX ? button->x - button->width : button->x;
+        road.ClickAt(left + button->width / 2, button->y + button->height / 2);
     }
     // Esc, then the quit button: the frame that takes the release posts quit, and the game stops
     // and saves the pilot. Returns the pilot's id (0 without one).

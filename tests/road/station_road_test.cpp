@@ -66,15 +66,6 @@ protected:
             << road.CurrentStep();
         road.Frames(2);
     }
-    // The centre of a button of the station screen, mirrored or not, as drawn.
-    void ClickStationButton(int id)
-    {
-        const CButton* button = gStationScreen->GetButton(id);
-        ASSERT_NE(button, nullptr) << road.CurrentStep();
-        ASSERT_TRUE(button->visible) << road.CurrentStep() << ": button " << id << " is hidden";
-        const int left = button->flippedX ? button->x - button->width : button->x;
-        road.ClickAt(left + button->width / 2, button->y + button->height / 2);
-    }
     // Picks the drag button up and lets it go over the snap.
     void Drag(int dragId, int snapId)
     {
