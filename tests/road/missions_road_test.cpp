@@ -3,6 +3,7 @@
 // kept through a save and a continue.
 #include "quests/quest.h"
 #include "quest_road_fixture.h"
+#include "screens/mission_board_screen.h"
 #include "screens/quest_log_screen.h"
 #include "screens/station_screen.h"
 #include "ui/button.h"
@@ -28,6 +29,7 @@ constexpr int kUmbral = 5;
 constexpr int kDriftingBeacon = 5500;
 constexpr int kUmbralLens = 5501;
 constexpr int kLens = 5;
+constexpr int kVarnExchange = 1001;
 // Where the observers wait, in the lee of Umbral Deep.
 const Vec3 kObservers(0.0f, -140.0f, 0.0f);
 
@@ -263,6 +265,59 @@ TEST_F(MissionsRoadTest, TheUmbralLensIsOfferedByItsBeaconFoundDeliveredPaidAndK
     ExpectRewarded(before, 600, 60);
 
     ExpectFinishedInTheLogAndKept("The Umbral Lens", "The observers take the lens.");
+}
+
+TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
+{
+    MakePilotThroughTheMenus(2);
+    ASSERT_FALSE(HasFailure());
+
+    road.Step("fly into the Varn Exchange and open its mission board");
+    ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; })) << road.CurrentStep();
+    road.Frames(2);
+    ClickStationButton(CStationScreen::kMissionsButton);
+    ASSERT_EQ(gCurrentScreen, gMissionBoardScreen) << road.CurrentStep();
+    road.Frames(1);
+
+    road.Step("page to the Umbral search and accept it; the board returns to the station");
+    const CButton* next = gMissionBoardScreen->GetButton(CMissionBoardScreen::kNextButton);
+    ASSERT_NE(next, nullptr) << road.CurrentStep();
+    for (int page = 0; page < 8 && gMissionBoardScreen->ShownOffer() &&
+                       gMissionBoardScreen->ShownOffer()->mQuestId != kLens;
+         ++page)
+        road.ClickAt(next->x + next->width / 2, next->y + next->height / 2);
+    ASSERT_TRUE(gMissionBoardScreen->ShownOffer() && gMissionBoardScreen->ShownOffer()->mQuestId == kLens)
+        << road.CurrentStep() << ": the board never offered the Umbral search";
+    EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText), "Credit Reward:    $600") << road.CurrentStep();
+    const CButton* accept = gMissionBoardScreen->GetButton(CMissionBoardScreen::kAcceptButton);
+    road.ClickAt(accept->x + accept->width / 2, accept->y + accept->height / 2);
+    ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
+    ASSERT_EQ(gPlayerShip->mActiveQuests.count(kLens), 1u) << road.CurrentStep();
+
+    road.Step("the board no longer offers what was taken");
+    ClickStationButton(CStationScreen::kMissionsButton);
+    road.Frames(1);
+    for (int page = 0; page < 8 && gMissionBoardScreen->ShownOffer(); ++page) {
+        EXPECT_NE(gMissionBoardScreen->ShownOffer()->mQuestId, kLens) << road.CurrentStep();
+        road.ClickAt(next->x + next->width / 2, next->y + next->height / 2);
+    }
+    const CButton* back = gMissionBoardScreen->GetButton(CMissionBoardScreen::kBackButton);
+    road.ClickAt(back->x + back->width / 2, back->y + back->height / 2);
+    ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
+
+    road.Step("launch; the mission log lists the Umbral search");
+    ClickStationButton(CStationScreen::kLaunchButton);
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    road.ClickAt(700, 344);
+    ASSERT_EQ(gCurrentScreen, gQuestLogScreen) << road.CurrentStep();
+    bool listed = false;
+    for (int page = 0; page < 8 && !listed; ++page) {
+        road.Frames(1);
+        listed = Text(gQuestLogScreen, CQuestLogScreen::kNameText) == "The Umbral Lens";
+        if (!listed)
+            ClickLogButton(CQuestLogScreen::kNextButton);
+    }
+    EXPECT_TRUE(listed) << road.CurrentStep();
 }
 
 }  // namespace
