@@ -1,0 +1,153 @@
+// A newcomer's first hour as one road: a pilot made through the menus flies the first job (a
+// conversation and a fight with raiders), mines, docks to sell and refuel, looks at the galaxy
+// map, travels through a wormhole, crosses a nebula, is lost in a vortex and respawns beside the
+// station, quits, continues, loads and is retired.
+#include <string>
+
+#include "db/game_database.h"
+#include "quest_road_fixture.h"
+#include "screens/delete_pilot_screen.h"
+#include "screens/galaxy_map_screen.h"
+#include "screens/load_pilot_screen.h"
+#include "screens/main_menu_screen.h"
+#include "screens/station_screen.h"
+#include "ships/engine.h"
+#include "ui/button.h"
+#include "ui/mouse_over_button.h"
+
+namespace {
+
+constexpr int kFirstLight = 1;
+constexpr int kVarnExchange = 1001;
+constexpr int kEastWormhole = 1004;
+constexpr int kCinder = 3;
+constexpr int kAshVeil = 3016;
+constexpr int kMaelstrom = 3007;
+constexpr int kOreLumps[] = {1006, 1015, 1016};
+
+class FirstHourRoadTest : public QuestRoadTest {
+protected:
+    // The centre of a button as drawn, mirrored or not.
+    void ClickButton(CScreen* screen, int id)
+    {
+        const CButton* button = screen->GetButton(id);
+        ASSERT_TRUE(button && button->visible) << road.CurrentStep() << ": button " << id;
+        const int left = button->flippedX ? button->x - button->width : button->x;
+        road.ClickAt(left + button->width / 2, button->y + button->height / 2);
+    }
+    void ClickRow(CScreen* screen, int id)
+    {
+        const CMouseOverButton* row = screen->GetMouseOverButton(id);
+        ASSERT_TRUE(row && row->visible) << road.CurrentStep() << ": row " << id;
+        road.ClickAt(row->x + row->width / 2, row->y + row->height / 2);
+    }
+    bool Dock()
+    {
+        const bool docked = FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; });
+        road.Frames(2);
+        return docked;
+    }
+    // Quits through the options and starts the game again at the main menu.
+    void QuitAndStartAgain()
+    {
+        QuitThroughTheOptions();
+        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
+        road.Frames(5);
+        ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
+    }
+};
+
+TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
+{
+    FlyTheFirstJobAsANewPilot(2);
+    ASSERT_FALSE(HasFailure());
+    CPlayerShip* ship = gPlayerShip;
+    ASSERT_TRUE(ship->FindQuest(kFirstLight)) << "the first job is done";
+
+    road.Step("mine the ore fields until the hold is full or the ore is gone");
+    for (int lump : kOreLumps) {
+        FlyToward(lump, 4000, [&] {
+            CWorldObject* ore = gResourceManager->FindObject(lump);
+            return !ore || !ore->mActive || Logged("Cargo bay is full");
+        });
+        if (Logged("Cargo bay is full"))
+            break;
+    }
+    ASSERT_GT(ship->CargoTons(), 0) << road.CurrentStep();
+
+    road.Step("dock at the Exchange; sell the ore and refuel");
+    ASSERT_TRUE(Dock()) << road.CurrentStep();
+    // The station circles the system; the save point is where it was at the docking.
+    const Vec3 dockedAt = gResourceManager->FindObject(kVarnExchange)->mPosition;
+    const int credits = ship->mCredits;
+    const int sale = ship->GetCompoundSaleValue();
+    ClickButton(gStationScreen, CStationScreen::kSellButton);
+    EXPECT_EQ(ship->mCredits, credits + sale) << road.CurrentStep();
+    EXPECT_EQ(ship->CargoTons(), 0) << road.CurrentStep();
+    ClickButton(gStationScreen, CStationScreen::kRefuelButton);
+    EXPECT_EQ(ship->mEngine->mFuel, ship->mEngine->mMaxFuel) << road.CurrentStep();
+
+    road.Step("look at the galaxy map from the station, and close it");
+    ClickButton(gStationScreen, CStationScreen::kGalaxyButton);
+    ASSERT_EQ(gCurrentScreen, gGalaxyMapScreen) << road.CurrentStep();
+    road.Frames(2);
+    ClickButton(gGalaxyMapScreen, CGalaxyMapScreen::kCloseButton);
+    ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
+
+    road.Step("launch and travel to Cinder through the wormhole");
+    ClickButton(gStationScreen, CStationScreen::kLaunchButton);
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    ASSERT_TRUE(FlyToward(kEastWormhole, 6000, [] { return gResourceManager->mCurrentSystemId == kCinder; }))
+        << road.CurrentStep();
+
+    road.Step("fly through the Ash Veil, which drains the energy");
+    const int energy = ship->mEngine->mEnergy;
+    ASSERT_TRUE(FlyToward(kAshVeil, 6000, [&] { return ship->mEngine->mEnergy < energy - 20; })) << road.CurrentStep();
+
+    road.Step("fly into the Maelstrom, which pulls the ship in and destroys it");
+    ASSERT_TRUE(FlyToward(kMaelstrom, 6000, [] { return !gPlayerShip->mActive; })) << road.CurrentStep();
+    road.Frames(30);
+
+    road.Step("respawn beside the station the pilot last docked at");
+    ClickButton(gFlightScreen, CFlightScreen::kRespawnButton);
+    ASSERT_TRUE(ship->mActive) << road.CurrentStep();
+    EXPECT_EQ(gResourceManager->mCurrentSystemId % 100, 1) << road.CurrentStep();
+    EXPECT_NEAR(ship->mHomeX, dockedAt.x + 20.0f, 0.01f) << road.CurrentStep();
+    EXPECT_NEAR(ship->mHomeY, dockedAt.y + 20.0f, 0.01f) << road.CurrentStep();
+    EXPECT_LT(Vec3Length(Vec3::Difference(ship->mPosition, Vec3(ship->mHomeX, ship->mHomeY, 30.0f))), 2.0f)
+        << road.CurrentStep();
+    EXPECT_EQ(ship->GetHitPoints(), ship->GetMaxHitPoints()) << road.CurrentStep();
+    const std::string name = ship->mPilotName;
+    const int playerId = ship->mPlayerId;
+
+    road.Step("quit, start again and continue: the same pilot, the first job still done");
+    QuitAndStartAgain();
+    ASSERT_FALSE(HasFailure());
+    ClickButton(gMainMenuScreen, 5);
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    ASSERT_NE(gPlayerShip, nullptr);
+    EXPECT_EQ(gPlayerShip->mPlayerId, playerId) << road.CurrentStep();
+    EXPECT_TRUE(gPlayerShip->FindQuest(kFirstLight)) << road.CurrentStep();
+
+    road.Step("quit, start again and load the pilot from the list");
+    QuitAndStartAgain();
+    ASSERT_FALSE(HasFailure());
+    ClickButton(gMainMenuScreen, 3);
+    ASSERT_EQ(gCurrentScreen, gLoadPilotScreen) << road.CurrentStep();
+    road.Frames(2);
+    ClickRow(gLoadPilotScreen, 200);
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    EXPECT_STREQ(gPlayerShip->mPilotName, name.c_str()) << road.CurrentStep();
+
+    road.Step("quit, start again and retire the pilot");
+    QuitAndStartAgain();
+    ASSERT_FALSE(HasFailure());
+    ClickButton(gMainMenuScreen, 6);
+    ASSERT_EQ(gCurrentScreen, gDeletePilotScreen) << road.CurrentStep();
+    road.Frames(2);
+    ClickRow(gDeletePilotScreen, 250);
+    RowList<PilotRow> pilots;
+    EXPECT_TRUE(gGameDatabase.GetPilots(pilots).empty()) << road.CurrentStep() << ": the pilot was not retired";
+}
+
+}  // namespace
