@@ -1,8 +1,6 @@
 // Entering a solar system: the old system is torn down and the new one built from its rows.
-#include <string>
 #include <vector>
 
-#include "core/message_log.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "ui/flight_view.h"
@@ -35,8 +33,6 @@ void CResourceManager::EnterSystem(int systemId)
     for (const StateTriggerIdRow* row : gGameDatabase.GetStateTriggerIds(stateRows, systemId))
         stateTriggers.push_back(row->state_trigger_id);
     mPortalAllowed = 1;
-    if (!stateTriggers.empty() && !gTriggerSource)
-        PostFlightMessage("State triggers are not built yet");
     // Every trigger is asked, so the last one that holds decides.
     for (int trigger : stateTriggers) {
         int replacement = 0;
@@ -103,10 +99,6 @@ void CResourceManager::BuildKind(const ObjectKind& kind, int systemId, int quest
         ids.push_back(*row);
     if (ids.empty())
         return;
-    if (!kind.make) {
-        PostFlightMessage("Not built yet: " + std::string(kind.name) + " (" + std::to_string(ids.size()) + ")");
-        return;
-    }
     for (const ObjectIdRow& row : ids) {
         CWorldObject* object = kind.make(row.object_id);
         if (!object)

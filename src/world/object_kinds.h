@@ -1,6 +1,5 @@
 // The kind table: every kind of placed object with the query that lists a system's objects of
-// it, the factory that builds one from its object id and the map that receives it. A kind
-// that is not built yet has no factory; system entry then skips its rows with one log line.
+// it, the factory that builds one from its object id and the map that receives it.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +24,7 @@ struct ObjectKind {
     // For the log: "planet", "station".
     const char* name;
     ObjectIdQuery ids;
-    // Builds the object of the content row with that object id; null while the kind is not built.
+    // Builds the object of the content row with that object id.
     CWorldObject* (*make)(int objectId);
     KindMap map;
     // Told of every object of the kind that was filed, with its id row; may be null.
@@ -63,7 +62,7 @@ constexpr int kQuestStepKindCount = 11;
 extern const ObjectKindId kQuestStepKinds[kQuestStepKindCount];
 
 // The forms made while the player flies (dropped, spilled, left behind). Each takes a temporary
-// id; null while the kind is not built.
+// id. Tests put their own makers in place.
 struct SpawnKinds {
     CWorldObject* (*resource)(int compoundClass, int amount, const Vec3& position);
     CWorldObject* (*deviceObject)(int deviceId, const Vec3& position);

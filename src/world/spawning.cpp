@@ -1,6 +1,5 @@
 // Objects made while the player flies: spilled compounds, dropped devices, repair pickups. One
 // counter caps all three kinds per system visit, and it counts refused spawns too.
-#include "core/message_log.h"
 #include "engine/resource_manager.h"
 #include "world/object_kinds.h"
 #include "world/world_object.h"
@@ -21,10 +20,6 @@ void CResourceManager::SpawnResource(int compoundClass, int amount, float x, flo
 {
     if (!TakeSpawnSlot(kResourceCap))
         return;
-    if (!gSpawnKinds.resource) {
-        PostFlightMessage("Resource objects are not built yet");
-        return;
-    }
     FileObject(mObjects, gSpawnKinds.resource(compoundClass, amount, Vec3(x, y, z)));
 }
 
@@ -32,10 +27,6 @@ void CResourceManager::SpawnDeviceObject(int deviceId, float x, float y, float z
 {
     if (!TakeSpawnSlot(kPickupCap))
         return;
-    if (!gSpawnKinds.deviceObject) {
-        PostFlightMessage("Device objects are not built yet");
-        return;
-    }
     FileObject(mObjects, gSpawnKinds.deviceObject(deviceId, Vec3(x, y, z)));
 }
 
@@ -43,10 +34,6 @@ void CResourceManager::SpawnHealthObject(int repairPercentage, float x, float y,
 {
     if (!TakeSpawnSlot(kPickupCap))
         return;
-    if (!gSpawnKinds.health) {
-        PostFlightMessage("Health objects are not built yet");
-        return;
-    }
     FileObject(mObjects, gSpawnKinds.health(repairPercentage, Vec3(x, y, z)));
 }
 

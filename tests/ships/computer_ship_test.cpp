@@ -67,7 +67,9 @@ protected:
         return ship.mWeaponCooldown == 0;
     }
 
-    ScopedGlobal<SpawnKinds> spawnKinds{gSpawnKinds, SpawnKinds{nullptr,
+    ScopedGlobal<SpawnKinds> spawnKinds{gSpawnKinds, SpawnKinds{[](int, int, const Vec3&) -> CWorldObject* {
+                                                                    return nullptr;
+                                                                },
                                                                 [](int deviceId, const Vec3&) -> CWorldObject* {
                                                                     sSpawned.push_back({deviceId, 0});
                                                                     return nullptr;

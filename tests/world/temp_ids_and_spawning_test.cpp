@@ -102,16 +102,5 @@ TEST_F(SpawnTest, FilingNeverReplacesALiveObject)
     EXPECT_EQ(rm->mObjects.size(), 1u);
 }
 
-TEST_F(SpawnTest, AKindNotBuiltYetSaysSoAndMakesNothing)
-{
-    gSpawnKinds = SpawnKinds{nullptr, nullptr, nullptr};
-    Spawn(Drop::kResource);
-    Spawn(Drop::kDevice);
-    Spawn(Drop::kHealth);
-    EXPECT_TRUE(rm->mObjects.empty());
-    EXPECT_TRUE(Logged("Resource objects are not built yet"));
-    EXPECT_TRUE(Logged("Device objects are not built yet"));
-    EXPECT_TRUE(Logged("Health objects are not built yet"));
-}
 
 }  // namespace
