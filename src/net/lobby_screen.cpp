@@ -1,10 +1,8 @@
 // The lobby: player names, the chat, and the start of the game for every player.
 #include "net/lobby_screen.h"
 
-#include "core/graphics_globals.h"
 #include "core/keys.h"
 #include "db/game_database.h"
-#include "engine/resource_manager.h"
 #include "net/network_manager.h"
 #include "net/network_screen.h"
 #include "platform/os/message_queue.h"
@@ -13,7 +11,6 @@
 
 namespace {
 constexpr int kBackdrop = 750;
-constexpr int kBackdropWidth = 800;
 constexpr int kStartSystem = 1;
 }  // namespace
 
@@ -43,10 +40,7 @@ int CLobbyScreen::Frame()
 {
     if (!mEntered)
         Enter();
-    gResourceManager->DrawScreenSprite(kBackdrop, kBackdropWidth);
-    if (gShadersSupported && gGlowEnabled)
-        gResourceManager->DrawGlowPass();
-    DrawControls();
+    DrawPage(kBackdrop);
     return 0;
 }
 

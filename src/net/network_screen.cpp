@@ -1,10 +1,8 @@
 // The network screen: the host list, the typed host address, the host checkbox and connect.
 #include "net/network_screen.h"
 
-#include "core/graphics_globals.h"
 #include "core/keys.h"
 #include "db/game_database.h"
-#include "engine/resource_manager.h"
 #include "net/lobby_screen.h"
 #include "net/network_manager.h"
 #include "platform/os/message_queue.h"
@@ -14,7 +12,6 @@
 
 namespace {
 constexpr int kBackdrop = 800;
-constexpr int kBackdropWidth = 800;
 }  // namespace
 
 CNetworkScreen::CNetworkScreen()
@@ -53,10 +50,7 @@ int CNetworkScreen::Frame()
 {
     if (!mEntered)
         Enter();
-    gResourceManager->DrawScreenSprite(kBackdrop, kBackdropWidth);
-    if (gShadersSupported && gGlowEnabled)
-        gResourceManager->DrawGlowPass();
-    DrawControls();
+    DrawPage(kBackdrop);
     return 0;
 }
 

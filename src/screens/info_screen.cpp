@@ -6,14 +6,12 @@
 #include "core/camera.h"
 #include "core/graphics_globals.h"
 #include "core/keys.h"
-#include "engine/resource_manager.h"
 #include "screens/flight_screen.h"
 #include "ships/player_ship.h"
 #include "ui/button.h"
 #include "ui/control_util.h"
 
 namespace {
-constexpr int kBackdropWidth = 800;
 constexpr char kContinueCaption[] = "Continue";
 }  // namespace
 
@@ -53,10 +51,7 @@ int CInfoScreen::Frame()
 {
     if (!mEntered)
         Enter();
-    gResourceManager->DrawScreenSprite(kBackdrop, kBackdropWidth);
-    if (gShadersSupported && gGlowEnabled)
-        gResourceManager->DrawGlowPass();
-    DrawControls();
+    DrawPage(kBackdrop);
     return 0;
 }
 

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "core/graphics_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "screens/flight_screen.h"
@@ -17,7 +16,6 @@
 #include "ui/text_control.h"
 
 namespace {
-constexpr int kBackdropWidth = 800;
 constexpr int kEnterSound = 8;
 constexpr float kHullAngle = 1.5708f + 0.349f;
 constexpr int kHelpLines = 4;
@@ -83,11 +81,7 @@ int CNewPilotScreen::Frame()
     if (!mEntered)
         Enter();
     PlaceHullViewCamera();
-    gResourceManager->DrawScreenSprite(mBackdrop, kBackdropWidth);
-    DrawObjectControls();
-    if (gShadersSupported && gGlowEnabled)
-        gResourceManager->DrawGlowPass();
-    DrawControls();
+    DrawPage(mBackdrop);
     return 0;
 }
 

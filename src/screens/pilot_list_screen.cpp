@@ -16,7 +16,6 @@
 #include "ui/text_control.h"
 
 namespace {
-constexpr int kBackdropWidth = 800;
 constexpr float kHoverSpin = 0.02f;
 }  // namespace
 
@@ -102,11 +101,7 @@ int CPilotListScreen::Frame()
     ShowHover();
     if (CSpriteControl* pulsing = mLayout.pulsingSprite ? GetSpriteControl(mLayout.pulsingSprite) : nullptr)
         pulsing->colour = (pulsing->colour & 0x00FFFFFFu) | static_cast<uint32_t>(gPulse) << 24;
-    gResourceManager->DrawScreenSprite(mBackdrop, kBackdropWidth);
-    DrawObjectControls();
-    if (gShadersSupported && gGlowEnabled)
-        gResourceManager->DrawGlowPass();
-    DrawControls();
+    DrawPage(mBackdrop);
     return 0;
 }
 

@@ -3,16 +3,13 @@
 
 #include <cstring>
 
-#include "core/graphics_globals.h"
 #include "core/keys.h"
 #include "db/game_database.h"
-#include "engine/resource_manager.h"
 #include "screens/new_pilot_screen.h"
 #include "ui/keyboard.h"
 #include "ui/text_control.h"
 
 namespace {
-constexpr int kBackdropWidth = 800;
 constexpr char kCaret = '_';
 }  // namespace
 
@@ -41,10 +38,7 @@ int CPilotNameScreen::Frame()
 {
     if (!mEntered)
         Enter();
-    gResourceManager->DrawScreenSprite(mBackdrop, kBackdropWidth);
-    if (gShadersSupported && gGlowEnabled)
-        gResourceManager->DrawGlowPass();
-    DrawControls();
+    DrawPage(mBackdrop);
     return 0;
 }
 

@@ -3,26 +3,19 @@
 
 #include <algorithm>
 
-#include "core/graphics_globals.h"
 #include "db/game_database.h"
-#include "engine/resource_manager.h"
 #include "quests/quest.h"
 #include "ui/button.h"
 #include "ui/text_control.h"
 
 namespace {
-constexpr int kBackdropWidth = 800;
 }  // namespace
 
 int CQuestPagesScreen::Frame()
 {
     if (!mEntered)
         Enter();
-    gResourceManager->DrawScreenSprite(mBackdrop, kBackdropWidth);
-    DrawObjectControls();
-    if (gShadersSupported && gGlowEnabled)
-        gResourceManager->DrawGlowPass();
-    DrawControls();
+    DrawPage(mBackdrop);
     return 0;
 }
 

@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/graphics_globals.h"
 #include "db/game_database.h"
-#include "engine/resource_manager.h"
 #include "screens/hull_view.h"
 #include "screens/screen_return.h"
 #include "ships/player_ship.h"
@@ -17,7 +15,6 @@
 
 namespace {
 
-constexpr int kBackdropWidth = 800;
 constexpr int kMinimumPrice = 100;
 constexpr float kHullAngle = 1.5708f + 0.5236f;
 // A hull's ship level asks twice that pilot level.
@@ -84,11 +81,7 @@ int CShipUpgradeScreen::Frame()
 {
     if (!mEntered)
         Enter();
-    gResourceManager->DrawScreenSprite(mBackdrop, kBackdropWidth);
-    DrawObjectControls();
-    if (gShadersSupported && gGlowEnabled)
-        gResourceManager->DrawGlowPass();
-    DrawControls();
+    DrawPage(mBackdrop);
     return 0;
 }
 

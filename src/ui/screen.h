@@ -73,6 +73,9 @@ public:
     void DrawControls();
     // The object controls; those of mesh 22 blend additively at alpha 250.
     void DrawObjectControls();
+    // The common page: the backdrop sprite across the screen, the object controls, the glow
+    // pass where the device has shaders and the player wants it, then the controls.
+    void DrawPage(int backdropSpriteId);
 
     // The id of the control that takes a press (drag buttons first, then buttons, mouse-over
     // buttons, checkboxes, sliders; lowest id first within a kind), or -1.

@@ -2,6 +2,7 @@
 #include "ui/screen.h"
 
 #include "core/graphics_globals.h"
+#include "engine/resource_manager.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/drag_button.h"
@@ -15,6 +16,8 @@
 
 namespace {
 
+// Backdrops are drawn across the whole 800-pixel screen.
+constexpr int kBackdropWidth = 800;
 // The flat strip mesh: on screens it glows additively instead of hiding what is behind it.
 constexpr int kStripMeshId = 22;
 constexpr int kStripAlpha = 250;
@@ -54,4 +57,13 @@ void CScreen::DrawObjectControls()
         }
         control->Draw();
     }
+}
+
+void CScreen::DrawPage(int backdropSpriteId)
+{
+    gResourceManager->DrawScreenSprite(backdropSpriteId, kBackdropWidth);
+    DrawObjectControls();
+    if (gShadersSupported && gGlowEnabled)
+        gResourceManager->DrawGlowPass();
+    DrawControls();
 }

@@ -240,8 +240,9 @@ TEST_F(StationRoadTest, ANewPilotTradesAtTheFirstStationAndEveryDockingSaves)
     const std::vector<int> weapons = SavedWeapons();
     ASSERT_EQ(weapons.size(), 2u) << road.CurrentStep();
     EXPECT_EQ(weapons[1], boughtId) << road.CurrentStep();
-    if (boughtId != oldWeapon)
+    if (boughtId != oldWeapon) {
         EXPECT_NE(weapons[0], oldWeapon) << road.CurrentStep();
+    }
     EXPECT_EQ(SavedInt("fuel"), ship.mEngine->mFuel) << road.CurrentStep();
 }
 
