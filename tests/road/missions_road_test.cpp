@@ -1,155 +1,12 @@
 // The roads of the missions after the first: each is offered where a player meets it, flown,
 // fought and docked through input records to its pay, found finished in the mission log, and
 // kept through a save and a continue.
-#include "quests/quest.h"
-#include "quest_road_fixture.h"
+#include "missions_road_fixture.h"
 #include "screens/mission_board_screen.h"
-#include "screens/quest_log_screen.h"
-#include "screens/station_screen.h"
-#include "ui/button.h"
 
 namespace {
 
-constexpr int kBlockade = 3;
-constexpr int kEastWormhole = 1004;
-constexpr int kWarlord = 3500;
-constexpr int kCinderDepot = 3001;
-constexpr int kPicketDuty = 6;
-constexpr int kWestWormhole = 3002;
-constexpr int kCinder = 3;
-// Varn as the Union fleet guards it once the blockade is broken.
-constexpr int kGuardedVarn = 101;
-constexpr int kVerdance = 4;
-constexpr int kCinderToVerdance = 3003;
-constexpr int kBloom = 4003;
-constexpr int kSeeds = 4;
-constexpr int kSeedBarge = 4500;
-constexpr int kVarnToUmbral = 1005;
-constexpr int kUmbral = 5;
-constexpr int kDriftingBeacon = 5500;
-constexpr int kUmbralLens = 5501;
-constexpr int kLens = 5;
-constexpr int kVarnExchange = 1001;
-// Where the observers wait, in the lee of Umbral Deep.
-const Vec3 kObservers(0.0f, -140.0f, 0.0f);
-
-class MissionsRoadTest : public QuestRoadTest {
-protected:
-    // Pages the mission log for the finished mission: its own page, named and complete, or the
-    // page of the chain it belongs to, which lists its last step done while the chain goes on.
-    bool LogShowsFinished(const std::string& name, const std::string& lastLine)
-    {
-        road.ClickAt(700, 344);
-        if (gCurrentScreen != gQuestLogScreen)
-            return false;
-        bool found = false;
-        for (int page = 0; page < 8 && !found; ++page) {
-            road.Frames(1);
-            found = Text(gQuestLogScreen, CQuestLogScreen::kNameText) == name &&
-                    Text(gQuestLogScreen, CQuestLogScreen::kStateText) == "Complete";
-            for (int i = 0; i < CQuestLogScreen::kStepLineLimit && !found; ++i)
-                found = Text(gQuestLogScreen, CQuestLogScreen::kFirstStepText + i) == lastLine;
-            if (!found)
-                ClickLogButton(CQuestLogScreen::kNextButton);
-        }
-        road.ClickAt(690, 580);
-        return found;
-    }
-    // Flies into the wormhole; true once the ship is in the system it leads to.
-    bool JumpThrough(int wormholeId, int systemId)
-    {
-        return FlyToward(wormholeId, 4000, [systemId] { return gResourceManager->mCurrentSystemId == systemId; });
-    }
-    // What a reward is measured from.
-    struct Purse {
-        int credits;
-        int level;
-        int experience;
-        int nextLevel;
-    };
-    static Purse PurseNow()
-    {
-        return {gPlayerShip->mCredits, gPlayerShip->mLevel, gPlayerShip->mExperience, gPlayerShip->mNextLevelExperience};
-    }
-    // The credits and the experience a reward leaves: the experience is split by the level, and
-    // each level it fills is a level up.
-    void ExpectRewarded(const Purse& before, int creditReward, int experienceReward)
-    {
-        EXPECT_EQ(gPlayerShip->mCredits, before.credits + creditReward) << road.CurrentStep();
-        int level = before.level;
-        int experience = before.experience + experienceReward / before.level;
-        for (int next = before.nextLevel; experience >= next; next = CPlayerShip::ExperienceForLevel(level)) {
-            experience -= next;
-            ++level;
-        }
-        EXPECT_EQ(gPlayerShip->mLevel, level) << road.CurrentStep();
-        EXPECT_EQ(gPlayerShip->mExperience, experience) << road.CurrentStep();
-    }
-    void ClickLogButton(int id)
-    {
-        const CButton* button = gQuestLogScreen->GetButton(id);
-        if (button && button->visible)
-            road.ClickAt(button->x + button->width / 2, button->y + button->height / 2);
-    }
-    // The mission log shows the mission finished, before and after a quit and a continue.
-    void ExpectFinishedInTheLogAndKept(const std::string& name, const std::string& lastLine)
-    {
-        road.Step("the mission log shows " + name + " done");
-        EXPECT_TRUE(LogShowsFinished(name, lastLine)) << road.CurrentStep();
-        ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
-        road.Step("quit through the options and continue: " + name + " stays finished");
-        QuitThroughTheOptions();
-        ASSERT_FALSE(HasFailure());
-        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
-        road.Frames(5);
-        road.ClickAt(150, 416);
-        ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
-        road.Frames(5);
-        EXPECT_TRUE(LogShowsFinished(name, lastLine)) << road.CurrentStep();
-    }
-    // The blockade from its orders to its pay, every step by input.
-    void FlyTheBlockade()
-    {
-        road.Step("the middle button closes the orders");
-        ASSERT_TRUE(FramesUntil(40, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
-        road.MoveTo(400, 120);
-        road.Click(2);
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Jump to Cinder through the east wormhole."; }))
-            << road.CurrentStep();
-
-        road.Step("fly into the east wormhole to Cinder");
-        FlyToward(kEastWormhole, 4000, [] { return gResourceManager->FindObject(kWarlord) != nullptr; });
-        ASSERT_NE(gResourceManager->FindObject(kWarlord), nullptr) << road.CurrentStep();
-
-        road.Step("fight Warlord Kesh until he is no more");
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Find Warlord Kesh and end the blockade."; }))
-            << road.CurrentStep();
-        FightUntilLogged("Warlord Kesh is no more.", 300);
-        ASSERT_TRUE(Logged("Warlord Kesh is no more.")) << road.CurrentStep();
-        ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the warlord won";
-
-        road.Step("fly into the Cinder Depot to report");
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Report at the Cinder Depot."; })) << road.CurrentStep();
-        FlyToward(kCinderDepot, 4000, [] { return gCurrentScreen != gFlightScreen; });
-        ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
-        road.Frames(2);
-        EXPECT_TRUE(gStationScreen->IsHailOpen()) << road.CurrentStep();
-        EXPECT_EQ(Text(gStationScreen, CStationScreen::kFirstHailLine), "Cinder Depot here. We saw Kesh go down.")
-            << road.CurrentStep();
-
-        road.Step("Space closes the call; launch: the blockade is broken and paid");
-        const Purse before = PurseNow();
-        road.Tap(kKeySpace);
-        EXPECT_FALSE(gStationScreen->IsHailOpen()) << road.CurrentStep();
-        ClickStationButton(CStationScreen::kLaunchButton);
-        ASSERT_TRUE(FramesUntil(60, [] { return Logged("The blockade is broken. Varn trades again."); }))
-            << road.CurrentStep();
-        ExpectRewarded(before, 1500, 120);
-        const CQuest* blockade = gPlayerShip->FindQuest(kBlockade);
-        ASSERT_NE(blockade, nullptr) << road.CurrentStep();
-        EXPECT_EQ(blockade->mState, kQuestComplete) << road.CurrentStep();
-    }
-};
+using namespace missions;
 
 TEST_F(MissionsRoadTest, TheBlockadeIsTakenJumpedFoughtReportedPaidAndKept)
 {
@@ -168,36 +25,12 @@ TEST_F(MissionsRoadTest, PicketDutyFollowsTheBlockadeIsFoughtPaidAndKept)
     ASSERT_FALSE(HasFailure());
     FlyTheBlockade();
     ASSERT_FALSE(HasFailure());
-    road.Step("clear the depot, then fly back to Varn through the west wormhole");
-    // The depot lies between the launch and the wormhole; a straight line would dock again.
-    const Vec3 clear(-100.0f, 0.0f, 0.0f);
-    FlyTowardPoint(
-        [&](Vec3* at) {
-            *at = clear;
-            return true;
-        },
-        600, [&] { return Vec3Length(Vec3::Difference(clear, gPlayerShip->mPosition)) < 20.0f; });
+    LeaveTheDepot();
+    road.Step("fly back to Varn through the west wormhole");
     ASSERT_TRUE(JumpThrough(kWestWormhole, kGuardedVarn)) << road.CurrentStep() << ": not back in guarded Varn";
 
-    road.Step("the Union picket hails with the duty");
-    ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
-    EXPECT_EQ(CenterMessage(), "The Union picket is hailing you.") << road.CurrentStep();
-    EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText), "Union picket to the pilot who broke the blockade.")
-        << road.CurrentStep();
-    ASSERT_EQ(gPlayerShip->mActiveQuests.count(kPicketDuty), 1u) << road.CurrentStep();
-
-    road.Step("the middle button closes the hail; the raiders come to the line");
-    road.MoveTo(400, 120);
-    road.Click(2);
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Raiders at the picket line!"; })) << road.CurrentStep();
-
-    road.Step("fight the raiders until they break off; the duty is paid");
-    const Purse before = PurseNow();
-    FightUntilLogged("The raiders break off.", 300);
-    ASSERT_TRUE(Logged("The raiders break off.")) << road.CurrentStep();
-    ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the raiders won";
-    ASSERT_TRUE(FramesUntil(40, [] { return Logged("The picket line holds. Varn is safe."); })) << road.CurrentStep();
-    ExpectRewarded(before, 1000, 100);
+    FlyPicketDuty();
+    ASSERT_FALSE(HasFailure());
 
     ExpectFinishedInTheLogAndKept("Picket Duty", "The raiders break off.");
 }
@@ -211,23 +44,8 @@ TEST_F(MissionsRoadTest, SeedsOfTheBloomAreOfferedNearTheBloomEscortedPaidAndKep
     ASSERT_TRUE(JumpThrough(kEastWormhole, kCinder)) << road.CurrentStep();
     ASSERT_TRUE(JumpThrough(kCinderToVerdance, kVerdance)) << road.CurrentStep();
 
-    road.Step("fly toward the Bloom: the seed barge's job is offered on the way");
-    ASSERT_TRUE(FlyToward(kBloom, 4000, [] { return gPlayerShip->mActiveQuests.count(kSeeds) != 0; }))
-        << road.CurrentStep();
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Escort the Seed Barge to Grove Station."; }))
-        << road.CurrentStep();
-    ASSERT_NE(gResourceManager->FindObject(kSeedBarge), nullptr) << road.CurrentStep() << ": no barge to escort";
-
-    road.Step("keep with the barge until it reaches Grove Station");
-    const Purse before = PurseNow();
-    ASSERT_TRUE(FlyToward(kSeedBarge, 3000, [] { return Logged("The barge reached the station."); }))
-        << road.CurrentStep();
-
-    road.Step("stand guard while the seeds are unloaded; the job is paid");
-    ASSERT_TRUE(FramesUntil(600, [] { return Logged("Grove Station thanks you for the seeds."); })) << road.CurrentStep();
-    EXPECT_TRUE(Logged("The seeds are unloaded and planted.")) << road.CurrentStep();
-    EXPECT_EQ(CenterMessage(), "Mission Complete") << road.CurrentStep();
-    ExpectRewarded(before, 800, 80);
+    FlySeedsOfTheBloom();
+    ASSERT_FALSE(HasFailure());
 
     ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
 }
@@ -244,25 +62,8 @@ TEST_F(MissionsRoadTest, TheUmbralLensIsOfferedByItsBeaconFoundDeliveredPaidAndK
     ASSERT_TRUE(FlyToward(kDriftingBeacon, 4000, [] { return gPlayerShip->mActiveQuests.count(kLens) != 0; }))
         << road.CurrentStep();
     EXPECT_TRUE(Logged("Drifting Beacon acquired")) << road.CurrentStep();
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Recover the Umbral Lens."; })) << road.CurrentStep();
-
-    road.Step("fly to the lens and pick it up");
-    const Purse before = PurseNow();
-    ASSERT_TRUE(FlyToward(kUmbralLens, 4000, [] { return Logged("The lens is aboard."); })) << road.CurrentStep();
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Bring the lens to the Umbral Deep observers."; }))
-        << road.CurrentStep();
-
-    road.Step("fly to the observers off Umbral Deep until they take the lens; the search is paid");
-    FlyTowardPoint(
-        [](Vec3* at) {
-            *at = kObservers;
-            return true;
-        },
-        4000, [] { return Logged("The observers take the lens."); });
-    ASSERT_TRUE(Logged("The observers take the lens.")) << road.CurrentStep();
-    ASSERT_TRUE(FramesUntil(40, [] { return Logged("The observers of Umbral see clearly again."); }))
-        << road.CurrentStep();
-    ExpectRewarded(before, 600, 60);
+    RecoverTheLens();
+    ASSERT_FALSE(HasFailure());
 
     ExpectFinishedInTheLogAndKept("The Umbral Lens", "The observers take the lens.");
 }
@@ -282,13 +83,13 @@ TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
     road.Step("page to the Umbral search and accept it; the board returns to the station");
     const CButton* next = gMissionBoardScreen->GetButton(CMissionBoardScreen::kNextButton);
     ASSERT_NE(next, nullptr) << road.CurrentStep();
-    for (int page = 0; page < 8 && gMissionBoardScreen->ShownOffer() &&
-                       gMissionBoardScreen->ShownOffer()->mQuestId != kLens;
-         ++page)
+    for (int page = 0;
+         page < 8 && gMissionBoardScreen->ShownOffer() && gMissionBoardScreen->ShownOffer()->mQuestId != kLens; ++page)
         road.ClickAt(next->x + next->width / 2, next->y + next->height / 2);
     ASSERT_TRUE(gMissionBoardScreen->ShownOffer() && gMissionBoardScreen->ShownOffer()->mQuestId == kLens)
         << road.CurrentStep() << ": the board never offered the Umbral search";
-    EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText), "Credit Reward:    $600") << road.CurrentStep();
+    EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText), "Credit Reward:    $600")
+        << road.CurrentStep();
     const CButton* accept = gMissionBoardScreen->GetButton(CMissionBoardScreen::kAcceptButton);
     road.ClickAt(accept->x + accept->width / 2, accept->y + accept->height / 2);
     ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
