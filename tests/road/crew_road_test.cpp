@@ -15,9 +15,6 @@
 #include "screens/upgrade_screen.h"
 #include "ships/lead_ship_ai.h"
 #include "ships/shield.h"
-#include "ui/button.h"
-#include "ui/drag_button.h"
-#include "ui/mouse_over_button.h"
 #include "ui/object_control.h"
 #include "ui/text_control.h"
 #include "world/device_object.h"
@@ -45,14 +42,6 @@ constexpr int kBuyX = 600, kBuyY = 416;
 
 class CrewRoadTest : public RoadTest {
 protected:
-    // The centre of a station button, mirrored or not, as drawn.
-    void ClickStationButton(int id)
-    {
-        const CButton* button = gStationScreen->GetButton(id);
-        ASSERT_TRUE(button && button->visible) << road.CurrentStep() << ": station button " << id;
-        const int left = button->flippedX ? button->x - button->width : button->x;
-        road.ClickAt(left + button->width / 2, button->y + button->height / 2);
-    }
     // Main menu, New Pilot, the name "Midas Vell" typed, then the new-pilot screen as any pilot.
     void MakeWealthyPilot()
     {
@@ -191,8 +180,7 @@ TEST_F(CrewRoadTest, APilotSpendsAPointRefitsJettisonsAndBuysALargerHull)
     EXPECT_EQ(ship.mCarried[carried]->mDeviceId, secondWeapon) << road.CurrentStep();
 
     road.Step("fly into the Varn Exchange, which docks");
-    ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; }))
-        << road.CurrentStep();
+    ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; })) << road.CurrentStep();
     road.Frames(2);
 
     road.Step("open the shipyard from the station and step to the next larger hull");

@@ -12,8 +12,6 @@
 #include "screens/main_menu_screen.h"
 #include "screens/station_screen.h"
 #include "ships/engine.h"
-#include "ui/button.h"
-#include "ui/mouse_over_button.h"
 
 namespace {
 
@@ -27,20 +25,6 @@ constexpr int kOreLumps[] = {1006, 1015, 1016};
 
 class FirstHourRoadTest : public QuestRoadTest {
 protected:
-    // The centre of a button as drawn, mirrored or not.
-    void ClickButton(CScreen* screen, int id)
-    {
-        const CButton* button = screen->GetButton(id);
-        ASSERT_TRUE(button && button->visible) << road.CurrentStep() << ": button " << id;
-        const int left = button->flippedX ? button->x - button->width : button->x;
-        road.ClickAt(left + button->width / 2, button->y + button->height / 2);
-    }
-    void ClickRow(CScreen* screen, int id)
-    {
-        const CMouseOverButton* row = screen->GetMouseOverButton(id);
-        ASSERT_TRUE(row && row->visible) << road.CurrentStep() << ": row " << id;
-        road.ClickAt(row->x + row->width / 2, row->y + row->height / 2);
-    }
     bool Dock()
     {
         const bool docked = FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; });
@@ -81,21 +65,21 @@ TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
     const Vec3 dockedAt = gResourceManager->FindObject(kVarnExchange)->mPosition;
     const int credits = ship->mCredits;
     const int sale = ship->GetCompoundSaleValue();
-    ClickButton(gStationScreen, CStationScreen::kSellButton);
+    ClickControl(gStationScreen, CStationScreen::kSellButton);
     EXPECT_EQ(ship->mCredits, credits + sale) << road.CurrentStep();
     EXPECT_EQ(ship->CargoTons(), 0) << road.CurrentStep();
-    ClickButton(gStationScreen, CStationScreen::kRefuelButton);
+    ClickControl(gStationScreen, CStationScreen::kRefuelButton);
     EXPECT_EQ(ship->mEngine->mFuel, ship->mEngine->mMaxFuel) << road.CurrentStep();
 
     road.Step("look at the galaxy map from the station, and close it");
-    ClickButton(gStationScreen, CStationScreen::kGalaxyButton);
+    ClickControl(gStationScreen, CStationScreen::kGalaxyButton);
     ASSERT_EQ(gCurrentScreen, gGalaxyMapScreen) << road.CurrentStep();
     road.Frames(2);
-    ClickButton(gGalaxyMapScreen, CGalaxyMapScreen::kCloseButton);
+    ClickControl(gGalaxyMapScreen, CGalaxyMapScreen::kCloseButton);
     ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
 
     road.Step("launch and travel to Cinder through the wormhole");
-    ClickButton(gStationScreen, CStationScreen::kLaunchButton);
+    ClickControl(gStationScreen, CStationScreen::kLaunchButton);
     ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
     ASSERT_TRUE(FlyToward(kEastWormhole, 6000, [] { return gResourceManager->mCurrentSystemId == kCinder; }))
         << road.CurrentStep();
@@ -109,7 +93,7 @@ TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
     road.Frames(30);
 
     road.Step("respawn beside the station the pilot last docked at");
-    ClickButton(gFlightScreen, CFlightScreen::kRespawnButton);
+    ClickControl(gFlightScreen, CFlightScreen::kRespawnButton);
     ASSERT_TRUE(ship->mActive) << road.CurrentStep();
     EXPECT_EQ(gResourceManager->mCurrentSystemId % 100, 1) << road.CurrentStep();
     EXPECT_NEAR(ship->mHomeX, dockedAt.x + 20.0f, 0.01f) << road.CurrentStep();
@@ -123,7 +107,7 @@ TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
     road.Step("quit, start again and continue: the same pilot, the first job still done");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickButton(gMainMenuScreen, 5);
+    ClickControl(gMainMenuScreen, 5);
     ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
     ASSERT_NE(gPlayerShip, nullptr);
     EXPECT_EQ(gPlayerShip->mPlayerId, playerId) << road.CurrentStep();
@@ -132,20 +116,20 @@ TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
     road.Step("quit, start again and load the pilot from the list");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickButton(gMainMenuScreen, 3);
+    ClickControl(gMainMenuScreen, 3);
     ASSERT_EQ(gCurrentScreen, gLoadPilotScreen) << road.CurrentStep();
     road.Frames(2);
-    ClickRow(gLoadPilotScreen, 200);
+    ClickControl(gLoadPilotScreen, 200);
     ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
     EXPECT_STREQ(gPlayerShip->mPilotName, name.c_str()) << road.CurrentStep();
 
     road.Step("quit, start again and retire the pilot");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickButton(gMainMenuScreen, 6);
+    ClickControl(gMainMenuScreen, 6);
     ASSERT_EQ(gCurrentScreen, gDeletePilotScreen) << road.CurrentStep();
     road.Frames(2);
-    ClickRow(gDeletePilotScreen, 250);
+    ClickControl(gDeletePilotScreen, 250);
     RowList<PilotRow> pilots;
     EXPECT_TRUE(gGameDatabase.GetPilots(pilots).empty()) << road.CurrentStep() << ": the pilot was not retired";
 }

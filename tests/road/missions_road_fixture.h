@@ -145,12 +145,12 @@ protected:
         FightUntilLogged("Warlord Kesh is no more.", 300);
         ASSERT_TRUE(Logged("Warlord Kesh is no more.")) << road.CurrentStep();
         ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the warlord won";
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Report at the Cinder Depot."; }))
+            << road.CurrentStep();
     }
     void ReportAtTheDepot()
     {
         road.Step("fly into the Cinder Depot to report");
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Report at the Cinder Depot."; }))
-            << road.CurrentStep();
         FlyToward(missions::kCinderDepot, 4000, [] { return gCurrentScreen != gFlightScreen; });
         ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
         road.Frames(2);

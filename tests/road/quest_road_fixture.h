@@ -122,63 +122,69 @@ protected:
     // The first job from the hail to the pay, every step by input; ends as the next job is offered.
     void FlyTheFirstJob()
     {
-    road.Step("Traffic Control hails the new pilot with the first job");
-    ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
-    EXPECT_EQ(CenterMessage(), "Varn Traffic Control is hailing you.") << road.CurrentStep();
-    EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText), "Varn Traffic Control to the new ship on our scopes.")
-        << road.CurrentStep();
+        road.Step("Traffic Control hails the new pilot with the first job");
+        ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
+        EXPECT_EQ(CenterMessage(), "Varn Traffic Control is hailing you.") << road.CurrentStep();
+        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText),
+                  "Varn Traffic Control to the new ship on our scopes.")
+            << road.CurrentStep();
 
-    road.Step("the middle button closes the hail, and the job's first flight begins");
-    road.MoveTo(400, 120);
-    road.Click(2);
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly to the salvage beacon."; })) << road.CurrentStep();
-    EXPECT_TRUE(Logged("Traffic Control signs off.")) << road.CurrentStep();
-    ASSERT_TRUE(FramesUntil(20, [] { return gPlayerShip->mGuideTarget != nullptr; }))
-        << road.CurrentStep() << ": no arrow points at the beacon";
+        road.Step("the middle button closes the hail, and the job's first flight begins");
+        road.MoveTo(400, 120);
+        road.Click(2);
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly to the salvage beacon."; }))
+            << road.CurrentStep();
+        EXPECT_TRUE(Logged("Traffic Control signs off.")) << road.CurrentStep();
+        ASSERT_TRUE(FramesUntil(20, [] { return gPlayerShip->mGuideTarget != nullptr; }))
+            << road.CurrentStep() << ": no arrow points at the beacon";
 
-    road.Step("fly where the arrow points until Traffic Control calls");
-    const Vec3 beacon = gPlayerShip->mGuideTarget->mPosition;
-    FlyTowardPoint(
-        [&](Vec3* at) {
-            *at = beacon;
-            return true;
-        },
-        3000, [] { return gCurrentScreen == gConversationScreen; });
-    ASSERT_EQ(gCurrentScreen, gConversationScreen) << road.CurrentStep();
-    EXPECT_TRUE(Logged("Beacon reached. Someone got here first.")) << road.CurrentStep();
+        road.Step("fly where the arrow points until Traffic Control calls");
+        const Vec3 beacon = gPlayerShip->mGuideTarget->mPosition;
+        FlyTowardPoint(
+            [&](Vec3* at) {
+                *at = beacon;
+                return true;
+            },
+            3000, [] { return gCurrentScreen == gConversationScreen; });
+        ASSERT_EQ(gCurrentScreen, gConversationScreen) << road.CurrentStep();
+        EXPECT_TRUE(Logged("Beacon reached. Someone got here first.")) << road.CurrentStep();
 
-    road.Step("read the first page, turn it with Space, then Space again back to flight");
-    road.Frames(30);
-    EXPECT_EQ(Text(gConversationScreen, CConversationScreen::kFirstLine), "Traffic Control here. Our scopes show two ships")
-        << road.CurrentStep();
-    road.Tap(kKeySpace);
-    EXPECT_EQ(Text(gConversationScreen, CConversationScreen::kFirstLine), "Drive them off. Aim with the pointer and hold the")
-        << road.CurrentStep();
-    road.Tap(kKeySpace);
-    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+        road.Step("read the first page, turn it with Space, then Space again back to flight");
+        road.Frames(30);
+        EXPECT_EQ(Text(gConversationScreen, CConversationScreen::kFirstLine),
+                  "Traffic Control here. Our scopes show two ships")
+            << road.CurrentStep();
+        road.Tap(kKeySpace);
+        EXPECT_EQ(Text(gConversationScreen, CConversationScreen::kFirstLine),
+                  "Drive them off. Aim with the pointer and hold the")
+            << road.CurrentStep();
+        road.Tap(kKeySpace);
+        ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
 
-    road.Step("the raiders come; fight them until they are scrap");
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Scrap raiders! Drive them off."; })) << road.CurrentStep();
-    FightUntilLogged("The raiders are scrap themselves now.", 200);
-    ASSERT_TRUE(Logged("The raiders are scrap themselves now.")) << road.CurrentStep();
-    ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the raiders won";
+        road.Step("the raiders come; fight them until they are scrap");
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Scrap raiders! Drive them off."; }))
+            << road.CurrentStep();
+        FightUntilLogged("The raiders are scrap themselves now.", 200);
+        ASSERT_TRUE(Logged("The raiders are scrap themselves now.")) << road.CurrentStep();
+        ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the raiders won";
 
-    road.Step("deliver the salvage at the Exchange");
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Bring the salvage to the Varn Exchange."; }))
-        << road.CurrentStep();
-    const int credits = gPlayerShip->mCredits;
-    FlyTowardPoint(
-        [](Vec3* at) {
-            *at = Vec3(150.0f, 95.0f, 30.0f);
-            return true;
-        },
-        3000, [] { return Logged("Salvage delivered to the Exchange."); });
-    ASSERT_TRUE(Logged("Salvage delivered to the Exchange.")) << road.CurrentStep();
+        road.Step("deliver the salvage at the Exchange");
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Bring the salvage to the Varn Exchange."; }))
+            << road.CurrentStep();
+        const int credits = gPlayerShip->mCredits;
+        FlyTowardPoint(
+            [](Vec3* at) {
+                *at = Vec3(150.0f, 95.0f, 30.0f);
+                return true;
+            },
+            3000, [] { return Logged("Salvage delivered to the Exchange."); });
+        ASSERT_TRUE(Logged("Salvage delivered to the Exchange.")) << road.CurrentStep();
 
-    road.Step("the job is paid, and the next one is offered");
-    ASSERT_TRUE(FramesUntil(20, [] { return Logged("Traffic Control: well flown, pilot."); })) << road.CurrentStep();
-    EXPECT_EQ(gPlayerShip->mCredits, credits + 500) << road.CurrentStep();
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Orders from Varn Traffic Control."; }))
-        << road.CurrentStep();
+        road.Step("the job is paid, and the next one is offered");
+        ASSERT_TRUE(FramesUntil(20, [] { return Logged("Traffic Control: well flown, pilot."); }))
+            << road.CurrentStep();
+        EXPECT_EQ(gPlayerShip->mCredits, credits + 500) << road.CurrentStep();
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Orders from Varn Traffic Control."; }))
+            << road.CurrentStep();
     }
 };

@@ -4,8 +4,9 @@
 // finds the finished one kept after quitting and continuing.
 
 #include "quests/quest.h"
-#include "quests/quest_step.h"
+
 #include "quest_road_fixture.h"
+#include "quests/quest_step.h"
 #include "screens/main_menu_screen.h"
 
 namespace {

@@ -17,9 +17,14 @@
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "screens/station_screen.h"
+#include "screens/store_screen.h"
+#include "ships/device_info.h"
 #include "ships/player_ship.h"
 #include "support/headless_game.h"
 #include "ui/button.h"
+#include "ui/drag_button.h"
+#include "ui/mouse_over_button.h"
+#include "ui/snap_control.h"
 #include "world/world_object.h"
 
 // Letter keys the road types.
@@ -148,14 +153,42 @@ protected:
         road.Frames(1, SteerFromKeys);
         return done();
     }
-    // The centre of a button of the station screen, mirrored or not, as drawn.
-    void ClickStationButton(int id)
+    // Clicks the middle of a control as drawn: a button, mirrored or not, or a mouse-over button.
+    void ClickControl(CScreen* screen, int id)
     {
-        const CButton* button = gStationScreen->GetButton(id);
-        ASSERT_NE(button, nullptr) << road.CurrentStep();
-        ASSERT_TRUE(button->visible) << road.CurrentStep() << ": button " << id << " is hidden";
-        const int left = button->flippedX ? button->x - button->width : button->x;
-        road.ClickAt(left + button->width / 2, button->y + button->height / 2);
+        if (const CButton* button = screen->GetButton(id)) {
+            ASSERT_TRUE(button->visible) << road.CurrentStep() << ": button " << id << " is hidden";
+            const int left = button->flippedX ? button->x - button->width : button->x;
+            road.ClickAt(left + button->width / 2, button->y + button->height / 2);
+            return;
+        }
+        const CMouseOverButton* row = screen->GetMouseOverButton(id);
+        ASSERT_TRUE(row && row->visible) << road.CurrentStep() << ": no control " << id << " to click";
+        road.ClickAt(row->x + row->width / 2, row->y + row->height / 2);
+    }
+    void ClickStationButton(int id) { ClickControl(gStationScreen, id); }
+    // Picks the drag button up and lets it go over the snap.
+    void DragOnto(CScreen* screen, int dragId, int snapId)
+    {
+        const CDragButton* drag = screen->GetDragButton(dragId);
+        const CSnapControl* snap = screen->GetSnapControl(snapId);
+        ASSERT_TRUE(drag && snap && drag->visible) << road.CurrentStep() << ": drag " << dragId;
+        road.MoveTo(drag->x + drag->width / 2, drag->y + drag->height / 2);
+        road.PressButton(0, true);
+        road.MoveTo(snap->x + snap->width / 2, snap->y + snap->height / 2);
+        road.PressButton(0, false);
+    }
+    // The cheapest weapon on offer that the credits pay for; -1 when there is none.
+    static int AffordableWeaponOffer(const CPlayerShip& ship)
+    {
+        int cheapest = -1;
+        const auto& offers = gStoreScreen->Offers(CStoreScreen::kWeaponOffers);
+        for (int k = 0; k < static_cast<int>(offers.size()); ++k) {
+            const int price = static_cast<int>(ship.BuyFactor() * static_cast<float>(offers[k]->mCreditValue));
+            if (price <= ship.mCredits && (cheapest < 0 || offers[k]->mCreditValue < offers[cheapest]->mCreditValue))
+                cheapest = k;
+        }
+        return cheapest;
     }
     // Esc, then the quit button: the frame that takes the release posts quit, and the game stops
     // and saves the pilot. Returns the pilot's id (0 without one).

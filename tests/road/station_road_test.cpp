@@ -1,20 +1,16 @@
 // The road through the first station: a new pilot mines, docks, sells the ore, repairs and refuels,
 // buys a weapon in the store and drags it onto a slot, sells the old one, buys ammunition and
 // launches; every docking saves, and the save holds what the pilot did.
-#include <sqlite3.h>
-
 #include <string>
 #include <vector>
+
+#include <sqlite3.h>
 
 #include "road_fixture.h"
 #include "screens/station_screen.h"
 #include "screens/store_screen.h"
 #include "ships/engine.h"
 #include "ships/weapon_records.h"
-#include "ui/button.h"
-#include "ui/drag_button.h"
-#include "ui/mouse_over_button.h"
-#include "ui/snap_control.h"
 #include "ui/text_control.h"
 
 namespace {
@@ -65,36 +61,6 @@ protected:
         ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; }))
             << road.CurrentStep();
         road.Frames(2);
-    }
-    // Picks the drag button up and lets it go over the snap.
-    void Drag(int dragId, int snapId)
-    {
-        const CDragButton* drag = gStoreScreen->GetDragButton(dragId);
-        const CSnapControl* snap = gStoreScreen->GetSnapControl(snapId);
-        ASSERT_TRUE(drag && snap && drag->visible) << road.CurrentStep() << ": drag " << dragId;
-        road.MoveTo(drag->x + drag->width / 2, drag->y + drag->height / 2);
-        road.PressButton(0, true);
-        road.MoveTo(snap->x + snap->width / 2, snap->y + snap->height / 2);
-        road.PressButton(0, false);
-    }
-    void ClickStoreButton(int id)
-    {
-        const CMouseOverButton* button = gStoreScreen->GetMouseOverButton(id);
-        ASSERT_TRUE(button && button->visible) << road.CurrentStep() << ": store button " << id;
-        road.ClickAt(button->x + button->width / 2, button->y + button->height / 2);
-    }
-    // The cheapest weapon on offer that the credits pay for; -1 when there is none.
-    int AffordableWeaponOffer(const CPlayerShip& ship)
-    {
-        int cheapest = -1;
-        const auto& offers = gStoreScreen->Offers(CStoreScreen::kWeaponOffers);
-        for (int k = 0; k < static_cast<int>(offers.size()); ++k) {
-            const int price = static_cast<int>(ship.BuyFactor() * static_cast<float>(offers[k]->mCreditValue));
-            if (price <= ship.mCredits &&
-                (cheapest < 0 || offers[k]->mCreditValue < offers[cheapest]->mCreditValue))
-                cheapest = k;
-        }
-        return cheapest;
     }
 };
 
@@ -173,7 +139,7 @@ TEST_F(StationRoadTest, ANewPilotTradesAtTheFirstStationAndEveryDockingSaves)
     road.Frames(2);
     credits = ship.mCredits;
     const int oldValue = ship.mWeapons[1]->mCreditValue;
-    Drag(CStoreScreen::kFirstWeaponDrag + 1, CStoreScreen::kFirstSellSnap);
+    DragOnto(gStoreScreen, CStoreScreen::kFirstWeaponDrag + 1, CStoreScreen::kFirstSellSnap);
     EXPECT_EQ(ship.mWeaponCount, 1) << road.CurrentStep();
     EXPECT_EQ(ship.mCredits, CreditsAfterSale(credits, ship.SellFactor(), oldValue)) << road.CurrentStep();
     EXPECT_EQ(std::string(gStoreScreen->GetTextControl(CStoreScreen::kCreditsText)->text),
@@ -183,7 +149,7 @@ TEST_F(StationRoadTest, ANewPilotTradesAtTheFirstStationAndEveryDockingSaves)
     road.Step("sell the salvaged launcher from the cargo");
     credits = ship.mCredits;
     const int salvage = ship.mCarried[0]->mCreditValue;
-    Drag(CStoreScreen::kFirstCargoDrag, CStoreScreen::kFirstSellSnap + 1);
+    DragOnto(gStoreScreen, CStoreScreen::kFirstCargoDrag, CStoreScreen::kFirstSellSnap + 1);
     EXPECT_EQ(ship.mCarriedCount, 0) << road.CurrentStep();
     EXPECT_EQ(ship.mCredits, CreditsAfterSale(credits, ship.SellFactor(), salvage)) << road.CurrentStep();
     EXPECT_FALSE(gStoreScreen->GetDragButton(CStoreScreen::kFirstCargoDrag)->visible) << road.CurrentStep();
@@ -207,7 +173,8 @@ TEST_F(StationRoadTest, ANewPilotTradesAtTheFirstStationAndEveryDockingSaves)
     const int boughtId = bought->mDeviceId;
     const int price = static_cast<int>(ship.BuyFactor() * static_cast<float>(bought->mCreditValue));
     credits = ship.mCredits;
-    Drag(CStoreScreen::kOfferPlaces[CStoreScreen::kWeaponOffers].firstDrag + offer, CStoreScreen::kFirstWeaponSnap + 1);
+    DragOnto(gStoreScreen, CStoreScreen::kOfferPlaces[CStoreScreen::kWeaponOffers].firstDrag + offer,
+             CStoreScreen::kFirstWeaponSnap + 1);
     ASSERT_EQ(ship.mWeaponCount, 2) << road.CurrentStep();
     EXPECT_EQ(ship.mWeapons[1]->mDeviceId, boughtId) << road.CurrentStep();
     EXPECT_EQ(ship.mCredits, credits - price) << road.CurrentStep();
@@ -219,7 +186,7 @@ TEST_F(StationRoadTest, ANewPilotTradesAtTheFirstStationAndEveryDockingSaves)
     credits = ship.mCredits;
     const int refill =
         AmmoRefillPrice(ship.GetAmmo(fired->mDeviceId), fired->mMaxAmmo, fired->mCreditValue, ship.SellFactor());
-    ClickStoreButton(CStoreScreen::kFirstRefillButton);
+    ClickControl(gStoreScreen, CStoreScreen::kFirstRefillButton);
     EXPECT_EQ(ship.GetAmmo(fired->mDeviceId), fired->mMaxAmmo) << road.CurrentStep();
     EXPECT_EQ(ship.mCredits, credits - refill) << road.CurrentStep();
 
