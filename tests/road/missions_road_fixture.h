@@ -7,6 +7,7 @@
 
 #include "quest_road_fixture.h"
 #include "quests/quest.h"
+#include "screens/mission_board_screen.h"
 #include "screens/quest_log_screen.h"
 #include "screens/station_screen.h"
 #include "ui/button.h"
@@ -112,6 +113,16 @@ protected:
         ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
         road.Frames(5);
         EXPECT_TRUE(LogShowsFinished(name, lastLine)) << road.CurrentStep();
+    }
+
+    // On the mission board: pages to the mission's offer.
+    void PageTheBoardTo(int questId)
+    {
+        const auto shown = [] { return gMissionBoardScreen->ShownOffer(); };
+        for (int page = 0; page < 8 && shown() && shown()->mQuestId != questId; ++page)
+            ClickControl(gMissionBoardScreen, CMissionBoardScreen::kNextButton);
+        ASSERT_TRUE(shown() && shown()->mQuestId == questId)
+            << road.CurrentStep() << ": the board never offered mission " << questId;
     }
 
     // The blockade from its orders to its pay, every step by input.

@@ -81,17 +81,11 @@ TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
     road.Frames(1);
 
     road.Step("page to the Umbral search and accept it; the board returns to the station");
-    const CButton* next = gMissionBoardScreen->GetButton(CMissionBoardScreen::kNextButton);
-    ASSERT_NE(next, nullptr) << road.CurrentStep();
-    for (int page = 0;
-         page < 8 && gMissionBoardScreen->ShownOffer() && gMissionBoardScreen->ShownOffer()->mQuestId != kLens; ++page)
-        road.ClickAt(next->x + next->width / 2, next->y + next->height / 2);
-    ASSERT_TRUE(gMissionBoardScreen->ShownOffer() && gMissionBoardScreen->ShownOffer()->mQuestId == kLens)
-        << road.CurrentStep() << ": the board never offered the Umbral search";
+    PageTheBoardTo(kLens);
+    ASSERT_FALSE(HasFailure());
     EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText), "Credit Reward:    $600")
         << road.CurrentStep();
-    const CButton* accept = gMissionBoardScreen->GetButton(CMissionBoardScreen::kAcceptButton);
-    road.ClickAt(accept->x + accept->width / 2, accept->y + accept->height / 2);
+    ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
     ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
     ASSERT_EQ(gPlayerShip->mActiveQuests.count(kLens), 1u) << road.CurrentStep();
 
@@ -100,10 +94,9 @@ TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
     road.Frames(1);
     for (int page = 0; page < 8 && gMissionBoardScreen->ShownOffer(); ++page) {
         EXPECT_NE(gMissionBoardScreen->ShownOffer()->mQuestId, kLens) << road.CurrentStep();
-        road.ClickAt(next->x + next->width / 2, next->y + next->height / 2);
+        ClickControl(gMissionBoardScreen, CMissionBoardScreen::kNextButton);
     }
-    const CButton* back = gMissionBoardScreen->GetButton(CMissionBoardScreen::kBackButton);
-    road.ClickAt(back->x + back->width / 2, back->y + back->height / 2);
+    ClickControl(gMissionBoardScreen, CMissionBoardScreen::kBackButton);
     ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
 
     road.Step("launch; the mission log lists the Umbral search");

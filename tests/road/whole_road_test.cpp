@@ -171,11 +171,8 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
     ClickStationButton(CStationScreen::kMissionsButton);
     ASSERT_EQ(gCurrentScreen, gMissionBoardScreen) << road.CurrentStep();
     road.Frames(1);
-    for (int page = 0;
-         page < 8 && gMissionBoardScreen->ShownOffer() && gMissionBoardScreen->ShownOffer()->mQuestId != kLens; ++page)
-        ClickControl(gMissionBoardScreen, CMissionBoardScreen::kNextButton);
-    ASSERT_TRUE(gMissionBoardScreen->ShownOffer() && gMissionBoardScreen->ShownOffer()->mQuestId == kLens)
-        << road.CurrentStep();
+    PageTheBoardTo(kLens);
+    ASSERT_FALSE(HasFailure());
     ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
     ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
     ASSERT_EQ(ship->mActiveQuests.count(kLens), 1u) << road.CurrentStep();
