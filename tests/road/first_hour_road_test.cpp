@@ -4,12 +4,8 @@
 // station, quits, continues, loads and is retired.
 #include <string>
 
-#include "db/game_database.h"
 #include "quest_road_fixture.h"
-#include "screens/delete_pilot_screen.h"
 #include "screens/galaxy_map_screen.h"
-#include "screens/load_pilot_screen.h"
-#include "screens/main_menu_screen.h"
 #include "screens/station_screen.h"
 #include "ships/engine.h"
 
@@ -23,23 +19,7 @@ constexpr int kAshVeil = 3016;
 constexpr int kMaelstrom = 3007;
 constexpr int kOreLumps[] = {1006, 1015, 1016};
 
-class FirstHourRoadTest : public QuestRoadTest {
-protected:
-    bool Dock()
-    {
-        const bool docked = FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; });
-        road.Frames(2);
-        return docked;
-    }
-    // Quits through the options and starts the game again at the main menu.
-    void QuitAndStartAgain()
-    {
-        QuitThroughTheOptions();
-        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
-        road.Frames(5);
-        ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
-    }
-};
+using FirstHourRoadTest = QuestRoadTest;
 
 TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
 {
@@ -60,7 +40,7 @@ TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
     ASSERT_GT(ship->CargoTons(), 0) << road.CurrentStep();
 
     road.Step("dock at the Exchange; sell the ore and refuel");
-    ASSERT_TRUE(Dock()) << road.CurrentStep();
+    ASSERT_TRUE(DockAt(kVarnExchange)) << road.CurrentStep();
     // The station circles the system; the save point is where it was at the docking.
     const Vec3 dockedAt = gResourceManager->FindObject(kVarnExchange)->mPosition;
     const int credits = ship->mCredits;
@@ -93,45 +73,31 @@ TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
     road.Frames(30);
 
     road.Step("respawn beside the station the pilot last docked at");
-    ClickControl(gFlightScreen, CFlightScreen::kRespawnButton);
-    ASSERT_TRUE(ship->mActive) << road.CurrentStep();
+    RespawnBeside(dockedAt);
+    ASSERT_FALSE(HasFailure());
     EXPECT_EQ(gResourceManager->mCurrentSystemId % 100, 1) << road.CurrentStep();
-    EXPECT_NEAR(ship->mHomeX, dockedAt.x + 20.0f, 0.01f) << road.CurrentStep();
-    EXPECT_NEAR(ship->mHomeY, dockedAt.y + 20.0f, 0.01f) << road.CurrentStep();
-    EXPECT_LT(Vec3Length(Vec3::Difference(ship->mPosition, Vec3(ship->mHomeX, ship->mHomeY, 30.0f))), 2.0f)
-        << road.CurrentStep();
-    EXPECT_EQ(ship->GetHitPoints(), ship->GetMaxHitPoints()) << road.CurrentStep();
     const std::string name = ship->mPilotName;
     const int playerId = ship->mPlayerId;
 
     road.Step("quit, start again and continue: the same pilot, the first job still done");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickControl(gMainMenuScreen, 5);
-    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
-    ASSERT_NE(gPlayerShip, nullptr);
+    ContinueThePilot();
+    ASSERT_FALSE(HasFailure());
     EXPECT_EQ(gPlayerShip->mPlayerId, playerId) << road.CurrentStep();
     EXPECT_TRUE(gPlayerShip->FindQuest(kFirstLight)) << road.CurrentStep();
 
     road.Step("quit, start again and load the pilot from the list");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickControl(gMainMenuScreen, 3);
-    ASSERT_EQ(gCurrentScreen, gLoadPilotScreen) << road.CurrentStep();
-    road.Frames(2);
-    ClickControl(gLoadPilotScreen, 200);
-    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    LoadTheFirstPilot();
+    ASSERT_FALSE(HasFailure());
     EXPECT_STREQ(gPlayerShip->mPilotName, name.c_str()) << road.CurrentStep();
 
     road.Step("quit, start again and retire the pilot");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickControl(gMainMenuScreen, 6);
-    ASSERT_EQ(gCurrentScreen, gDeletePilotScreen) << road.CurrentStep();
-    road.Frames(2);
-    ClickControl(gDeletePilotScreen, 250);
-    RowList<PilotRow> pilots;
-    EXPECT_TRUE(gGameDatabase.GetPilots(pilots).empty()) << road.CurrentStep() << ": the pilot was not retired";
+    RetireTheOnlyPilot();
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "net_road_steps.h"
 #include "road_fixture.h"
-#include "screens/main_menu_screen.h"
 
 namespace {
 
@@ -20,13 +19,8 @@ protected:
     void ToTheNetworkScreen()
     {
         MakePilotThroughTheMenus();
-        road.Step("Esc opens the options, Main Menu leaves flight");
-        road.Tap(kKeyEscape);
-        road.ClickAt(400, 456);
-        ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
-        road.Step("the main menu's Network button opens the network screen");
-        road.ClickAt(188, 366);
-        ASSERT_EQ(gCurrentScreen, gNetworkScreen) << road.CurrentStep();
+        road.Step("Esc, the options' Main Menu, then the main menu's Network button");
+        FlyToTheNetworkScreen();
     }
 
     CNetRoad net{road};

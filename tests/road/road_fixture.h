@@ -10,10 +10,15 @@
 
 #include "core/keys.h"
 #include "core/message_log.h"
+#include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "net/network_screen.h"
 #include "road_driver.h"
+#include "screens/delete_pilot_screen.h"
 #include "screens/flight_screen.h"
 #include "screens/info_screen.h"
+#include "screens/load_pilot_screen.h"
+#include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
 #include "screens/pilot_name_screen.h"
 #include "screens/station_screen.h"
@@ -153,6 +158,13 @@ protected:
         road.Frames(1, SteerFromKeys);
         return done();
     }
+    // Flies into the station until its screen shows.
+    bool DockAt(int stationId)
+    {
+        const bool docked = FlyToward(stationId, 6000, [] { return gCurrentScreen == gStationScreen; });
+        road.Frames(2);
+        return docked;
+    }
     // Clicks the middle of a control as drawn: a button, mirrored or not, or a mouse-over button.
     void ClickControl(CScreen* screen, int id)
     {
@@ -205,6 +217,62 @@ protected:
         StopGame();
         os::ClearMessages();
         return playerId;
+    }
+    // Respawn on the death notice: the ship lives again, whole, at the save point beside the
+    // station it last docked at, which stood at dockedAt then.
+    void RespawnBeside(const Vec3& dockedAt)
+    {
+        ClickControl(gFlightScreen, CFlightScreen::kRespawnButton);
+        CPlayerShip* ship = gPlayerShip;
+        ASSERT_TRUE(ship->mActive) << road.CurrentStep();
+        EXPECT_NEAR(ship->mHomeX, dockedAt.x + 20.0f, 0.01f) << road.CurrentStep();
+        EXPECT_NEAR(ship->mHomeY, dockedAt.y + 20.0f, 0.01f) << road.CurrentStep();
+        EXPECT_LT(Vec3Length(Vec3::Difference(ship->mPosition, Vec3(ship->mHomeX, ship->mHomeY, 30.0f))), 2.0f)
+            << road.CurrentStep();
+        EXPECT_EQ(ship->GetHitPoints(), ship->GetMaxHitPoints()) << road.CurrentStep();
+    }
+    // Quits through the options and starts the game again at the main menu.
+    void QuitAndStartAgain()
+    {
+        QuitThroughTheOptions();
+        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
+        road.Frames(5);
+        ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
+    }
+    // From the main menu: Continue flies the pilot who flew last.
+    void ContinueThePilot()
+    {
+        ClickControl(gMainMenuScreen, CMainMenuScreen::kContinueButton);
+        ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+        ASSERT_NE(gPlayerShip, nullptr) << road.CurrentStep();
+    }
+    // From the main menu: Load Pilot, then the first pilot of the list.
+    void LoadTheFirstPilot()
+    {
+        ClickControl(gMainMenuScreen, CMainMenuScreen::kLoadPilotButton);
+        ASSERT_EQ(gCurrentScreen, gLoadPilotScreen) << road.CurrentStep();
+        road.Frames(2);
+        ClickControl(gLoadPilotScreen, CLoadPilotScreen::kFirstButton);
+        ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    }
+    // From the main menu: Delete Pilot, then the first pilot of the list; none is left.
+    void RetireTheOnlyPilot()
+    {
+        ClickControl(gMainMenuScreen, CMainMenuScreen::kDeletePilotButton);
+        ASSERT_EQ(gCurrentScreen, gDeletePilotScreen) << road.CurrentStep();
+        road.Frames(2);
+        ClickControl(gDeletePilotScreen, CDeletePilotScreen::kFirstButton);
+        RowList<PilotRow> pilots;
+        EXPECT_TRUE(gGameDatabase.GetPilots(pilots).empty()) << road.CurrentStep() << ": the pilot was not retired";
+    }
+    // From flight: Esc, the options' Main Menu, then the main menu's Network button.
+    void FlyToTheNetworkScreen()
+    {
+        road.Tap(kKeyEscape);
+        road.ClickAt(400, 456);
+        ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
+        ClickControl(gMainMenuScreen, CMainMenuScreen::kNetworkButton);
+        ASSERT_EQ(gCurrentScreen, gNetworkScreen) << road.CurrentStep();
     }
     static bool Logged(const std::string& line)
     {

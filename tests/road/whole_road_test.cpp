@@ -9,14 +9,10 @@
 #include <string>
 #include <utility>
 
-#include "db/game_database.h"
 #include "missions_road_fixture.h"
 #include "net_road_steps.h"
 #include "screens/crew_screen.h"
-#include "screens/delete_pilot_screen.h"
 #include "screens/galaxy_map_screen.h"
-#include "screens/load_pilot_screen.h"
-#include "screens/main_menu_screen.h"
 #include "screens/mission_board_screen.h"
 #include "screens/store_screen.h"
 #include "screens/upgrade_screen.h"
@@ -45,20 +41,6 @@ const Vec3 kWayBack(-125.0f, 0.0f, 30.0f);
 
 class WholeRoadTest : public MissionsRoadTest {
 protected:
-    bool DockAt(int stationId)
-    {
-        const bool docked = FlyToward(stationId, 6000, [] { return gCurrentScreen == gStationScreen; });
-        road.Frames(2);
-        return docked;
-    }
-    // Quits through the options and starts the game again at the main menu.
-    void QuitAndStartAgain()
-    {
-        QuitThroughTheOptions();
-        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
-        road.Frames(5);
-        ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
-    }
     // The id of the floating device the last fight left behind, 0 without one.
     static int FloatingDevice(int deviceId)
     {
@@ -297,20 +279,17 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
     road.Frames(30);
 
     road.Step("respawn beside the Exchange, where the pilot last docked");
-    ClickControl(gFlightScreen, CFlightScreen::kRespawnButton);
-    ASSERT_TRUE(ship->mActive) << road.CurrentStep();
+    RespawnBeside(dockedAt);
+    ASSERT_FALSE(HasFailure());
     EXPECT_EQ(gResourceManager->mCurrentSystemId, kGuardedVarn) << road.CurrentStep();
-    EXPECT_NEAR(ship->mHomeX, dockedAt.x + 20.0f, 0.01f) << road.CurrentStep();
-    EXPECT_NEAR(ship->mHomeY, dockedAt.y + 20.0f, 0.01f) << road.CurrentStep();
-    EXPECT_EQ(ship->GetHitPoints(), ship->GetMaxHitPoints()) << road.CurrentStep();
     const std::string name = ship->mPilotName;
     const int playerId = ship->mPlayerId;
 
     road.Step("quit, start again and continue: the same pilot with every mission done");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickControl(gMainMenuScreen, 5);
-    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    ContinueThePilot();
+    ASSERT_FALSE(HasFailure());
     EXPECT_EQ(gPlayerShip->mPlayerId, playerId) << road.CurrentStep();
     for (int quest = kFirstLight; quest <= kPicketDuty; ++quest)
         EXPECT_TRUE(gPlayerShip->FindQuest(quest)) << road.CurrentStep() << ": mission " << quest;
@@ -319,31 +298,20 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
     road.Step("quit, start again and load the pilot from the list");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickControl(gMainMenuScreen, 3);
-    ASSERT_EQ(gCurrentScreen, gLoadPilotScreen) << road.CurrentStep();
-    road.Frames(2);
-    ClickControl(gLoadPilotScreen, 200);
-    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    LoadTheFirstPilot();
+    ASSERT_FALSE(HasFailure());
     EXPECT_STREQ(gPlayerShip->mPilotName, name.c_str()) << road.CurrentStep();
 
     road.Step("Esc, Main Menu and Network: host a game that a second copy joins");
-    road.Tap(kKeyEscape);
-    road.ClickAt(400, 456);
-    ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
-    road.ClickAt(188, 366);
-    ASSERT_EQ(gCurrentScreen, gNetworkScreen) << road.CurrentStep();
+    FlyToTheNetworkScreen();
+    ASSERT_FALSE(HasFailure());
     net.HostAGuest();
     ASSERT_FALSE(HasFailure());
 
     road.Step("quit, start again and retire the pilot");
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    ClickControl(gMainMenuScreen, 6);
-    ASSERT_EQ(gCurrentScreen, gDeletePilotScreen) << road.CurrentStep();
-    road.Frames(2);
-    ClickControl(gDeletePilotScreen, 250);
-    RowList<PilotRow> pilots;
-    EXPECT_TRUE(gGameDatabase.GetPilots(pilots).empty()) << road.CurrentStep() << ": the pilot was not retired";
+    RetireTheOnlyPilot();
 }
 
 }  // namespace
