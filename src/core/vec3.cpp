@@ -20,6 +20,11 @@ float Vec3Dot(const Vec3& a, const Vec3& b)
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 
+Vec3 UnitVec3(const Vec3& v)
+{
+    return Vec3::FromGfx(gfx::Vec3Normalize(v.ToGfx()));
+}
+
 Vec3 RotateVec3Z(const Vec3& a, float angle)
 {
     return Vec3::FromGfx(gfx::Vec3TransformCoord(a.ToGfx(), gfx::MatrixRotationZ(angle)));

@@ -140,7 +140,7 @@ void CRemoteShip::Steer()
     const float distanceSq = Vec3LengthSq(toward);
     if (distanceSq > kStopDistanceSq) {
         if (distanceSq >= 4.0f * mMoveSpeed * mMoveSpeed) {
-            mDirection = Vec3::FromGfx(gfx::Vec3Normalize(toward.ToGfx()));
+            mDirection = UnitVec3(toward);
             mTargetRotation.z = HeadingOfVec3(mDirection);
             mEngine->Thrust();
         } else {

@@ -63,7 +63,7 @@ bool Engage(CShip& ship, const ComputerWeapons& weapons, const FightingDistances
 
 Vec3 StandOff(const CShip& ship, const CWorldObject& target, float fallBack)
 {
-    const Vec3 dir = Vec3::FromGfx(gfx::Vec3Normalize(Vec3::Difference(target.mPosition, ship.mPosition).ToGfx()));
+    const Vec3 dir = UnitVec3(Vec3::Difference(target.mPosition, ship.mPosition));
     return Vec3::Difference(target.mPosition, Vec3::Scaled(dir, ship.mSize + target.mSize + fallBack));
 }
 

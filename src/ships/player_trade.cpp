@@ -2,8 +2,8 @@
 // point of a docking, and moving equipped devices into the carried list.
 #include <algorithm>
 
-#include "engine/resource_manager.h"
 #include "db/game_enums.h"
+#include "engine/resource_manager.h"
 #include "ships/ailment.h"
 #include "ships/armor.h"
 #include "ships/engine.h"

@@ -120,7 +120,7 @@ void CShip::Interact(CWorldObject* other)
     const bool contact = Vec3LengthSq(apart) <= reach * reach && other->mSolid == 1;
     if (!contact)
         return;
-    const Vec3 unit = Vec3::FromGfx(gfx::Vec3Normalize(apart.ToGfx()));
+    const Vec3 unit = UnitVec3(apart);
     if (IsShipType(other->mType) && other->mAffiliate == mAffiliate) {
         // Friends are only set apart, the smaller one moving.
         const Vec3 offset = Vec3::Scaled(unit, reach);
@@ -144,5 +144,5 @@ void CShip::Push(const Vec3& impulse)
     mVelocity.z = 0.0f;
     const float limit = kPushLimit / mSize;
     if (Vec3LengthSq(mVelocity) > limit * limit)
-        mVelocity = Vec3::Scaled(Vec3::FromGfx(gfx::Vec3Normalize(mVelocity.ToGfx())), limit);
+        mVelocity = Vec3::Scaled(UnitVec3(mVelocity), limit);
 }

@@ -116,7 +116,7 @@ void CShip::FlyComputerFrame(int& exhaustClock)
             mArrived = 1;
         }
     } else if (!atDestination) {
-        mDirection = Vec3::FromGfx(gfx::Vec3Normalize(Vec3::Difference(mDestination, mPosition).ToGfx()));
+        mDirection = UnitVec3(Vec3::Difference(mDestination, mPosition));
         mTargetRotation.z = HeadingOfVec3(mDirection);
         mEngine->Thrust();
     }
@@ -152,7 +152,7 @@ void CShip::MoveAndTumble(float step)
     if (length <= mMoveSpeed / 2.0f)
         mVelocity = Vec3();
     else
-        mVelocity = Vec3::Scaled(Vec3::FromGfx(gfx::Vec3Normalize(mVelocity.ToGfx())), length);
+        mVelocity = Vec3::Scaled(UnitVec3(mVelocity), length);
 }
 
 void CShip::Turn(float turn)
@@ -210,7 +210,7 @@ void CShip::EmitExhaust(int& exhaustClock)
     exhaustClock += static_cast<int>(gFrameTimeMs);
     Vec3 forward = RotateVec3Z(Vec3(0.0f, 1.0f, 0.0f), mRotation.z);
     forward.z = 0.0f;
-    forward = Vec3::FromGfx(gfx::Vec3Normalize(forward.ToGfx()));
+    forward = UnitVec3(forward);
     const float size = std::min((mMoveSpeed + 3.0f) * mSize / 30.0f, 4.0f);
     mExhaustPoint = Vec3::Difference(mPosition, Vec3::Scaled(forward, (mSize * mHullExtent.y + size) / 2.2f));
     mExhaustPoint.z = mPosition.z;

@@ -68,11 +68,6 @@ int CShot::RollDamage(const CWeaponInfo& record)
     return amount;
 }
 
-Vec3 UnitVec3(const Vec3& v)
-{
-    return Vec3::FromGfx(gfx::Vec3Normalize(v.ToGfx()));
-}
-
 bool IsShipType(int type)
 {
     return type == kTypePlayer || type == kTypeLeadShip || type == kTypeWingman || type == kTypeRemoteShip;

@@ -74,8 +74,5 @@ private:
     // The player ship is not filed in the object map; it is found through the player view.
     uint8_t mOwnerIsPlayer = 0;
 };
-
-// The zero vector stays zero instead of turning into NaN.
-Vec3 UnitVec3(const Vec3& v);
 // Ships are the kinds that take ailments from hits.
 bool IsShipType(int type);

@@ -28,11 +28,6 @@ bool IsComputerShip(int type)
     return type == kTypeLeadShip || type == kTypeWingman;
 }
 
-Vec3 Unit(const Vec3& v)
-{
-    return Vec3::FromGfx(gfx::Vec3Normalize(v.ToGfx()));
-}
-
 // A random offset across a body of that size; a body smaller than 1 gives none.
 float Scatter(float size)
 {
@@ -148,7 +143,7 @@ void COrbitObject::Interact(CWorldObject* other)
         const Vec3 apart(other->mPosition.x - mPosition.x, other->mPosition.y - mPosition.y, 0.0f);
         if (Vec3LengthSq(apart) <= reach * reach)
             other->mPosition =
-                Vec3::Sum(mPosition, Vec3::Scaled(Unit(Vec3::Difference(other->mPosition, mPosition)), reach));
+                Vec3::Sum(mPosition, Vec3::Scaled(UnitVec3(Vec3::Difference(other->mPosition, mPosition)), reach));
         return;
     }
     const float reach = (other->mSize + mSize) / 1.5f;
@@ -156,7 +151,7 @@ void COrbitObject::Interact(CWorldObject* other)
     if (Vec3LengthSq(apart) > reach * reach)
         return;
     const float force = (other->mMoveSpeed + mMoveSpeed) * mSize;
-    const Vec3 away = Unit(apart);
+    const Vec3 away = UnitVec3(apart);
     other->Push(Vec3::Scaled(away, force));
     other->mPosition = Vec3::Sum(mPosition, Vec3::Scaled(away, reach));
     // A body without size has nothing to spread the blow over: it is pushed, not hurt.

@@ -27,11 +27,6 @@ bool IsShip(int type)
     return type == kTypePlayer || type == kTypeLeadShip || type == kTypeWingman;
 }
 
-Vec3 Unit(const Vec3& v)
-{
-    return Vec3::FromGfx(gfx::Vec3Normalize(v.ToGfx()));
-}
-
 // The z size of the mesh's box; 0 when it cannot be loaded.
 float MeshHeight(int meshId)
 {
@@ -121,7 +116,7 @@ void COutpostObject::Update()
     CWorldObject* target = Target();
     float wanted = mTurretHeading;
     if (target) {
-        wanted = HeadingOfVec3(Unit(Vec3::Difference(target->mPosition, mPosition)));
+        wanted = HeadingOfVec3(UnitVec3(Vec3::Difference(target->mPosition, mPosition)));
         while (wanted >= kFullTurn)
             wanted -= kFullTurn;
         while (wanted < 0.0f)
@@ -151,7 +146,7 @@ void COutpostObject::TurnToward(float wanted, float step)
 void COutpostObject::Shoot(CWorldObject& target)
 {
     mFireClock = 0;
-    const Vec3 toward = Unit(Vec3::Difference(target.mPosition, mPosition));
+    const Vec3 toward = UnitVec3(Vec3::Difference(target.mPosition, mPosition));
     const Vec3 muzzle = Vec3::Sum(mPosition, Vec3::Scaled(toward, mSize));
     // The shot may outlive the target; it aims at where the target was.
     const Vec3 aim = target.mPosition;

@@ -40,11 +40,6 @@ float RandomAcross(float side)
     return static_cast<float>(std::rand() % span - span / 2);
 }
 
-Vec3 Unit(const Vec3& v)
-{
-    return Vec3::FromGfx(gfx::Vec3Normalize(v.ToGfx()));
-}
-
 }  // namespace
 
 CWorldObject* MakePhantom(int objectId)
@@ -152,7 +147,7 @@ void CPhantomObject::PickNextDestination()
     const float y = RandomAcross(gResourceManager->mSystemHeight);
     mDestination = Vec3(x, y, kFlightPlaneZ);
     mPosition.z = kFlightPlaneZ;
-    mHeading = Unit(Vec3::Difference(mDestination, mPosition));
+    mHeading = UnitVec3(Vec3::Difference(mDestination, mPosition));
 }
 
 void CPhantomObject::DrawRadar()
@@ -181,6 +176,6 @@ void CPhantomObject::Interact(CWorldObject* other)
     if (other->mActive && other->mAffiliate != mAffiliate && IsShip(other->mType) && distanceSq < mPursuitRangeSq) {
         mDestination = Vec3(other->mPosition.x, other->mPosition.y, kFlightPlaneZ);
         mPosition.z = kFlightPlaneZ;
-        mHeading = Unit(Vec3::Difference(mDestination, mPosition));
+        mHeading = UnitVec3(Vec3::Difference(mDestination, mPosition));
     }
 }

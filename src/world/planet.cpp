@@ -106,7 +106,7 @@ void CPlanetObject::Interact(CWorldObject* other)
     if (Vec3LengthSq(away) > reach * reach)
         return;
     // An object at the very centre has no direction out and stays where it is.
-    const Vec3 unit = Vec3::FromGfx(gfx::Vec3Normalize(away.ToGfx()));
+    const Vec3 unit = UnitVec3(away);
     other->mPosition = Vec3::Sum(mPosition, Vec3::Scaled(unit, reach));
 }
 

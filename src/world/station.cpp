@@ -90,8 +90,7 @@ void CStation::Dock(CWorldObject* other)
         gFlightView->CloseHail();
     gPlayerView->UpdateQuests();
     gPlayerView->StopForTrip();
-    gPlayerView->DockAt(Vec3(mPosition.x + kSavePointOffset, mPosition.y + kSavePointOffset, mPosition.z),
-                        mSystemId);
+    gPlayerView->DockAt(Vec3(mPosition.x + kSavePointOffset, mPosition.y + kSavePointOffset, mPosition.z), mSystemId);
     if (gStationView) {
         gStationView->OpenForStation(mMeshId);
         gCurrentScreen = gStationView;

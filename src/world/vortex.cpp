@@ -95,6 +95,6 @@ void CVortex::Interact(CWorldObject* other)
     float divisor = distanceSq - 2.0f * core * core;
     if (divisor < kLeastDivisor)
         divisor = kLeastDivisor;
-    const Vec3 unit = Vec3::FromGfx(gfx::Vec3Normalize(inward.ToGfx()));
+    const Vec3 unit = UnitVec3(inward);
     other->Push(Vec3::Scaled(unit, mForce / divisor));
 }
