@@ -65,6 +65,8 @@ protected:
     GameFolder folder;
     // The headless start-up makes the sound silent; later tests get the backend they had.
     ScopedGlobal<audio::Backend> soundBackend{gSoundBackend};
+    // The flight zoom outlives a game in one process; a test that zooms must not move the next's view.
+    ScopedGlobal<float> cameraHeight{gCameraHeight};
     RecordingScreen screen;
     RecordingFlightScreen flight;
     std::optional<ScopedGlobal<CScreen*>> currentScreen;

@@ -47,4 +47,7 @@ protected:
     ScopedGlobal<CScreen*> currentScreen{gCurrentScreen, &screen};
     ScopedGlobal<CFlightScreen*> flightScreen{gFlightScreen, &flight};
     ScopedGlobal<CFlightView*> flightView{gFlightView, &flight};
+    // The wheel zooms the flight view; the next test starts from the zoom it had.
+    ScopedGlobal<float> cameraHeight{gCameraHeight};
+    ScopedGlobal<CCamera> camera{gCamera};
 };
