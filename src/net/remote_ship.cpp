@@ -11,7 +11,6 @@
 #include "db/game_database.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
-#include "platform/gfx/math.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/shield.h"

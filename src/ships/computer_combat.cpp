@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 
-#include "platform/gfx/math.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"

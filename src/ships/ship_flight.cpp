@@ -8,7 +8,6 @@
 
 #include "core/frame_clock.h"
 #include "engine/resource_manager.h"
-#include "platform/gfx/math.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/shield.h"

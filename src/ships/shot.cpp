@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "engine/resource_manager.h"
-#include "platform/gfx/math.h"
 #include "ships/weapon_records.h"
 #include "world/player_view.h"
 

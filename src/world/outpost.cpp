@@ -8,7 +8,6 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
-#include "platform/gfx/math.h"
 #include "platform/os/message_queue.h"
 #include "world/mesh_debris.h"
 #include "world/player_view.h"

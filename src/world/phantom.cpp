@@ -6,7 +6,6 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
-#include "platform/gfx/math.h"
 #include "platform/os/message_queue.h"
 
 namespace {
