@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "core/message_log.h"
 #include "db/game_enums.h"
@@ -33,11 +34,7 @@ int sFrameCounter = 0;
 
 float Wrapped(float angle)
 {
-    while (angle >= kTwoPi)
-        angle -= kTwoPi;
-    while (angle < 0.0f)
-        angle += kTwoPi;
-    return angle;
+    return WrappedAngle(angle, kTwoPi);
 }
 
 // A tilt levels out toward 0 (or 2 pi) by step.

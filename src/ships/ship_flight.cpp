@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "engine/resource_manager.h"
 #include "ships/armor.h"
@@ -29,11 +30,7 @@ constexpr int kExhaustParticle = 51;
 
 float Wrapped(float angle)
 {
-    while (angle < 0.0f)
-        angle += kTwoPi;
-    while (angle >= kTwoPi)
-        angle -= kTwoPi;
-    return angle;
+    return WrappedAngle(angle, kTwoPi);
 }
 
 }  // namespace

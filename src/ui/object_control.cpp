@@ -1,6 +1,7 @@
 // CObjectControl: construction from its row, motion and drawing.
 #include "ui/object_control.h"
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -11,11 +12,10 @@ namespace {
 
 constexpr float kFullTurn = 6.28318f;
 
+// Only a full turn or more is wrapped; negative angles are left alone.
 float WrapAngle(float angle)
 {
-    while (angle >= kFullTurn)
-        angle -= kFullTurn;
-    return angle;
+    return angle >= kFullTurn ? WrappedAngle(angle, kFullTurn) : angle;
 }
 
 }  // namespace

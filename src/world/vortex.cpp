@@ -1,6 +1,7 @@
 // Vortices: the turning swirl, the pull and the core.
 #include "world/vortex.h"
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -48,8 +49,7 @@ CVortex::CVortex(int objectId)
 void CVortex::Update()
 {
     mSpin += gFrameScale * kTurnStep;
-    while (mSpin >= kFullTurn)
-        mSpin -= kFullTurn;
+    mSpin = WrappedAngle(mSpin, kFullTurn);
 }
 
 void CVortex::Render()

@@ -1,5 +1,6 @@
-// The vector toolkit: exact comparison, headings and rotation.
+// The vector toolkit: exact comparison, headings and rotation; angles kept within a turn.
 #include "core/vec3.h"
+#include "core/angle.h"
 
 #include <cmath>
 #include <limits>
@@ -76,4 +77,22 @@ TEST(Vec3, RotateAboutZIsLeftHanded)
     EXPECT_NEAR(r.x, -1.0f, 1e-6);
     EXPECT_NEAR(r.y, 0.0f, 1e-6);
     EXPECT_NEAR(HeadingOfVec3(r), 1.5708f, 1e-4);
+}
+
+TEST(Vec3, AnAngleIsWrappedIntoOneTurnWhateverItsSize)
+{
+    constexpr float kTurn = 6.28318f;
+    // Near the turn, one step as the game always did it: the same float.
+    EXPECT_EQ(WrappedAngle(kTurn + 0.5f, kTurn), (kTurn + 0.5f) - kTurn);
+    EXPECT_EQ(WrappedAngle(-0.5f, kTurn), -0.5f + kTurn);
+    EXPECT_EQ(WrappedAngle(1.0f, kTurn), 1.0f);
+    // Far from it (a row's spin of 1e9, a peer's 1e30), an answer inside the turn at once.
+    for (float far : {1e9f, -1e9f, 1e30f, -3.4e38f, 1000.25f}) {
+        float wrapped = WrappedAngle(far, kTurn);
+        EXPECT_GE(wrapped, 0.0f) << far;
+        EXPECT_LT(wrapped, kTurn) << far;
+    }
+    EXPECT_NEAR(WrappedAngle(1000.25f, kTurn), std::fmod(1000.25f, kTurn), 1e-4);
+    EXPECT_EQ(WrappedAngle(std::numeric_limits<float>::infinity(), kTurn), 0.0f);
+    EXPECT_EQ(WrappedAngle(std::nanf(""), kTurn), 0.0f);
 }
