@@ -15,6 +15,11 @@ float Vec3LengthSq(const Vec3& a)
     return a.x * a.x + a.y * a.y + a.z * a.z;
 }
 
+bool Vec3IsFinite(const Vec3& a)
+{
+    return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(a.z);
+}
+
 float Vec3Dot(const Vec3& a, const Vec3& b)
 {
     return a.x * b.x + a.y * b.y + a.z * b.z;

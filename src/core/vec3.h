@@ -46,6 +46,8 @@ float Vec3Length(const Vec3& a);
 // Every range and distance test compares this against a squared limit.
 float Vec3LengthSq(const Vec3& a);
 float Vec3Dot(const Vec3& a, const Vec3& b);
+// No component is NaN or infinite.
+bool Vec3IsFinite(const Vec3& a);
 // The zero vector stays zero instead of turning into NaN.
 Vec3 UnitVec3(const Vec3& v);
 // a rotated about the z axis by angle radians, as a point transform.

@@ -42,8 +42,11 @@ public:
     int GetHitPoints() override;
     // The hull's type name, not the object's name.
     void GetName(char* out) override;
-    // Never faster than 60 / size; a ship of size 0 ignores pushes.
+    // Never faster than MaxPushSpeed; a ship of size 0, or an impulse that would leave the
+    // velocity not finite, is not moved.
     void Push(const Vec3& impulse) override;
+    // 60 / size: the fastest a push moves the ship.
+    float MaxPushSpeed() const;
 
     // Takes the ailment when its friendliness matches and its type's slot is free.
     void ApplyAilment(int ailmentId, bool friendly) override;

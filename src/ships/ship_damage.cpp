@@ -140,9 +140,16 @@ void CShip::Push(const Vec3& impulse)
 {
     if (mSize <= 0.0f)
         return;
-    Vec3::Add(mVelocity, Vec3::Scaled(impulse, kPushScale / (mSize * mSize)));
-    mVelocity.z = 0.0f;
-    const float limit = kPushLimit / mSize;
+    const Vec3 velocity = Vec3::Sum(mVelocity, Vec3::Scaled(impulse, kPushScale / (mSize * mSize)));
+    if (!Vec3IsFinite(velocity))
+        return;
+    mVelocity = Vec3(velocity.x, velocity.y, 0.0f);
+    const float limit = MaxPushSpeed();
     if (Vec3LengthSq(mVelocity) > limit * limit)
         mVelocity = Vec3::Scaled(UnitVec3(mVelocity), limit);
+}
+
+float CShip::MaxPushSpeed() const
+{
+    return mSize > 0.0f ? kPushLimit / mSize : 0.0f;
 }

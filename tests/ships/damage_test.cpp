@@ -1,5 +1,7 @@
 // The damage chain: what a shield or an armor lets through by damage type, regeneration, the
 // hull and destruction, who it pays, cloaks broken by hits, contact and pushing.
+#include <limits>
+
 #include "db/game_enums.h"
 #include "ship_fixture.h"
 
@@ -165,13 +167,20 @@ TEST_F(ShipDamageTest, ShipsOfOneSideAreSetApartTheSmallerOneMovingAndNeverToNow
     EXPECT_TRUE(Vec3::Equals(small.mPosition, big.mPosition)) << "one point gives no direction, not NaN";
 }
 
-TEST_F(ShipDamageTest, APushNeverMakesAShipFasterThanSixtyOverItsSize)
+TEST_F(ShipDamageTest, APushNeverMakesAShipFasterThanSixtyOverItsSizeNorLeavesItNotFinite)
 {
     CTestShip ship(10, 4.0f, 100);
     ship.Push(Vec3(16.0f, 0.0f, 7.0f));
     EXPECT_TRUE(Vec3::Equals(ship.mVelocity, Vec3(3.0f, 0.0f, 0.0f))) << "3 / size squared, flat";
     ship.Push(Vec3(1000.0f, 0.0f, 0.0f));
     EXPECT_NEAR(Vec3Length(ship.mVelocity), 15.0f, 1e-4f);
+    // A push from a shot whose owner stood nowhere, or an endless one, moves nothing.
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float endless = std::numeric_limits<float>::infinity();
+    for (const Vec3& impulse : {Vec3(nan, 0.0f, 0.0f), Vec3(0.0f, endless, 0.0f)}) {
+        ship.Push(impulse);
+        EXPECT_NEAR(Vec3Length(ship.mVelocity), 15.0f, 1e-4f);
+    }
 }
 
 TEST_F(ShipDamageTest, LongHullTextsAreCutToTheirFields)
