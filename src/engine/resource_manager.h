@@ -161,6 +161,8 @@ public:
     void StartPortalEffect();
     // 100001 to 101000, counting down and skipping every id in use.
     int NextTempObjectId();
+    // An id NextTempObjectId can hand out, here or in a peer's game.
+    static bool IsTempObjectId(int id);
     // Run-time objects, within the visit's spawn caps; a refused spawn makes nothing.
     void SpawnResource(int compoundClass, int amount, float x, float y, float z);
     void SpawnDeviceObject(int deviceId, float x, float y, float z);

@@ -8,6 +8,7 @@
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
 #include "net/lobby_screen.h"
+#include "net/net_plausible.h"
 #include "net/network_manager.h"
 #include "net/remote_ship.h"
 #include "screens/flight_screen.h"
@@ -44,13 +45,15 @@ float RandomOffset(float extent)
     return static_cast<float>(std::rand() % modulus) - extent / 2.0f;
 }
 
+// A message of its type's size whose ids and floats are plausible; anything else is dropped.
 template <typename Message>
 bool Decode(const NetBytes& data, Message& out)
 {
     std::optional<Message> message = DecodeMessage<Message>(data);
-    if (message)
-        out = *message;
-    return message.has_value();
+    if (!message || !IsPlausible(*message))
+        return false;
+    out = *message;
+    return true;
 }
 
 }  // namespace
@@ -213,7 +216,8 @@ void CNetworkManager::OnShipSnapshot(const MsgShipSnapshot& message, netpeer::Pl
 
 void CNetworkManager::OnRequestObjectId(netpeer::PlayerId sender)
 {
-    Send(sender, MsgObjectIdAssigned{NextObjectId()});
+    if (const int id = NextObjectId())
+        Send(sender, MsgObjectIdAssigned{id});
 }
 
 void CNetworkManager::OnObjectIdAssigned(const MsgObjectIdAssigned& message)
@@ -228,7 +232,7 @@ void CNetworkManager::OnObjectIdAssigned(const MsgObjectIdAssigned& message)
 
 void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
 {
-    if (gResourceManager->FindObject(message.shotId) || message.shotId == mOwnObjectId)
+    if (gResourceManager->FindObject(message.shotId))
         return;
     CActor* owner = nullptr;
     if (message.ownerId == mOwnObjectId && gPlayerShip)

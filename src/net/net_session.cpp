@@ -79,6 +79,8 @@ void CNetworkManager::ClosePeer()
 
 int CNetworkManager::NextObjectId()
 {
+    if (mIdCounter > kLastObjectId - kFirstObjectId)
+        return 0;
     ++mIdCounter;
     return mIdCounter + kFirstObjectId - 1;
 }

@@ -16,8 +16,11 @@
 class CRemoteShip;
 
 constexpr int kDefaultNetPort = 6734;
-// The first object id a host hands out; the local ship is 1 until it has one.
+// The object ids a host hands out, below every placed object's; the local ship is
+// kUnassignedObjectId until it has one.
 constexpr int kFirstObjectId = 21;
+constexpr int kLastObjectId = 1000;
+constexpr int kUnassignedObjectId = 1;
 constexpr size_t kHostTextSize = 352;
 
 // The session every copy of the game hosts and joins.
@@ -45,7 +48,7 @@ public:
     // Leaves the session and drops the events not yet applied; no event arrives afterwards.
     void ClosePeer();
 
-    // 21, 22, 23, ...
+    // 21, 22, 23, ... up to kLastObjectId; 0 once they are all handed out.
     int NextObjectId();
     // Builds and files the remote ship of a snapshot from another peer; nothing for an id in use
     // or for a snapshot naming what this game does not know.
@@ -86,7 +89,7 @@ public:
     std::unique_ptr<netpeer::Peer> mPeer;
     // Object ids of the remote ships, in arrival order; the world owns the ships.
     std::vector<int> mRemoteShipIds;
-    int mOwnObjectId = 1;
+    int mOwnObjectId = kUnassignedObjectId;
     int mIdCounter = 0;
     int mPort = kDefaultNetPort;
     char mHostText[kHostTextSize] = "192.168.0.1";

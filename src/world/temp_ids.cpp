@@ -13,6 +13,11 @@ bool CResourceManager::IdInUse(int id) const
     return mObjects.count(id) || mNebulae.count(id) || mWormholes.count(id) || mSuns.count(id);
 }
 
+bool CResourceManager::IsTempObjectId(int id)
+{
+    return id > kTempIdBase && id <= kTempIdBase + kTempIdCount;
+}
+
 int CResourceManager::NextTempObjectId()
 {
     int id = 0;

@@ -1,29 +1,104 @@
-// 100 000 random and mutated messages of every type through the manager's handler: nothing may
-// crash, quit or leak, whatever a peer sends.
+// 100 000 random, mutated and hostile messages of every type through the manager's handler of a
+// headless game in flight, with a remote ship in the system; frames run between the batches.
+// Nothing may crash, hang, quit or leak, and no ship may end up with a position, aim, angle or
+// push that is not a finite number, whatever a peer sends.
+#include <bit>
+#include <cmath>
+#include <limits>
 #include <map>
 #include <random>
+#include <string>
 
+#include "app/frame.h"
 #include "net/network_manager.h"
 #include "net/remote_ship.h"
+#include "platform/gfx/headless/headless_device.h"
+#include "platform/os/clock.h"
 #include "platform/os/message_queue.h"
-#include "world/world_fixture.h"
+#include "ships/player_ship.h"
+#include "support/headless_game.h"
+#include "support/screen_cases.h"
 
 namespace {
 
-class NetFuzzTest : public WorldTest {
+constexpr int kRemoteId = 21;
+constexpr int kOwnId = 22;
+constexpr uint32_t kFrameMs = 16;
+
+class NetFuzzTest : public HeadlessGame {
 protected:
+    void SetUp() override
+    {
+        HeadlessGame::SetUp();
+        // The game's own screens draw and run the world, not the fixture's recording ones.
+        flightView.reset();
+        flightScreen.reset();
+        currentScreen.reset();
+    }
     void TearDown() override
     {
         gNetworkManager.mRemoteShipIds.clear();
         gNetworkManager.mChatLines.clear();
         gNetworkManager.mIdCounter = 0;
+        gNetworkManager.mOwnObjectId = kUnassignedObjectId;
         gNetworkManager.mHost = 0;
-        WorldTest::TearDown();
+        HeadlessGame::TearDown();
+    }
+
+    static void Receive(const NetBytes& data)
+    {
+        netpeer::Event event;
+        event.kind = netpeer::EventKind::kReceive;
+        event.player = 2;
+        event.data = data;
+        gNetworkManager.NetMessageHandler(event);
+    }
+    // One frame of the game, which applies what arrived first.
+    static void Frame()
+    {
+        os::AdvanceManualTime(kFrameMs);
+        ASSERT_EQ(RunFrame(), 0);
+        gfx::headless::AsHeadless(gDevice)->ClearRecords();
+    }
+    // Every object stands at a finite point; every ship, the player's included, also steers,
+    // turns and drifts by finite numbers.
+    static void ExpectAllFinite(int batch)
+    {
+        std::vector<CShip*> ships;
+        if (gPlayerShip)
+            ships.push_back(gPlayerShip);
+        for (const auto& [id, object] : gResourceManager->mObjects) {
+            ASSERT_TRUE(Vec3IsFinite(object->mPosition)) << "object " << id << " after batch " << batch;
+            if (auto* ship = dynamic_cast<CShip*>(object))
+                ships.push_back(ship);
+        }
+        for (const CShip* ship : ships) {
+            for (const Vec3* value : {&ship->mPosition, &ship->mDestination, &ship->mRotation, &ship->mVelocity})
+                ASSERT_TRUE(Vec3IsFinite(*value)) << "ship " << ship->mId << " after batch " << batch;
+        }
     }
 };
 
-TEST_F(NetFuzzTest, RandomAndMutatedMessagesNeverCrashOrQuit)
+// Values no honest peer sends, for floats and ids alike.
+const uint32_t kHostileWords[] = {
+    std::bit_cast<uint32_t>(1e30f),
+    std::bit_cast<uint32_t>(-1e30f),
+    std::bit_cast<uint32_t>(std::numeric_limits<float>::infinity()),
+    std::bit_cast<uint32_t>(-std::numeric_limits<float>::infinity()),
+    std::bit_cast<uint32_t>(std::numeric_limits<float>::quiet_NaN()),
+    0u,
+    20u,
+    0xFFFFFFFFu,
+};
+
+TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveEveryShipFinite)
 {
+    FlyNewPilot();
+    gCurrentScreen = gFlightScreen;
+    gNetworkManager.mHost = 1;
+    gPlayerShip->mId = gNetworkManager.mOwnObjectId = kOwnId;
+    gNetworkManager.mIdCounter = kOwnId - kFirstObjectId + 1;
+
     RowList<CreateShipRow> rows;
     const CreateShipRow& hull = *gGameDatabase.GetCreateShips(rows).front();
     MsgShipSnapshot snapshot;
@@ -31,30 +106,46 @@ TEST_F(NetFuzzTest, RandomAndMutatedMessagesNeverCrashOrQuit)
     snapshot.engineId = hull.engine_device_id;
     snapshot.weaponCount = 1;
     snapshot.weapons[0] = hull.weapon_id_1;
-    snapshot.objectId = 21;
+    snapshot.objectId = kRemoteId;
+    const NetBytes remoteShip = EncodeMessage(snapshot);
+    Receive(remoteShip);
+    Frame();
+    ASSERT_EQ(gNetworkManager.RemoteShips().size(), 1u);
+
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float huge = 1e30f;
+    const Vec3 ownShip = gPlayerShip->mPosition;
+    MsgShipSnapshot badId = snapshot;
+    badId.objectId = 0;
     const std::vector<NetBytes> seeds = {
         EncodeMessage(MsgChatLine{"hi"}),
-        EncodeMessage(MsgObjectState{21, 5, Vec3(1, 1, 30)}),
-        EncodeMessage(MsgShipState{21, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(), Vec3(1, 0, 0), Vec3()}),
-        EncodeMessage(MsgRemoteFire{21, hull.weapon_id_1, Vec3(5, 5, 30)}),
-        EncodeMessage(MsgWeaponSlot{21, 3}),
-        EncodeMessage(MsgDestination{21, Vec3(9, 9, 30)}),
+        EncodeMessage(MsgObjectState{kRemoteId, 5, Vec3(1, 1, 30)}),
+        EncodeMessage(MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(), Vec3(1, 0, 0), Vec3()}),
+        EncodeMessage(MsgRemoteFire{kRemoteId, hull.weapon_id_1, Vec3(5, 5, 30)}),
+        EncodeMessage(MsgWeaponSlot{kRemoteId, 3}),
+        EncodeMessage(MsgDestination{kRemoteId, Vec3(9, 9, 30)}),
         EncodeMessage(MsgStartGame{1}),
-        EncodeMessage(snapshot),
+        remoteShip,
         EncodeMessage(MsgRequestObjectId{}),
         EncodeMessage(MsgObjectIdAssigned{40}),
-        EncodeMessage(MsgCreateShot{hull.weapon_id_1, 21, Vec3(9, 0, 30), kShotBeam, 700}),
+        EncodeMessage(MsgCreateShot{hull.weapon_id_1, kRemoteId, Vec3(9, 0, 30), kShotBeam, 100700}),
+        // A turn or a drift no game makes, which once kept the angle wrap looping for good.
+        EncodeMessage(MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(0, 0, huge),
+                                   Vec3(huge, 0, 0), Vec3(0, 0, -huge)}),
+        // The other ship put nowhere, then told to fire at this player's ship.
+        EncodeMessage(MsgObjectState{kRemoteId, 5, Vec3(nan, nan, 30)}),
+        EncodeMessage(MsgRemoteFire{kRemoteId, hull.weapon_id_1, ownShip}),
+        EncodeMessage(MsgCreateShot{hull.weapon_id_1, kRemoteId, Vec3(nan, 0, 30), kShotProjectile, 100701}),
+        EncodeMessage(MsgDestination{kOwnId, Vec3(huge, -huge, 30)}),
+        EncodeMessage(MsgObjectIdAssigned{static_cast<int32_t>(0xFFFFFFFFu)}),
+        EncodeMessage(badId),
     };
-    gNetworkManager.mHost = 1;
     std::mt19937 random(24);
     // Messages of each type that passed the size check and so reached its handler.
     std::map<int, int> wellSized;
     for (int i = 0; i < 100000; ++i) {
-        netpeer::Event event;
-        event.kind = netpeer::EventKind::kReceive;
-        event.player = 2;
         NetBytes data = seeds[random() % seeds.size()];
-        switch (random() % 5) {
+        switch (random() % 6) {
         case 0:  // one byte anywhere, the type word included
             data[random() % data.size()] = static_cast<uint8_t>(random());
             break;
@@ -69,6 +160,14 @@ TEST_F(NetFuzzTest, RandomAndMutatedMessagesNeverCrashOrQuit)
             for (size_t at = 8; at < data.size(); ++at)
                 data[at] = static_cast<uint8_t>(random());
             break;
+        case 4:  // a hostile value in one field of the body: every field is a 32-bit word
+            if (data.size() >= 12) {
+                const size_t at = 8 + 4 * (random() % ((data.size() - 8) / 4));
+                const uint32_t word = kHostileWords[random() % std::size(kHostileWords)];
+                for (int k = 0; k < 4; ++k)
+                    data[at + k] = static_cast<uint8_t>(word >> (8 * k));
+            }
+            break;
         default:  // noise
             for (uint8_t& byte : data)
                 byte = static_cast<uint8_t>(random());
@@ -76,13 +175,15 @@ TEST_F(NetFuzzTest, RandomAndMutatedMessagesNeverCrashOrQuit)
         }
         if (NetMessageBytes(NetMessageType(data)) == data.size())
             ++wellSized[NetMessageType(data)];
-        event.data = std::move(data);
-        gNetworkManager.NetMessageHandler(event);
-        if (i % 100 == 0)
-            gNetworkManager.ApplyEvents();
+        Receive(data);
+        if (i % 100 == 99) {
+            // A start wipes the system; the other ship comes back the way it came.
+            Receive(remoteShip);
+            Frame();
+            ASSERT_NO_FATAL_FAILURE(ExpectAllFinite(i / 100));
+            ASSERT_FALSE(os::QuitPosted()) << "batch " << i / 100;
+        }
     }
-    gNetworkManager.ApplyEvents();
-    EXPECT_FALSE(os::QuitPosted());
     for (int type = 1; type <= 11; ++type)
         EXPECT_GT(wellSized[type], 1000) << "type " << type;
     // The mutations still reached the handlers, and no text got past its field.

@@ -171,11 +171,11 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     RawSend(MsgDestination{21, Vec3(40, -20, 30)});
     RawSend(MsgDestination{30, Vec3(1, 1, 30)});
     RawSend(MsgObjectState{30, 5, Vec3(9, 9, 30)});
-    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 600});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 100600});
     RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 30});
-    RawSend(MsgCreateShot{kPulseLaserDevice, 99, Vec3(60, 0, 30), kShotBeam, 601});
-    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotProjectile, 602});
-    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), 7, 603});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 99, Vec3(60, 0, 30), kShotBeam, 100601});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotProjectile, 100602});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), 7, 100603});
     NetBytes shortDestination = EncodeMessage(MsgDestination{21, Vec3(-99, -99, 30)});
     shortDestination.pop_back();
     ASSERT_TRUE(raw.SendTo(netpeer::kAllPlayers, shortDestination.data(), shortDestination.size()));
@@ -190,10 +190,10 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     EXPECT_FLOAT_EQ(planet->destination.x, 0.0f);
     EXPECT_FLOAT_EQ(planet->mPosition.x, 50.0f);
 
-    auto* beam = dynamic_cast<CShot*>(rm->FindObject(600));
+    auto* beam = dynamic_cast<CShot*>(rm->FindObject(100600));
     ASSERT_NE(beam, nullptr);
     EXPECT_EQ(beam->mType, kTypeShot);
-    for (int dropped : {601, 602, 603})
+    for (int dropped : {100601, 100602, 100603})
         EXPECT_EQ(rm->FindObject(dropped), nullptr) << dropped;
     EXPECT_FALSE(os::QuitPosted());
 }

@@ -1,0 +1,93 @@
+// The one check of a peer's ids and floats, made as each message is decoded.
+#include "net/net_plausible.h"
+
+#include <cmath>
+
+#include "engine/resource_manager.h"
+#include "net/network_manager.h"
+#include "ships/ship.h"
+
+namespace {
+
+// Ships drift past the edge and shots fly their range beyond it; nothing goes this far out.
+constexpr float kBoundsMargin = 1000.0f;
+// Headings are kept within a turn and a tumbling ship's angles grow by little more.
+constexpr float kMaxAngle = 4.0f * 6.28318f;
+// A push is capped at the hull's limit; the sender's float rounding may show a hair above it.
+constexpr float kPushRounding = 1.001f;
+
+bool IsSessionObjectId(int id)
+{
+    return id >= kFirstObjectId && id <= kLastObjectId;
+}
+
+// Inside the current system's box, margin included; z stays near the flight plane.
+bool InBounds(const Vec3& point)
+{
+    if (!Vec3IsFinite(point))
+        return false;
+    const float halfWidth = gResourceManager->mSystemWidth / 2.0f + kBoundsMargin;
+    const float halfHeight = gResourceManager->mSystemHeight / 2.0f + kBoundsMargin;
+    return std::fabs(point.x) <= halfWidth && std::fabs(point.y) <= halfHeight && std::fabs(point.z) <= kBoundsMargin;
+}
+
+bool AnglesInRange(const Vec3& angles)
+{
+    return Vec3IsFinite(angles) && std::fabs(angles.x) <= kMaxAngle && std::fabs(angles.y) <= kMaxAngle &&
+           std::fabs(angles.z) <= kMaxAngle;
+}
+
+// No faster than a push can move the hull the message names; a ship not here takes no state.
+bool PushInRange(int objectId, const Vec3& velocity)
+{
+    const auto* ship = dynamic_cast<const CShip*>(gResourceManager->FindObject(objectId));
+    if (!ship || !Vec3IsFinite(velocity))
+        return false;
+    const float limit = ship->MaxPushSpeed() * kPushRounding;
+    return Vec3LengthSq(velocity) <= limit * limit;
+}
+
+}  // namespace
+
+bool IsPlausible(const MsgObjectState& message)
+{
+    return IsSessionObjectId(message.objectId) && InBounds(message.position);
+}
+
+bool IsPlausible(const MsgShipState& message)
+{
+    return IsSessionObjectId(message.objectId) && InBounds(message.position) && InBounds(message.destination) &&
+           AnglesInRange(message.rotation) && AnglesInRange(message.targetRotation) &&
+           PushInRange(message.objectId, message.velocity);
+}
+
+bool IsPlausible(const MsgRemoteFire& message)
+{
+    return IsSessionObjectId(message.objectId) && InBounds(message.target);
+}
+
+bool IsPlausible(const MsgWeaponSlot& message)
+{
+    return IsSessionObjectId(message.objectId);
+}
+
+bool IsPlausible(const MsgDestination& message)
+{
+    return IsSessionObjectId(message.objectId) && InBounds(message.destination);
+}
+
+bool IsPlausible(const MsgShipSnapshot& message)
+{
+    return IsSessionObjectId(message.objectId);
+}
+
+bool IsPlausible(const MsgObjectIdAssigned& message)
+{
+    return IsSessionObjectId(message.objectId);
+}
+
+bool IsPlausible(const MsgCreateShot& message)
+{
+    return IsSessionObjectId(message.ownerId) && CResourceManager::IsTempObjectId(message.shotId) &&
+           InBounds(message.point);
+}
