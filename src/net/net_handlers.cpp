@@ -251,10 +251,10 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
     CShot* shot = nullptr;
     switch (message.kind) {
     case kShotBeam:
-        shot = new CBeamShot(message.deviceId, owner, &message.point);
+        shot = new CBeamShot(message.deviceId, owner, message.point, message.shotId);
         break;
     case kShotProjectile:
-        shot = new CProjectileShot(message.deviceId, owner, &message.point);
+        shot = new CProjectileShot(message.deviceId, owner, message.point, message.shotId);
         break;
     default:
         shot = new CShockwaveShot(message.deviceId, owner, &message.point);

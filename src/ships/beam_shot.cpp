@@ -22,34 +22,59 @@ constexpr float kReachPadding = 2.0f;
 
 CBeamShot::CBeamShot(int deviceId, CActor* owner, const Vec3* target) : CShot(owner)
 {
+    const CBeamWeapon* record = FindRecord(deviceId, owner);
+    if (!record)
+        return;
+    mId = gResourceManager->NextTempObjectId();
+    Vec3 aim = *target;
+    const int spread = record->mPrecision;
+    if (spread > 0) {
+        const int dx = rand() % (2 * spread) - spread;
+        const int dy = rand() % (2 * spread) - spread;
+        aim.x += static_cast<float>(dx);
+        aim.y += static_cast<float>(dy);
+    }
+    Launch(*owner, aim, owner->mSize / 2.0f + record->mRange, 1);
+}
+
+CBeamShot::CBeamShot(int deviceId, CActor* owner, const Vec3& target, int shotId) : CShot(owner)
+{
+    const CBeamWeapon* record = FindRecord(deviceId, owner);
+    if (!record)
+        return;
+    if (!Vec3IsFinite(target) || !Vec3IsFinite(owner->mPosition)) {
+        mActive = 0;
+        return;
+    }
+    mId = shotId;
+    Launch(*owner, target, record->mRange, 0);
+}
+
+CBeamWeapon* CBeamShot::FindRecord(int deviceId, CActor* owner)
+{
     mWeaponRecord = dynamic_cast<CBeamWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponBeam));
     if (!mWeaponRecord) {
         os::PostQuitMessage();
         mActive = 0;
-        return;
+        return nullptr;
     }
     if (!owner) {
         mActive = 0;
-        return;
+        return nullptr;
     }
-    const CBeamWeapon& record = *mWeaponRecord;
-    mId = gResourceManager->NextTempObjectId();
+    return mWeaponRecord;
+}
 
-    mTarget = *target;
-    const int spread = record.mPrecision;
-    if (spread > 0) {
-        const int dx = rand() % (2 * spread) - spread;
-        const int dy = rand() % (2 * spread) - spread;
-        mTarget.x += static_cast<float>(dx);
-        mTarget.y += static_cast<float>(dy);
-    }
-    mOwnerPosition = owner->mPosition;
+void CBeamShot::Launch(CActor& owner, const Vec3& target, float maxLength, int meshLastFlag)
+{
+    const CBeamWeapon& record = *mWeaponRecord;
+    mTarget = target;
+    mOwnerPosition = owner.mPosition;
     mBeamMidpoint = Vec3(mOwnerPosition.x, mOwnerPosition.y, kBeamPlaneZ);
     mPosition = mBeamMidpoint;
     mScale = Vec3(record.mBeamWidth, record.mRange, 1.0f);
     mAlpha = 255;
 
-    const float maxLength = owner->mSize / 2.0f + record.mRange;
     const Vec3 aim = Vec3::Difference(mTarget, mOwnerPosition);
     if (Vec3LengthSq(aim) > maxLength * maxLength) {
         Vec3 unit = UnitVec3(aim);
@@ -60,10 +85,10 @@ CBeamShot::CBeamShot(int deviceId, CActor* owner, const Vec3* target) : CShot(ow
 
     mSpriteId = record.mSpriteId;
     mBeamMesh = MeshDrawRecord{kBeamMeshId, &mBeamMidpoint,  &mRotation,       &mScale, &mAlpha,
-                               &mMeshFlag,  &record.mColour, record.mSpriteId, 0,       1};
+                               &mMeshFlag,  &record.mColour, record.mSpriteId, 0,       meshLastFlag};
 
     for (int chainId : record.mChainWeapons)
-        gResourceManager->LaunchWeapon(chainId, owner, &mTarget, &mTarget);
+        gResourceManager->LaunchWeapon(chainId, &owner, &mTarget, &mTarget);
     for (int particleId : record.mParticles)
         gResourceManager->AddParticle(particleId, &mTarget, &gZeroVector, record.mColour, 1.0f, nullptr);
 }

@@ -31,40 +31,71 @@ bool NeverHit(int type)
 
 CProjectileShot::CProjectileShot(int deviceId, CActor* owner, const Vec3* target) : CShot(owner)
 {
+    const CProjectileWeapon* record = FindRecord(deviceId, owner);
+    if (!record)
+        return;
+    mId = gResourceManager->NextTempObjectId();
+    const Vec3 aim = LeaveHull(*owner, *target);
+    int dx = 0;
+    int dy = 0;
+    if (record->mPrecision > 0) {
+        dx = rand() % (2 * record->mPrecision) - record->mPrecision;
+        dy = rand() % (2 * record->mPrecision) - record->mPrecision;
+    }
+    mTarget = Vec3::Sum(mPosition, Vec3::Scaled(aim, record->mRange));
+    mTarget.x += static_cast<float>(dx);
+    mTarget.y += static_cast<float>(dy);
+    mTarget.z = mPosition.z;
+    Launch(*owner, aim, HeadingOfVec3(aim));
+}
+
+CProjectileShot::CProjectileShot(int deviceId, CActor* owner, const Vec3& target, int shotId) : CShot(owner)
+{
+    if (!FindRecord(deviceId, owner))
+        return;
+    if (!Vec3IsFinite(target) || !Vec3IsFinite(owner->mPosition)) {
+        mActive = 0;
+        return;
+    }
+    mId = shotId;
+    const Vec3 aim = LeaveHull(*owner, target);
+    mTarget = target;
+    Launch(*owner, aim, owner->mRotation.z);
+}
+
+CProjectileWeapon* CProjectileShot::FindRecord(int deviceId, CActor* owner)
+{
     mWeaponRecord = dynamic_cast<CProjectileWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponProjectile));
     if (!mWeaponRecord) {
         os::PostQuitMessage();
         mActive = 0;
-        return;
+        return nullptr;
     }
     if (!owner) {
         mActive = 0;
-        return;
+        return nullptr;
     }
-    const CProjectileWeapon& record = *mWeaponRecord;
-    mSolidMeshId = record.mSolidMeshId;
-    mId = gResourceManager->NextTempObjectId();
+    mSolidMeshId = mWeaponRecord->mSolidMeshId;
+    return mWeaponRecord;
+}
 
-    mPosition = owner->mPosition;
-    Vec3 aimPoint = *target;
+Vec3 CProjectileShot::LeaveHull(const CActor& owner, const Vec3& point)
+{
+    mPosition = owner.mPosition;
+    Vec3 aimPoint = point;
     aimPoint.z = mPosition.z;
     const Vec3 aim = UnitVec3(Vec3::Difference(aimPoint, mPosition));
-    Vec3::Add(mPosition, Vec3::Scaled(aim, owner->mSize));
+    Vec3::Add(mPosition, Vec3::Scaled(aim, owner.mSize));
     mPosition.z = static_cast<float>(mId) * kDepthPerId + kFlightPlaneZ;
     mPreviousPosition = mStart = mPosition;
+    return aim;
+}
 
-    int dx = 0;
-    int dy = 0;
-    if (record.mPrecision > 0) {
-        dx = rand() % (2 * record.mPrecision) - record.mPrecision;
-        dy = rand() % (2 * record.mPrecision) - record.mPrecision;
-    }
-    mTarget = Vec3::Sum(mPosition, Vec3::Scaled(aim, record.mRange));
-    mTarget.x += static_cast<float>(dx);
-    mTarget.y += static_cast<float>(dy);
-    mTarget.z = mPosition.z;
+void CProjectileShot::Launch(const CActor& owner, const Vec3& aim, float heading)
+{
+    const CProjectileWeapon& record = *mWeaponRecord;
     mDirection = aim;
-    mFlightHeading = HeadingOfVec3(aim);
+    mFlightHeading = heading;
 
     const Vec3 backward = Vec3::Negated(aim);
     gResourceManager->AddParticle(record.mParticleId, &mPosition, &backward, record.mColour, 1.0f, nullptr);
@@ -73,7 +104,7 @@ CProjectileShot::CProjectileShot(int deviceId, CActor* owner, const Vec3* target
     mScale = Vec3(2.0f * mSize, 2.0f * mSize, 2.0f * mSize);
     mAlpha = static_cast<int>(kFullAlpha);
     mColour = 0xFFFFFFFFu;
-    mRotation = owner->mRotation;
+    mRotation = owner.mRotation;
     mSpriteTrail = TrailDrawRecord{record.mSpriteId, &mPosition,      &mDirection,  &mFlightHeading,   &mSize,
                                    &mAlpha,          &record.mColour, &mTrailCount, &record.mBlurrDist};
     if (mSolidMeshId != 0)

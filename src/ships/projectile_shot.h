@@ -12,6 +12,9 @@ class CProjectileShot : public CShot {
 public:
     // A local launch toward the point; the shot flies the full range whatever the point.
     CProjectileShot(int deviceId, CActor* owner, const Vec3* target);
+    // A peer's shot under the peer's shot id, flying to the point the peer's copy flies to (no
+    // spread of its own) with the owner's heading. Not live when owner or point is not finite.
+    CProjectileShot(int deviceId, CActor* owner, const Vec3& target, int shotId);
 
     void SetDestination(const Vec3& point) override { mTarget = point; }
     void SetPosition(const Vec3& point) override;
@@ -35,6 +38,12 @@ public:
     float mFlightHeading = 0.0f;
 
 private:
+    // Null (and not live) when the device has no projectile record or there is no owner.
+    CProjectileWeapon* FindRecord(int deviceId, CActor* owner);
+    // Starts one owner size ahead of the owner toward the point; the unit aim.
+    Vec3 LeaveHull(const CActor& owner, const Vec3& point);
+    // The flash, the looks and the drawing records of a shot leaving along aim.
+    void Launch(const CActor& owner, const Vec3& aim, float heading);
     // Ends the shot where it is and fires the chain weapons from there, as far again as the flight.
     void EndWithChains();
     void Burst();

@@ -1,5 +1,6 @@
 // Beam and projectile shots: reach, life, fade, hits, pushes and chains whose carrier is gone.
 #include <cmath>
+#include <limits>
 
 #include "weapon_fixture.h"
 
@@ -59,6 +60,38 @@ TEST_F(ShotTest, BeamSparesItsOwnSideAndHurtsNothingOnceItsOwnerIsGone)
     beam->Interact(enemy);
     EXPECT_TRUE(friendly->hits.empty());
     EXPECT_TRUE(enemy->hits.empty());
+}
+
+TEST_F(ShotTest, APeersBeamAndBoltKeepItsPointAndIdWithNoSpreadOrHullInTheReach)
+{
+    // Filed like the world files a peer's shot, which owns it from then on.
+    auto file = [this](CShot* shot, int id) {
+        rm->mObjects[id] = shot;
+        return shot;
+    };
+    // The spread beam draws no spread of its own: the peer's copy already did.
+    auto* nearBeam =
+        static_cast<CBeamShot*>(file(new CBeamShot(kSpreadBeam, shooter, Vec3(10.0f, 20.0f, 30.0f), 100500), 100500));
+    EXPECT_EQ(nearBeam->mId, 100500);
+    EXPECT_TRUE(Vec3::Equals(nearBeam->mTarget, Vec3(10.0f, 20.0f, 30.0f)));
+    // Its reach is the range alone, where a local launch adds half the owner's size.
+    auto* farBeam =
+        static_cast<CBeamShot*>(file(new CBeamShot(kPlainBeam, shooter, Vec3(0.0f, 200.0f, 30.0f), 100501), 100501));
+    EXPECT_NEAR(farBeam->mTarget.y, 60.0f, 1e-4f);
+
+    shooter->mRotation.z = 1.0f;
+    const Vec3 point(15.0f, 40.0f, 40.05f);
+    auto* bolt = static_cast<CProjectileShot*>(file(new CProjectileShot(kPlainBolt, shooter, point, 100502), 100502));
+    EXPECT_EQ(bolt->mId, 100502);
+    EXPECT_TRUE(Vec3::Equals(bolt->mTarget, point)) << "not stretched to the full range";
+    EXPECT_FLOAT_EQ(bolt->mFlightHeading, 1.0f) << "the owner's heading";
+    EXPECT_TRUE(bolt->mActive);
+
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FALSE(file(new CProjectileShot(kPlainBolt, shooter, Vec3(nan, 0.0f, 30.0f), 100503), 100503)->mActive);
+    shooter->mPosition.x = nan;
+    EXPECT_FALSE(file(new CBeamShot(kPlainBeam, shooter, point, 100504), 100504)->mActive);
+    shooter->mPosition.x = 0.0f;
 }
 
 TEST_F(ShotTest, ProjectileFliesItsWholeRangeAndFadesWithDistance)
