@@ -299,6 +299,12 @@ void Session::HandlePacket(ENetPeer* peer, wire::View packet)
         }
         return;
     }
+    if (*kind == wire::Kind::kAnnounce) {
+        if (std::optional<wire::Announce> announce = wire::DecodeAnnounce(packet);
+            announce && link->second.id == hostId_)
+            HandleAnnounce(*announce);
+        return;
+    }
     if (std::optional<wire::View> data = wire::DecodeData(packet))
         Emit({EventKind::kReceive, link->second.id, {}, std::vector<uint8_t>(data->begin(), data->end())});
 }
@@ -328,17 +334,51 @@ void Session::HandleJoin(ENetPeer* peer, const wire::Join& join)
         welcome.members.push_back(std::move(member));
     }
     SendPacket(peer, wire::Encode(welcome));
+    // The others hear of the newcomer before its link to them can arrive.
+    const wire::Bytes announce = wire::Encode(wire::Announce{welcome.yourId, peer->address.port});
+    for (const auto& [id, other] : linkOf_)
+        SendPacket(other, announce);
     AddPlayer(welcome.yourId, join.name, peer);
 }
 
+// Only a newcomer the host announced links in, under the id the host gave it and from the port
+// the host saw; a link that comes before its announcement waits for it until the handshake time
+// runs out.
 void Session::HandleLink(ENetPeer* peer, const wire::Link& link)
 {
-    if (link.application != desc_.application || link.id == localId_ || players_.contains(link.id)) {
+    const auto announced = announced_.find(link.id);
+    const bool early = announced == announced_.end() && localId_ != hostId_;
+    const bool refused = link.application != desc_.application || link.id == localId_ || players_.contains(link.id) ||
+                         localId_ == hostId_ || (!early && announced->second != peer->address.port);
+    if (refused) {
         enet_peer_disconnect(peer, 0);
         links_.erase(peer);
+        unannouncedLinks_.erase(peer);
         return;
     }
+    if (early) {
+        unannouncedLinks_[peer] = link;
+        return;
+    }
+    announced_.erase(announced);
+    unannouncedLinks_.erase(peer);
     AddPlayer(link.id, link.name, peer);
+}
+
+void Session::HandleAnnounce(const wire::Announce& announce)
+{
+    if (announce.id == localId_ || players_.contains(announce.id))
+        return;
+    highestId_ = std::max(highestId_, announce.id);
+    announced_[announce.id] = announce.port;
+    // The newcomer is let in and any other link under its id shown the door.
+    std::vector<std::pair<ENetPeer*, wire::Link>> waiting;
+    for (const auto& [peer, link] : unannouncedLinks_) {
+        if (link.id == announce.id)
+            waiting.emplace_back(peer, link);
+    }
+    for (const auto& [peer, link] : waiting)
+        HandleLink(peer, link);
 }
 
 void Session::AddPlayer(PlayerId id, const std::string& name, ENetPeer* peer)
@@ -395,6 +435,7 @@ void Session::HandleDisconnect(ENetPeer* peer)
 {
     bool joinLink = peer == hostLink_ || pendingLinks_.contains(peer);
     pendingLinks_.erase(peer);
+    unannouncedLinks_.erase(peer);
     auto link = links_.find(peer);
     PlayerId id = link == links_.end() ? 0 : link->second.id;
     if (link != links_.end())
@@ -429,6 +470,7 @@ void Session::CheckDeadlines()
                      now - it->second.since > kHandshakeTime;
         if (stray) {
             enet_peer_disconnect_now(it->first, 0);
+            unannouncedLinks_.erase(it->first);
             it = links_.erase(it);
         } else {
             ++it;

@@ -58,6 +58,7 @@ private:
     void HandlePacket(ENetPeer* peer, wire::View packet);
     void HandleJoin(ENetPeer* peer, const wire::Join& join);
     void HandleLink(ENetPeer* peer, const wire::Link& link);
+    void HandleAnnounce(const wire::Announce& announce);
     void HandleWelcome(const wire::Welcome& welcome);
     void HandleDisconnect(ENetPeer* peer);
     void CheckDeadlines();
@@ -94,6 +95,10 @@ private:
     ENetAddress joinTarget_{};
     ENetPeer* hostLink_ = nullptr;
     std::map<ENetPeer*, PlayerId> pendingLinks_;
+    // Ids the host announced whose newcomer has not linked yet, with the port it links from, and
+    // links that introduced themselves before their announcement arrived.
+    std::map<PlayerId, uint16_t> announced_;
+    std::map<ENetPeer*, wire::Link> unannouncedLinks_;
     std::vector<Event> pendingEvents_;
 };
 

@@ -147,10 +147,18 @@ Bytes EncodeData(const void* data, size_t size)
     return w.Take();
 }
 
+Bytes Encode(const Announce& announce)
+{
+    Writer w(Kind::kAnnounce);
+    w.U32(announce.id);
+    w.U16(announce.port);
+    return w.Take();
+}
+
 std::optional<Kind> KindOf(View packet)
 {
     if (packet.empty() || packet[0] < static_cast<uint8_t>(Kind::kJoin) ||
-        packet[0] > static_cast<uint8_t>(Kind::kData))
+        packet[0] > static_cast<uint8_t>(Kind::kAnnounce))
         return std::nullopt;
     return static_cast<Kind>(packet[0]);
 }
@@ -204,6 +212,15 @@ std::optional<Link> DecodeLink(View packet)
     link.id = r.U32();
     link.name = r.Name();
     return r.Done() && link.id != 0 ? std::optional(link) : std::nullopt;
+}
+
+std::optional<Announce> DecodeAnnounce(View packet)
+{
+    Reader r(packet, Kind::kAnnounce);
+    Announce announce;
+    announce.id = r.U32();
+    announce.port = r.U16();
+    return r.Done() && announce.id != 0 ? std::optional(announce) : std::nullopt;
 }
 
 std::optional<View> DecodeData(View packet)

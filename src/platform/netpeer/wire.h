@@ -13,7 +13,7 @@
 
 namespace netpeer::wire {
 
-enum class Kind : uint8_t { kJoin = 1, kWelcome = 2, kRefuse = 3, kLink = 4, kData = 5 };
+enum class Kind : uint8_t { kJoin = 1, kWelcome = 2, kRefuse = 3, kLink = 4, kData = 5, kAnnounce = 6 };
 
 // Newcomer to host.
 struct Join {
@@ -46,6 +46,12 @@ struct Link {
     std::string name;
 };
 
+// Host to every other player: a newcomer got this id and will link to you from this port.
+struct Announce {
+    PlayerId id = 0;
+    uint16_t port = 0;
+};
+
 using Bytes = std::vector<uint8_t>;
 using View = std::span<const uint8_t>;
 
@@ -56,12 +62,14 @@ Bytes Encode(const Welcome& welcome);
 Bytes EncodeRefuse(RefuseReason reason);
 Bytes Encode(const Link& link);
 Bytes EncodeData(const void* data, size_t size);
+Bytes Encode(const Announce& announce);
 
 std::optional<Kind> KindOf(View packet);
 std::optional<Join> DecodeJoin(View packet);
 std::optional<Welcome> DecodeWelcome(View packet);
 std::optional<RefuseReason> DecodeRefuse(View packet);
 std::optional<Link> DecodeLink(View packet);
+std::optional<Announce> DecodeAnnounce(View packet);
 // The game's message inside a data packet: 1 to kMaxMessageBytes bytes.
 std::optional<View> DecodeData(View packet);
 

@@ -7,6 +7,7 @@
 
 #include "platform/netpeer/peer.h"
 #include "platform/netpeer/wire.h"
+#include "reliability/child_process.h"
 #include "support/netpeer_loopback.h"
 
 namespace {
@@ -95,6 +96,36 @@ TEST_F(StrayClientTest, PacketsBeforeAnIntroductionAreDroppedAndATakenIdIsShownT
     EXPECT_TRUE(stray.WaitFor(ENET_EVENT_TYPE_DISCONNECT));
 
     // An honest peer joins as player 2: the stray took no id and no event came of it.
+    Recorder guestLog;
+    netpeer::Peer guest;
+    guest.Initialize(guestLog.Handler());
+    ASSERT_EQ(guest.Connect(kDesc, Loopback(port), {}), Result::kOk);
+    ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
+    std::vector<netpeer::Event> events = log.Events();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[1].player, 2u);
+}
+
+TEST_F(StrayClientTest, LinksTheHostNeverAnnouncedAreRefusedFromAnotherProcessAndLaterJoinsGoOn)
+{
+    // Another process introduces itself straight away, once with the highest id there is and
+    // once with the id the next newcomer will get; neither came through a join.
+    const ChildEnd intruders = RunInChild(
+        [this] {
+            int refused = 0;
+            for (netpeer::PlayerId id : {0xFFFFFFFFu, 2u}) {
+                RawClient intruder(port);
+                if (!intruder.WaitFor(ENET_EVENT_TYPE_CONNECT))
+                    return 2;
+                intruder.Send(netpeer::wire::Encode(netpeer::wire::Link{kDesc.application, id, "intruder"}));
+                refused += intruder.WaitFor(ENET_EVENT_TYPE_DISCONNECT) ? 1 : 0;
+            }
+            return refused == 2 ? 0 : 1;
+        },
+        ::testing::TempDir() + "intruders.err", std::chrono::seconds(20));
+    ASSERT_FALSE(intruders.hung);
+    EXPECT_EQ(intruders.exitCode, 0) << "an intruder's link was kept";
+
     Recorder guestLog;
     netpeer::Peer guest;
     guest.Initialize(guestLog.Handler());
