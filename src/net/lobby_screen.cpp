@@ -134,7 +134,7 @@ void CLobbyScreen::SendChat(const std::string& text)
 void CLobbyScreen::ShowChatLine(int line)
 {
     if (CTextControl* text = GetTextControl(kFirstChatText + line))
-        text->SetText(mChatLines[line].c_str());
+        text->SetText(mChatLines[line].substr(0, kChatShownChars).c_str());
 }
 
 void CLobbyScreen::ShowEntry()

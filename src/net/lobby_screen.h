@@ -16,6 +16,8 @@ public:
     static constexpr int kEntryText = 1089;
     static constexpr int kFirstChatText = 1040;
     static constexpr int kChatLines = 26;
+    // Small glyphs that fit the chat panel from where its lines begin; a longer line is cut there.
+    static constexpr size_t kChatShownChars = 56;
     static constexpr int kFirstNameText = 1070;
     static constexpr int kNamePlaces = 17;
     // Shown in the chat when the game cannot start for this player.

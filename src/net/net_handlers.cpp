@@ -190,8 +190,8 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
     gFlightScreen->SetSystemBackdrop(message.systemId);
     PlaceOwnShipAtRandom();
 
-    if (mHost)
-        mOwnObjectId = NextObjectId();
+    // A client has no id until the host answers: nothing is told under an id of an earlier game.
+    mOwnObjectId = mHost ? NextObjectId() : kUnassignedObjectId;
     ship->mId = mOwnObjectId;
     if (mHost)
         SendOwnSnapshot();

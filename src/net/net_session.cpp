@@ -33,9 +33,14 @@ void CNetworkManager::InitPeer()
 {
     mPeerInitialised = 1;
     ClosePeer();
-    // A new session: the lobby shows only its players and its chat.
+    // A new session: the lobby shows only its players and its chat, ids start again and the
+    // peers have heard nothing of this ship yet.
     mPlayerNames.clear();
     mChatLines.clear();
+    mOwnObjectId = kUnassignedObjectId;
+    mIdCounter = 0;
+    mAnnouncedShots.clear();
+    mLastStateMs = 0;
     mPeer = std::make_unique<netpeer::Peer>();
     mPeer->Initialize([this](const netpeer::Event& event) { NetMessageHandler(event); });
     char name[32];

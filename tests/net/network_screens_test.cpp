@@ -12,6 +12,7 @@
 #include "support/netpeer_loopback.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/sprite_control.h"
 #include "ui/text_control.h"
 
 namespace {
@@ -155,7 +156,7 @@ TEST_F(NetworkScreensTest, AFailedHostOrJoinStaysAndASessionOpensTheLobbyWithIts
     EXPECT_FALSE(gLobbyScreen->GetTextControl(CLobbyScreen::kFirstNameText + 1)->visible);
 }
 
-TEST_F(NetworkScreensTest, ChatFillsTheLastPlaceThenScrollsAndAnEighteenthNameIsNotShown)
+TEST_F(NetworkScreensTest, ChatFillsTheLastPlaceThenScrollsCutsALongLineToThePanelAndAnEighteenthNameIsNotShown)
 {
     gNetworkManager.mPlayerNames = {"Host", "Guest"};
     Show(gLobbyScreen);
@@ -166,6 +167,16 @@ TEST_F(NetworkScreensTest, ChatFillsTheLastPlaceThenScrollsAndAnEighteenthNameIs
     gLobbyScreen->AddChatLine("line 27");
     EXPECT_EQ(Text(gLobbyScreen, CLobbyScreen::kFirstChatText), "line 2");
     EXPECT_EQ(Text(gLobbyScreen, CLobbyScreen::kFirstChatText + 25), "line 27");
+    // A peer's longest line is kept whole but drawn only as far as the chat panel reaches,
+    // short of the players' panel (control 1087) beside it.
+    const std::string longest(99, 'w');
+    gLobbyScreen->AddChatLine(longest);
+    EXPECT_EQ(gLobbyScreen->ChatLine(25), longest);
+    const CTextControl* shown = gLobbyScreen->GetTextControl(CLobbyScreen::kFirstChatText + 25);
+    const std::string drawn = shown->text;
+    EXPECT_EQ(longest.rfind(drawn, 0), 0u);
+    EXPECT_GT(drawn.size(), 40u);
+    EXPECT_LT(shown->x + static_cast<int>(drawn.size()) * shown->glyphAdvance, gLobbyScreen->GetSpriteControl(1087)->x);
 
     EXPECT_EQ(Text(gLobbyScreen, CLobbyScreen::kFirstNameText + 1), "Guest");
     for (int i = 3; i <= 18; ++i)

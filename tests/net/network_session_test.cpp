@@ -198,7 +198,7 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     EXPECT_FALSE(os::QuitPosted());
 }
 
-TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnAndKeepsTheOneThatAnswered)
+TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAndWaitsForItsIdToTell)
 {
     port = FreePort();
     ASSERT_TRUE(raw.Initialize(rawEvents.Handler()));
@@ -209,6 +209,8 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnAndKeepsTheOneThatAnswered
         "(1, 'dead', '127.0.0.1', " +
         std::to_string(dead) + "), (2, 'live', '127.0.0.1', " + std::to_string(port) + ");");
 
+    // The id this copy had in an earlier session's game.
+    gNetworkManager.mOwnObjectId = 22;
     gNetworkManager.InitPeer();
     ASSERT_TRUE(gNetworkManager.JoinSession());
     EXPECT_EQ(gNetworkManager.mPort, port);
@@ -216,6 +218,25 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnAndKeepsTheOneThatAnswered
     ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 2; }));
     EXPECT_EQ(gHostPlayerId, 1u);
     EXPECT_EQ(gLocalPlayerId, 2u);
+
+    // The game starts: nothing is told of the ship until the host has given it its id.
+    FlyNewPilot();
+    ScopedGlobal<uint32_t> now(gTimeNow, 1000000);
+    const NetBytes start = EncodeMessage(MsgStartGame{1});
+    ASSERT_TRUE(raw.SendTo(netpeer::kAllPlayers, start.data(), start.size()));
+    ASSERT_TRUE(PumpNetwork([] { return gCurrentScreen == gFlightScreen; }));
+    gNetworkManager.SendOwnShip();
+    gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"marker"});
+    ASSERT_TRUE(rawEvents.WaitFor(
+        [](const std::vector<netpeer::Event>& events) { return !Received<MsgChatLine>(events).empty(); }));
+    EXPECT_EQ(Received<MsgRequestObjectId>(rawEvents.Events()).size(), 1u);
+    EXPECT_TRUE(Received<MsgShipState>(rawEvents.Events()).empty());
+    RawSend(MsgObjectIdAssigned{23});
+    ASSERT_TRUE(PumpNetwork([] { return gPlayerShip->mId == 23; }));
+    gNetworkManager.SendOwnShip();
+    const auto states = RawReceived<MsgShipState>(1);
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_EQ(states[0].objectId, 23);
 
     // The host leaves; the peer left behind hosts from then on.
     raw.Close();
