@@ -4,6 +4,8 @@
 // What the platform left open, answered here:
 // - Topology: every peer listens on its own port and links to every other. The host hands out
 //   player ids and tells a newcomer the other players' addresses; the newcomer links to each.
+//   The host announces each newcomer's id to the others first, and a peer takes a link only
+//   from a newcomer announced to it (the host takes none): nobody gets in without a join.
 // - Player ids are 32-bit, never 0 (0 means every player): the session's creator is 1 and each
 //   newcomer gets one more than the highest id the host has seen, so ids only grow and the
 //   oldest player has the lowest id.
