@@ -1,4 +1,4 @@
-// The one check of a peer's ids and floats, made as each message is decoded.
+// The one check of a peer's ids, floats, points and levels, made as each message is decoded.
 #include "net/net_plausible.h"
 
 #include <cmath>
@@ -15,6 +15,11 @@ constexpr float kBoundsMargin = 1000.0f;
 constexpr float kMaxAngle = 4.0f * 6.28318f;
 // A push is capped at the hull's limit; the sender's float rounding may show a hair above it.
 constexpr float kPushRounding = 1.001f;
+// Far above any pilot's level or skill, and low enough that the skill factors keep damage and
+// speed within what an int and a float hold.
+constexpr int kMaxLevel = 10000;
+// Far beyond any hull, shield or armor, and low enough that their sum stays an int.
+constexpr int kMaxPoints = 1000000;
 
 bool IsSessionObjectId(int id)
 {
@@ -29,6 +34,11 @@ bool InBounds(const Vec3& point)
     const float halfWidth = gResourceManager->mSystemWidth / 2.0f + kBoundsMargin;
     const float halfHeight = gResourceManager->mSystemHeight / 2.0f + kBoundsMargin;
     return std::fabs(point.x) <= halfWidth && std::fabs(point.y) <= halfHeight && std::fabs(point.z) <= kBoundsMargin;
+}
+
+bool PointsInRange(int points)
+{
+    return points >= -kMaxPoints && points <= kMaxPoints;
 }
 
 bool AnglesInRange(const Vec3& angles)
@@ -51,14 +61,15 @@ bool PushInRange(int objectId, const Vec3& velocity)
 
 bool IsPlausible(const MsgObjectState& message)
 {
-    return IsSessionObjectId(message.objectId) && InBounds(message.position);
+    return IsSessionObjectId(message.objectId) && PointsInRange(message.hitPoints) && InBounds(message.position);
 }
 
 bool IsPlausible(const MsgShipState& message)
 {
-    return IsSessionObjectId(message.objectId) && InBounds(message.position) && InBounds(message.destination) &&
-           AnglesInRange(message.rotation) && AnglesInRange(message.targetRotation) &&
-           PushInRange(message.objectId, message.velocity);
+    return IsSessionObjectId(message.objectId) && PointsInRange(message.hitPoints) &&
+           PointsInRange(message.shieldPoints) && PointsInRange(message.armorPoints) &&
+           InBounds(message.position) && InBounds(message.destination) && AnglesInRange(message.rotation) &&
+           AnglesInRange(message.targetRotation) && PushInRange(message.objectId, message.velocity);
 }
 
 bool IsPlausible(const MsgRemoteFire& message)
@@ -78,6 +89,11 @@ bool IsPlausible(const MsgDestination& message)
 
 bool IsPlausible(const MsgShipSnapshot& message)
 {
+    for (int level : {message.pilotLevel, message.communication, message.engineering, message.navigation,
+                      message.science, message.tactical}) {
+        if (level < 0 || level > kMaxLevel)
+            return false;
+    }
     return IsSessionObjectId(message.objectId);
 }
 
