@@ -249,14 +249,14 @@ TEST_F(ComputerShipTest, ALeadShipHailsOnceWhenTheVisiblePlayerComesNear)
     EXPECT_EQ(flight.target, ship.get());
 }
 
-TEST_F(ComputerShipTest, ALeadShipWithNothingToSayOpensNoHail)
+TEST_F(ComputerShipTest, ALeadShipWithNothingToSayOpensNoHailButStillShowsItselfAsTheTarget)
 {
     auto ship = Lead(kClaimJumper);
     AddTask(*ship, kTaskHoldPosition, Vec3());
     PlayerAt(40.0f, 0.0f);
     ship->Think();
     EXPECT_TRUE(flight.hails.empty());
-    EXPECT_EQ(flight.target, nullptr);
+    EXPECT_EQ(flight.target, ship.get());
 }
 
 TEST_F(ComputerShipTest, DamageRisesTwoPercentPerPilotLevelAboveThirty)
