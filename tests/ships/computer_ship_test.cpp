@@ -1,7 +1,8 @@
 // Lead computer ships and wingmen: their tasks, the threat step's thresholds, the shared fire
-// counter, the hail, the wingman's roaming, damage and loot.
+// counter, the hail, the wingman's roaming, damage and loot, and a ship whose row is missing.
 #include <memory>
 
+#include "platform/os/message_queue.h"
 #include "player_fixture.h"
 #include "ships/lead_ship_ai.h"
 #include "ships/ship_ai.h"
@@ -292,6 +293,18 @@ TEST_F(ComputerShipTest, ADestroyedLeadShipDropsItsLoot)
     EXPECT_EQ(ship->mActive, 0);
     ASSERT_EQ(sSpawned.size(), 1u);
     EXPECT_EQ(sSpawned[0].deviceId, kClaimJumperDrop);
+}
+
+TEST_F(ComputerShipTest, ALeadShipOrAWingmanWithoutItsRowEndsTheGameAndStaysOut)
+{
+    Content("DELETE FROM lead_ship_ai WHERE object_id = 3010; DELETE FROM ship_ai WHERE object_id = 3011;");
+    CLeadShipAI lead(kRedFang);
+    EXPECT_TRUE(os::QuitPosted());
+    EXPECT_EQ(lead.mActive, 0);
+    os::ClearMessages();
+    CShipAI wingman(kRedFangWing);
+    EXPECT_TRUE(os::QuitPosted());
+    EXPECT_EQ(wingman.mActive, 0);
 }
 
 TEST_F(ComputerShipTest, AWingmanWithoutOrdersRoamsPastTheSystemEdge)
