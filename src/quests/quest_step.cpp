@@ -80,11 +80,13 @@ void CQuestStep::BeginByType()
         RowList<ShipObjectIdRow> rows;
         std::vector<int> ids;
         const int affiliate = gQuestPilot ? gQuestPilot->Affiliate() : 0;
-        for (const ShipObjectIdRow* row : gGameDatabase.GetEnemyShipIds(rows, mSystemId, mQuestStepId, affiliate))
-            ids.push_back(row->object_id);
-        for (int id : ids) {
-            if (mEnemyCount == kQuestStepObjectLimit)
+        // Only the first rows are tracked; a later row never stands in for one missing from the world.
+        for (const ShipObjectIdRow* row : gGameDatabase.GetEnemyShipIds(rows, mSystemId, mQuestStepId, affiliate)) {
+            if (ids.size() == static_cast<size_t>(kQuestStepObjectLimit))
                 break;
+            ids.push_back(row->object_id);
+        }
+        for (int id : ids) {
             CWorldObject* enemy = FindStepObject(id);
             if (!enemy)
                 continue;

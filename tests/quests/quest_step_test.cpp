@@ -51,6 +51,23 @@ INSTANTIATE_TEST_SUITE_P(Enemies, KillEnemyTest,
                          ::testing::Values(std::make_tuple(0, 0, true), std::make_tuple(25, 20, true),
                                            std::make_tuple(25, 19, false), std::make_tuple(3, 2, false)));
 
+// Only the first 20 rows are looked up: one of them that is not in the world (an object id of 0
+// never is) leaves 19 tracked, and the 21st row does not stand in for it.
+TEST_F(KillEnemyTest, OnlyTheFirstTwentyRowsAreLookedUp)
+{
+    AddQuest(910, {"killenemy"});
+    AddEnemies(9101, 25);
+    Content(
+        "UPDATE object SET object_id = 0 WHERE object_id = 90001;"
+        "UPDATE lead_ship_ai SET object_id = 0 WHERE object_id = 90001;");
+    player->AcceptQuest(910);
+    const CQuestStep* step = player->FindQuest(910)->CurrentStep();
+    ASSERT_NE(step, nullptr);
+    ASSERT_EQ(step->mEnemyCount, 19);
+    EXPECT_EQ(step->mEnemies[0], 90002);
+    EXPECT_EQ(step->mEnemies[18], 90020);
+}
+
 // An acquire step whose device is already aboard is done as it begins, and the step's device
 // objects leave the world; otherwise they are its marked targets.
 class AcquireTest : public QuestTest, public ::testing::WithParamInterface<bool> {};
