@@ -184,7 +184,8 @@ void CQuestStep::ShowBeginText()
     if (gFlightView)
         gFlightView->ShowCenterMessage(mBeginStepString);
     if (mType == kQuestStepInterrupt) {
-        if (!gConversationView)
+        // With nothing to say the screen stays shut and the step ends at its next test.
+        if (!gConversationView || GetConversationLineCount() == 0)
             return;
         if (CWorldObject* speaker = FindStepObject(mTargetObjectId))
             gConversationView->SetUpCamera(speaker);
