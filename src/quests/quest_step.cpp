@@ -80,11 +80,13 @@ void CQuestStep::BeginByType()
         RowList<ShipObjectIdRow> rows;
         std::vector<int> ids;
         const int affiliate = gQuestPilot ? gQuestPilot->Affiliate() : 0;
-        for (const ShipObjectIdRow* row : gGameDatabase.GetEnemyShipIds(rows, mSystemId, mQuestStepId, affiliate))
-            ids.push_back(row->object_id);
-        for (int id : ids) {
-            if (mEnemyCount == kQuestStepObjectLimit)
+        // Only the first rows are tracked; a later row never stands in for one missing from the world.
+        for (const ShipObjectIdRow* row : gGameDatabase.GetEnemyShipIds(rows, mSystemId, mQuestStepId, affiliate)) {
+            if (ids.size() == static_cast<size_t>(kQuestStepObjectLimit))
                 break;
+            ids.push_back(row->object_id);
+        }
+        for (int id : ids) {
             CWorldObject* enemy = FindStepObject(id);
             if (!enemy)
                 continue;
@@ -182,7 +184,8 @@ void CQuestStep::ShowBeginText()
     if (gFlightView)
         gFlightView->ShowCenterMessage(mBeginStepString);
     if (mType == kQuestStepInterrupt) {
-        if (!gConversationView)
+        // With nothing to say the screen stays shut and the step ends at its next test.
+        if (!gConversationView || GetConversationLineCount() == 0)
             return;
         if (CWorldObject* speaker = FindStepObject(mTargetObjectId))
             gConversationView->SetUpCamera(speaker);

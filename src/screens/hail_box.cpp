@@ -80,13 +80,16 @@ void CFlightScreen::ClearCenterMessage()
 
 void CFlightScreen::Hail(const char* const* lines, int lineCount, const char* keyword)
 {
+    // An empty box would never scroll away, and an open box turns every later hail away.
+    if (!lines || lineCount < 1)
+        return;
     if (CMovieControl* portrait = GetMovieControl(kHailPortrait)) {
         portrait->spriteId = PortraitSprite(keyword);
         portrait->frameRecord.spriteId = portrait->spriteId;
     }
     mHailOpen = 1;
     mHailLines.clear();
-    mHailLineCount = std::clamp(lineCount, 0, kHailLineLimit);
+    mHailLineCount = std::min(lineCount, kHailLineLimit);
     for (int i = 0; i < mHailLineCount; ++i)
         mHailLines.emplace_back(lines[i] ? lines[i] : "");
     for (int i = 0; i < kHailLineLimit; ++i) {

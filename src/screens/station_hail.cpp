@@ -25,8 +25,12 @@ constexpr int kLineStep = 15;
 
 void CStationScreen::Hail(int questStepId, const char* affiliate)
 {
+    const int lastFeed = gGameDatabase.GetMaxConversationFeed(questStepId);
+    // A step with nothing to say opens no empty panel over the station's buttons.
+    if (lastFeed < 1)
+        return;
     mFeed = 1;
-    mLastFeed = gGameDatabase.GetMaxConversationFeed(questStepId);
+    mLastFeed = lastFeed;
     mHailStep = questStepId;
     if (CMovieControl* portrait = GetMovieControl(kHailPortrait)) {
         portrait->spriteId = PortraitSprite(affiliate);

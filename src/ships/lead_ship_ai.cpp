@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "db/game_database.h"
+#include "platform/os/message_queue.h"
 #include "ships/ailment.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
@@ -36,11 +37,14 @@ CTask::CTask(int taskId)
 
 CLeadShipAI::CLeadShipAI(int objectId)
 {
+    mId = objectId;
     mType = kTypeLeadShip;
     mTaskIterator = mTasks.end();
     const LeadShipAIRecord* found = gGameDatabase.GetLeadShipAI(objectId);
-    if (!found)
+    if (!found) {
+        os::PostQuitMessage();
         return;
+    }
     // Copied: the task and weapon queries below reuse the database's record.
     const LeadShipAIRecord row = *found;
     SetUpComputerShip(*this, row, mDistances);

@@ -28,6 +28,8 @@ public:
 // Ownership: the ship owns its tasks; targets are looked up by id on every think.
 class CLeadShipAI : public CShip {
 public:
+    // Reads the lead ship row of the object id; without a row it posts the quit message and stays
+    // inactive.
     explicit CLeadShipAI(int objectId);
     ~CLeadShipAI() override;
 

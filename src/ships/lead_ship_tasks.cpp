@@ -128,12 +128,12 @@ void CLeadShipAI::HailPlayer()
     std::vector<std::string> lines;
     for (const LeadShipMessageRow* row : gGameDatabase.GetLeadShipMessages(rows, mLeadId))
         lines.emplace_back(row->line);
-    // A ship with nothing to say opens no empty box.
-    if (lines.empty())
-        return;
-    std::vector<const char*> texts;
-    for (const std::string& line : lines)
-        texts.push_back(line.c_str());
-    gFlightView->Hail(texts.data(), static_cast<int>(texts.size()), mAlignment);
+    // A ship with nothing to say opens no empty box, yet still shows itself as the target.
+    if (!lines.empty()) {
+        std::vector<const char*> texts;
+        for (const std::string& line : lines)
+            texts.push_back(line.c_str());
+        gFlightView->Hail(texts.data(), static_cast<int>(texts.size()), mAlignment);
+    }
     gFlightView->SetTarget(this);
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "db/game_database.h"
+#include "platform/os/message_queue.h"
 #include "ships/ailment.h"
 #include "ships/engine.h"
 #include "ships/lead_ship_ai.h"
@@ -23,10 +24,13 @@ constexpr int kLootPicks = 8;
 
 CShipAI::CShipAI(int objectId)
 {
+    mId = objectId;
     mType = kTypeWingman;
     const ShipAIRecord* found = gGameDatabase.GetShipAI(objectId);
-    if (!found)
+    if (!found) {
+        os::PostQuitMessage();
         return;
+    }
     // Copied: the weapon and device queries below reuse the database's record.
     const ShipAIRecord row = *found;
     SetUpComputerShip(*this, row, mDistances);

@@ -9,6 +9,8 @@ class CLeadShipAI;
 // Ownership: the lead is looked up by its lead id on every think, never held.
 class CShipAI : public CShip {
 public:
+    // Reads the wingman row of the object id; without a row it posts the quit message and stays
+    // inactive.
     explicit CShipAI(int objectId);
 
     void Update() override;

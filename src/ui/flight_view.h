@@ -31,7 +31,8 @@ public:
 
     // A line for the in-flight message log.
     virtual void PostMessage(const std::string& text) = 0;
-    // Opens the hail box with the lines and the portrait of the keyword.
+    // Opens the hail box with the lines and the portrait of the keyword; without lines nothing
+    // opens and an open box stays as it is.
     virtual void Hail(const char* const* lines, int lineCount, const char* keyword) = 0;
     virtual bool IsHailOpen() const = 0;
     virtual void CloseHail() = 0;

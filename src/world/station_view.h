@@ -9,7 +9,8 @@ class CStationView : public CScreen {
 public:
     // Sets the page up for the docked station's mesh (1055 is a station without services).
     virtual void OpenForStation(int stationMeshId) = 0;
-    // Opens the hail panel with the first feed of the quest step's conversation.
+    // Opens the hail panel with the first feed of the quest step's conversation; a step without
+    // lines opens nothing.
     virtual void Hail(int questStepId, const char* affiliate) = 0;
 };
 

@@ -51,6 +51,23 @@ INSTANTIATE_TEST_SUITE_P(Enemies, KillEnemyTest,
                          ::testing::Values(std::make_tuple(0, 0, true), std::make_tuple(25, 20, true),
                                            std::make_tuple(25, 19, false), std::make_tuple(3, 2, false)));
 
+// Only the first 20 rows are looked up: one of them that is not in the world (an object id of 0
+// never is) leaves 19 tracked, and the 21st row does not stand in for it.
+TEST_F(KillEnemyTest, OnlyTheFirstTwentyRowsAreLookedUp)
+{
+    AddQuest(910, {"killenemy"});
+    AddEnemies(9101, 25);
+    Content(
+        "UPDATE object SET object_id = 0 WHERE object_id = 90001;"
+        "UPDATE lead_ship_ai SET object_id = 0 WHERE object_id = 90001;");
+    player->AcceptQuest(910);
+    const CQuestStep* step = player->FindQuest(910)->CurrentStep();
+    ASSERT_NE(step, nullptr);
+    ASSERT_EQ(step->mEnemyCount, 19);
+    EXPECT_EQ(step->mEnemies[0], 90002);
+    EXPECT_EQ(step->mEnemies[18], 90020);
+}
+
 // An acquire step whose device is already aboard is done as it begins, and the step's device
 // objects leave the world; otherwise they are its marked targets.
 class AcquireTest : public QuestTest, public ::testing::WithParamInterface<bool> {};
@@ -93,27 +110,40 @@ TEST_P(DeliverTest, TheGoalIsReachedWithinTheShipsReach)
 INSTANTIATE_TEST_SUITE_P(Distances, DeliverTest,
                          ::testing::Values(std::make_pair(10.7f, true), std::make_pair(10.8f, false)));
 
-// An interrupt opens the conversation only when its speaker is in the world.
-class InterruptTest : public QuestTest, public ::testing::WithParamInterface<bool> {};
+// An interrupt opens the conversation only when its speaker is in the world and it has lines to
+// say; otherwise the step is over without it.
+struct InterruptCase {
+    const char* name;
+    bool speaker;
+    bool lines;
+};
 
-TEST_P(InterruptTest, AMissingSpeakerEndsTheStepWithoutTheConversation)
+class InterruptTest : public QuestTest, public ::testing::WithParamInterface<InterruptCase> {};
+
+TEST_P(InterruptTest, WithoutItsSpeakerOrItsLinesTheStepEndsWithoutTheConversation)
 {
-    const bool present = GetParam();
+    const InterruptCase& c = GetParam();
+    const bool opens = c.speaker && c.lines;
     AddQuest(940, {"interrupt"});
-    Content("UPDATE quest_step SET target_object_id = 90200 WHERE quest_step_id = 9401;"
-            "INSERT INTO quest_step_conversation VALUES (94011, 9401, 1, 1, 'Hello, pilot.');");
-    if (present)
+    Content("UPDATE quest_step SET target_object_id = 90200 WHERE quest_step_id = 9401;");
+    if (c.lines)
+        Content("INSERT INTO quest_step_conversation VALUES (94011, 9401, 1, 1, 'Hello, pilot.');");
+    if (c.speaker)
         Place(rm->mObjects, 90200, kTypePlanet, Vec3(100.0f, 100.0f, 30.0f), 20.0f);
 
     player->AcceptQuest(940);
 
-    EXPECT_EQ(player->FindQuest(940)->CurrentStep()->mStatus, present ? 0 : 1);
-    EXPECT_EQ(gCurrentScreen == gConversationScreen, present);
+    EXPECT_EQ(player->FindQuest(940)->CurrentStep()->mStatus, c.speaker ? 0 : 1);
+    EXPECT_EQ(gCurrentScreen == gConversationScreen, opens);
     player->UpdateQuests();
-    EXPECT_EQ(player->mCompletedQuests.count(940), present ? 0u : 1u);
+    EXPECT_EQ(player->mCompletedQuests.count(940), opens ? 0u : 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Speaker, InterruptTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Cases, InterruptTest,
+                         ::testing::Values(InterruptCase{"speaks", true, true},
+                                           InterruptCase{"no_speaker", false, true},
+                                           InterruptCase{"no_lines", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Leaving a step's system fails the step once it has begun; a step waiting elsewhere waits on.
 class LeavingTest : public QuestTest, public ::testing::WithParamInterface<std::pair<int, bool>> {};

@@ -74,18 +74,23 @@ INSTANTIATE_TEST_SUITE_P(Lines, ConversationPageTest,
 class ConversationFactionTest : public ConversationScreenTest,
                                 public ::testing::WithParamInterface<std::pair<int, int>> {};
 
+// The screen's own backdrop is made sprite 2, an image of no faction, so that keeping it shows.
 TEST_P(ConversationFactionTest, TheBackdropIsTheImageOfTheSystemsFaction)
 {
     AddPage(1, 2);
+    Content("UPDATE screen SET sprite_id = 2 WHERE screen_id = " + std::to_string(CConversationScreen::kScreenId) +
+            ";");
+    screen->Enter();
+    ASSERT_EQ(screen->BackdropSpriteId(), 2);
     rm->mSystemType = GetParam().first;
     Open();
     EXPECT_EQ(screen->BackdropSpriteId(), GetParam().second);
 }
 
-// An unknown faction keeps the screen's own backdrop, sprite 1.
+// An unknown faction keeps the screen's own backdrop.
 INSTANTIATE_TEST_SUITE_P(Factions, ConversationFactionTest,
                          ::testing::Values(std::make_pair(0, 1), std::make_pair(1, 38), std::make_pair(2, 40),
-                                           std::make_pair(3, 42), std::make_pair(4, 44), std::make_pair(7, 1)));
+                                           std::make_pair(3, 42), std::make_pair(4, 44), std::make_pair(7, 2)));
 
 TEST_F(ConversationScreenTest, SpaceTurnsThePagesAndAfterTheLastOneFlightReturns)
 {

@@ -15,6 +15,7 @@
 #include "ui/movie_control.h"
 #include "ui/sprite_control.h"
 #include "ui/text_control.h"
+#include "world/dock_view.h"
 
 namespace {
 
@@ -136,8 +137,16 @@ TEST_F(StationScreenTest, ARefuelMayLeaveTheCreditsShortAndTheStoreThenRefusesTo
     EXPECT_TRUE(gStoreScreen->GetSpriteControl(CStoreScreen::kNoCreditsSprite)->visible);
 }
 
-TEST_F(StationScreenTest, HailFeedsAreCentredOnTheirLinesAndAFeedShowsAtMostThirtyTwo)
+TEST_F(StationScreenTest, HailFeedsAreCentredOnTheirLinesAFeedShowsAtMostThirtyTwoAndNoLinesOpenNoPanel)
 {
+    // A dock step without lines armed the station.
+    auto* dock = dynamic_cast<CDockView*>(station);
+    ASSERT_NE(dock, nullptr);
+    dock->SetPendingHail(9901, "miner");
+    Dock();
+    EXPECT_FALSE(gStationScreen->IsHailOpen());
+    EXPECT_TRUE(Shown(CStationScreen::kLaunchButton));
+
     std::string rows;
     for (int i = 0; i < 3; ++i)
         rows += "INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, line_num, feed, "
@@ -147,7 +156,6 @@ TEST_F(StationScreenTest, HailFeedsAreCentredOnTheirLinesAndAFeedShowsAtMostThir
         rows += "INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, line_num, feed, "
                 "line) VALUES (" + std::to_string(9100 + i) + ", 9901, " + std::to_string(i) + ", 2, 'more');";
     Content(rows);
-    Dock();
     gStationScreen->Hail(9901, "miner");
     EXPECT_TRUE(gStationScreen->IsHailOpen());
     EXPECT_EQ(gStationScreen->GetMovieControl(CStationScreen::kHailPortrait)->frameRecord.spriteId, 15102);

@@ -1,10 +1,12 @@
 // Lead computer ships and wingmen: their tasks, the threat step's thresholds, the shared fire
-// counter, the hail, the wingman's roaming, damage and loot.
+// counter, the hail, the wingman's roaming, damage and loot, and a ship whose row is missing.
 #include <memory>
 
+#include "platform/os/message_queue.h"
 #include "player_fixture.h"
 #include "ships/lead_ship_ai.h"
 #include "ships/ship_ai.h"
+#include "ships/shot.h"
 #include "world/object_kinds.h"
 
 namespace {
@@ -249,14 +251,14 @@ TEST_F(ComputerShipTest, ALeadShipHailsOnceWhenTheVisiblePlayerComesNear)
     EXPECT_EQ(flight.target, ship.get());
 }
 
-TEST_F(ComputerShipTest, ALeadShipWithNothingToSayOpensNoHail)
+TEST_F(ComputerShipTest, ALeadShipWithNothingToSayOpensNoHailButStillShowsItselfAsTheTarget)
 {
     auto ship = Lead(kClaimJumper);
     AddTask(*ship, kTaskHoldPosition, Vec3());
     PlayerAt(40.0f, 0.0f);
     ship->Think();
     EXPECT_TRUE(flight.hails.empty());
-    EXPECT_EQ(flight.target, nullptr);
+    EXPECT_EQ(flight.target, ship.get());
 }
 
 TEST_F(ComputerShipTest, DamageRisesTwoPercentPerPilotLevelAboveThirty)
@@ -294,6 +296,18 @@ TEST_F(ComputerShipTest, ADestroyedLeadShipDropsItsLoot)
     EXPECT_EQ(sSpawned[0].deviceId, kClaimJumperDrop);
 }
 
+TEST_F(ComputerShipTest, ALeadShipOrAWingmanWithoutItsRowEndsTheGameAndStaysOut)
+{
+    Content("DELETE FROM lead_ship_ai WHERE object_id = 3010; DELETE FROM ship_ai WHERE object_id = 3011;");
+    CLeadShipAI lead(kRedFang);
+    EXPECT_TRUE(os::QuitPosted());
+    EXPECT_EQ(lead.mActive, 0);
+    os::ClearMessages();
+    CShipAI wingman(kRedFangWing);
+    EXPECT_TRUE(os::QuitPosted());
+    EXPECT_EQ(wingman.mActive, 0);
+}
+
 TEST_F(ComputerShipTest, AWingmanWithoutOrdersRoamsPastTheSystemEdge)
 {
     rm->EnterSystem(3);
@@ -315,24 +329,40 @@ TEST_F(ComputerShipTest, AWingmanWithoutOrdersRoamsPastTheSystemEdge)
     EXPECT_TRUE(Vec3::Equals(wingman->mDestination, Vec3(10.0f, -10.0f, 30.0f))) << "no lead: no think";
 }
 
-// The wingman mirrors the lead's current task.
+// The wingman mirrors the lead's current task: an attack or a charge fires at the task's
+// object, a flight fires at the nearest enemy ship (the player), the rest hold their fire.
+enum class Aim { kHoldsFire, kAtTaskObject, kAtNearestEnemy };
+
 struct MirrorCase {
     const char* name;
     int type;
     bool followsLead;
-    bool firesAtTarget;
+    Aim aim;
 };
 
 const MirrorCase kMirrorCases[] = {
-    {"attack", kTaskAttack, false, true},
-    {"move", kTaskMove, true, false},
-    {"flee", kTaskFlee, false, false},
-    {"fall_back", kTaskFallBack, false, false},
-    {"hold_position", kTaskHoldPosition, false, false},
-    {"charge", kTaskCharge, false, true},
+    {"attack", kTaskAttack, false, Aim::kAtTaskObject},
+    {"move", kTaskMove, true, Aim::kHoldsFire},
+    {"flee", kTaskFlee, false, Aim::kAtNearestEnemy},
+    {"fall_back", kTaskFallBack, false, Aim::kHoldsFire},
+    {"hold_position", kTaskHoldPosition, false, Aim::kHoldsFire},
+    {"charge", kTaskCharge, false, Aim::kAtTaskObject},
 };
 
-class MirrorTest : public ComputerShipTest, public ::testing::WithParamInterface<MirrorCase> {};
+class MirrorTest : public ComputerShipTest, public ::testing::WithParamInterface<MirrorCase> {
+protected:
+    // Whether a shot of the ship left `from` heading for the point.
+    bool ShotToward(const CShip& ship, const Vec3& from, const Vec3& point)
+    {
+        const Vec3 aim = UnitVec3(Vec3::Difference(point, from));
+        for (const auto& [id, object] : rm->mObjects) {
+            if (object->mType == kTypeShot && static_cast<CShot*>(object)->Owner() == &ship &&
+                Vec3Dot(object->mDirection, aim) > 0.999f)
+                return true;
+        }
+        return false;
+    }
+};
 
 TEST_P(MirrorTest, TheWingmanCopiesTheLeadsTask)
 {
@@ -341,7 +371,8 @@ TEST_P(MirrorTest, TheWingmanCopiesTheLeadsTask)
     CLeadShipAI* lead = rm->FindLeadShip(kRedFang);
     auto* wingman = static_cast<CShipAI*>(rm->FindObject(kRedFangWing));
     ASSERT_TRUE(lead && wingman);
-    Place(rm->mObjects, 902, kTypeStation, Vec3(300.0f, 300.0f, 30.0f));
+    const Vec3 station(300.0f, 300.0f, 30.0f);
+    Place(rm->mObjects, 902, kTypeStation, station);
     CTask task(0);
     task.mTaskType = c.type;
     task.mObjectId = 902;
@@ -349,11 +380,17 @@ TEST_P(MirrorTest, TheWingmanCopiesTheLeadsTask)
     lead->mCurrentTask = &task;
     lead->mPosition = Vec3(100.0f, 100.0f, 30.0f);
     PlayerAt(600.0f, -600.0f);
+    // A weapon in hand, so that a task that should hold its fire would be seen firing.
+    wingman->SelectWeapon(wingman->mWeapons.ids[kRangeSlot]);
+    ASSERT_NE(wingman->mSelectedWeapon, nullptr);
     wingman->mWeaponCooldown = 100000;
+    const Vec3 from = wingman->mPosition;
     wingman->Think();
     lead->mCurrentTask = nullptr;
     EXPECT_EQ(Vec3::Equals(wingman->mDestination, Vec3::Sum(lead->mPosition, wingman->mOffset)), c.followsLead);
-    EXPECT_EQ(wingman->mWeaponCooldown == 0, c.firesAtTarget);
+    EXPECT_EQ(wingman->mWeaponCooldown == 0, c.aim != Aim::kHoldsFire);
+    EXPECT_EQ(ShotToward(*wingman, from, station), c.aim == Aim::kAtTaskObject);
+    EXPECT_EQ(ShotToward(*wingman, from, player->mPosition), c.aim == Aim::kAtNearestEnemy);
     if (c.type == kTaskFlee) {
         EXPECT_TRUE(Vec3::Equals(wingman->mDestination, lead->mPosition));
     }
