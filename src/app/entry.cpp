@@ -175,12 +175,12 @@ void StopGame()
 int GameMain(const GameOptions& options)
 {
     int exitCode = 0;
+    os::Message message;
     if (std::optional<std::string> error = StartGame(options.backend)) {
         std::fprintf(stderr, "varnok: %s\n", error->c_str());
         exitCode = 1;
     } else {
         uint32_t frames = 0;
-        os::Message message;
         for (;;) {
             if (os::PeekMessage(&message)) {
                 if (message.type == os::MessageType::kQuit) {
@@ -196,5 +196,10 @@ int GameMain(const GameOptions& options)
         }
     }
     StopGame();
+    // A failure posted after the loop's quit, or by the shutdown itself, still makes the run a failure.
+    while (os::PeekMessage(&message)) {
+        if (message.type == os::MessageType::kQuit && message.param != 0)
+            exitCode = message.param;
+    }
     return exitCode;
 }

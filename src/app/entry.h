@@ -14,8 +14,8 @@ struct GameOptions {
     uint32_t maxFrames = 0;
 };
 
-// 0 after a clean end; non-zero when the window or the device set-up failed, or when the quit
-// message carried a failure (a database that cannot be opened).
+// 0 after the player's own end; non-zero when the window or the device set-up failed, or when a
+// failure quit was posted at any time, the shutdown's save included.
 int GameMain(const GameOptions& options);
 
 // What GameMain does before its loop: the floating-point mode, the window for the backend

@@ -24,7 +24,7 @@ CBeamShot::CBeamShot(int deviceId, CActor* owner, const Vec3* target) : CShot(ow
 {
     mWeaponRecord = dynamic_cast<CBeamWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponBeam));
     if (!mWeaponRecord) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("device %d has no beam weapon record", deviceId);
         mActive = 0;
         return;
     }

@@ -33,7 +33,7 @@ CProjectileShot::CProjectileShot(int deviceId, CActor* owner, const Vec3* target
 {
     mWeaponRecord = dynamic_cast<CProjectileWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponProjectile));
     if (!mWeaponRecord) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("device %d has no projectile weapon record", deviceId);
         mActive = 0;
         return;
     }
