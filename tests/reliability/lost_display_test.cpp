@@ -41,10 +41,15 @@ public:
             _exit(127);
         }
         close(numberPipe[1]);
-        char number[16] = {};
+        // The server writes the number and then a newline, and dies if the pipe closes in between.
+        std::string number;
         pollfd ready{numberPipe[0], POLLIN, 0};
-        if (mPid > 0 && poll(&ready, 1, 10000) == 1 && read(numberPipe[0], number, sizeof number - 1) > 0)
-            mDisplay = ":" + std::to_string(std::atoi(number));
+        char c = 0;
+        while (mPid > 0 && number.find('\n') == std::string::npos && poll(&ready, 1, 10000) == 1 &&
+               read(numberPipe[0], &c, 1) == 1)
+            number += c;
+        if (number.find('\n') != std::string::npos)
+            mDisplay = ":" + std::to_string(std::atoi(number.c_str()));
         close(numberPipe[0]);
     }
     ~OwnXServer() { Kill(); }
