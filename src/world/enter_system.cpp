@@ -41,8 +41,8 @@ void CResourceManager::EnterSystem(int systemId)
         if (!gTriggerSource || !gTriggerSource->StateTriggerHolds(trigger, &replacement))
             continue;
         if (const char* refusal = SystemRefusal(replacement)) {
-            std::fprintf(stderr, "varnok: state trigger %d names system %d, which %s; it is not followed\n",
-                         trigger, replacement, refusal);
+            std::fprintf(stderr, "varnok: state trigger %d names system %d, which %s; it is not followed\n", trigger,
+                         replacement, refusal);
             continue;
         }
         system = replacement;

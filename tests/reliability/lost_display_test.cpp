@@ -84,8 +84,8 @@ int SavedCredits(const std::string& file, int playerId)
     sqlite3* db = nullptr;
     int credits = -1;
     if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
-        sqlite3_exec(db, ("select credits from player where player_id = " + std::to_string(playerId)).c_str(),
-                     &ReadInt, &credits, nullptr);
+        sqlite3_exec(db, ("select credits from player where player_id = " + std::to_string(playerId)).c_str(), &ReadInt,
+                     &credits, nullptr);
     sqlite3_close(db);
     return credits;
 }
