@@ -156,6 +156,8 @@ const Damage kDamages[] = {
              "(select max(ship_id) from create_ship))");
      },
      "no engine row for device", true, &PlayContinueAndThrust, true},
+    {"engine_fuel_distance_tiny", [](const GameFolder& f) { f.Content("update engine set dist_per_fuel_unit = 1e-7"); },
+     "", false, &PlayContinueAndThrust, true},
     {"model_spin_huge",
      [](const GameFolder& f) { f.Content("update object_control set x_rotv = 1e9, y_rotv = 1e9, z_rotv = 1e9"); }, "",
      false, &PlayTheNewPilotScreen},
