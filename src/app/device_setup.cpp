@@ -144,7 +144,7 @@ gfx::Result InitDevice(bool recreate)
 
     if (!recreate) {
         if (InitInput() != 0) {
-            os::PostQuitMessage();
+            os::PostFailureQuit("the keyboard and mouse could not be opened");
             return gfx::kFail;
         }
         gGameDatabase.Open();

@@ -59,6 +59,13 @@ void SetFloatingPointMode()
 
 std::unique_ptr<os::Window> gGameWindow;
 
+// The pilot is saved whenever the game ends: at shutdown, and when the display goes away.
+void SavePilot()
+{
+    if (gPlayerShip)
+        gPlayerShip->Save();
+}
+
 }  // namespace
 
 void ReleasePlatformObjects()
@@ -91,8 +98,7 @@ void Shutdown()
 {
     // No peer event may arrive while the objects below are deleted.
     gNetworkManager.ClosePeer();
-    if (gPlayerShip)
-        gPlayerShip->Save();
+    SavePilot();
     delete gMainMenuScreen;
     gMainMenuScreen = nullptr;
     delete gFlightScreen;
@@ -149,6 +155,7 @@ std::optional<std::string> StartGame(gfx::Backend backend)
 {
     SetFloatingPointMode();
     if (backend == gfx::Backend::kOpenGl) {
+        os::SetDisplayLostHook(&SavePilot);
         if (std::optional<std::string> error = os::OpenGameWindow("Varnok", &gGameWindow))
             return error;
     } else {
@@ -172,6 +179,23 @@ void StopGame()
     BuildStartupObjects();
 }
 
+int RunLoop(uint32_t maxFrames)
+{
+    uint32_t frames = 0;
+    os::Message message;
+    for (;;) {
+        if (os::PeekMessage(&message)) {
+            if (message.type == os::MessageType::kQuit)
+                return message.param;
+            WindowProc(message);
+            continue;
+        }
+        RunFrame();
+        if (maxFrames != 0 && ++frames >= maxFrames)
+            return 0;
+    }
+}
+
 int GameMain(const GameOptions& options)
 {
     int exitCode = 0;
@@ -179,22 +203,14 @@ int GameMain(const GameOptions& options)
         std::fprintf(stderr, "varnok: %s\n", error->c_str());
         exitCode = 1;
     } else {
-        uint32_t frames = 0;
-        os::Message message;
-        for (;;) {
-            if (os::PeekMessage(&message)) {
-                if (message.type == os::MessageType::kQuit) {
-                    exitCode = message.param;
-                    break;
-                }
-                WindowProc(message);
-                continue;
-            }
-            RunFrame();
-            if (options.maxFrames != 0 && ++frames >= options.maxFrames)
-                break;
-        }
+        exitCode = RunLoop(options.maxFrames);
     }
     StopGame();
+    // A failure posted after the loop's quit, or by the shutdown itself, still makes the run a failure.
+    os::Message message;
+    while (os::PeekMessage(&message)) {
+        if (message.type == os::MessageType::kQuit && message.param != 0)
+            exitCode = message.param;
+    }
     return exitCode;
 }

@@ -2,6 +2,7 @@
 #include "app/frame.h"
 
 #include <algorithm>
+#include <exception>
 #include <mutex>
 
 #include "app/device_setup.h"
@@ -39,9 +40,12 @@ int RunFrame()
             return result;
         RenderFrame();
         return 0;
-    } catch (...) {
+    } catch (const std::exception& error) {
         // The lock is already left here; the loop ends at its next turn.
-        os::PostQuitMessage();
+        os::PostFailureQuit("a frame failed: %s", error.what());
+        return 0;
+    } catch (...) {
+        os::PostFailureQuit("a frame failed");
         return 0;
     }
 }
@@ -90,7 +94,7 @@ int CheckDevice()
         // Everything made on the old device goes with it, once, before the new one is made.
         ReleaseDeviceObjects();
         if (gfx::Failed(InitDevice(true))) {
-            os::PostQuitMessage();
+            os::PostFailureQuit("the drawing device could not be made again after it was lost");
             return gfx::kFail;
         }
     }

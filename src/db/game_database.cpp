@@ -1,7 +1,6 @@
 // CGameDatabase: construction and opening both databases.
 #include "db/game_database.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include <sqlite3.h>
@@ -25,10 +24,15 @@ bool CGameDatabase::Open()
 bool CGameDatabase::Open(const std::string& contentFile, const std::string& saveFile)
 {
     Close();
-    if (OpenFile(contentFile, &mContent) && OpenFile(saveFile, &mSave) && CanWrite(saveFile, mSave))
+    std::optional<std::string> problem = OpenFile(contentFile, &mContent);
+    if (!problem)
+        problem = OpenFile(saveFile, &mSave);
+    if (!problem)
+        problem = CannotWrite(saveFile, mSave);
+    if (!problem)
         return true;
     // A game without its databases ends as a failure.
-    os::PostQuitMessage(1);
+    os::PostFailureQuit("%s", problem->c_str());
     return false;
 }
 
@@ -54,23 +58,21 @@ int CountTables(void* user, int columns, char** values, char**)
 // A save database that cannot be written (a read-only file or folder) would lose every save of
 // the session, so the player hears of it before playing. The probe is rolled back: the file is
 // untouched. A database busy in another copy of the game is writable.
-bool CGameDatabase::CanWrite(const std::string& gamePath, sqlite3* db)
+std::optional<std::string> CGameDatabase::CannotWrite(const std::string& gamePath, sqlite3* db)
 {
     if (sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return true;
+        return std::nullopt;
     const int result = sqlite3_exec(db, "create table write_probe ( x )", nullptr, nullptr, nullptr);
     const std::string problem = sqlite3_errmsg(db);
     sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     if (result == SQLITE_OK || result == SQLITE_BUSY || result == SQLITE_LOCKED)
-        return true;
-    std::fprintf(stderr, "varnok: cannot write the database %s: %s\n", os::NativePath(gamePath).c_str(),
-                 problem.c_str());
-    return false;
+        return std::nullopt;
+    return "cannot write the database " + os::NativePath(gamePath) + ": " + problem;
 }
 
 // Opens an existing file read-write; never creates one, so a missing save file cannot be replaced
 // by an empty one. A file without tables is no game database either.
-bool CGameDatabase::OpenFile(const std::string& gamePath, sqlite3** handle)
+std::optional<std::string> CGameDatabase::OpenFile(const std::string& gamePath, sqlite3** handle)
 {
     std::string path = os::NativePath(gamePath);
     sqlite3* db = nullptr;
@@ -85,10 +87,10 @@ bool CGameDatabase::OpenFile(const std::string& gamePath, sqlite3** handle)
         problem = "it holds no tables";
     }
     if (problem != nullptr) {
-        std::fprintf(stderr, "varnok: cannot open the database %s: %s\n", path.c_str(), problem);
+        std::string reason = "cannot open the database " + path + ": " + problem;
         sqlite3_close_v2(db);
-        return false;
+        return reason;
     }
     *handle = db;
-    return true;
+    return std::nullopt;
 }

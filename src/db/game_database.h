@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,8 +44,8 @@ public:
     CGameDatabase& operator=(const CGameDatabase&) = delete;
 
     // Opens "config\varnok.dat" and "config\pe.dat" below the working directory. A file that is
-    // missing or not a database, or a save file the game cannot write, gets one line on stderr,
-    // posts the quit message and gives false. Neither file is ever created.
+    // missing or not a database, or a save file the game cannot write, ends the game as a failure
+    // with one line on stderr naming it, and gives false. Neither file is ever created.
     bool Open();
     bool Open(const std::string& contentFile, const std::string& saveFile);
     void Close();
@@ -218,8 +219,9 @@ public:
     void SavePlayer(const PlayerSaveData& pilot);
 
 private:
-    bool OpenFile(const std::string& gamePath, sqlite3** handle);
-    static bool CanWrite(const std::string& gamePath, sqlite3* db);
+    // Each gives what keeps the file from the game, or nothing when it is fit.
+    std::optional<std::string> OpenFile(const std::string& gamePath, sqlite3** handle);
+    static std::optional<std::string> CannotWrite(const std::string& gamePath, sqlite3* db);
     bool SaveStatement(const std::string& sql);
     bool SavePilotRow(const PlayerSaveData& pilot);
     bool DeletePlayerDevices(int32_t playerId);

@@ -7,9 +7,10 @@
 
 bool RunOrQuit(sqlite3* db, const std::string& sql, RowCallback callback, void* user)
 {
-    if (ExecSql(db, sql, callback, user))
+    const std::optional<std::string> error = ExecSql(db, sql, callback, user);
+    if (!error)
         return true;
-    os::PostQuitMessage(0);
+    os::PostFailureQuit("a statement failed (%s): %s", error->c_str(), sql.c_str());
     return false;
 }
 

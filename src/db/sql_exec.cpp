@@ -2,7 +2,6 @@
 #include "db/sql_exec.h"
 
 #include <cstdarg>
-#include <cstdio>
 
 #include <sqlite3.h>
 
@@ -32,18 +31,15 @@ std::string IdList(const std::vector<int>& ids)
     return list;
 }
 
-bool ExecSql(sqlite3* db, const std::string& sql, RowCallback callback, void* user)
+std::optional<std::string> ExecSql(sqlite3* db, const std::string& sql, RowCallback callback, void* user)
 {
-    if (db == nullptr) {
-        std::fprintf(stderr, "db: no database open for: %s\n", sql.c_str());
-        return false;
-    }
+    if (db == nullptr)
+        return std::string("no database is open");
     char* error = nullptr;
     int result = sqlite3_exec(db, sql.c_str(), callback, user, &error);
-    if (result != SQLITE_OK) {
-        std::fprintf(stderr, "db: %s\n  in: %s\n", error != nullptr ? error : sqlite3_errstr(result), sql.c_str());
-        sqlite3_free(error);
-        return false;
-    }
-    return true;
+    if (result == SQLITE_OK)
+        return std::nullopt;
+    std::string text = error != nullptr ? error : sqlite3_errstr(result);
+    sqlite3_free(error);
+    return text;
 }

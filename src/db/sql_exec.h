@@ -1,6 +1,7 @@
 // Statement text and execution: statements grow as long as they need, text values are escaped.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,6 @@ std::string FormatSql(const char* format, ...);
 // Comma-separated ids ("3,17,4"); an empty list becomes "0", which no row matches.
 std::string IdList(const std::vector<int>& ids);
 
-// Runs the statement with the callback for each row; false when SQLite reports an error
-// (a null handle included), after one log line naming the error.
-bool ExecSql(sqlite3* db, const std::string& sql, RowCallback callback, void* user);
+// Runs the statement with the callback for each row; SQLite's error (a null handle included) when
+// it fails, else nothing.
+std::optional<std::string> ExecSql(sqlite3* db, const std::string& sql, RowCallback callback, void* user);

@@ -58,7 +58,7 @@ void Assemble(const std::string& text, std::vector<uint32_t>* code, std::string*
     if (std::optional<std::string> error = gfx::AssembleShader(text.data(), text.size(), code)) {
         *errors = *error;
         code->clear();
-        os::PostQuitMessage();
+        os::PostFailureQuit("a glow shader could not be assembled: %s", error->c_str());
     }
 }
 

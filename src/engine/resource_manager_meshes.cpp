@@ -69,7 +69,7 @@ private:
     static void Check(gfx::Result result)
     {
         if (gfx::Failed(result))
-            os::PostQuitMessage();
+            os::PostFailureQuit("the drawing device refused to draw a mesh");
     }
     gfx::Mesh* mMesh;
 };
@@ -90,7 +90,7 @@ MeshEntry* CResourceManager::GetMesh(int meshId)
     const ResourceFileRecord* row = gGameDatabase.GetMesh(meshId);
     // Either way the id keeps an entry without a mesh, so nothing is drawn for it.
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no mesh row for mesh %d", meshId);
         return entry;
     }
     std::string error;
@@ -293,7 +293,7 @@ void CResourceManager::DrawTrail(const TrailDrawRecord& record)
         gfx::Matrix world = gfx::MatrixMultiply(gfx::MatrixRotationZ(*record.angle), gfx::MatrixScaling(s, s, s));
         world = gfx::MatrixMultiply(world, billboard);
         if (!DrawTrailCopy(world, *record.colour, a, texture)) {
-            os::PostQuitMessage();
+            os::PostFailureQuit("the drawing device refused to draw sprite %d", record.spriteId);
             return;
         }
     }

@@ -99,7 +99,7 @@ void CFlightScreen::OnMouseUp(int button, int x, int y)
         break;
     case kQuitButton:
         if (!mClickGuard)
-            os::PostQuitMessage(0);
+            os::PostQuitMessage();
         break;
     case kMainMenuButton:
         if (gPlayerShip)

@@ -1,6 +1,8 @@
 // The load-pilot list and the way a saved pilot takes off, shared with the main menu's Continue.
 #include "screens/load_pilot_screen.h"
 
+#include <cstdio>
+
 #include "core/camera.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -16,8 +18,15 @@ constexpr float kSettledHeight = -70.0f;
 
 bool FlySavedPilot(int playerId)
 {
-    if (!gGameDatabase.GetPlayer(playerId))
+    const PlayerRecord* saved = gGameDatabase.GetPlayer(playerId);
+    if (!saved)
         return false;
+    // A hull the content no longer has can be neither flown nor drawn; the save stays as it is.
+    if (!gGameDatabase.GetShip(saved->ship_id)) {
+        std::fprintf(stderr, "varnok: pilot %d (%s) cannot fly: its hull %d has no ship row\n", playerId,
+                     saved->character_name, saved->ship_id);
+        return false;
+    }
     // The world goes first, so that nothing in it still points at the ship being replaced.
     gResourceManager->DeleteWorldObjects();
     ReplacePlayerShip(nullptr);

@@ -18,5 +18,5 @@ protected:
 extern CLoadPilotScreen* gLoadPilotScreen;
 
 // Replaces the player ship with the saved pilot and flies it in its current system; false, with
-// nothing changed, when the pilot has no saved row.
+// nothing changed, when the pilot has no saved row or its hull has no ship row (one line on stderr).
 bool FlySavedPilot(int playerId);

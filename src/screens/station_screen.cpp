@@ -127,7 +127,7 @@ void CStationScreen::OpenForStation(int stationMeshId)
     mShownPrices = Prices{};
     CObjectControl* station = GetObjectControl(kStationObject);
     if (!station) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no object control %d on the station screen", kStationObject);
         return;
     }
     station->meshId = stationMeshId;

@@ -12,7 +12,7 @@ CArmor::CArmor(int deviceId)
     mDeviceId = deviceId;
     const ArmorRecord* row = gGameDatabase.GetArmor(deviceId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no armor row for device %d", deviceId);
         return;
     }
     SetHead(deviceId, kDeviceArmor, row->device_name, row->display_mesh_id, row->credit_value);

@@ -54,7 +54,7 @@ CBeamWeapon* CBeamShot::FindRecord(int deviceId, CActor* owner)
 {
     mWeaponRecord = dynamic_cast<CBeamWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponBeam));
     if (!mWeaponRecord) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("device %d has no beam weapon record", deviceId);
         mActive = 0;
         return nullptr;
     }

@@ -27,7 +27,7 @@ CChargeShot::CChargeShot(int deviceId, CShip* owner, const Vec3* origin) : CShot
 {
     mWeaponRecord = dynamic_cast<CChargeWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponCharge));
     if (!mWeaponRecord) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("device %d has no charge weapon record", deviceId);
         mActive = 0;
         return;
     }

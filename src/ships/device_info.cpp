@@ -20,7 +20,7 @@ CGenericDevice::CGenericDevice(int deviceId)
 {
     const DeviceRecord* row = gGameDatabase.GetDevice(deviceId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no device row for device %d", deviceId);
         SetHead(deviceId, kDeviceQuest, "", 0, 0);
         return;
     }

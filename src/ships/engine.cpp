@@ -55,7 +55,7 @@ bool CEngine::ReadRow()
 {
     const EngineRecord* row = gGameDatabase.GetEngine(mDeviceId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no engine row for device %d", mDeviceId);
         return false;
     }
     SetHead(mDeviceId, kDeviceEngine, row->device_name, row->display_mesh_id, row->credit_value);

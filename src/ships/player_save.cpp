@@ -1,5 +1,6 @@
 // Loading a saved pilot and writing the pilot back to the save database.
 #include <algorithm>
+#include <cstdio>
 
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -9,6 +10,7 @@
 #include "ships/player_ship.h"
 #include "ships/shield.h"
 #include "ships/weapon_records.h"
+#include "world/system_check.h"
 
 namespace {
 
@@ -52,6 +54,14 @@ CPlayerShip::CPlayerShip(int playerId)
     }
     mCredits = saved.credits;
     mSystemId = mHomeSystemId = saved.system_id;
+    mHomeX = saved.x_pos;
+    mHomeY = saved.y_pos;
+    // A content update may have taken the save point's system away; the pilot flies on from the start.
+    if (const char* refusal = SystemRefusal(saved.system_id)) {
+        std::fprintf(stderr, "varnok: pilot %d was saved in system %d, which %s; it starts in the first system\n",
+                     saved.player_id, saved.system_id, refusal);
+        StartInFirstSystem();
+    }
     mPlayerId = saved.player_id;
     CopyBounded(mPilotName, kPilotNameSize, saved.character_name);
     mCompounds[0] = saved.common_compounds;
@@ -60,8 +70,6 @@ CPlayerShip::CPlayerShip(int playerId)
     mCompounds[3] = saved.exotic_compounds;
     mCompounds[4] = saved.undiscovered_compounds;
     mAffiliate = saved.affiliate;
-    mHomeX = saved.x_pos;
-    mHomeY = saved.y_pos;
     SetUpHull(saved.ship_id, Vec3(mHomeX, mHomeY, 30.0f));
     FitDevices(saved.engine_device_id, saved.armor_device_id, saved.shield_device_id);
     if (mEngine)

@@ -13,6 +13,9 @@
 namespace {
 
 constexpr int kPlayerObjectId = 1;
+constexpr int kFirstSystemId = 1;
+constexpr float kStartX = 50.0f;
+constexpr float kStartY = -70.0f;
 constexpr int kRadarSprite = 306;
 constexpr int kArrowSprite = 15204;
 // The arrow is one opaque copy.
@@ -42,9 +45,7 @@ CPlayerShip::CPlayerShip(int shipId, const char* name, int weapon1DeviceId, int 
     mPlayerId = gGameDatabase.NewPlayerId();
     CopyBounded(mPilotName, kPilotNameSize, name ? name : "");
     mAffiliate = affiliate;
-    mSystemId = mHomeSystemId = 1;
-    mHomeX = 50.0f;
-    mHomeY = -70.0f;
+    StartInFirstSystem();
     SetUpHull(shipId, Vec3(mHomeX, mHomeY, 30.0f));
     FitDevices(engineDeviceId, armorDeviceId, shieldDeviceId);
     for (int deviceId : {weapon1DeviceId, weapon2DeviceId}) {
@@ -56,6 +57,13 @@ CPlayerShip::CPlayerShip(int shipId, const char* name, int weapon1DeviceId, int 
     mHullRegenerationPeriod = std::max(10000 - 250 * mEngineering, 50);
     mCredits = kStartingCredits;
     ApplyNameBonus();
+}
+
+void CPlayerShip::StartInFirstSystem()
+{
+    mSystemId = mHomeSystemId = kFirstSystemId;
+    mHomeX = kStartX;
+    mHomeY = kStartY;
 }
 
 void CPlayerShip::SetUpHull(int shipId, const Vec3& position)

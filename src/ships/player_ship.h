@@ -219,6 +219,8 @@ public:
     int mCargoCapacity = 0;
 
 private:
+    // Where every new pilot starts: the first system's start point, which is also the save point.
+    void StartInFirstSystem();
     // What both constructors share once the hull is known.
     void SetUpHull(int shipId, const Vec3& position);
     // The hull's figures, name, alignment and mesh; the hit points are the new maximum.

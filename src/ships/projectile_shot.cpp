@@ -67,7 +67,7 @@ CProjectileWeapon* CProjectileShot::FindRecord(int deviceId, CActor* owner)
 {
     mWeaponRecord = dynamic_cast<CProjectileWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponProjectile));
     if (!mWeaponRecord) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("device %d has no projectile weapon record", deviceId);
         mActive = 0;
         return nullptr;
     }

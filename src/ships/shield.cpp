@@ -27,7 +27,7 @@ CShield::CShield(int deviceId)
     mFlash.colour = &mShieldColour;
     const ShieldRecord* row = gGameDatabase.GetShield(deviceId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no shield row for device %d", deviceId);
         return;
     }
     SetHead(deviceId, kDeviceShield, row->device_name, row->display_mesh_id, row->credit_value);

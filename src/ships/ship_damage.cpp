@@ -90,7 +90,7 @@ void CShip::BreakUp()
     if (entry && entry->mesh) {
         std::vector<uint32_t> adjacency;
         if (gfx::Failed(entry->mesh->GenerateAdjacency(0.0f, &adjacency))) {
-            os::PostQuitMessage();
+            os::PostFailureQuit("mesh %d could not be split into debris", mHullMeshId);
             return;
         }
         std::vector<gfx::Mesh*> pieces;

@@ -36,7 +36,7 @@ CShockwaveShot::CShockwaveShot(int deviceId, CActor* owner, const Vec3* origin) 
 {
     mWeaponRecord = dynamic_cast<CShockwaveWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponShockwave));
     if (!mWeaponRecord) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("device %d has no shockwave weapon record", deviceId);
         mActive = 0;
         return;
     }

@@ -21,10 +21,10 @@ constexpr int kPortalDelayMs = 1000;
 
 }  // namespace
 
-bool CWeaponInfo::Found(const void* row)
+bool CWeaponInfo::Found(int deviceId, const void* row)
 {
     if (!row)
-        os::PostQuitMessage();
+        os::PostFailureQuit("no weapon row of type %d for device %d", mWeaponType, deviceId);
     return row != nullptr;
 }
 
@@ -161,7 +161,7 @@ CPhantomWeapon::CPhantomWeapon(int deviceId)
 {
     mWeaponType = kWeaponPhantom;
     const PhantomWeaponRecord* row = gGameDatabase.GetPhantomWeapon(deviceId);
-    if (!Found(row))
+    if (!Found(deviceId, row))
         return;
     // The phantom row has no damage type; the device's own one stands for it.
     if (const DeviceRecord* device = gGameDatabase.GetDevice(deviceId))

@@ -30,13 +30,13 @@ public:
     int mRecordId = 0;
 
 protected:
-    // Every constructor starts here; a missing row posts the quit message.
-    bool Found(const void* row);
+    // Every constructor starts here; a missing row ends the game, naming the device.
+    bool Found(int deviceId, const void* row);
     // Found, then the device head and damage type that every weapon row carries.
     template <typename Row>
     bool TakeHead(int deviceId, const Row* row)
     {
-        if (!Found(row))
+        if (!Found(deviceId, row))
             return false;
         SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
         mDeviceMod = row->device_mod;

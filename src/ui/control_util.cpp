@@ -10,8 +10,7 @@ const float gFlipScale = -1.0f;
 
 void ReportMissingControlRow(const char* kind, int controlId)
 {
-    std::fprintf(stderr, "ui: no %s row for control %d\n", kind, controlId);
-    os::PostQuitMessage();
+    os::PostFailureQuit("no %s row for control %d", kind, controlId);
 }
 
 void CopyControlText(char* dest, size_t size, const char* source)

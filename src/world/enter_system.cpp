@@ -1,4 +1,5 @@
 // Entering a solar system: the old system is torn down and the new one built from its rows.
+#include <cstdio>
 #include <vector>
 
 #include "db/game_database.h"
@@ -7,6 +8,7 @@
 #include "world/object_kinds.h"
 #include "world/planet.h"
 #include "world/player_view.h"
+#include "world/system_check.h"
 #include "world/trigger_source.h"
 
 namespace {
@@ -36,8 +38,14 @@ void CResourceManager::EnterSystem(int systemId)
     // Every trigger is asked, so the last one that holds decides.
     for (int trigger : stateTriggers) {
         int replacement = 0;
-        if (gTriggerSource && gTriggerSource->StateTriggerHolds(trigger, &replacement))
-            system = replacement;
+        if (!gTriggerSource || !gTriggerSource->StateTriggerHolds(trigger, &replacement))
+            continue;
+        if (const char* refusal = SystemRefusal(replacement)) {
+            std::fprintf(stderr, "varnok: state trigger %d names system %d, which %s; it is not followed\n", trigger,
+                         replacement, refusal);
+            continue;
+        }
+        system = replacement;
     }
 
     mSpawnCounter = 0;

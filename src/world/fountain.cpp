@@ -32,7 +32,7 @@ CFountainObject::CFountainObject(int objectId)
     mId = objectId;
     FountainObjectRecord* row = gGameDatabase.GetFountainObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no fountain row for object %d", objectId);
         return;
     }
     PlaceFromRow(ObjectRow{row->object_id, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},

@@ -16,7 +16,7 @@ bool QueueMeshDebris(int meshId, const std::function<void(DebrisRecord& piece, i
         return false;
     std::vector<uint32_t> adjacency;
     if (gfx::Failed(entry->mesh->GenerateAdjacency(0.0f, &adjacency))) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("mesh %d could not be split into debris", meshId);
         return false;
     }
     std::vector<gfx::Mesh*> parts;

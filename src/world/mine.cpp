@@ -38,7 +38,7 @@ CMineObject::CMineObject(int objectId)
     mId = objectId;
     MineObjectRecord* row = gGameDatabase.GetMineObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no mine row for object %d", objectId);
         return;
     }
     PlaceFromRow(ObjectRow{row->object_id, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},

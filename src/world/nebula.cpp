@@ -54,7 +54,7 @@ CNebulaObject::CNebulaObject(int objectId)
     mFrameSprites.push_back(0);
     NebulaObjectRecord* row = gGameDatabase.GetNebulaObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no nebula row for object %d", objectId);
         return;
     }
     PlaceFromRow(ObjectRow{row->object_id, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},

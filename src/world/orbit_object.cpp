@@ -49,7 +49,7 @@ COrbitObject::COrbitObject(int objectId)
     mId = objectId;
     OrbitObjectRecord* row = gGameDatabase.GetOrbitObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no orbit row for object %d", objectId);
         return;
     }
     PlaceFromRow(ObjectRow{row->object_id, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},
@@ -194,7 +194,7 @@ void COrbitObject::BreakUp()
         return;
     std::vector<uint32_t> adjacency;
     if (gfx::Failed(entry->mesh->GenerateAdjacency(0.0f, &adjacency))) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("mesh %d could not be split into debris", mMeshId);
         return;
     }
     if (mMeshId == kWholePiecesMesh) {

@@ -47,7 +47,7 @@ COutpostObject::COutpostObject(int objectId)
     mId = objectId;
     OutpostObjectRecord* row = gGameDatabase.GetOutpostObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no outpost row for object %d", objectId);
         return;
     }
     PlaceFromRow(ObjectRow{row->object_id, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},

@@ -56,7 +56,7 @@ CPhantomObject::CPhantomObject(int objectId)
     mId = objectId;
     PhantomObjectRecord* row = gGameDatabase.GetPhantomObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no phantom row for object %d", objectId);
         return;
     }
     PlaceFromRow(ObjectRow{row->object_id, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},

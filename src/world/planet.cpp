@@ -32,7 +32,7 @@ CPlanetObject::CPlanetObject(int objectId)
     mId = objectId;
     PlanetObjectRecord* row = gGameDatabase.GetPlanetObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no planet row for object %d", objectId);
         return;
     }
     PlaceFromRow(ObjectRow{row->object_id, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},

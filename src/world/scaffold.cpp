@@ -41,7 +41,7 @@ CScaffoldObject::CScaffoldObject(int objectId)
     mId = objectId;
     ScaffoldObjectRecord* row = gGameDatabase.GetScaffoldObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no scaffold row for object %d", objectId);
         return;
     }
     // The row's size is not used: every segment is the same.

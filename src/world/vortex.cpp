@@ -28,7 +28,7 @@ CVortex::CVortex(int objectId)
     mId = objectId;
     VortexObjectRecord* row = gGameDatabase.GetVortexObject(objectId);
     if (!row) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no vortex row for object %d", objectId);
         return;
     }
     PlaceFromRow(ObjectRow{objectId, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size}, kTypeVortex,

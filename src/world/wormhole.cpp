@@ -1,6 +1,8 @@
 // Wormholes: the whirl, the blip and the jump to the linked system.
 #include "world/wormhole.h"
 
+#include <cstdio>
+
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -8,6 +10,7 @@
 #include "ui/screen.h"
 #include "world/player_view.h"
 #include "world/store_view.h"
+#include "world/system_check.h"
 
 namespace {
 
@@ -42,6 +45,11 @@ CWormhole::CWormhole(int objectId)
                  kTypeWormhole, kWormholeBlip);
     mWormholeId = row->wormhole_id;
     mJumpSystemId = row->jump_system_id;
+    if (const char* refusal = SystemRefusal(mJumpSystemId)) {
+        std::fprintf(stderr, "varnok: wormhole %d leads to system %d, which %s; it stays closed\n", objectId,
+                     mJumpSystemId, refusal);
+        mLeadsNowhere = true;
+    }
     mAffiliate = kAffiliateNature;
     mRespawnTime = 0;
     mDirection = Vec3();
@@ -80,7 +88,7 @@ void CWormhole::DrawRadar()
 
 void CWormhole::Interact(CWorldObject* other)
 {
-    if (other->mType != kTypePlayer || !IsPlayer(other) || !Touches(other))
+    if (mLeadsNowhere || other->mType != kTypePlayer || !IsPlayer(other) || !Touches(other))
         return;
     gResourceManager->mPortalActive = 0;
     if (const char* keyword = ClosingStepKeyword()) {

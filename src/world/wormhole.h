@@ -16,7 +16,7 @@ public:
     // Four copies of the whirl.
     void Render() override;
     void DrawRadar() override;
-    // The jump, for the local player's ship only.
+    // The jump, for the local player's ship only, into a system that can be entered.
     void Interact(CWorldObject* other) override;
     int GetMeshId() override { return -mWhirlSprite; }
 
@@ -33,6 +33,8 @@ public:
     TrailDrawRecord mWhirl{};
     // Set only while the jump runs, for a quest step that waits for a jump.
     uint8_t mJumping = 0;
+    // The linked system cannot be entered: the whirl turns, but nothing goes through.
+    bool mLeadsNowhere = false;
 
 private:
     // The portrait keyword of the current quest step that closes this wormhole; null when open.

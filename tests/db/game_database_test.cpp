@@ -1,6 +1,7 @@
 // The database object: opening both files, and the four query shapes with their ownership rules.
 #include "db/game_database.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -132,8 +133,18 @@ TEST_F(DbShapes, AFailedStatementPostsQuitAndTheMethodStillReturns)
 {
     Content("drop table host; drop table screen; drop table quest_ties; drop table button;");
     RowList<HostRow> hosts;
+    testing::internal::CaptureStderr();
     EXPECT_TRUE(mDb.GetHosts(hosts).empty());
-    EXPECT_TRUE(os::QuitPosted());
+    const std::string errors = testing::internal::GetCapturedStderr();
+    // One line that names the statement and why it failed, and a quit that ends the game as a failure.
+    EXPECT_NE(errors.find("no such table: host"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("select host_id, host_description, host_address, host_port from host"), std::string::npos)
+        << errors;
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    os::Message quit;
+    ASSERT_TRUE(os::PeekMessage(&quit));
+    EXPECT_EQ(quit.type, os::MessageType::kQuit);
+    EXPECT_NE(quit.param, 0);
     os::ClearMessages();
     EXPECT_EQ(mDb.GetScreen(1), nullptr);
     EXPECT_TRUE(os::QuitPosted());

@@ -1,24 +1,34 @@
 // The game started on damaged content, through its own entry, in a child process: it ends with a
-// clear message, or runs on and names the file it could not use; it never crashes or hangs, and
-// the pilot saved in pe.dat is there, byte for byte, afterwards.
+// clear message, or runs on and names the file or row it could not use; it never crashes or hangs,
+// and the pilot saved in pe.dat is there afterwards: byte for byte, or as the game saved it again
+// after flying it.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "app/entry.h"
 #include "app/frame.h"
 #include "app/globals.h"
+#include "core/keys.h"
 #include "core/sound_globals.h"
 #include "db/game_database.h"
+#include "engine/resource_manager.h"
+#include "platform/input/input.h"
 #include "platform/os/message_queue.h"
 #include "reliability/child_process.h"
 #include "screens/flight_screen.h"
+#include "screens/main_menu_screen.h"
+#include "screens/new_pilot_screen.h"
 #include "support/game_folder.h"
 #include "support/scoped_global.h"
 #include "support/screen_cases.h"
+#include "ui/button.h"
+#include "ui/input_devices.h"
 
 namespace {
 
@@ -49,6 +59,28 @@ fs::path OwnFile(const GameFolder& folder, const std::string& relativePath)
     return file;
 }
 
+int AppendRow(void* user, int columns, char** values, char**)
+{
+    for (int i = 0; i < columns; ++i)
+        *static_cast<std::string*>(user) += std::string(values[i] ? values[i] : "NULL") + "|";
+    return 0;
+}
+
+// Who the saved pilot is, read as SQLite reads it: id, hull, name and fitted devices; empty when
+// unreadable.
+std::string SavedPilot(const GameFolder& folder)
+{
+    std::string pilot;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(folder.SaveFile().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+        sqlite3_exec(db,
+                     "select player_id, ship_id, character_name, engine_device_id, shield_device_id, armor_device_id "
+                     "from player",
+                     &AppendRow, &pilot, nullptr);
+    sqlite3_close(db);
+    return pilot;
+}
+
 void Truncate(const fs::path& file)
 {
     fs::resize_file(file, fs::file_size(file) / 3);
@@ -56,7 +88,8 @@ void Truncate(const fs::path& file)
 
 void Overwrite(const fs::path& file, const std::string& bytes)
 {
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void MakeReadOnly(const fs::path& path)
@@ -68,19 +101,36 @@ void MakeReadOnly(const fs::path& path)
 // A text mesh whose vertex count promises far more than the file holds.
 const char kCorruptMesh[] = "xof 0302txt 0032\nMesh {\n 2147483647;\n 1.0; 2.0; 3.0;,\n 4.0; 5.0;";
 
+// The menu through the game's own loop, then flight over the first system, where the world's
+// meshes and sounds load. The exit code is the game's.
+int PlayTheMenuThenFly();
+// The saved pilot taken off by the menu's Continue, thrusting for a while.
+int PlayContinueAndThrust();
+// The saved pilot taken off by Continue, then flown into each wormhole of its system, all of which
+// lead where no pilot can go: the run fails (5) when one carried it away anyway.
+int PlayContinueIntoTheWormholes();
+// The new-pilot screen shown for a while.
+int PlayTheNewPilotScreen();
+
 struct Damage {
     const char* name;
     void (*apply)(const GameFolder& folder);
-    // The file the message names.
-    const char* file;
+    // What the message names: the file, or the row; empty when the game needs to say nothing.
+    const char* named;
     // Either the game ends as a failure with its message, or it runs on with the file logged.
     bool endsAsFailure;
+    int (*play)() = &PlayTheMenuThenFly;
+    // The pilot flies, so the shutdown saves it again: its row must still be there, as it was.
+    bool savedAgain = false;
 };
 
 void PrintTo(const Damage& damage, std::ostream* out)
 {
     *out << damage.name;
 }
+
+// The fixture's pilot flies the first offered hull (the highest id) from the first system.
+constexpr int kPilotSystem = 1;
 
 const Damage kDamages[] = {
     {"missing_image", [](const GameFolder& f) { fs::remove(OwnFile(f, "raster/screen_menu.png")); },
@@ -95,12 +145,115 @@ const Damage kDamages[] = {
     {"garbage_content_database", [](const GameFolder& f) { Overwrite(f.ContentFile(), std::string(4096, '\x5a')); },
      "config/varnok.dat", true},
     {"read_only_save_database", [](const GameFolder& f) { MakeReadOnly(f.SaveFile()); }, "config/pe.dat", true},
-    {"read_only_config_folder", [](const GameFolder& f) { MakeReadOnly(f.Path() / "config"); }, "config/pe.dat",
-     true},
+    {"read_only_config_folder", [](const GameFolder& f) { MakeReadOnly(f.Path() / "config"); }, "config/pe.dat", true},
+    {"hull_row_missing",
+     [](const GameFolder& f) { f.Content("delete from ship where ship_id = (select max(ship_id) from create_ship)"); },
+     "has no ship row", false, &PlayContinueAndThrust},
+    {"engine_row_missing",
+     [](const GameFolder& f) {
+         f.Content(
+             "delete from engine where device_id = (select engine_device_id from create_ship where ship_id = "
+             "(select max(ship_id) from create_ship))");
+     },
+     "no engine row for device", true, &PlayContinueAndThrust, true},
+    {"engine_fuel_distance_tiny", [](const GameFolder& f) { f.Content("update engine set dist_per_fuel_unit = 1e-7"); },
+     "", false, &PlayContinueAndThrust, true},
+    {"model_spin_huge",
+     [](const GameFolder& f) { f.Content("update object_control set x_rotv = 1e9, y_rotv = 1e9, z_rotv = 1e9"); }, "",
+     false, &PlayTheNewPilotScreen},
+    {"wormhole_to_missing_system",
+     [](const GameFolder& f) {
+         f.Content(
+             "update wormhole_object set jump_system_id = 999 where object_id in (select object_id from object "
+             "where system_id = " +
+             std::to_string(kPilotSystem) + ")");
+     },
+     "which has no system row", false, &PlayContinueIntoTheWormholes, true},
+    {"systems_without_width",
+     [](const GameFolder& f) {
+         f.Content("update system set x_dimension = 0 where system_id <> " + std::to_string(kPilotSystem));
+     },
+     "has no width or height", false, &PlayContinueIntoTheWormholes, true},
+    {"saved_in_missing_system", [](const GameFolder& f) { f.Save("update player set system_id = 999"); },
+     "was saved in system 999, which has no system row", false, &PlayContinueAndThrust, true},
 };
 
-// The menu through the game's own loop, then flight over the first system, where the world's
-// meshes and sounds load. The exit code is the game's.
+// Frames of the game until it asks to quit; then the game stops. The status the game exits with:
+// that of a failure posted at any time, else 0.
+int RunFramesThenStop(int frames)
+{
+    for (int frame = 0; frame < frames && !os::QuitPosted(); ++frame)
+        RunFrame();
+    StopGame();
+    int status = 0;
+    os::Message message;
+    while (os::PeekMessage(&message)) {
+        if (message.type == os::MessageType::kQuit && message.param != 0)
+            status = message.param;
+    }
+    return status;
+}
+
+// The menu's Continue, clicked as a player does, after the menu has been shown.
+void ClickContinue()
+{
+    gCurrentScreen = gMainMenuScreen;
+    RunFrame();
+    const CButton* button = gMainMenuScreen->GetButton(CMainMenuScreen::kContinueButton);
+    if (!button)
+        return;
+    const int x = button->flippedX ? button->x - 2 : button->x + 2;
+    gMainMenuScreen->OnMouseDown(0, x, button->y + 2);
+    gMainMenuScreen->OnMouseUp(0, x, button->y + 2);
+}
+
+int PlayContinueAndThrust()
+{
+    if (StartGame(gfx::Backend::kHeadless)) {
+        StopGame();
+        return 1;
+    }
+    ClickContinue();
+    gDirectInput->Feed(input::DeviceKind::kKeyboard, kKeyW, input::kPressedBit);
+    return RunFramesThenStop(60);
+}
+
+int PlayContinueIntoTheWormholes()
+{
+    if (StartGame(gfx::Backend::kHeadless)) {
+        StopGame();
+        return 1;
+    }
+    ClickContinue();
+    std::vector<Vec3> wormholes;
+    for (const auto& [id, wormhole] : gResourceManager->mWormholes)
+        wormholes.push_back(wormhole->mPosition);
+    const int system = gResourceManager->mCurrentSystemId;
+    for (const Vec3& wormhole : wormholes) {
+        if (!gPlayerShip || os::QuitPosted())
+            break;
+        gPlayerShip->mPosition = gPlayerShip->mDestination = wormhole;
+        for (int frame = 0; frame < 5; ++frame)
+            RunFrame();
+        if (gResourceManager->mCurrentSystemId != system) {
+            StopGame();
+            return 5;
+        }
+    }
+    return RunFramesThenStop(10);
+}
+
+int PlayTheNewPilotScreen()
+{
+    if (StartGame(gfx::Backend::kHeadless)) {
+        StopGame();
+        return 1;
+    }
+    gNewPilotScreen->SetPilotName("Spin Pilot");
+    gCurrentScreen = gNewPilotScreen;
+    return RunFramesThenStop(30);
+}
+
 int PlayTheMenuThenFly()
 {
     GameOptions options;
@@ -114,11 +267,7 @@ int PlayTheMenuThenFly()
     }
     gFlightScreen->SetSystemBackdrop(1);
     gCurrentScreen = gFlightScreen;
-    for (int frame = 0; frame < 30 && !os::QuitPosted(); ++frame)
-        RunFrame();
-    const bool quit = os::QuitPosted();
-    StopGame();
-    return quit ? 1 : 0;
+    return RunFramesThenStop(30);
 }
 
 class DamagedContentTest : public ::testing::TestWithParam<Damage> {
@@ -148,14 +297,16 @@ protected:
 TEST_P(DamagedContentTest, EndsWithAMessageOrRunsOnAndNeverTouchesTheSave)
 {
     const Damage& damage = GetParam();
+    damage.apply(folder);
     const std::string saved = Bytes(folder.SaveFile());
     ASSERT_FALSE(saved.empty());
-    damage.apply(folder);
+    const std::string pilot = SavedPilot(folder);
+    ASSERT_FALSE(pilot.empty());
 
     const ChildEnd end = RunInChild(
-        [] {
+        [&damage] {
             ObeyFilePermissions();
-            return PlayTheMenuThenFly();
+            return damage.play();
         },
         (folder.Path() / "errors.txt").string(), std::chrono::seconds(30));
 
@@ -165,8 +316,12 @@ TEST_P(DamagedContentTest, EndsWithAMessageOrRunsOnAndNeverTouchesTheSave)
         EXPECT_NE(end.exitCode, 0) << end.errors;
     else
         EXPECT_EQ(end.exitCode, 0) << end.errors;
-    EXPECT_NE(end.errors.find(damage.file), std::string::npos) << "no message names the file:\n" << end.errors;
-    EXPECT_EQ(Bytes(folder.SaveFile()), saved) << "pe.dat changed";
+    if (*damage.named != '\0')
+        EXPECT_NE(end.errors.find(damage.named), std::string::npos) << "no message names it:\n" << end.errors;
+    if (damage.savedAgain)
+        EXPECT_EQ(SavedPilot(folder), pilot) << "the pilot was not saved again whole";
+    else
+        EXPECT_EQ(Bytes(folder.SaveFile()), saved) << "pe.dat changed";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDamage, DamagedContentTest, ::testing::ValuesIn(kDamages),

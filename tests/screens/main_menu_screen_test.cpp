@@ -109,6 +109,7 @@ TEST_F(MainMenuTest, QuitButtonEndsTheGameLoop)
     os::Message message;
     ASSERT_TRUE(os::PeekMessage(&message));
     EXPECT_EQ(message.type, os::MessageType::kQuit);
+    EXPECT_EQ(message.param, 0) << "the player's own quit ends the game as a failure";
 }
 
 TEST_F(MainMenuTest, PressAndReleaseOffTheQuitButtonDoNotQuit)

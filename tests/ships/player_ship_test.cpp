@@ -218,9 +218,16 @@ TEST_F(PlayerShipTest, ASavedPilotLoadsWithWhatItOwns)
     saved.mLevel = 3;
     saved.mLevelUps = 2;
     saved.mExperience = 4;
+    saved.mCommunication = 7;
+    saved.mEngineering = 8;
+    saved.mNavigation = 9;
+    saved.mScience = 10;
     saved.mTactical = 6;
-    saved.AddCompounds(2, 5);
-    saved.mVisitedSystems = {1, 1002};
+    saved.mAffiliate = kAlignmentEvil;
+    for (int compoundClass = 1; compoundClass <= 5; ++compoundClass)
+        saved.mCompounds[compoundClass - 1] = compoundClass + 20;
+    saved.mHomeSystemId = 2;
+    saved.mVisitedSystems = {1, 2, 1002};
     saved.mCompletedQuests[7] = new CQuest(7);
     saved.mEngine->mFuel = 321;
     saved.SelectWeaponSlot(1);
@@ -233,20 +240,32 @@ TEST_F(PlayerShipTest, ASavedPilotLoadsWithWhatItOwns)
 
     CPlayerShip loaded(saved.mPlayerId);
     gGameDatabase.LoadVisitedSystems(saved.mPlayerId, loaded.mVisitedSystems);
+    EXPECT_EQ(loaded.mPlayerId, saved.mPlayerId);
+    EXPECT_STREQ(loaded.mPilotName, "Test Pilot");
     EXPECT_EQ(loaded.mShipId, saved.mShipId);
+    EXPECT_EQ(loaded.mAffiliate, kAlignmentEvil);
+    EXPECT_EQ(loaded.mHomeSystemId, 2);
+    EXPECT_EQ(loaded.mSystemId, 2);
     EXPECT_EQ(loaded.mCredits, 4321);
     EXPECT_EQ(loaded.mLevel, 3);
     EXPECT_EQ(loaded.mLevelUps, 2);
     EXPECT_EQ(loaded.mExperience, 4);
+    EXPECT_EQ(loaded.mCommunication, 7);
+    EXPECT_EQ(loaded.mEngineering, 8);
+    EXPECT_EQ(loaded.mNavigation, 9);
+    EXPECT_EQ(loaded.mScience, 10);
     EXPECT_EQ(loaded.mTactical, 6);
-    EXPECT_EQ(loaded.GetCompoundAmount(2), 5);
+    for (int compoundClass = 1; compoundClass <= 5; ++compoundClass)
+        EXPECT_EQ(loaded.GetCompoundAmount(compoundClass), compoundClass + 20) << compoundClass;
     EXPECT_EQ(loaded.mVisitedSystems, saved.mVisitedSystems);
     ASSERT_EQ(loaded.mCompletedQuests.size(), 1u);
     EXPECT_EQ(loaded.mCompletedQuests.begin()->first, 7);
     EXPECT_EQ(loaded.mCompletedQuests.begin()->second->mState, kQuestComplete);
     ASSERT_NE(loaded.mEngine, nullptr);
+    EXPECT_EQ(loaded.mEngine->mDeviceId, saved.mEngine->mDeviceId);
     EXPECT_EQ(loaded.mEngine->mFuel, 321);
-    EXPECT_NE(loaded.mShield, nullptr);
+    ASSERT_NE(loaded.mShield, nullptr);
+    EXPECT_EQ(loaded.mShield->mDeviceId, saved.mShield->mDeviceId);
     EXPECT_EQ(loaded.mArmor, nullptr);
     ASSERT_EQ(loaded.mWeaponCount, 2);
     EXPECT_EQ(loaded.mWeapons[1], Weapon(kPlasmaBolt));
@@ -255,6 +274,7 @@ TEST_F(PlayerShipTest, ASavedPilotLoadsWithWhatItOwns)
     EXPECT_EQ(loaded.mCarried[0]->mDeviceId, kCompositePlating);
     EXPECT_EQ(loaded.mCarried[1]->mDeviceId, kShadowVeil);
     EXPECT_EQ(loaded.mHomeX, 12.0f);
+    EXPECT_EQ(loaded.mHomeY, -8.0f);
     EXPECT_EQ(loaded.mPosition.y, -8.0f);
 }
 

@@ -1,8 +1,12 @@
 // The message queue: a locked deque that the window system's pump and any thread feed.
 #include "platform/os/message_queue.h"
 
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 #include <deque>
 #include <mutex>
+#include <string>
 
 #include "platform/os/window.h"
 
@@ -30,9 +34,26 @@ void PostMessage(MessageType type, int32_t param)
     gQueue.push_back(Message{type, param});
 }
 
-void PostQuitMessage(int32_t exitCode)
+void PostQuitMessage()
 {
-    PostMessage(MessageType::kQuit, exitCode);
+    PostMessage(MessageType::kQuit, 0);
+}
+
+void PostFailureQuit(const char* format, ...)
+{
+    // Sized first: a failed statement is quoted whole, however long.
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string reason(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+    std::vsnprintf(reason.data(), reason.size(), format, again);
+    va_end(again);
+    reason.resize(reason.size() - 1);
+    std::fprintf(stderr, "varnok: %s\n", reason.c_str());
+    PostMessage(MessageType::kQuit, 1);
 }
 
 bool QuitPosted()

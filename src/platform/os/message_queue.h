@@ -24,8 +24,13 @@ struct Message {
 bool PeekMessage(Message* message);
 
 void PostMessage(MessageType type, int32_t param = 0);
-// Safe from any thread; the loop sees it at its next turn and the game exits with that code.
-void PostQuitMessage(int32_t exitCode = 0);
+// The player's own end of the game: the loop sees it at its next turn and the game exits with
+// status 0. Safe from any thread.
+void PostQuitMessage();
+// The end of a game that cannot go on: one line on stderr saying what failed (printf-style, no
+// newline), then the quit message with status 1, so the game exits as a failure. Safe from any
+// thread.
+void PostFailureQuit(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // True once a quit message has been posted and not yet removed (tests and long loops use it).
 bool QuitPosted();

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include "platform/os/display_watch.h"
 #include "platform/os/message_queue.h"
 
 namespace os {
@@ -82,6 +83,8 @@ std::optional<std::string> OpenGameWindow(const char* title, std::unique_ptr<Win
         return error;
     }
     *window = std::make_unique<SdlWindow>(sdlWindow);
+    if (std::string(SDL_GetCurrentVideoDriver()) == "x11")
+        WatchDisplayConnection();
     return std::nullopt;
 }
 

@@ -28,6 +28,12 @@ std::unique_ptr<Window> OpenHeadlessWindow();
 // Does nothing while no real window is open.
 void PumpWindowEvents();
 
+// The game's last act when the display goes away under a real window: the process ends as soon as
+// it returns, with status 1 and no exit handlers, so the hook may save but must not touch the
+// window, the drawing device or the input.
+using DisplayLostHook = void (*)();
+void SetDisplayLostHook(DisplayLostHook hook);
+
 // The input layer's hook for keyboard and mouse events (an SDL_Event*).
 using InputEventHook = void (*)(const void* event);
 void SetInputEventHook(InputEventHook hook);
