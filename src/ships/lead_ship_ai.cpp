@@ -42,7 +42,7 @@ CLeadShipAI::CLeadShipAI(int objectId)
     mTaskIterator = mTasks.end();
     const LeadShipAIRecord* found = gGameDatabase.GetLeadShipAI(objectId);
     if (!found) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no lead ship row for object %d", objectId);
         return;
     }
     // Copied: the task and weapon queries below reuse the database's record.

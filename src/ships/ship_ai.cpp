@@ -28,7 +28,7 @@ CShipAI::CShipAI(int objectId)
     mType = kTypeWingman;
     const ShipAIRecord* found = gGameDatabase.GetShipAI(objectId);
     if (!found) {
-        os::PostQuitMessage();
+        os::PostFailureQuit("no wingman row for object %d", objectId);
         return;
     }
     // Copied: the weapon and device queries below reuse the database's record.
