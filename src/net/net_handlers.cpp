@@ -232,14 +232,16 @@ void CNetworkManager::OnObjectIdAssigned(const MsgObjectIdAssigned& message)
 
 void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
 {
-    if (gResourceManager->FindObject(message.shotId))
-        return;
     CActor* owner = nullptr;
     if (message.ownerId == mOwnObjectId && gPlayerShip)
         owner = gPlayerShip;
     else
         owner = dynamic_cast<CActor*>(gResourceManager->FindObject(message.ownerId));
     if (!owner)
+        return;
+    // This very shot is here already (our own, come back to us).
+    const CWorldObject* taken = gResourceManager->FindObject(message.shotId);
+    if (auto* shot = dynamic_cast<const CShot*>(taken); shot && shot->Owner() == owner)
         return;
     static const std::map<int, int> kWeaponTypeOfKind{
         {kShotBeam, kWeaponBeam}, {kShotProjectile, kWeaponProjectile}, {kShotShockwave, kWeaponShockwave}};
@@ -264,10 +266,15 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
         delete shot;
         return;
     }
-    shot->mId = message.shotId;
+    // Every game counts its temporary ids down from the same start, so a peer's shot often
+    // carries the id of one of ours; it flies under a free id of this game instead of being lost.
+    shot->mId = taken ? gResourceManager->NextTempObjectId() : message.shotId;
     if (message.kind == kShotShockwave)
         shot->mPosition.z = kShockwaveDepth + static_cast<float>(message.shotId) * kShockwaveDepthPerId;
-    gResourceManager->mObjects.emplace(shot->mId, shot);
+    if (!gResourceManager->mObjects.emplace(shot->mId, shot).second) {
+        delete shot;
+        return;
+    }
     // A shot of this player's ship made elsewhere is not sent back.
     if (owner == gPlayerShip)
         mAnnouncedShots.insert(shot->mId);

@@ -168,6 +168,8 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     HostAndJoin();
     RawSend(Snapshot(21));
     Place(rm->mObjects, 30, kTypePlanet, Vec3(50, 50, 30));
+    // A temporary id of this game's own that the peer's counter hands out too.
+    Place(rm->mObjects, 100605, kTypePlanet, Vec3(-50, -50, 30));
     RawSend(MsgDestination{21, Vec3(40, -20, 30)});
     RawSend(MsgDestination{30, Vec3(1, 1, 30)});
     RawSend(MsgObjectState{30, 5, Vec3(9, 9, 30)});
@@ -195,6 +197,21 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     EXPECT_EQ(beam->mType, kTypeShot);
     for (int dropped : {100601, 100602, 100603})
         EXPECT_EQ(rm->FindObject(dropped), nullptr) << dropped;
+    // A shot under an id this game uses flies under a free one; a repeated shot is not doubled.
+    const auto shipsShots = [&] {
+        int count = 0;
+        for (const auto& [id, object] : rm->mObjects) {
+            if (auto* shot = dynamic_cast<CShot*>(object); shot && shot->Owner() == ship)
+                ++count;
+        }
+        return count;
+    };
+    const int oneBeam = shipsShots();
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 100605});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 100600});
+    Settle("a shot under a taken id, and one repeated");
+    EXPECT_EQ(rm->FindObject(100605)->mType, kTypePlanet);
+    EXPECT_EQ(shipsShots(), 2 * oneBeam);
     EXPECT_FALSE(os::QuitPosted());
 }
 
