@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kPlayerObjectId = 1;
-constexpr int kRadarSprite = 306;
 constexpr int kArrowSprite = 15204;
 // The arrow is one opaque copy.
 constexpr int kArrowAlpha = 255;
@@ -66,7 +65,7 @@ void CPlayerShip::SetUpHull(int shipId, const Vec3& position)
     mColour = 0xFFFFFFFFu;
     mActive = mVisible = mSolid = 1;
     mShipId = shipId;
-    mRadarBlip = SpriteDrawRecord{kRadarSprite, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
+    SetRadarSprite(kPilotShipBlip);
     mArrowRecord = TrailDrawRecord{kArrowSprite, &mArrowPosition, &gZeroVector,  &mArrowAngle,  &mSize,
                                    &kArrowAlpha, &mArrowColour,   &kArrowCopies, &kArrowSpacing};
     mPosition = mDestination = mHomePosition = position;
