@@ -21,6 +21,8 @@ void PostFlightMessage(const std::string& line)
     const std::string text = line.size() > kMessageLineLength ? line.substr(0, kMessageCutLength) : line;
     if (gListener)
         gListener(text);
+    if (text.empty())
+        return;
     std::deque<std::string>& log = Log();
     if (log.size() == kMessageLogLines) {
         if (log.back() == text)

@@ -60,6 +60,7 @@ bool CanBuildRemoteShip(const MsgShipSnapshot& snapshot)
 CRemoteShip::CRemoteShip(const MsgShipSnapshot& snapshot)
 {
     mType = kTypePlayer;
+    SetRadarSprite(kPilotShipBlip);
     mId = snapshot.objectId;
     mColour = snapshot.colour;
     mAffiliate = snapshot.affiliate;

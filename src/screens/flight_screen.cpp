@@ -2,6 +2,7 @@
 // the world pass and the heads-up display, in that order; and the system change.
 #include "screens/flight_screen.h"
 
+#include <cmath>
 #include <iterator>
 
 #include "core/camera.h"
@@ -115,7 +116,8 @@ void CFlightScreen::PulseGlow()
             mGlowRising = 0;
             mGlowValue = kGlowHigh;
         } else {
-            mGlowValue += kGlowStep * gFrameScale;
+            // Only whole steps rise: above fifty frames a second the plane holds steady.
+            mGlowValue += std::trunc(kGlowStep * gFrameScale);
         }
     } else if (mGlowValue < kGlowLow) {
         mGlowRising = 1;

@@ -113,8 +113,9 @@ void CFlightScreen::UpdateMeters()
     SetMeter(GetSpriteControl(kCargoMeter), cargo,
              cargo ? static_cast<float>(ship->CargoTons()) / ship->mCargoCapacity : 0.0f);
     CWorldObject* target = ship ? ship->mTarget : nullptr;
-    if (target && target->GetMaxHitPoints() != 0)
-        SetMeter(GetSpriteControl(kTargetMeter), GetSpriteControl(kTargetMeter)->visible,
+    CSpriteControl* targetMeter = GetSpriteControl(kTargetMeter);
+    if (targetMeter && target && target->GetMaxHitPoints() != 0)
+        SetMeter(targetMeter, targetMeter->visible,
                  static_cast<float>(target->GetHitPoints()) / target->GetMaxHitPoints(), false);
 }
 
@@ -192,10 +193,8 @@ void CFlightScreen::ShowTarget(CWorldObject* object, bool spin)
         ClearTargetPanel();
         return;
     }
-    char name[CTextControl::kMaxText + 1] = {};
-    object->GetName(name);
     if (CTextControl* text = GetTextControl(kTargetName))
-        text->SetText(name);
+        text->SetText(object->mName);
     if (CSpriteControl* meter = GetSpriteControl(kTargetMeter)) {
         meter->visible = 1;
         if (object->GetMaxHitPoints() != 0)

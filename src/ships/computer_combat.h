@@ -86,8 +86,7 @@ void SetUpComputerShip(CShip& ship, const Row& row, FightingDistances& distances
     ship.mAlpha = 255;
     ship.mRespawnTime = row.respawn_time * 1000;
     ship.mRespawnClock = 0;
-    ship.mRadarSpriteId = 306;
-    ship.mRadarBlip = SpriteDrawRecord{306, &ship.mRadarX, &ship.mRadarY, &ship.mColour, &gUnitScale, &gUnitScale};
+    ship.SetRadarSprite(306);
     ship.mId = row.object_id;
     ship.mInvulnerable = row.invulnerable ? 1 : 0;
     ship.mShipId = row.ship_id;

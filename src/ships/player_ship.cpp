@@ -16,7 +16,6 @@ constexpr int kPlayerObjectId = 1;
 constexpr int kFirstSystemId = 1;
 constexpr float kStartX = 50.0f;
 constexpr float kStartY = -70.0f;
-constexpr int kRadarSprite = 306;
 constexpr int kArrowSprite = 15204;
 // The arrow is one opaque copy.
 constexpr int kArrowAlpha = 255;
@@ -74,7 +73,7 @@ void CPlayerShip::SetUpHull(int shipId, const Vec3& position)
     mColour = 0xFFFFFFFFu;
     mActive = mVisible = mSolid = 1;
     mShipId = shipId;
-    mRadarBlip = SpriteDrawRecord{kRadarSprite, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
+    SetRadarSprite(kPilotShipBlip);
     mArrowRecord = TrailDrawRecord{kArrowSprite, &mArrowPosition, &gZeroVector,  &mArrowAngle,  &mSize,
                                    &kArrowAlpha, &mArrowColour,   &kArrowCopies, &kArrowSpacing};
     mPosition = mDestination = mHomePosition = position;

@@ -19,6 +19,9 @@ class CShield;
 // Room of the ship name and the alignment text, terminating zero included.
 constexpr int kShipTextSize = 30;
 
+// The radar blip of a ship a player flies, on this peer or another.
+constexpr int kPilotShipBlip = 319;
+
 // Ownership: a ship owns its shield, armor, engine and ailments and deletes them; the world map
 // that holds the ship owns the ship. The selected weapon belongs to whoever made it.
 class CShip : public CActor {

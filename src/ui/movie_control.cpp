@@ -48,7 +48,8 @@ void CMovieControl::Draw()
         timerMs = 0;
         if (rising) {
             ++frame;
-            if (frame >= grid * grid - 1)
+            // Counted wide: a row's grid may be any number.
+            if (frame >= static_cast<int64_t>(grid) * grid - 1)
                 rising = 0;
         } else {
             --frame;

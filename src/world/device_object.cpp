@@ -75,8 +75,7 @@ void CDeviceObject::Prepare()
     mExperienceValue = 0;
     mRespawnTime = 0;
     mVelocity = Vec3();
-    mRadarSpriteId = kDeviceBlip;
-    mRadarBlip = SpriteDrawRecord{kDeviceBlip, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
+    SetRadarSprite(kDeviceBlip);
     mType = kTypeDeviceObject;
     mRotation = Vec3();
     mAlpha = 255;

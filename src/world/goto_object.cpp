@@ -60,8 +60,7 @@ void CGotoObject::Prepare()
     mSolid = 0;
     mExperienceValue = 0;
     mRespawnTime = 0;
-    mRadarSpriteId = kMarkerBlip;
-    mRadarBlip = SpriteDrawRecord{kMarkerBlip, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
+    SetRadarSprite(kMarkerBlip);
     mMeshFlag = 0;
     mColour = 0xFFFFFFFFu;
     mMarked = 0;

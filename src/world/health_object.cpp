@@ -68,8 +68,7 @@ void CHealthObject::Prepare()
     mSolid = 0;
     mExperienceValue = 0;
     mRespawnTime = 0;
-    mRadarSpriteId = kKitBlip;
-    mRadarBlip = SpriteDrawRecord{kKitBlip, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
+    SetRadarSprite(kKitBlip);
     mMeshFlag = 0;
     mColour = 0xFFFFFFFFu;
     mMarked = 0;

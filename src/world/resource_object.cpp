@@ -75,8 +75,7 @@ CResourceObject::CResourceObject(int compoundClass, int amount, const Vec3& posi
     mVisible = 1;
     mColour = 0xFFFFFFFFu;
     mAffiliate = kAffiliateNature;
-    mRadarSpriteId = kResourceBlip;
-    mRadarBlip = SpriteDrawRecord{kResourceBlip, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
+    SetRadarSprite(kResourceBlip);
     mCompoundClass = compoundClass;
     mAmount = amount;
     if (compoundClass >= 1 && compoundClass <= 5) {

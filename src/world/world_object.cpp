@@ -34,8 +34,7 @@ void CWorldObject::PlaceFromRow(const ObjectRow& row, int type, int radarSpriteI
     mVisible = 1;
     mExperienceValue = 0;
     mRespawnClock = 0;
-    mRadarSpriteId = radarSpriteId;
-    mRadarBlip = SpriteDrawRecord{radarSpriteId, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
+    SetRadarSprite(radarSpriteId);
     mId = row.objectId;
     mSystemId = row.systemId;
     CopyBounded(mName, kObjectNameSize, row.name);
@@ -50,6 +49,12 @@ void CWorldObject::PlaceFromRow(const ObjectRow& row, int type, int radarSpriteI
     mColour = 0xFFFFFFFFu;
     mMeshFlag = 0;
     mMarked = 0;
+}
+
+void CWorldObject::SetRadarSprite(int spriteId)
+{
+    mRadarSpriteId = spriteId;
+    mRadarBlip = SpriteDrawRecord{spriteId, &mRadarX, &mRadarY, &mColour, &gUnitScale, &gUnitScale};
 }
 
 void CWorldObject::FillMeshRecord(MeshDrawRecord& record, int meshId)

@@ -82,6 +82,8 @@ public:
     // Four corners of a square around the object at the mover's height.
     virtual void GetCorners(Vec3* c0, Vec3* c1, Vec3* c2, Vec3* c3, CWorldObject* mover) = 0;
 
+    // The blip's sprite, drawn at the blip's place in the object's colour at unit scale.
+    void SetRadarSprite(int spriteId);
     // The shared radar body: the blip at the object's place on the radar square, then the
     // marker. Only the left and top edges are clipped.
     void DrawRadarBlip();

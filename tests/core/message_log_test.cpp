@@ -1,4 +1,4 @@
-// The four-line message log: the cut, the free lines, the duplicate rule and scrolling.
+// The four-line message log: the cut, the free lines, the duplicate rule, scrolling and empty texts.
 #include "core/message_log.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +40,18 @@ TEST(MessageLogTest, AFifthDistinctTextScrollsTheLogUp)
     for (const char* line : {"one", "two", "three", "four", "five"})
         PostFlightMessage(line);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"two", "three", "four", "five"}));
+    ClearFlightMessages();
+}
+
+TEST(MessageLogTest, AnEmptyTextTakesNoLineAndPushesNothingOut)
+{
+    ClearFlightMessages();
+    PostFlightMessage("");
+    PostFlightMessage("one");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"one"}));
+    for (const char* line : {"two", "three", "four", ""})
+        PostFlightMessage(line);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"one", "two", "three", "four"}));
     ClearFlightMessages();
 }
 

@@ -1,5 +1,5 @@
 // The remote ship: what it takes from a snapshot, how it steers to the destination its peer
-// sends, and its smoke when damaged.
+// sends, its smoke when damaged and its radar blip.
 #include "net/remote_ship.h"
 
 #include "db/game_database.h"
@@ -86,6 +86,18 @@ TEST_F(RemoteShipTest, WithoutAnEngineItStaysAndAtHalfHullItSmokesEvery400Ms)
     const Vec3 target(10, 0, 30);
     ship.Fire(&target);
     EXPECT_EQ(rm->mObjects.size(), objects);
+}
+
+TEST_F(RemoteShipTest, ShowsOnTheRadarWithThePilotBlip)
+{
+    rm->EnterSystem(1);
+    CRemoteShip ship(Snapshot(true));
+    gfx::Texture* pilotBlip = rm->GetSpriteTexture(319);
+    ASSERT_NE(pilotBlip, nullptr);
+    Device()->ClearRecords();
+    ship.DrawRadar();
+    ASSERT_EQ(Device()->Draws().size(), 1u);
+    EXPECT_EQ(Device()->Draws().front().textures[0], pilotBlip);
 }
 
 }  // namespace

@@ -132,6 +132,47 @@ TEST_F(FlightScreenTest, TheTargetMeterIsNotCapped)
     EXPECT_STREQ(gFlightScreen->GetTextControl(CFlightScreen::kTargetName)->text, "");
 }
 
+TEST_F(FlightScreenTest, ATargetShowsItsOwnName)
+{
+    FlyNewPilot();
+    const std::pair<int, const char*> targets[] = {
+        {1001, "Varn Exchange"}, {1006, "Ore Field: 20"}, {1004, "Wormhole"}, {1007, "Fracturing Rock"}};
+    for (const auto& [id, name] : targets) {
+        CWorldObject* object = rm->FindObject(id);
+        ASSERT_NE(object, nullptr) << id;
+        gFlightScreen->SetTarget(object);
+        EXPECT_STREQ(gFlightScreen->GetTextControl(CFlightScreen::kTargetName)->text, name);
+    }
+    rm->EnterSystem(3);
+    gFlightScreen->SetTarget(rm->FindObject(3010));
+    EXPECT_STREQ(gFlightScreen->GetTextControl(CFlightScreen::kTargetName)->text, "Red Fang") << "not its hull";
+}
+
+TEST_F(FlightScreenTest, WithoutTheTargetMeterRowTheTargetStillShowsAndNothingBreaks)
+{
+    Content("DELETE FROM sprite_control WHERE control_id = 311;");
+    FlyNewPilot();
+    ASSERT_EQ(gFlightScreen->GetSpriteControl(CFlightScreen::kTargetMeter), nullptr);
+    gFlightScreen->SetTarget(rm->FindObject(1001));
+    gFlightScreen->Frame();
+    EXPECT_STREQ(gFlightScreen->GetTextControl(CFlightScreen::kTargetName)->text, "Varn Exchange");
+    EXPECT_FALSE(os::QuitPosted());
+}
+
+TEST_F(FlightScreenTest, TheGlowPlaneIsSteadyAboveFiftyFramesASecondAndPulsesAtTen)
+{
+    FlyNewPilot();
+    const int* alpha = gFlightScreen->GlowPlane().alpha;
+    ScopedGlobal<float> scale(gFrameScale, 0.1f);
+    const int start = *alpha;
+    for (int frame = 0; frame < 50; ++frame)
+        gFlightScreen->Frame();
+    EXPECT_EQ(*alpha, start) << "a step of 0.5 is no whole step";
+    gFrameScale = 1.0f;
+    gFlightScreen->Frame();
+    EXPECT_EQ(*alpha, start + 5);
+}
+
 TEST_F(FlightScreenTest, SpaceTargetsTheOutpostWhenTheShipIsNoNearerElseTheShip)
 {
     CPlayerShip& ship = FlyNewPilot();

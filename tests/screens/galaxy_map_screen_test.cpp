@@ -73,6 +73,24 @@ TEST_F(GalaxyMapTest, PlacesEachSystemAtItsGalaxyPointWithItsNameBeside)
     EXPECT_STREQ(name->text, "S12");
 }
 
+TEST_F(GalaxyMapTest, ASystemFarOffTheMapIsHeldOffItOnItsOwnSide)
+{
+    FlyNewPilot();
+    ReplaceGalaxy(2);
+    Content("update system set x_galaxy = 1e12, y_galaxy = -1e12 where system_id = 10;");
+    Content("update system set x_galaxy = 'nan', y_galaxy = 3 where system_id = 11;");
+    OpenMap();
+    const CSpriteControl* far = gGalaxyMapScreen->GetSpriteControl(CGalaxyMapScreen::kFirstMarker);
+    const CTextControl* farName = gGalaxyMapScreen->GetTextControl(CGalaxyMapScreen::kFirstName);
+    EXPECT_GT(far->x, 800);
+    EXPECT_LT(far->y, 0);
+    EXPECT_GE(farName->x, far->x);
+    const CSpriteControl* notANumber = gGalaxyMapScreen->GetSpriteControl(CGalaxyMapScreen::kFirstMarker + 1);
+    EXPECT_EQ(notANumber->x, 0);
+    EXPECT_EQ(notANumber->y, 3);
+    gGalaxyMapScreen->Frame();
+}
+
 TEST_F(GalaxyMapTest, AVariantSystemShowsItsBaseSystemAsCurrent)
 {
     FlyNewPilot();
