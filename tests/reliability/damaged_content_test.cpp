@@ -312,10 +312,11 @@ TEST_P(DamagedContentTest, EndsWithAMessageOrRunsOnAndNeverTouchesTheSave)
 
     ASSERT_FALSE(end.hung) << "the game hangs";
     ASSERT_EQ(end.signal, 0) << "the game crashes\n" << end.errors;
-    if (damage.endsAsFailure)
+    if (damage.endsAsFailure) {
         EXPECT_NE(end.exitCode, 0) << end.errors;
-    else
+    } else {
         EXPECT_EQ(end.exitCode, 0) << end.errors;
+    }
     if (*damage.named != '\0')
         EXPECT_NE(end.errors.find(damage.named), std::string::npos) << "no message names it:\n" << end.errors;
     if (damage.savedAgain)
