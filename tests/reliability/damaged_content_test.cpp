@@ -319,10 +319,11 @@ TEST_P(DamagedContentTest, EndsWithAMessageOrRunsOnAndNeverTouchesTheSave)
     }
     if (*damage.named != '\0')
         EXPECT_NE(end.errors.find(damage.named), std::string::npos) << "no message names it:\n" << end.errors;
-    if (damage.savedAgain)
+    if (damage.savedAgain) {
         EXPECT_EQ(SavedPilot(folder), pilot) << "the pilot was not saved again whole";
-    else
+    } else {
         EXPECT_EQ(Bytes(folder.SaveFile()), saved) << "pe.dat changed";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDamage, DamagedContentTest, ::testing::ValuesIn(kDamages),
