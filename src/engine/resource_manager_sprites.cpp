@@ -2,6 +2,10 @@
 // images, sprite-sheet cells and full-screen backdrops.
 #include "engine/resource_manager.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "core/graphics_globals.h"
 #include "db/game_database.h"
 #include "engine/unreadable_files.h"
@@ -120,13 +124,25 @@ void CResourceManager::DrawSpriteTransformed(const SpriteDrawRecord& record)
     DrawSpriteRect(record.spriteId, nullptr, *record.x, *record.y, *record.colour, *record.xScale, *record.yScale);
 }
 
+namespace {
+
+// A cell's edge in texels. Rows may hold any cell size or frame count, and the edge must still
+// be an int.
+int CellEdge(int64_t index, int cell)
+{
+    return static_cast<int>(std::clamp<int64_t>(index * cell, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
 void CResourceManager::DrawSpriteFrame(const SpriteFrameRecord& record)
 {
-    int perRow = *record.cellsPerRow == 0 ? 1 : *record.cellsPerRow;
+    int perRow = *record.cellsPerRow < 1 ? 1 : *record.cellsPerRow;
     int row = *record.frame / perRow;
     int column = *record.frame % perRow;
     int cell = *record.cellSize;
-    gfx::Rect source{column * cell, row * cell, (column + 1) * cell, (row + 1) * cell};
+    gfx::Rect source{CellEdge(column, cell), CellEdge(row, cell), CellEdge(int64_t{column} + 1, cell),
+                     CellEdge(int64_t{row} + 1, cell)};
     DrawSpriteRect(record.spriteId, &source, *record.x, *record.y, *record.colour, *record.xScale, *record.yScale);
 }
 

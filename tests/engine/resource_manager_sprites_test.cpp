@@ -97,6 +97,16 @@ TEST_F(ResourceSprites, FrameSevenOfASheetWithThreeCellsPerRowTakesItsCell)
     std::memcpy(v, Draws()[1].vertices.data(), sizeof(v));
     EXPECT_FLOAT_EQ(v[0].u, 0.0f);
     EXPECT_FLOAT_EQ(v[0].v, 224.0f / 128.0f);
+
+    // An edited row's cell too large for the texel edges in an int: held at the largest, never
+    // wrapped round to negative.
+    perRow = 3;
+    cell = 1 << 30;
+    rm->DrawSpriteFrame({20, &x, &y, &frame, &cell, &colour, &perRow, &xScale, &yScale});
+    std::memcpy(v, Draws()[2].vertices.data(), sizeof(v));
+    EXPECT_GT(v[0].u, 0.0f);
+    EXPECT_GT(v[0].v, 0.0f);
+    EXPECT_GE(v[2].v, v[0].v);
 }
 
 TEST_F(ResourceSprites, ScreenSpriteOfWidth400CopiesTheLeftHalfOfTheBackdrop)

@@ -317,8 +317,9 @@ TEST_P(DamagedContentTest, EndsWithAMessageOrRunsOnAndNeverTouchesTheSave)
     } else {
         EXPECT_EQ(end.exitCode, 0) << end.errors;
     }
-    if (*damage.named != '\0')
+    if (*damage.named != '\0') {
         EXPECT_NE(end.errors.find(damage.named), std::string::npos) << "no message names it:\n" << end.errors;
+    }
     if (damage.savedAgain) {
         EXPECT_EQ(SavedPilot(folder), pilot) << "the pilot was not saved again whole";
     } else {
