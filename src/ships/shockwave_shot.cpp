@@ -147,9 +147,8 @@ void CShockwaveShot::Interact(CWorldObject* other)
 {
     if (!mHitTick || !mActive || !other || Spares(*other))
         return;
-    // Measured in the flight plane: the ring's depth only orders its drawing.
-    Vec3 apart = Vec3::Difference(other->mPosition, mPosition);
-    apart.z = 0.0f;
+    // Measured from the ring's own depth below the plane: a young ring passes under the ships.
+    const Vec3 apart = Vec3::Difference(other->mPosition, mPosition);
     const float reach = (other->mSize + mRadius) / 2.0f;
     if (Vec3LengthSq(apart) >= reach * reach)
         return;
