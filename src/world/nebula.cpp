@@ -20,8 +20,7 @@ constexpr int kLowAlpha = 50;
 constexpr int kHighAlpha = 150;
 constexpr int kTickMs = 499;
 
-// Every nebula advances one clock, and one flag sets whether they all fade or brighten.
-int gNebulaDamageClock = 0;
+// One flag sets whether every nebula fades or brightens.
 bool gNebulaFalling = true;
 
 // Type 3 is counted among the ships, though no kind of ours takes it.
@@ -37,15 +36,9 @@ CWorldObject* MakeNebula(int objectId)
     return new CNebulaObject(objectId);
 }
 
-void CNebulaObject::ResetSharedClocks()
+void CNebulaObject::ResetBreathing()
 {
-    gNebulaDamageClock = 0;
     gNebulaFalling = true;
-}
-
-int CNebulaObject::SharedDamageClock()
-{
-    return gNebulaDamageClock;
 }
 
 CNebulaObject::CNebulaObject(int objectId)
@@ -138,12 +131,13 @@ void CNebulaObject::Interact(CWorldObject* other)
             actor->ApplyAilment(mAilmentId, false);
     }
     if (mDamage > 0) {
-        gNebulaDamageClock += static_cast<int>(gFrameTimeMs);
-        if (gNebulaDamageClock > kTickMs) {
+        // The cloud's own clock: every object inside advances it, the one that crosses the tick is hurt.
+        mDamageClock += static_cast<int>(gFrameTimeMs);
+        if (mDamageClock > kTickMs) {
             if (other->mType == kTypePlayer)
                 gResourceManager->PlaySoundAt(mHurtSound);
             other->TakeDamage(mDamage, 0);
-            gNebulaDamageClock = 0;
+            mDamageClock = 0;
         }
     }
     if (other->mType == kTypeShot)

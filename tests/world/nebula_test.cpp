@@ -1,5 +1,5 @@
-// Nebulae: damage every half second on one shared clock, the ailment every frame, nothing during
-// a pending jump, and the alpha breathing one step per call.
+// Nebulae: damage every half second on each cloud's own clock, the ailment every frame, nothing
+// during a pending jump, and the alpha breathing one step per call.
 #include "world/nebula.h"
 
 #include "hazard_fixture.h"
@@ -46,18 +46,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, NebulaRhythmTest,
                                            RhythmCase{"DamageZeroOnlyGivesTheAilment", 0, 12, {}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(NebulaTest, TwoShipsInsideShareTheClockAndTakeTurns)
+TEST_F(NebulaTest, TwoShipsInsideShareTheCloudsClockAndTakeTurnsWhileAnotherCloudKeepsItsOwn)
 {
+    CNebulaObject far(3016);
     CTestActor a(5, kTypeLeadShip, Inside()), b(6, kTypeWingman, Inside());
+    CTestActor elsewhere(7, kTypeLeadShip, far.mPosition);
     std::vector<int> order;
     for (int call = 0; call < 20; ++call) {
         CTestActor& ship = call % 2 ? b : a;
         const size_t before = ship.hits.size();
         nebula->Interact(&ship);
+        far.Interact(&elsewhere);
         if (ship.hits.size() > before)
             order.push_back(ship.mId);
     }
     EXPECT_EQ(order, (std::vector<int>{5, 6, 5, 6}));
+    EXPECT_EQ(elsewhere.hits, std::vector<int>(4, far.mDamage)) << "every fifth frame of its own";
 }
 
 TEST_F(NebulaTest, StirsShotsInsideAndDoesNothingDuringAPendingJump)
