@@ -169,6 +169,8 @@ void CEngine::CheckOutOfFuel()
 
 void CEngine::RegenerateEnergy()
 {
+    if (mOwner && !mOwner->mRecharge)
+        return;
     mEnergyAccumulator += static_cast<int>(gFrameTimeMs);
     while (mEnergyPeriod >= 1 && mEnergyAccumulator >= mEnergyPeriod) {
         mEnergyAccumulator -= mEnergyPeriod;

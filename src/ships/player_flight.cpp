@@ -76,7 +76,6 @@ void CPlayerShip::Update()
     Vec3::Add(mPosition, Vec3::Scaled(heading, mMoveSpeed * gFrameScale));
 
     mFireTimer += static_cast<int>(gFrameTimeMs);
-    mRecharge = 1;
     UpdateAilments();
     FlyPushed();
     LevelOut();

@@ -90,7 +90,8 @@ public:
     // turning, smoke, regeneration and exhaust. exhaustClock is shared by the ship's class.
     void FlyComputerFrame(int& exhaustClock);
 
-    uint8_t mRecharge = 0;
+    // Cleared each frame by the "no recharge" ailment: the engine then regenerates no energy.
+    uint8_t mRecharge = 1;
     // Cloaked: the ship fades out; any positive hit clears it.
     uint8_t mStealth = 0;
     // Object id of the ship's live charge shot; 0 = none.

@@ -100,7 +100,6 @@ bool CShip::BeginComputerFrame()
 void CShip::FlyComputerFrame(int& exhaustClock)
 {
     mWeaponCooldown += static_cast<int>(gFrameTimeMs);
-    mRecharge = 1;
 
     const bool atDestination = Vec3::Equals(mPosition, mDestination);
     if (mFollowingWaypoints && atDestination) {
