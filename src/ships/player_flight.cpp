@@ -37,6 +37,18 @@ float Wrapped(float angle)
     return WrappedAngle(angle, kTwoPi);
 }
 
+// 100000 / (size^3 x requirement), the size truncated: below one frame on a large hull, so such a
+// cloak takes a unit every frame. Worked in double, so no row can overflow it.
+int CloakDrainPeriod(float size, int energyReq)
+{
+    const double hull = std::trunc(static_cast<double>(size));
+    const double denominator = hull * hull * hull * energyReq;
+    // Nothing to divide by (or a cost below nothing): the cloak is free while it runs.
+    if (!(denominator > 0.0))
+        return CPlayerShip::kNoCloakDrain;
+    return static_cast<int>(100000.0 / denominator);
+}
+
 // A tilt levels out toward 0 (or 2 pi) by step.
 float LevelledOut(float angle, float step)
 {
@@ -119,15 +131,13 @@ void CPlayerShip::LevelOut()
 
 void CPlayerShip::DrainCloak()
 {
-    if (!mStealth || !mEngine)
+    if (!mStealth || !mEngine || mCloakDrainPeriod == kNoCloakDrain)
         return;
     if (mCloakDrainTimer >= 1) {
         mCloakDrainTimer -= static_cast<int>(gFrameTimeMs);
         return;
     }
     mCloakDrainTimer = mCloakDrainPeriod;
-    if (mCloakDrainPeriod < 1)
-        return;
     if (mEngine->mEnergy < 1)
         mStealth = 0;
     else
@@ -237,12 +247,8 @@ void CPlayerShip::FireWeapon(const Vec3* target)
 
     if (weapon->mMaxAmmo < 1) {
         gResourceManager->LaunchWeapon(weapon->mDeviceId, this, &mPosition, aim);
-        if (cloak) {
-            const int size = static_cast<int>(mSize);
-            const int denominator = size * size * size * weapon->mEnergyReq;
-            // Nothing to divide by: the cloak costs nothing while it runs.
-            mCloakDrainPeriod = denominator != 0 ? 100000 / denominator : 0;
-        }
+        if (cloak)
+            mCloakDrainPeriod = CloakDrainPeriod(mSize, weapon->mEnergyReq);
         return;
     }
     const auto ammo = mAmmo.find(weapon->mDeviceId);
