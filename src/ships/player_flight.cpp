@@ -23,8 +23,6 @@ constexpr float kMinThrustSpeed = 0.8f;
 constexpr float kMaxThrustSpeed = 8.0f;
 constexpr float kBrakeRate = 9.0f;
 constexpr float kMaxTurnRate = 0.349f;
-constexpr int kSmokeCapMs = 800;
-constexpr int kSmokeFloorMs = 300;
 constexpr int kExhaustParticle = 51;
 constexpr int kOutOfAmmoSound = 12;
 constexpr int kCloakedAlpha = 80;
@@ -162,12 +160,9 @@ void CPlayerShip::EveryTenthFrame()
 
 void CPlayerShip::Smoke()
 {
-    if (mHitPoints <= 0 || mHitPoints >= mMaxHitPoints)
-        return;
-    mSmokeClock = std::min(mSmokeClock + static_cast<int>(gFrameTimeMs), kSmokeCapMs);
-    const int period = std::max(mHitPoints * kSmokeCapMs / mMaxHitPoints, kSmokeFloorMs);
+    const int period = StepSmokeClock();
     const Vec3 up(0.0f, 1.0f, 0.0f);
-    while (mSmokeClock > period) {
+    while (period > 0 && mSmokeClock > period) {
         mSmokeClock -= period;
         gResourceManager->AddParticle(2 + std::rand() % 4, &mPosition, &up, 0, 1.0f, nullptr);
     }

@@ -139,6 +139,10 @@ protected:
     void MoveAndTumble(float step);
     // Turns the heading towards the target by turn, banking, and levels the pitch.
     void Turn(float turn);
+    // A damaged hull's smoke: adds the frame to the smoke clock (capped at 800 ms) and gives the
+    // milliseconds between puffs, shorter the worse the damage and never below 300; 0 with the
+    // hull whole or gone.
+    int StepSmokeClock();
 
 private:
     // The destruction of step 4: sound, compounds, loot, experience, credits.
