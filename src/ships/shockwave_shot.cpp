@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
@@ -87,8 +88,7 @@ void CShockwaveShot::Update()
     }
     mRadius += (kGrowthLimit - mRadius / range) * mWeaponRecord->mGrowthRate * gFrameScale;
     mRotation.z += gFrameScale * kSpinPerFrame;
-    while (mRotation.z > kFullTurn)
-        mRotation.z -= kFullTurn;
+    mRotation.z = WrappedAngle(mRotation.z, kFullTurn);
     mAlpha = kStartAlpha - static_cast<int>(mRadius / range * kFadeSpan);
     if (mAlpha >= 256)
         mAlpha = 255;

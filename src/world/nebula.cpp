@@ -1,6 +1,7 @@
 // Nebulae: the turning, breathing cloud, its radar blip and what it does to what is inside.
 #include "world/nebula.h"
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -77,8 +78,7 @@ CNebulaObject::CNebulaObject(int objectId)
 void CNebulaObject::Update()
 {
     mCloudAngle += kTurnStep * gFrameScale;
-    while (mCloudAngle >= kFullTurn)
-        mCloudAngle -= kFullTurn;
+    mCloudAngle = WrappedAngle(mCloudAngle, kFullTurn);
     if (gNebulaFalling) {
         if (--mAlpha < kLowAlpha + 1) {
             mAlpha = kLowAlpha;

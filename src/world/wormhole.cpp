@@ -1,6 +1,7 @@
 // Wormholes: the whirl, the blip and the jump to the linked system.
 #include "world/wormhole.h"
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -51,8 +52,7 @@ CWormhole::CWormhole(int objectId)
 void CWormhole::Update()
 {
     mWhirlAngle -= kTurnStep * gFrameScale;
-    while (mWhirlAngle <= 0.0f)
-        mWhirlAngle += kFullTurn;
+    mWhirlAngle = WrappedAngle(mWhirlAngle, kFullTurn);
 }
 
 void CWormhole::Render()
