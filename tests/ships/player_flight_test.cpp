@@ -34,11 +34,22 @@ TEST_F(PlayerShipTest, ThrustStaysBetweenTheFloorAndTheTopSpeedAndNoEngineCrawls
 
 TEST_F(PlayerShipTest, TheTurnRateFallsWithTheSquareOfTheSize)
 {
-    ASSERT_EQ(player->mSize, 4.0f);
-    player->TurnLeft();
-    EXPECT_NEAR(player->mRotation.z, 1.0f / 17.0f, 1e-5f);
-    EXPECT_NEAR(player->mRotation.z, 0.0588f, 1e-4f);
-    player->TurnRight();
+    // Navigation / (size^2 + 1) radians per frame-scale unit, at most 0.349.
+    const struct {
+        float size;
+        int navigation;
+        float rate;
+    } cases[] = {{4.0f, 1, 1.0f / 17.0f}, {2.0f, 1, 1.0f / 5.0f}, {4.0f, 3, 3.0f / 17.0f}, {1.0f, 1, 0.349f}};
+    for (const auto& c : cases) {
+        player->mSize = c.size;
+        player->mNavigation = c.navigation;
+        player->mRotation.z = 1.0f;
+        player->TurnLeft();
+        EXPECT_NEAR(player->mRotation.z, 1.0f + c.rate, 1e-5f) << "size " << c.size << ", navigation " << c.navigation;
+    }
+    player->mSize = 4.0f;
+    player->mNavigation = 1;
+    player->mRotation.z = 0.0f;
     player->TurnRight();
     EXPECT_NEAR(player->mRotation.z, 6.28318f - 1.0f / 17.0f, 1e-4f) << "wrapped into one turn";
 }

@@ -43,9 +43,13 @@ TEST_F(WeaponTest, TheCloakTogglesAndOnlyShipsCloak)
     EXPECT_EQ(rm->mLaunchSound.soundId, 54);
     rm->LaunchWeapon(kShadowVeil, pilot, &pilot->mPosition, &kAim);
     EXPECT_EQ(pilot->mStealth, 0);
-    // An actor without a stealth flag fires it harmlessly.
+    // An actor without a stealth flag fires it harmlessly: no cloak sound, and it stays unseen.
     CTestActor* turret = Enemy(2001, Vec3(10.0f, 0.0f, 30.0f));
+    turret->mVisible = 0;
+    rm->mLaunchSound.soundId = 0;
     rm->LaunchWeapon(kShadowVeil, turret, &turret->mPosition, &kAim);
+    EXPECT_EQ(rm->mLaunchSound.soundId, 0);
+    EXPECT_EQ(turret->mVisible, 0);
     EXPECT_TRUE(FlightMessages().empty());
 }
 
