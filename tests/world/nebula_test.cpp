@@ -46,22 +46,34 @@ INSTANTIATE_TEST_SUITE_P(Cases, NebulaRhythmTest,
                                            RhythmCase{"DamageZeroOnlyGivesTheAilment", 0, 12, {}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(NebulaTest, TwoShipsInsideShareTheCloudsClockAndTakeTurnsWhileAnotherCloudKeepsItsOwn)
+TEST_F(NebulaTest, TwoShipsInsideShareTheCloudsClockAndTakeTurns)
 {
-    CNebulaObject far(3016);
     CTestActor a(5, kTypeLeadShip, Inside()), b(6, kTypeWingman, Inside());
-    CTestActor elsewhere(7, kTypeLeadShip, far.mPosition);
     std::vector<int> order;
     for (int call = 0; call < 20; ++call) {
         CTestActor& ship = call % 2 ? b : a;
         const size_t before = ship.hits.size();
         nebula->Interact(&ship);
-        far.Interact(&elsewhere);
         if (ship.hits.size() > before)
             order.push_back(ship.mId);
     }
     EXPECT_EQ(order, (std::vector<int>{5, 6, 5, 6}));
-    EXPECT_EQ(elsewhere.hits, std::vector<int>(4, far.mDamage)) << "every fifth frame of its own";
+}
+
+TEST_F(NebulaTest, AnotherCloudCountsOnlyItsOwnContacts)
+{
+    CNebulaObject far(3016);
+    CTestActor ship(5, kTypeLeadShip, Inside()), elsewhere(7, kTypeLeadShip, far.mPosition);
+    for (int frame = 0; frame < 3; ++frame)
+        nebula->Interact(&ship);
+    for (int frame = 0; frame < 4; ++frame)
+        far.Interact(&elsewhere);
+    EXPECT_TRUE(elsewhere.hits.empty()) << "400 ms in the far cloud";
+    far.Interact(&elsewhere);
+    EXPECT_EQ(elsewhere.hits, std::vector<int>{far.mDamage});
+    nebula->Interact(&ship);
+    nebula->Interact(&ship);
+    EXPECT_EQ(ship.hits, std::vector<int>{nebula->mDamage}) << "and this cloud's clock kept its 300 ms";
 }
 
 TEST_F(NebulaTest, StirsShotsInsideAndDoesNothingDuringAPendingJump)
