@@ -295,6 +295,10 @@ private:
     bool TakeSpawnSlot(int cap);
     // Files a launched object and plays its launch sound at it; false when its id was taken.
     bool FileLaunched(CWorldObject* object, int launchSoundId);
+    // Launches running now, one inside the other: a beam fires its chain from its constructor.
+    int mLaunchNesting = 0;
+    // Set when a chain ran too deep inside the running launch: the rest of it is refused too.
+    bool mChainCut = false;
     // Plays a launch sound centred, at full loudness.
     void PlayLaunchSoundAtEye(int soundId);
     // Enters the pending system as a wormhole does: through the in-flight screen, then quests.

@@ -122,8 +122,10 @@ void CBeamShot::Render()
 
 void CBeamShot::Interact(CWorldObject* other)
 {
+    // The beam's own flag is not asked: in the frame it fades out the pass still gives it its
+    // touches (the player's among them), and it hits in that frame too.
     CActor* owner = LiveOwner();
-    if (!owner || !mActive || !other || !other->mActive || other->mAffiliate == mAffiliate)
+    if (!owner || !mWeaponRecord || !other || !other->mActive || other->mAffiliate == mAffiliate)
         return;
     const float reach = (other->mSize + kReachPadding) / 2.0f;
     if (Vec3LengthSq(Vec3::Difference(other->mPosition, mTarget)) >= reach * reach)

@@ -6,6 +6,7 @@
 
 #include "core/frame_clock.h"
 #include "core/message_log.h"
+#include "core/saturated.h"
 #include "db/game_database.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
@@ -85,7 +86,7 @@ void CEngine::Attach(CShip* owner)
     const float sizeSq = size * size;
     mTopSpeedBase = size != 0.0f ? mRowTopSpeed * kReferenceSizeSq / sizeSq : 0.0f;
     mAcceleration = size != 0.0f ? mRowAcceleration * kReferenceSizeSq / sizeSq : 0.0f;
-    mEnergyPerSecond = static_cast<int>(owner->GetEnergyRegenFactor() * static_cast<float>(mRegenerationRate));
+    mEnergyPerSecond = SaturatedInt(owner->GetEnergyRegenFactor() * static_cast<float>(mRegenerationRate));
     // Above 1000 a second the period would round to 0: such an engine regenerates nothing.
     mEnergyPeriod = mEnergyPerSecond > 0 ? 1000 / mEnergyPerSecond : 0;
     mDistancePerFuelUnit = size != 0.0f ? owner->GetFuelEfficiencyFactor() * mDistancePerFuelUnit / size : 1.0f;
@@ -102,10 +103,16 @@ float CEngine::GetTopSpeed() const
 void CEngine::BurnFuel(float distance)
 {
     mFuelDistance += distance;
-    while (mDistancePerFuelUnit > 0.0f && mFuelDistance >= mDistancePerFuelUnit) {
-        --mFuel;
-        mFuelDistance -= mDistancePerFuelUnit;
-    }
+    if (!(mDistancePerFuelUnit > 0.0f) || !(mFuelDistance >= mDistancePerFuelUnit))
+        return;
+    // All the units of the distance at once: unit by unit, a tiny distance per unit would take
+    // for ever, and below a float's step the subtraction would not even move.
+    const double per = mDistancePerFuelUnit;
+    const double units = std::floor(mFuelDistance / per);
+    const double left = mFuelDistance - units * per;
+    mFuel = SaturatedInt(static_cast<double>(mFuel) - units);
+    // An endless distance (a speed no float holds) empties the tank and leaves nothing over.
+    mFuelDistance = std::isfinite(left) ? static_cast<float>(std::clamp(left, 0.0, per)) : 0.0f;
 }
 
 void CEngine::Thrust()
@@ -169,10 +176,13 @@ void CEngine::CheckOutOfFuel()
 
 void CEngine::RegenerateEnergy()
 {
+    if (mOwner && !mOwner->mRecharge)
+        return;
     mEnergyAccumulator += static_cast<int>(gFrameTimeMs);
-    while (mEnergyPeriod >= 1 && mEnergyAccumulator >= mEnergyPeriod) {
-        mEnergyAccumulator -= mEnergyPeriod;
-        ++mEnergy;
+    if (mEnergyPeriod >= 1 && mEnergyAccumulator >= mEnergyPeriod) {
+        const int points = mEnergyAccumulator / mEnergyPeriod;
+        mEnergyAccumulator -= points * mEnergyPeriod;
+        mEnergy = SaturatedInt(static_cast<double>(mEnergy) + points);
     }
     mEnergy = std::min(mEnergy, mMaxEnergy);
 }

@@ -30,6 +30,8 @@ public:
     void ConsumeFuel();
     // The player out of fuel: the warning on the first empty frame, then every 10 s.
     void CheckOutOfFuel();
+    // One energy point per period of the frame's time, up to the maximum; none while the owner's
+    // recharge is off.
     void RegenerateEnergy();
 
     CShip* mOwner = nullptr;

@@ -23,8 +23,6 @@ constexpr float kMinThrustSpeed = 0.8f;
 constexpr float kMaxThrustSpeed = 8.0f;
 constexpr float kBrakeRate = 9.0f;
 constexpr float kMaxTurnRate = 0.349f;
-constexpr int kSmokeCapMs = 800;
-constexpr int kSmokeFloorMs = 300;
 constexpr int kExhaustParticle = 51;
 constexpr int kOutOfAmmoSound = 12;
 constexpr int kCloakedAlpha = 80;
@@ -35,6 +33,18 @@ int sFrameCounter = 0;
 float Wrapped(float angle)
 {
     return WrappedAngle(angle, kTwoPi);
+}
+
+// 100000 / (size^3 x requirement), the size truncated: below one frame on a large hull, so such a
+// cloak takes a unit every frame. Worked in double, so no row can overflow it.
+int CloakDrainPeriod(float size, int energyReq)
+{
+    const double hull = std::trunc(static_cast<double>(size));
+    const double denominator = hull * hull * hull * energyReq;
+    // Nothing to divide by (or a cost below nothing): the cloak is free while it runs.
+    if (!(denominator > 0.0))
+        return CPlayerShip::kNoCloakDrain;
+    return static_cast<int>(100000.0 / denominator);
 }
 
 // A tilt levels out toward 0 (or 2 pi) by step.
@@ -76,7 +86,6 @@ void CPlayerShip::Update()
     Vec3::Add(mPosition, Vec3::Scaled(heading, mMoveSpeed * gFrameScale));
 
     mFireTimer += static_cast<int>(gFrameTimeMs);
-    mRecharge = 1;
     UpdateAilments();
     FlyPushed();
     LevelOut();
@@ -120,15 +129,13 @@ void CPlayerShip::LevelOut()
 
 void CPlayerShip::DrainCloak()
 {
-    if (!mStealth || !mEngine)
+    if (!mStealth || !mEngine || mCloakDrainPeriod == kNoCloakDrain)
         return;
     if (mCloakDrainTimer >= 1) {
         mCloakDrainTimer -= static_cast<int>(gFrameTimeMs);
         return;
     }
     mCloakDrainTimer = mCloakDrainPeriod;
-    if (mCloakDrainPeriod < 1)
-        return;
     if (mEngine->mEnergy < 1)
         mStealth = 0;
     else
@@ -153,12 +160,9 @@ void CPlayerShip::EveryTenthFrame()
 
 void CPlayerShip::Smoke()
 {
-    if (mHitPoints <= 0 || mHitPoints >= mMaxHitPoints)
-        return;
-    mSmokeClock = std::min(mSmokeClock + static_cast<int>(gFrameTimeMs), kSmokeCapMs);
-    const int period = std::max(mHitPoints * kSmokeCapMs / mMaxHitPoints, kSmokeFloorMs);
+    const int period = StepSmokeClock();
     const Vec3 up(0.0f, 1.0f, 0.0f);
-    while (mSmokeClock > period) {
+    while (period > 0 && mSmokeClock > period) {
         mSmokeClock -= period;
         gResourceManager->AddParticle(2 + std::rand() % 4, &mPosition, &up, 0, 1.0f, nullptr);
     }
@@ -238,12 +242,8 @@ void CPlayerShip::FireWeapon(const Vec3* target)
 
     if (weapon->mMaxAmmo < 1) {
         gResourceManager->LaunchWeapon(weapon->mDeviceId, this, &mPosition, aim);
-        if (cloak) {
-            const int size = static_cast<int>(mSize);
-            const int denominator = size * size * size * weapon->mEnergyReq;
-            // Nothing to divide by: the cloak costs nothing while it runs.
-            mCloakDrainPeriod = denominator != 0 ? 100000 / denominator : 0;
-        }
+        if (cloak)
+            mCloakDrainPeriod = CloakDrainPeriod(mSize, weapon->mEnergyReq);
         return;
     }
     const auto ammo = mAmmo.find(weapon->mDeviceId);

@@ -1,10 +1,10 @@
 // The crew's experience and levels, and the compounds in the hold.
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 
 #include "core/message_log.h"
+#include "core/saturated.h"
 #include "engine/resource_manager.h"
 #include "ships/player_ship.h"
 
@@ -22,8 +22,7 @@ constexpr const char* kRetrievedLines[kCompoundClassCount] = {
 int CPlayerShip::ExperienceForLevel(int level)
 {
     // In double and saturated: high levels would wrap an int negative and never level up again.
-    const double needed = std::pow(1.1, level) + 5.0 * level;
-    return needed >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(needed);
+    return SaturatedInt(std::pow(1.1, level) + 5.0 * level);
 }
 
 void CPlayerShip::RecomputeNextLevel()
@@ -33,7 +32,7 @@ void CPlayerShip::RecomputeNextLevel()
 
 void CPlayerShip::AddExperience(int experience)
 {
-    mExperience += experience / std::max(mLevel, 1);
+    mExperience = SaturatedInt(static_cast<double>(mExperience) + experience / std::max(mLevel, 1));
     while (mExperience >= mNextLevelExperience) {
         gSoundRequest = SoundRequest{kLevelUpSound, &mPosition};
         gResourceManager->PlaySoundAt(gSoundRequest);
@@ -47,22 +46,25 @@ void CPlayerShip::AddExperience(int experience)
 
 int CPlayerShip::CargoTons() const
 {
-    int tons = 0;
+    // Summed wide: a save edited by hand may hold any amounts.
+    double tons = 0.0;
     for (int amount : mCompounds)
         tons += amount;
-    return tons;
+    return SaturatedInt(tons);
 }
 
 void CPlayerShip::AddCompounds(int compoundClass, int tons)
 {
     if (compoundClass < 1 || compoundClass > kCompoundClassCount)
         return;
-    const int taken = std::min(mCargoCapacity - CargoTons(), tons);
+    const int room = SaturatedInt(static_cast<double>(mCargoCapacity) - CargoTons());
+    const int taken = std::min(room, tons);
     if (taken < 1) {
         PostFlightMessage("Cargo bay is full");
         return;
     }
-    mCompounds[compoundClass - 1] += taken;
+    int& held = mCompounds[compoundClass - 1];
+    held = SaturatedInt(static_cast<double>(held) + taken);
     char line[64];
     std::snprintf(line, sizeof line, kRetrievedLines[compoundClass - 1], taken);
     PostFlightMessage(line);

@@ -183,8 +183,10 @@ public:
     uint32_t mArrowColour = 0;
     Vec3 mArrowPosition;
     float mArrowAngle = 0.0f;
-    // Milliseconds per unit of energy a running cloak takes; 0 = no drain.
-    int mCloakDrainPeriod = 0;
+    // A cloak that costs nothing while it runs.
+    static constexpr int kNoCloakDrain = -1;
+    // Milliseconds per unit of energy a running cloak takes; 0 = a unit every frame.
+    int mCloakDrainPeriod = kNoCloakDrain;
     int mCloakDrainTimer = 0;
     uint8_t mThrusting = 0;
     // Deceleration without thrust: 3.0 with automatic braking, 0 without.

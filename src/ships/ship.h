@@ -96,7 +96,8 @@ public:
     // turning, smoke, regeneration and exhaust. exhaustClock is shared by the ship's class.
     void FlyComputerFrame(int& exhaustClock);
 
-    uint8_t mRecharge = 0;
+    // Cleared each frame by the "no recharge" ailment: the engine then regenerates no energy.
+    uint8_t mRecharge = 1;
     // Cloaked: the ship fades out; any positive hit clears it.
     uint8_t mStealth = 0;
     // Object id of the ship's live charge shot; 0 = none.
@@ -144,6 +145,10 @@ protected:
     void MoveAndTumble(float step);
     // Turns the heading towards the target by turn, banking, and levels the pitch.
     void Turn(float turn);
+    // A damaged hull's smoke: adds the frame to the smoke clock (capped at 800 ms) and gives the
+    // milliseconds between puffs, shorter the worse the damage and never below 300; 0 with the
+    // hull whole or gone.
+    int StepSmokeClock();
 
 private:
     // The destruction of step 4: sound, compounds, loot, experience, credits.

@@ -31,6 +31,8 @@ void CShip::ApplyAilment(int ailmentId, bool friendly)
 
 void CShip::UpdateAilments()
 {
+    // The engines recharge unless an ailment says otherwise this frame.
+    mRecharge = 1;
     for (CAilment*& ailment : mAilments) {
         if (!ailment)
             continue;

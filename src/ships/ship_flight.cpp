@@ -100,7 +100,6 @@ bool CShip::BeginComputerFrame()
 void CShip::FlyComputerFrame(int& exhaustClock)
 {
     mWeaponCooldown += static_cast<int>(gFrameTimeMs);
-    mRecharge = 1;
 
     const bool atDestination = Vec3::Equals(mPosition, mDestination);
     if (mFollowingWaypoints && atDestination) {
@@ -187,13 +186,20 @@ void CShip::Turn(float turn)
         pitch -= 0.3f * gFrameScale;
 }
 
-void CShip::SmokeWhenDamaged()
+int CShip::StepSmokeClock()
 {
     if (mHitPoints <= 0 || mHitPoints >= mMaxHitPoints)
-        return;
+        return 0;
     mSmokeClock = std::min(mSmokeClock + static_cast<int>(gFrameTimeMs), kSmokeCapMs);
-    const int period = std::max(mHitPoints * kSmokeCapMs / mMaxHitPoints, kSmokeFloorMs);
-    while (mSmokeClock > period) {
+    // Worked wide: a hull row may hold more points than 800 times them fits in an int.
+    const long long share = static_cast<long long>(mHitPoints) * kSmokeCapMs / mMaxHitPoints;
+    return std::max(static_cast<int>(share), kSmokeFloorMs);
+}
+
+void CShip::SmokeWhenDamaged()
+{
+    const int period = StepSmokeClock();
+    while (period > 0 && mSmokeClock > period) {
         mSmokeClock -= period;
         mDirection.z = 0.0f;
         const Vec3 away = Vec3::Negated(mDirection);

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
@@ -87,8 +88,7 @@ void CShockwaveShot::Update()
     }
     mRadius += (kGrowthLimit - mRadius / range) * mWeaponRecord->mGrowthRate * gFrameScale;
     mRotation.z += gFrameScale * kSpinPerFrame;
-    while (mRotation.z > kFullTurn)
-        mRotation.z -= kFullTurn;
+    mRotation.z = WrappedAngle(mRotation.z, kFullTurn);
     mAlpha = kStartAlpha - static_cast<int>(mRadius / range * kFadeSpan);
     if (mAlpha >= 256)
         mAlpha = 255;
@@ -147,9 +147,8 @@ void CShockwaveShot::Interact(CWorldObject* other)
 {
     if (!mHitTick || !mActive || !other || Spares(*other))
         return;
-    // Measured in the flight plane: the ring's depth only orders its drawing.
-    Vec3 apart = Vec3::Difference(other->mPosition, mPosition);
-    apart.z = 0.0f;
+    // Measured from the ring's own depth below the plane: a young ring passes under the ships.
+    const Vec3 apart = Vec3::Difference(other->mPosition, mPosition);
     const float reach = (other->mSize + mRadius) / 2.0f;
     if (Vec3LengthSq(apart) >= reach * reach)
         return;

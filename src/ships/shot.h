@@ -64,6 +64,9 @@ public:
     CActor* LiveOwner() const;
     bool OwnerIsPlayer() const { return mOwnerIsPlayer != 0; }
 
+    // Chain links that led to this shot: 0 for a shot its owner fired itself.
+    int mChainDepth = 0;
+
 protected:
     // A hit's amount before the owner's factor: minimum plus rand() % variable when above 0.
     static int RollDamage(const CWeaponInfo& record);

@@ -1,5 +1,7 @@
 // CResourceManager::LaunchWeapon: where firing any weapon device takes effect, whoever fires it.
 #include <algorithm>
+#include <cstdio>
+#include <set>
 
 #include "core/message_log.h"
 #include "db/game_enums.h"
@@ -23,6 +25,26 @@ constexpr float kRingDepthBase = 16.0f;
 // The portal always leads to the portal system and back.
 constexpr int kPortalSystem = 2;
 const Vec3 kPortalArrival(-100.0f, 0.0f, 30.0f);
+// Links a chain may run through; one that leads back to its own weapon would never end.
+constexpr int kChainDepthLimit = 8;
+
+// The links behind a launch whose owner is a shot carrying a chain (a projectile that ended).
+int LinksBehind(const CActor* owner)
+{
+    const auto* shot = dynamic_cast<const CShot*>(owner);
+    return shot ? shot->mChainDepth + 1 : 0;
+}
+
+// One line for each weapon whose chain was stopped, once for the run.
+void ReportDeepChain(int deviceId)
+{
+    static std::set<int> reported;
+    if (reported.insert(deviceId).second)
+        std::fprintf(stderr,
+                     "varnok: the chain reaching weapon %d runs deeper than %d links (it leads back to "
+                     "itself?); it stops there\n",
+                     deviceId, kChainDepthLimit);
+}
 
 }  // namespace
 
@@ -53,6 +75,15 @@ void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, const Vec3* ori
     // Nothing fires from nowhere or at nothing.
     if (!owner || !origin || !target)
         return;
+    if (mChainCut)
+        return;
+    const int depth = mLaunchNesting + LinksBehind(owner);
+    if (depth > kChainDepthLimit) {
+        ReportDeepChain(deviceId);
+        mChainCut = mLaunchNesting > 0;
+        return;
+    }
+    ++mLaunchNesting;
     try {
         const int weaponType = GetWeaponType(deviceId);
         // Only ships cloak; launching anything uncloaks the launcher.
@@ -66,12 +97,14 @@ void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, const Vec3* ori
         switch (weaponType) {
         case kWeaponBeam: {
             auto* shot = new CBeamShot(deviceId, owner, target);
+            shot->mChainDepth = depth;
             const int sound = shot->mWeaponRecord ? shot->mWeaponRecord->mLaunchSoundId : 0;
             FileLaunched(shot, sound);
             break;
         }
         case kWeaponProjectile: {
             auto* shot = new CProjectileShot(deviceId, owner, target);
+            shot->mChainDepth = depth;
             const int sound = shot->mWeaponRecord ? shot->mWeaponRecord->mLaunchSoundId : 0;
             FileLaunched(shot, sound);
             break;
@@ -87,6 +120,7 @@ void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, const Vec3* ori
             if (!ship || ship->mActiveChargeId != 0)
                 break;
             auto* shot = new CChargeShot(deviceId, ship, origin);
+            shot->mChainDepth = depth;
             const int id = shot->mId;
             const int sound = shot->mWeaponRecord ? shot->mWeaponRecord->mLaunchSoundId : 0;
             if (FileLaunched(shot, sound))
@@ -95,6 +129,7 @@ void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, const Vec3* ori
         }
         case kWeaponShockwave: {
             auto* shot = new CShockwaveShot(deviceId, owner, origin);
+            shot->mChainDepth = depth;
             const int sound = shot->mWeaponRecord ? shot->mWeaponRecord->mLaunchSoundId : 0;
             if (FileLaunched(shot, sound))
                 shot->mPosition.z = static_cast<float>(shot->mId) * kRingDepthPerId + kRingDepthBase;
@@ -150,4 +185,6 @@ void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, const Vec3* ori
     } catch (...) {
         PostFlightMessage("Exception Caught Launching Weapon");
     }
+    if (--mLaunchNesting == 0)
+        mChainCut = false;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -90,8 +91,7 @@ void CDeviceObject::Update()
         return;
     mColour = GreenPulse(gPulse);
     mRotation.z += kSpinStep * gFrameScale;
-    while (mRotation.z >= kFullTurn)
-        mRotation.z -= kFullTurn;
+    mRotation.z = WrappedAngle(mRotation.z, kFullTurn);
     Drift();
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "core/angle.h"
 #include "core/camera.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
@@ -85,8 +86,7 @@ void CMineObject::SetCommonFields()
 void CMineObject::Update()
 {
     mRotation.z += kSpinPerFrame * gFrameScale;
-    while (mRotation.z >= kFullTurn)
-        mRotation.z -= kFullTurn;
+    mRotation.z = WrappedAngle(mRotation.z, kFullTurn);
 }
 
 void CMineObject::Render()

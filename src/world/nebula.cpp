@@ -1,6 +1,7 @@
 // Nebulae: the turning, breathing cloud, its radar blip and what it does to what is inside.
 #include "world/nebula.h"
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -20,8 +21,7 @@ constexpr int kLowAlpha = 50;
 constexpr int kHighAlpha = 150;
 constexpr int kTickMs = 499;
 
-// Every nebula advances one clock, and one flag sets whether they all fade or brighten.
-int gNebulaDamageClock = 0;
+// One flag sets whether every nebula fades or brightens.
 bool gNebulaFalling = true;
 
 // Type 3 is counted among the ships, though no kind of ours takes it.
@@ -37,15 +37,9 @@ CWorldObject* MakeNebula(int objectId)
     return new CNebulaObject(objectId);
 }
 
-void CNebulaObject::ResetSharedClocks()
+void CNebulaObject::ResetBreathing()
 {
-    gNebulaDamageClock = 0;
     gNebulaFalling = true;
-}
-
-int CNebulaObject::SharedDamageClock()
-{
-    return gNebulaDamageClock;
 }
 
 CNebulaObject::CNebulaObject(int objectId)
@@ -84,8 +78,7 @@ CNebulaObject::CNebulaObject(int objectId)
 void CNebulaObject::Update()
 {
     mCloudAngle += kTurnStep * gFrameScale;
-    while (mCloudAngle >= kFullTurn)
-        mCloudAngle -= kFullTurn;
+    mCloudAngle = WrappedAngle(mCloudAngle, kFullTurn);
     if (gNebulaFalling) {
         if (--mAlpha < kLowAlpha + 1) {
             mAlpha = kLowAlpha;
@@ -138,12 +131,13 @@ void CNebulaObject::Interact(CWorldObject* other)
             actor->ApplyAilment(mAilmentId, false);
     }
     if (mDamage > 0) {
-        gNebulaDamageClock += static_cast<int>(gFrameTimeMs);
-        if (gNebulaDamageClock > kTickMs) {
+        // The cloud's own clock: every object inside advances it, the one that crosses the tick is hurt.
+        mDamageClock += static_cast<int>(gFrameTimeMs);
+        if (mDamageClock > kTickMs) {
             if (other->mType == kTypePlayer)
                 gResourceManager->PlaySoundAt(mHurtSound);
             other->TakeDamage(mDamage, 0);
-            gNebulaDamageClock = 0;
+            mDamageClock = 0;
         }
     }
     if (other->mType == kTypeShot)

@@ -34,9 +34,8 @@ public:
     bool HitTestSegment(const Vec3*, const Vec3*, float) override { return false; }
     void GetCorners(Vec3*, Vec3*, Vec3*, Vec3*, CWorldObject*) override {}
 
-    // The damage clock and the breathing direction are shared by every nebula.
-    static void ResetSharedClocks();
-    static int SharedDamageClock();
+    // The breathing direction is shared by every nebula; it starts falling.
+    static void ResetBreathing();
 
     static constexpr int kHurtSound = 450;
 
@@ -50,6 +49,8 @@ public:
     int mFrameIndex = 0;
     int mFrameCount = 0;
     int mDamage = 0;
+    // Milliseconds of contact gathered toward the next hurt, shared by everything inside.
+    int mDamageClock = 0;
     float mCloudAngle = 0.0f;
     float mBlipScale = 1.0f;
     float mCloudSize = 0.0f;

@@ -16,9 +16,6 @@ constexpr int kTouchPeriodMs = 500;
 constexpr int kMaxPauseMs = 2000;
 constexpr float kFlightPlaneZ = 30.0f;
 
-// Contact with any phantom counts toward the next touch of every phantom.
-int gPhantomTouchClock = 0;
-
 bool IsShip(int type)
 {
     return type == kTypePlayer || type == kTypeWingman || type == kTypeLeadShip;
@@ -44,11 +41,6 @@ float RandomAcross(float side)
 CWorldObject* MakePhantom(int objectId)
 {
     return new CPhantomObject(objectId);
-}
-
-void CPhantomObject::ResetSharedClock()
-{
-    gPhantomTouchClock = 0;
 }
 
 CPhantomObject::CPhantomObject(int objectId)
@@ -166,10 +158,10 @@ void CPhantomObject::Interact(CWorldObject* other)
     const float distanceSq = Vec3LengthSq(Vec3::Difference(other->mPosition, mPosition));
     const float reach = (other->mSize + mSize) / 2.0f;
     if (distanceSq < reach * reach && (other->mAffiliate == kAffiliateNature || other->mAffiliate != mAffiliate)) {
-        gPhantomTouchClock += static_cast<int>(gFrameTimeMs);
-        if (gPhantomTouchClock > kTouchPeriodMs) {
+        mTouchClock += static_cast<int>(gFrameTimeMs);
+        if (mTouchClock > kTouchPeriodMs) {
             other->TakeDamage(mDamage, 0);
-            gPhantomTouchClock = 0;
+            mTouchClock = 0;
         }
     }
     if (other->mActive && other->mAffiliate != mAffiliate && IsShip(other->mType) && distanceSq < mPursuitRangeSq) {

@@ -23,9 +23,6 @@ public:
     void Interact(CWorldObject* other) override;
     int GetMeshId() override { return 0; }
 
-    // The touch clock is shared by every phantom.
-    static void ResetSharedClock();
-
     // The lifetime of a phantom that never expires.
     static constexpr int kForever = -1000000;
 
@@ -33,6 +30,8 @@ public:
     int mDamage = 0;
     int mParticleId = 0;
     int mParticleDelay = 0;
+    // Milliseconds of contact gathered toward the next touch, shared by everything it touches.
+    int mTouchClock = 0;
     float mPursuitRangeSq = 0.0f;
     int mLifetime = kForever;
     int mParticleClock = 0;

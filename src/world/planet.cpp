@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -61,8 +62,7 @@ CPlanetObject::CPlanetObject(int objectId)
 void CPlanetObject::Update()
 {
     mRotation.z += kTurnStep * gFrameScale;
-    while (mRotation.z >= kFullTurn)
-        mRotation.z -= kFullTurn;
+    mRotation.z = WrappedAngle(mRotation.z, kFullTurn);
 }
 
 void CPlanetObject::Render()

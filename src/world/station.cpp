@@ -1,6 +1,7 @@
 // Stations: the slow orbit and spin, the blip, and docking.
 #include "world/station.h"
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -52,8 +53,7 @@ void CStation::Update()
     if (mMoveSpeed > 0.0f && distance != 0.0f)
         mPosition = RotateVec3Z(mPosition, kOrbitStep / distance * gFrameScale);
     mRotation.z += kSpinStep * gFrameScale;
-    while (mRotation.z >= kFullTurn)
-        mRotation.z -= kFullTurn;
+    mRotation.z = WrappedAngle(mRotation.z, kFullTurn);
     ClampToSystem();
 }
 

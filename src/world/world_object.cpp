@@ -1,9 +1,11 @@
 // The common fields and shared helpers of every space object.
 #include "world/world_object.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/frame_clock.h"
+#include "core/saturated.h"
 #include "engine/resource_manager.h"
 
 namespace {
@@ -11,6 +13,14 @@ namespace {
 constexpr int kQuestSparkleParticle = 2010;
 constexpr int kSparkleIntervalMs = 500;
 constexpr float kFlightPlaneZ = 30.0f;
+// Anything further off the radar than this is just as far off, and the blips' own offsets can
+// still be taken from it without leaving an int.
+constexpr double kRadarFar = 1e6;
+
+int RadarCoordinate(float value)
+{
+    return SaturatedInt(std::clamp(static_cast<double>(value), -kRadarFar, kRadarFar));
+}
 
 }  // namespace
 
@@ -72,8 +82,8 @@ void CWorldObject::PlaceRadarBlip(float offset)
 {
     const float width = gResourceManager->mSystemWidth;
     const float height = gResourceManager->mSystemHeight;
-    mRadarX = static_cast<int>((width / 2.0f + mPosition.x) / width * 120.0f + 675.0f - offset);
-    mRadarY = static_cast<int>(595.0f - (height / 2.0f + mPosition.y) / height * 120.0f - offset);
+    mRadarX = RadarCoordinate((width / 2.0f + mPosition.x) / width * 120.0f + 675.0f - offset);
+    mRadarY = RadarCoordinate(595.0f - (height / 2.0f + mPosition.y) / height * 120.0f - offset);
 }
 
 void CWorldObject::DrawRadarBlip()

@@ -1,5 +1,8 @@
 // The frame's world pass and the reduced pass behind the conversation panel. The maps are walked
 // in id order; objects filed during a walk never upset it, and only step 1 erases.
+#include <utility>
+#include <vector>
+
 #include "engine/resource_manager.h"
 #include "ui/flight_view.h"
 #include "world/player_view.h"
@@ -78,17 +81,22 @@ void CResourceManager::UpdateObjects()
 {
     CWorldObject* player = Player();
 
-    for (auto it = mObjects.begin(); it != mObjects.end();) {
+    // Only what was filed before the walk: a shot launched or an object spawned by an update
+    // starts moving in the next pass.
+    std::vector<std::pair<int, CWorldObject*>> walk(mObjects.begin(), mObjects.end());
+    for (const auto& [id, filed] : walk) {
+        const auto it = mObjects.find(id);
+        if (it == mObjects.end() || it->second != filed)
+            continue;
         CWorldObject* object = it->second;
         if (!object) {
-            it = mObjects.erase(it);
+            mObjects.erase(it);
         } else if (object->mType == kTypeShot && !object->mActive) {
-            it = mObjects.erase(it);
+            mObjects.erase(it);
             delete object;
         } else {
             object->Update();
             object->Render();
-            ++it;
         }
     }
 

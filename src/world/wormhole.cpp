@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -59,8 +60,7 @@ CWormhole::CWormhole(int objectId)
 void CWormhole::Update()
 {
     mWhirlAngle -= kTurnStep * gFrameScale;
-    while (mWhirlAngle <= 0.0f)
-        mWhirlAngle += kFullTurn;
+    mWhirlAngle = WrappedAngle(mWhirlAngle, kFullTurn);
 }
 
 void CWormhole::Render()

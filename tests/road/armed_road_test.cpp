@@ -89,9 +89,11 @@ TEST_F(ArmedRoadTest, TheBatteryFiresOnThePilotWhoDestroysItAndTheMineGoesOff)
     EXPECT_GT(pilot->mExperience, 0) << road.CurrentStep() << ": destroying the battery pays nothing";
     EXPECT_NE(pilot->mActive, 0) << road.CurrentStep() << ": a fair fight leaves the pilot alive";
 
-    road.Step("the pilot flies past the mine");
+    // The ring spreads from below the plane: it reaches a ship 10 away once it has grown, one
+    // 20 away never.
+    road.Step("the pilot flies over the mine");
     CWorldObject* mine = gResourceManager->mObjects.at(kDriftingMine);
-    pilot->mPosition = Vec3(mine->mPosition.x, mine->mPosition.y + 20.0f, 30.0f);
+    pilot->mPosition = Vec3(mine->mPosition.x, mine->mPosition.y + 10.0f, 30.0f);
     const int beforeMine = Health(*pilot);
     FramesUntil(600, [&] { return Health(*pilot) < beforeMine; });
     EXPECT_EQ(mine->mActive, 0) << road.CurrentStep();

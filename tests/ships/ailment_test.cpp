@@ -54,7 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
         EffectCase{kAilmentSlow, [](CTestShip& s) { return s.mMoveSpeed == s.mEngine->mSpeed * 0.5f; }},
         EffectCase{kAilmentVulnerable, [](CTestShip& s) { return s.mHitPoints == 2; }},
         EffectCase{kAilmentWeak, [](CTestShip& s) { return s.GetAilment(kAilmentWeak)->mRemainingMs == 7000; }},
-        EffectCase{kAilmentNoRecharge, [](CTestShip& s) { return s.mRecharge == 0; }},
+        EffectCase{kAilmentNoRecharge,
+                   [](CTestShip& s) {
+                       s.mEngine->RegenerateEnergy();
+                       return s.mEngine->mEnergy == 10;
+                   }},
         EffectCase{kAilmentNoEnergy, [](CTestShip& s) { return s.mEngine->mEnergy == 0; }}),
     [](const ::testing::TestParamInfo<EffectCase>& info) { return std::to_string(info.param.type); });
 

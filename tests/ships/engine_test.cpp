@@ -1,5 +1,8 @@
 // The engine: values scaled by hull size, the top speed floor, the boost, fuel, energy
 // regeneration and the out-of-fuel warning.
+#include <climits>
+#include <cmath>
+
 #include "ship_fixture.h"
 
 namespace {
@@ -53,6 +56,40 @@ TEST_F(EngineTest, OnlyThePlayersFuelStopsAtEmpty)
         EXPECT_EQ(engine.mFuel < 0, owner == &computer);
     }
 }
+
+struct FuelCase {
+    const char* name;
+    float perUnit;
+    float distance;
+    int fuelAfter;
+};
+
+class FuelUseTest : public ShipTest, public ::testing::WithParamInterface<FuelCase> {};
+
+// A computer ship's tank of 100 after one frame at the given distance; any row ends at once.
+TEST_P(FuelUseTest, EveryWholeUnitOfTheDistanceIsTakenInOneStep)
+{
+    const FuelCase& c = GetParam();
+    CTestShip ship(10, 3.0f, 100, kIonDrive);
+    CEngine& engine = *ship.mEngine;
+    engine.mFuel = 100;
+    engine.mDistancePerFuelUnit = c.perUnit;
+    engine.mSpeed = c.distance;
+    gFrameScale = 1.0f;
+    engine.ConsumeFuel();
+    EXPECT_EQ(engine.mFuel, c.fuelAfter);
+    if (c.perUnit > 0.0f) {
+        EXPECT_GE(engine.mFuelDistance, 0.0f);
+        EXPECT_LE(engine.mFuelDistance, c.perUnit);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FuelUseTest,
+                         ::testing::Values(FuelCase{"Whole", 2.0f, 5.0f, 98}, FuelCase{"NoUnit", 0.0f, 5.0f, 100},
+                                           FuelCase{"NotANumber", std::nanf(""), 5.0f, 100},
+                                           FuelCase{"TenMillionthOfAUnit", 1e-7f, 8.0f, 100 - 79999999},
+                                           FuelCase{"BeyondAnyTank", 1e-30f, 3e38f, INT_MIN}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct RegenerationCase {
     int perSecond, period;

@@ -34,16 +34,27 @@ TEST_F(PlayerShipTest, ThrustStaysBetweenTheFloorAndTheTopSpeedAndNoEngineCrawls
 
 TEST_F(PlayerShipTest, TheTurnRateFallsWithTheSquareOfTheSize)
 {
-    ASSERT_EQ(player->mSize, 4.0f);
-    player->TurnLeft();
-    EXPECT_NEAR(player->mRotation.z, 1.0f / 17.0f, 1e-5f);
-    EXPECT_NEAR(player->mRotation.z, 0.0588f, 1e-4f);
-    player->TurnRight();
+    // Navigation / (size^2 + 1) radians per frame-scale unit, at most 0.349.
+    const struct {
+        float size;
+        int navigation;
+        float rate;
+    } cases[] = {{4.0f, 1, 1.0f / 17.0f}, {2.0f, 1, 1.0f / 5.0f}, {4.0f, 3, 3.0f / 17.0f}, {1.0f, 1, 0.349f}};
+    for (const auto& c : cases) {
+        player->mSize = c.size;
+        player->mNavigation = c.navigation;
+        player->mRotation.z = 1.0f;
+        player->TurnLeft();
+        EXPECT_NEAR(player->mRotation.z, 1.0f + c.rate, 1e-5f) << "size " << c.size << ", navigation " << c.navigation;
+    }
+    player->mSize = 4.0f;
+    player->mNavigation = 1;
+    player->mRotation.z = 0.0f;
     player->TurnRight();
     EXPECT_NEAR(player->mRotation.z, 6.28318f - 1.0f / 17.0f, 1e-4f) << "wrapped into one turn";
 }
 
-TEST_F(PlayerShipTest, ACloakNeedsItsEnergyButSpendsNone)
+TEST_F(PlayerShipTest, ACloakNeedsItsEnergyButSpendsNoneAndThenDrainsByTheHull)
 {
     ASSERT_TRUE(player->AddWeapon(Weapon(kShadowVeil)));
     player->SelectWeapon(kShadowVeil);
@@ -58,11 +69,26 @@ TEST_F(PlayerShipTest, ACloakNeedsItsEnergyButSpendsNone)
     EXPECT_EQ(engine.mEnergy, 40);
     EXPECT_EQ(player->mCloakDrainPeriod, 100000 / (4 * 4 * 4 * 40));
 
-    Weapon(kShadowVeil)->mEnergyReq = 0;
-    player->mFireTimer = 100000;
-    player->FireWeapon(&gZeroVector);
-    Weapon(kShadowVeil)->mEnergyReq = 40;
-    EXPECT_EQ(player->mCloakDrainPeriod, 0) << "nothing to divide by means no drain";
+    // Each case cloaks afresh and flies three frames.
+    auto drainedOverThreeFrames = [&](float size, int energyReq) {
+        player->mSize = size;
+        player->mStealth = 0;
+        player->mCloakDrainTimer = 0;
+        engine.mEnergy = 40;
+        Weapon(kShadowVeil)->mEnergyReq = energyReq;
+        player->mFireTimer = 100000;
+        player->FireWeapon(&gZeroVector);
+        Weapon(kShadowVeil)->mEnergyReq = 40;
+        EXPECT_EQ(player->mStealth, 1);
+        for (int frame = 0; frame < 3; ++frame)
+            player->Update();
+        return 40 - engine.mEnergy;
+    };
+    EXPECT_EQ(drainedOverThreeFrames(14.5f, 40), 3) << "14^3 x 40 passes 100000: a unit every frame";
+    EXPECT_EQ(player->mCloakDrainPeriod, 0);
+    EXPECT_EQ(drainedOverThreeFrames(4.0f, 40), 2) << "a unit, a frame counting its 39 ms down, a unit";
+    EXPECT_EQ(drainedOverThreeFrames(4.0f, 0), 0) << "nothing to divide by means no drain";
+    EXPECT_EQ(drainedOverThreeFrames(1e30f, 40), 3) << "a hull beyond any int still drains, once a frame";
 }
 
 TEST_F(PlayerShipTest, AnEmptyWeaponSaysSoTwiceWithItsSound)

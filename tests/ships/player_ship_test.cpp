@@ -78,6 +78,11 @@ TEST_F(PlayerShipTest, TheHoldTakesWhatItHasRoomFor)
     player->AddCompounds(1, 1);
     EXPECT_EQ(player->GetCompoundAmount(1), 0);
     EXPECT_EQ(MessageCount("Cargo bay is full"), 1);
+    // A save edited by hand: tons past any int are still a full hold, not room.
+    player->mCompounds[0] = player->mCompounds[1] = INT_MAX;
+    player->AddCompounds(4, 5);
+    EXPECT_EQ(player->GetCompoundAmount(4), 0);
+    EXPECT_EQ(MessageCount("Cargo bay is full"), 2);
 }
 
 TEST_F(PlayerShipTest, SelectionWrapsAndAnUnknownDeviceChangesNothing)

@@ -30,6 +30,14 @@ protected:
         enemy = Enemy(2002, Vec3(1.0f, 0.0f, 30.0f));
     }
     CShockwaveShot* Ring(int deviceId) { return Launch<CShockwaveShot>(deviceId, shooter, Vec3(0.0f, 50.0f, 30.0f)); }
+    // A ring grown wide enough to reach the flight plane from its depth (about 13 below it).
+    CShockwaveShot* GrownRing(int deviceId)
+    {
+        CShockwaveShot* ring = Ring(deviceId);
+        if (ring)
+            ring->mRadius = 30.0f;
+        return ring;
+    }
 
     CTestActor* shooter = nullptr;
     CTestActor* enemy = nullptr;
@@ -44,7 +52,7 @@ class RingTickTest : public RingTest, public ::testing::WithParamInterface<TickC
 
 TEST_P(RingTickTest, StrikesOnlyInTheFrameWhere251MsHaveGathered)
 {
-    CShockwaveShot* ring = Ring(kNovaBurst);
+    CShockwaveShot* ring = GrownRing(kNovaBurst);
     ASSERT_NE(ring, nullptr);
     ring->Interact(enemy);
     std::vector<int> strikes;
@@ -78,19 +86,24 @@ TEST_P(RingDamageTest, DamageAndPushFollowTheWeaponsKind)
     const RingDamageCase& c = GetParam();
     pilot->level = 50;
     SetFrame(251);
+    std::vector<Vec3> away;
     for (int i = 0; i < 30; ++i) {
-        CShockwaveShot* ring = Ring(c.deviceId);
+        CShockwaveShot* ring = GrownRing(c.deviceId);
         ASSERT_NE(ring, nullptr);
         ring->Update();
         ring->Interact(enemy);
         ring->mActive = 0;
+        away.push_back(UnitVec3(Vec3::Difference(enemy->mPosition, ring->mPosition)));
     }
     ASSERT_EQ(enemy->hits.size(), 30u);
     ASSERT_EQ(enemy->pushes.size(), 30u);
     for (size_t i = 0; i < enemy->hits.size(); ++i) {
         EXPECT_GE(enemy->hits[i], c.least);
         EXPECT_LE(enemy->hits[i], c.most);
-        EXPECT_NEAR(enemy->pushes[i].x, static_cast<float>(enemy->hits[i]) / c.pushPerDamage, 1e-4f);
+        // Away from the ring's centre at its depth, so mostly upward out of the plane.
+        const float push = static_cast<float>(enemy->hits[i]) / c.pushPerDamage;
+        EXPECT_NEAR(enemy->pushes[i].x, push * away[i].x, 1e-4f);
+        EXPECT_NEAR(enemy->pushes[i].z, push * away[i].z, 1e-4f);
     }
 }
 
@@ -102,7 +115,7 @@ TEST_F(RingTest, SparesTheOwnersSideEvenOnceTheOwnerIsGoneAndLiesAtADepthOfItsOw
 {
     CTestActor* friendly = Enemy(2003, Vec3(-1.0f, 0.0f, 30.0f));
     friendly->mAffiliate = shooter->mAffiliate;
-    CShockwaveShot* ring = Ring(kNovaBurst);
+    CShockwaveShot* ring = GrownRing(kNovaBurst);
     CShockwaveShot* other = Ring(kNovaBurst);
     ASSERT_TRUE(ring && other);
     EXPECT_FLOAT_EQ(ring->mPosition.z, static_cast<float>(ring->mId) * 0.00001f + 16.0f);
@@ -116,6 +129,37 @@ TEST_F(RingTest, SparesTheOwnersSideEvenOnceTheOwnerIsGoneAndLiesAtADepthOfItsOw
     EXPECT_TRUE(friendly->hits.empty());
     EXPECT_EQ(enemy->hits, std::vector<int>{12});
 }
+
+struct ReachCase {
+    const char* name;
+    float radius;
+    float offset;  // from the ring's centre, in the plane
+    bool struck;
+};
+
+class RingReachTest : public RingTest, public ::testing::WithParamInterface<ReachCase> {};
+
+// The ring lies about 13 below the plane: the depth counts in the reach, (size 4 + radius) / 2.
+TEST_P(RingReachTest, ReachesAShipInThePlaneOnlyAcrossItsDepth)
+{
+    const ReachCase& c = GetParam();
+    CShockwaveShot* ring = Ring(kNovaBurst);
+    ASSERT_NE(ring, nullptr);
+    ASSERT_NEAR(ring->mPosition.z, 17.0f, 0.01f);
+    enemy->mPosition = Vec3(ring->mPosition.x + c.offset, ring->mPosition.y, 30.0f);
+    ring->mRadius = c.radius;
+    ring->mHitTick = 1;
+    ring->Interact(enemy);
+    EXPECT_EQ(enemy->hits.size(), c.struck ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rings, RingReachTest,
+                         ::testing::Values(ReachCase{"AtLaunchItPassesUnderAShipOnItsCentre", 1.0f, 0.0f, false},
+                                           ReachCase{"JustShortOfThePlane", 21.5f, 0.0f, false},
+                                           ReachCase{"JustPastThePlane", 23.0f, 0.0f, true},
+                                           ReachCase{"PastThePlaneButShortToTheSide", 23.0f, 5.0f, false},
+                                           ReachCase{"WideEnoughForTheSide", 26.0f, 5.0f, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class RingDrawTest : public RingTest, public ::testing::WithParamInterface<int> {};
 

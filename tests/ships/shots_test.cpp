@@ -38,6 +38,23 @@ TEST_F(ShotTest, BeamEndsAtHalfTheOwnerSizePlusRangeAndHitsEveryFrameItLives)
     EXPECT_NEAR(enemy->pushes[0].y, 5.0f, 1e-4f);
 }
 
+// The pass gives the player every object's touch, live or not: the frame a beam fades in hits too.
+TEST_F(ShotTest, ABeamHitsThePlayerInTheFrameItFadesOut)
+{
+    pilot->mAffiliate = 2;
+    shooter->mPosition = Vec3(0.0f, -40.0f, 30.0f);
+    CBeamShot* beam = Launch<CBeamShot>(kPlainBeam, shooter, pilot->mPosition);
+    ASSERT_NE(beam, nullptr);
+    const int beamId = beam->mId;
+    int frames = 0;
+    while (rm->mObjects.count(beamId) && frames < 20) {
+        rm->UpdateObjects();
+        ++frames;
+    }
+    ASSERT_EQ(frames, 8) << "seven frames of light, deleted in the eighth";
+    EXPECT_EQ(pilot->mHitPoints, 100 - 7 * 8);
+}
+
 TEST_F(ShotTest, BeamSparesItsOwnSideAndHurtsNothingOnceItsOwnerIsGone)
 {
     CBeamShot* beam = Launch<CBeamShot>(kPlainBeam, shooter, Vec3(30.0f, 0.0f, 30.0f));

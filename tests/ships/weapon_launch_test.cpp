@@ -1,4 +1,7 @@
-// The one launch operation: cloak, repair, portal, charge gate, phantoms, filing, and Restore.
+// The one launch operation: cloak, repair, portal, charge gate, phantoms, filing, chains that
+// lead back to themselves, and Restore.
+#include <algorithm>
+
 #include "weapon_fixture.h"
 
 namespace {
@@ -40,9 +43,13 @@ TEST_F(WeaponTest, TheCloakTogglesAndOnlyShipsCloak)
     EXPECT_EQ(rm->mLaunchSound.soundId, 54);
     rm->LaunchWeapon(kShadowVeil, pilot, &pilot->mPosition, &kAim);
     EXPECT_EQ(pilot->mStealth, 0);
-    // An actor without a stealth flag fires it harmlessly.
+    // An actor without a stealth flag fires it harmlessly: no cloak sound, and it stays unseen.
     CTestActor* turret = Enemy(2001, Vec3(10.0f, 0.0f, 30.0f));
+    turret->mVisible = 0;
+    rm->mLaunchSound.soundId = 0;
     rm->LaunchWeapon(kShadowVeil, turret, &turret->mPosition, &kAim);
+    EXPECT_EQ(rm->mLaunchSound.soundId, 0);
+    EXPECT_EQ(turret->mVisible, 0);
     EXPECT_TRUE(FlightMessages().empty());
 }
 
@@ -138,6 +145,29 @@ TEST_F(WeaponTest, ThousandsOfLaunchesLeaveEveryLiveObjectInPlace)
     EXPECT_EQ(rm->mObjects[100999], first);
     EXPECT_EQ(rm->mObjects[100001], last);
     EXPECT_LE(rm->mObjects.size(), 1000u);
+}
+
+// Content may chain a weapon back to itself, here through another and twice over, or a bolt to
+// itself at every end: each chain stops after eight links, and says so once on stderr.
+TEST_F(WeaponTest, AChainThatLeadsBackToItselfStopsAfterEightLinks)
+{
+    Content(
+        "INSERT INTO chain_weapon VALUES (90, 91);\nINSERT INTO chain_weapon VALUES (90, 90);\n"
+        "INSERT INTO chain_weapon VALUES (91, 90);\nINSERT INTO chain_weapon VALUES (92, 92);\n");
+    testing::internal::CaptureStderr();
+    rm->LaunchWeapon(kPlainBeam, pilot, &pilot->mPosition, &kAim);
+    rm->LaunchWeapon(kPlainBeam, pilot, &pilot->mPosition, &kAim);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Shots<CBeamShot>().size(), 18u) << "the launch and eight links, twice";
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+
+    rm->LaunchWeapon(kPlainBolt, pilot, &pilot->mPosition, &kAim);
+    int frames = 0;
+    while (!Shots<CProjectileShot>().empty() && frames < 3000) {
+        rm->UpdateObjects();
+        ++frames;
+    }
+    EXPECT_LT(frames, 3000) << "the bolts chain on";
 }
 
 TEST_F(WeaponTest, RestoreLiftsHarmfulAilmentsAndKeepsBonuses)

@@ -1,5 +1,5 @@
 // A stand-in actor that records the hits, ailments and pushes hazards deal, a pilot flying it,
-// and a world fixture with both and clean shared hazard clocks.
+// and a world fixture with both and the nebulae's shared breathing started afresh.
 #pragma once
 
 #include <vector>
@@ -50,8 +50,7 @@ protected:
     void SetUp() override
     {
         WorldTest::SetUp();
-        CNebulaObject::ResetSharedClocks();
-        CPhantomObject::ResetSharedClock();
+        CNebulaObject::ResetBreathing();
     }
 
     CTestPilot pilot;

@@ -1,5 +1,5 @@
-// Nebulae: damage every half second on one shared clock, the ailment every frame, nothing during
-// a pending jump, and the alpha breathing one step per call.
+// Nebulae: damage every half second on each cloud's own clock, the ailment every frame, nothing
+// during a pending jump, and the alpha breathing one step per call.
 #include "world/nebula.h"
 
 #include "hazard_fixture.h"
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NebulaRhythmTest,
                                            RhythmCase{"DamageZeroOnlyGivesTheAilment", 0, 12, {}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(NebulaTest, TwoShipsInsideShareTheClockAndTakeTurns)
+TEST_F(NebulaTest, TwoShipsInsideShareTheCloudsClockAndTakeTurns)
 {
     CTestActor a(5, kTypeLeadShip, Inside()), b(6, kTypeWingman, Inside());
     std::vector<int> order;
@@ -58,6 +58,22 @@ TEST_F(NebulaTest, TwoShipsInsideShareTheClockAndTakeTurns)
             order.push_back(ship.mId);
     }
     EXPECT_EQ(order, (std::vector<int>{5, 6, 5, 6}));
+}
+
+TEST_F(NebulaTest, AnotherCloudCountsOnlyItsOwnContacts)
+{
+    CNebulaObject far(3016);
+    CTestActor ship(5, kTypeLeadShip, Inside()), elsewhere(7, kTypeLeadShip, far.mPosition);
+    for (int frame = 0; frame < 3; ++frame)
+        nebula->Interact(&ship);
+    for (int frame = 0; frame < 4; ++frame)
+        far.Interact(&elsewhere);
+    EXPECT_TRUE(elsewhere.hits.empty()) << "400 ms in the far cloud";
+    far.Interact(&elsewhere);
+    EXPECT_EQ(elsewhere.hits, std::vector<int>{far.mDamage});
+    nebula->Interact(&ship);
+    nebula->Interact(&ship);
+    EXPECT_EQ(ship.hits, std::vector<int>{nebula->mDamage}) << "and this cloud's clock kept its 300 ms";
 }
 
 TEST_F(NebulaTest, StirsShotsInsideAndDoesNothingDuringAPendingJump)

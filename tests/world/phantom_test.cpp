@@ -1,5 +1,5 @@
-// Phantoms: pausing, expiry, the shared half-second touch, and that an expired phantom touches
-// nothing although the world pass still offers it the player.
+// Phantoms: pausing, expiry, each phantom's own half-second touch, and that an expired phantom
+// touches nothing although the world pass still offers it the player.
 #include "world/phantom.h"
 
 #include "hazard_fixture.h"
@@ -67,15 +67,20 @@ TEST_F(PhantomTest, HurtsOnTheSixthFrameOfContactAndSparesItsOwnSide)
         int frames;
         std::vector<int> hits;
     } cases[] = {{1, 1, 5, {}}, {1, 1, 6, {10}}, {4, 1, 6, {10}}, {1, 50, 12, {}}};
+    // A second phantom touching something else meanwhile keeps a clock of its own.
+    CPhantomObject* phantom = Release(0.0f);
+    CTestActor bystander(7, kTypeLeadShip, phantom->mPosition);
     for (const auto& c : cases) {
-        CPhantomObject::ResetSharedClock();
+        placed->mTouchClock = 0;
         CTestActor other(5, kTypeLeadShip, Vec3::Sum(placed->mPosition, Vec3(c.offset, 1, 0)));
         other.mAffiliate = c.affiliate;
-        for (int frame = 0; frame < c.frames; ++frame)
+        for (int frame = 0; frame < c.frames; ++frame) {
             placed->Interact(&other);
+            phantom->Interact(&bystander);
+        }
         EXPECT_EQ(other.hits, c.hits) << c.frames << " frames at " << c.offset;
     }
-    CPhantomObject* phantom = Release(0.0f);
+    ASSERT_FALSE(bystander.hits.empty());
     CTestActor kin(6, kTypeLeadShip, phantom->mPosition);
     kin.mAffiliate = 2;
     for (int frame = 0; frame < 12; ++frame)

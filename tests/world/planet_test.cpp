@@ -144,7 +144,10 @@ INSTANTIATE_TEST_SUITE_P(
     Edges, RadarBlipTest,
     ::testing::Values(BlipCase{Vec3(-600, 0, 30), true, 675, 535}, BlipCase{Vec3(-601, 0, 30), false, 674, 535},
                       BlipCase{Vec3(0, -600, 30), true, 735, 595}, BlipCase{Vec3(0, 600, 30), false, 735, 475},
-                      BlipCase{Vec3(600, 0, 30), true, 795, 535}, BlipCase{Vec3(700, -700, 30), true, 805, 605}));
+                      BlipCase{Vec3(600, 0, 30), true, 795, 535}, BlipCase{Vec3(700, -700, 30), true, 805, 605},
+                      // Out beyond any int on the radar: held far off it instead.
+                      BlipCase{Vec3(1e30f, -1e30f, 30), true, 1000000, 1000000},
+                      BlipCase{Vec3(-1e30f, 1e30f, 30), false, -1000000, -1000000}));
 
 TEST_F(WorldTest, AMarkedObjectSparklesAtMostOncePer500Ms)
 {

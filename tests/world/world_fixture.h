@@ -37,7 +37,12 @@ public:
     void SetAngles(const Vec3&) override {}
     void SetInvulnerable(bool) override {}
     bool TakeDamage(int, int) override { return false; }
-    void Update() override { Note("U" + std::to_string(mId)); }
+    void Update() override
+    {
+        Note("U" + std::to_string(mId));
+        if (onUpdate)
+            onUpdate();
+    }
     void Render() override { Note("R" + std::to_string(mId)); }
     void DrawRadar() override { Note("D" + std::to_string(mId)); }
     void Interact(CWorldObject* other) override
@@ -54,6 +59,7 @@ public:
     bool HitTestSegment(const Vec3*, const Vec3*, float) override { return blocks; }
     void GetCorners(Vec3*, Vec3*, Vec3*, Vec3*, CWorldObject*) override {}
 
+    std::function<void()> onUpdate;
     std::function<void(CWorldObject*)> onInteract;
     bool blocks = false;
     Vec3 destination;

@@ -62,6 +62,21 @@ TEST_F(WorldPassTest, ADeadShotIsGoneBeforeContactsAndInactiveObjectsTouchOnlyTh
     EXPECT_TRUE(Called("I13>1")) << "the player is touched whatever the active flag";
 }
 
+TEST_F(WorldPassTest, AShotFiledByAnUpdateIsFirstUpdatedInTheNextPass)
+{
+    Place(rm->mObjects, 10, kTypeLeadShip)->onUpdate = [this] {
+        if (!rm->mObjects.count(15))
+            rm->AddObject(new CProbeObject(15, kTypeShot, Vec3(0, 0, 30), 1.0f, &log));
+    };
+
+    rm->UpdateObjects();
+    EXPECT_FALSE(Called("U15"));
+    EXPECT_TRUE(Called("I10>15")) << "it is filed, and touched, at once";
+    log.clear();
+    rm->UpdateObjects();
+    EXPECT_TRUE(Called("U15"));
+}
+
 TEST_F(WorldPassTest, AWormholeJumpEntersTheSystemAndEndsThePassBeforeTheSuns)
 {
     Place(rm->mWormholes, 20, kTypeWormhole)->onInteract = [this](CWorldObject* other) {
