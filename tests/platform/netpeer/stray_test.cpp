@@ -71,6 +71,19 @@ protected:
         ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 1));
     }
 
+    // After whatever a stray did, an honest peer joins as player 2 and is the only newcomer.
+    void ExpectAnHonestJoinGetsTheNextId()
+    {
+        Recorder guestLog;
+        netpeer::Peer guest;
+        guest.Initialize(guestLog.Handler());
+        ASSERT_EQ(guest.Connect(kDesc, Loopback(port), {}), Result::kOk);
+        ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
+        std::vector<netpeer::Event> events = log.Events();
+        ASSERT_EQ(events.size(), 2u);
+        EXPECT_EQ(events[1].player, 2u);
+    }
+
     Recorder log;
     netpeer::Peer host;
     uint16_t port = netpeer_test::FreePort();
@@ -96,14 +109,7 @@ TEST_F(StrayClientTest, PacketsBeforeAnIntroductionAreDroppedAndATakenIdIsShownT
     EXPECT_TRUE(stray.WaitFor(ENET_EVENT_TYPE_DISCONNECT));
 
     // An honest peer joins as player 2: the stray took no id and no event came of it.
-    Recorder guestLog;
-    netpeer::Peer guest;
-    guest.Initialize(guestLog.Handler());
-    ASSERT_EQ(guest.Connect(kDesc, Loopback(port), {}), Result::kOk);
-    ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
-    std::vector<netpeer::Event> events = log.Events();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[1].player, 2u);
+    ExpectAnHonestJoinGetsTheNextId();
 }
 
 TEST_F(StrayClientTest, LinksTheHostNeverAnnouncedAreRefusedFromAnotherProcessAndLaterJoinsGoOn)
@@ -126,14 +132,7 @@ TEST_F(StrayClientTest, LinksTheHostNeverAnnouncedAreRefusedFromAnotherProcessAn
     ASSERT_FALSE(intruders.hung);
     EXPECT_EQ(intruders.exitCode, 0) << "an intruder's link was kept";
 
-    Recorder guestLog;
-    netpeer::Peer guest;
-    guest.Initialize(guestLog.Handler());
-    ASSERT_EQ(guest.Connect(kDesc, Loopback(port), {}), Result::kOk);
-    ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
-    std::vector<netpeer::Event> events = log.Events();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[1].player, 2u);
+    ExpectAnHonestJoinGetsTheNextId();
 }
 
 TEST_F(StrayClientTest, AJoinedClientsMalformedAndOversizedMessagesAreDropped)
