@@ -21,6 +21,7 @@
 #include "platform/input/input.h"
 #include "platform/os/message_queue.h"
 #include "reliability/child_process.h"
+#include "reliability/saved_pilot.h"
 #include "screens/flight_screen.h"
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
@@ -274,15 +275,8 @@ class DamagedContentTest : public ::testing::TestWithParam<Damage> {
 protected:
     void SetUp() override
     {
-        folder.Enter();
-        os::ClearMessages();
-        gWormholeRefusalText.clear();
-        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
-        FlyNewPilot();
-        StopGame();
-        gGameDatabase.Close();
-        os::ClearMessages();
-        gWormholeRefusalText.clear();
+        SaveANewPilot(folder);
+        ASSERT_FALSE(HasFailure());
     }
     void TearDown() override
     {

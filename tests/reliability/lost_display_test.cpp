@@ -13,6 +13,7 @@
 #include "db/game_database.h"
 #include "platform/os/message_queue.h"
 #include "reliability/child_process.h"
+#include "reliability/saved_pilot.h"
 #include "screens/load_pilot_screen.h"
 #include "ships/player_ship.h"
 #include "support/game_folder.h"
@@ -107,16 +108,8 @@ class LostDisplayTest : public ::testing::TestWithParam<Place> {
 protected:
     void SetUp() override
     {
-        folder.Enter();
-        os::ClearMessages();
-        gWormholeRefusalText.clear();
-        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
-        FlyNewPilot();
-        playerId = gPlayerShip->mPlayerId;
-        StopGame();
-        gGameDatabase.Close();
-        os::ClearMessages();
-        gWormholeRefusalText.clear();
+        playerId = SaveANewPilot(folder);
+        ASSERT_FALSE(HasFailure());
     }
     void TearDown() override { os::ClearMessages(); }
 
