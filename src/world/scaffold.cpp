@@ -1,6 +1,7 @@
 // Scaffolds: the bar's segments, its radar blip, the push-out and the obstacle tests.
 #include "world/scaffold.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -80,7 +81,20 @@ void CScaffoldObject::Render()
     const Vec3 centre = mPosition;
     float& along = mHorizontal ? mPosition.x : mPosition.y;
     along -= static_cast<float>(mLength) * (kSegmentLength / 2.0f);
-    for (int segment = 0; segment < mLength; ++segment) {
+    // Only segments within reach of the player can be drawn, so the walk starts a step before the
+    // first of them and ends a step after the last: a bar of any length costs a few segments.
+    const double playerAlong = mHorizontal ? player->mPosition.x : player->mPosition.y;
+    const double reachInSegments = std::sqrt(kDrawReachSq) / kSegmentLength;
+    const double nearest = (playerAlong - along) / kSegmentLength;
+    if (!std::isfinite(nearest)) {
+        mPosition = centre;
+        return;
+    }
+    const double segments = std::max(mLength, 0);
+    const int first = static_cast<int>(std::clamp(std::floor(nearest - reachInSegments) - 1.0, 0.0, segments));
+    const int end = static_cast<int>(std::clamp(std::ceil(nearest + reachInSegments) + 2.0, 0.0, segments));
+    along += static_cast<float>(first) * kSegmentLength;
+    for (int segment = first; segment < end; ++segment) {
         if (Vec3LengthSq(Vec3::Difference(player->mPosition, mPosition)) < kDrawReachSq)
             gResourceManager->RenderMesh(mMesh, false);
         along += kSegmentLength;

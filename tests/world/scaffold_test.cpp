@@ -36,6 +36,12 @@ TEST_F(ScaffoldTest, OnlySegmentsWithin120UnitsOfThePlayerAreDrawn)
     EXPECT_EQ(DrawsWithPlayerAt(-40.0f, 119.0f), one);
     EXPECT_EQ(DrawsWithPlayerAt(40.0f, 119.0f), 0u);
     EXPECT_TRUE(Vec3::Equals(bar->mPosition, Vec3(0.0f, 0.0f, 30.0f)));
+
+    // An edited bar a million segments long: the six on each side of the player, no more.
+    bar->mLength = 1000001;
+    EXPECT_EQ(DrawsWithPlayerAt(0.0f, 0.0f), 12 * one);
+    EXPECT_EQ(DrawsWithPlayerAt(0.0f, 119.0f), 2 * one);
+    EXPECT_TRUE(Vec3::Equals(bar->mPosition, Vec3(0.0f, 0.0f, 30.0f)));
 }
 
 struct PushOutCase {
