@@ -14,6 +14,7 @@
 #include "ships/weapon_records.h"
 #include "world/mine.h"
 #include "world/phantom.h"
+#include "world/system_check.h"
 
 namespace {
 
@@ -44,6 +45,20 @@ void ReportDeepChain(int deviceId)
                      "varnok: the chain reaching weapon %d runs deeper than %d links (it leads back to "
                      "itself?); it stops there\n",
                      deviceId, kChainDepthLimit);
+}
+
+// Content may have lost the portal system's row or its size; a trip there would strand the pilot,
+// so the portal stays shut, said once on stderr.
+bool PortalSystemOpen()
+{
+    const char* refusal = SystemRefusal(kPortalSystem);
+    static bool reported = false;
+    if (refusal && !reported) {
+        std::fprintf(stderr, "varnok: the portal leads to system %d, which %s; it stays shut\n", kPortalSystem,
+                     refusal);
+        reported = true;
+    }
+    return !refusal;
 }
 
 }  // namespace
@@ -156,7 +171,7 @@ void CResourceManager::LaunchWeapon(int deviceId, CActor* owner, const Vec3* ori
             break;
         }
         case kWeaponPortal:
-            if (mPortalAllowed && mCurrentSystemId % 100 != kPortalSystem) {
+            if (mPortalAllowed && mCurrentSystemId % 100 != kPortalSystem && PortalSystemOpen()) {
                 mPortalTargetSystem = kPortalSystem;
                 mArrivalPoint = kPortalArrival;
                 PostFlightMessage("Opening Portal to Lustalla");

@@ -79,6 +79,8 @@ struct PortalCase {
     int systemId;
     bool allowed;
     bool opens;
+    // An edit that leaves the portal system nothing to arrive in.
+    const char* lostPortalSystem = nullptr;
 };
 
 class PortalLaunchTest : public WeaponTest, public ::testing::WithParamInterface<PortalCase> {};
@@ -91,6 +93,8 @@ TEST_P(PortalLaunchTest, PortalOpensOnlyAwayFromThePortalSystemWhileAllowed)
     rm->mPortalActive = 0;
     rm->mPortalTargetSystem = 7;
     rm->mArrivalPoint = Vec3(1.0f, 2.0f, 3.0f);
+    if (c.lostPortalSystem)
+        Content(c.lostPortalSystem);
     const Vec3 aim(40.0f, -25.0f, 30.0f);
     rm->LaunchWeapon(kFoldGate, pilot, &pilot->mPosition, &aim);
     if (c.opens) {
@@ -110,7 +114,9 @@ TEST_P(PortalLaunchTest, PortalOpensOnlyAwayFromThePortalSystemWhileAllowed)
 INSTANTIATE_TEST_SUITE_P(Systems, PortalLaunchTest,
                          ::testing::Values(PortalCase{2, true, false}, PortalCase{1002, true, false},
                                            PortalCase{1, true, true}, PortalCase{101, true, true},
-                                           PortalCase{1001, true, true}, PortalCase{1, false, false}));
+                                           PortalCase{1001, true, true}, PortalCase{1, false, false},
+                                           PortalCase{1, true, false, "DELETE FROM system WHERE system_id = 2"},
+                                           PortalCase{1, true, false, "UPDATE system SET y_dimension = 0 WHERE system_id = 2"}));
 
 TEST_F(WeaponTest, OneChargeAtATimeAndOnlyForShips)
 {
