@@ -231,13 +231,19 @@ protected:
             << road.CurrentStep();
         EXPECT_EQ(ship->GetHitPoints(), ship->GetMaxHitPoints()) << road.CurrentStep();
     }
+    // Starts the game again after a quit, with the road's dice rather than the clock's.
+    void StartAgain()
+    {
+        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
+        std::srand(kRoadSeed);
+        road.Frames(5);
+        ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
+    }
     // Quits through the options and starts the game again at the main menu.
     void QuitAndStartAgain()
     {
         QuitThroughTheOptions();
-        ASSERT_FALSE(StartGame(gfx::Backend::kHeadless));
-        road.Frames(5);
-        ASSERT_EQ(gCurrentScreen, gMainMenuScreen) << road.CurrentStep();
+        StartAgain();
     }
     // From the main menu: Continue flies the pilot who flew last.
     void ContinueThePilot()
