@@ -1,5 +1,6 @@
 #include "core/saturated.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -12,4 +13,10 @@ int SaturatedInt(double value)
     if (value <= static_cast<double>(INT_MIN))
         return INT_MIN;
     return static_cast<int>(value);
+}
+
+int PixelCoordinate(double value)
+{
+    constexpr double kFarOff = 1e6;
+    return SaturatedInt(std::clamp(value, -kFarOff, kFarOff));
 }

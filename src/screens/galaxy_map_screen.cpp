@@ -1,7 +1,6 @@
 // The galaxy map: systems, links and the pulsing marks, and the ways back to flight.
 #include "screens/galaxy_map_screen.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -9,6 +8,7 @@
 #include "core/frame_clock.h"
 #include "core/graphics_globals.h"
 #include "core/keys.h"
+#include "core/saturated.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "quests/quest.h"
@@ -34,14 +34,6 @@ constexpr uint32_t kWhite = 0xFFFFFFFFu;
 struct LineVertex {
     float x, y, z, rhw, u, v;
 };
-
-// A map point of a row in pixels. A point beyond any screen is held far off it, so neither the
-// cast nor the text's pixel sums overflow; a point that is not a number goes to the corner.
-int MapPixel(float value)
-{
-    constexpr float kFarOff = 1.0e6f;
-    return std::isnan(value) ? 0 : static_cast<int>(std::clamp(value, -kFarOff, kFarOff));
-}
 
 uint32_t GreenPulse()
 {
@@ -146,20 +138,20 @@ void CGalaxyMapScreen::PlaceSystems()
         }
         const GalaxySystemRow& system = **row++;
         if (marker) {
-            marker->x = MapPixel(system.x_galaxy);
-            marker->y = MapPixel(system.y_galaxy);
+            marker->x = PixelCoordinate(system.x_galaxy);
+            marker->y = PixelCoordinate(system.y_galaxy);
             marker->visible = 1;
         }
         if (name) {
-            name->SetTextAt(MapPixel(system.x_galaxy + kNameOffset), MapPixel(system.y_galaxy), system.system_name);
+            name->SetTextAt(PixelCoordinate(system.x_galaxy + kNameOffset), PixelCoordinate(system.y_galaxy), system.system_name);
             name->visible = 1;
         }
         if (system.system_id % 100 == current % 100) {
             mCurrentMarker = marker;
             mCurrentName = name;
             if (CSpriteControl* position = GetSpriteControl(kPositionMarker)) {
-                position->x = MapPixel(system.x_galaxy - kPositionMarkerOffset);
-                position->y = MapPixel(system.y_galaxy);
+                position->x = PixelCoordinate(system.x_galaxy - kPositionMarkerOffset);
+                position->y = PixelCoordinate(system.y_galaxy);
                 position->visible = 1;
             }
         } else {

@@ -1,7 +1,6 @@
 // The common fields and shared helpers of every space object.
 #include "world/world_object.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "core/frame_clock.h"
@@ -13,15 +12,6 @@ namespace {
 constexpr int kQuestSparkleParticle = 2010;
 constexpr int kSparkleIntervalMs = 500;
 constexpr float kFlightPlaneZ = 30.0f;
-// Anything further off the radar than this is just as far off, and the blips' own offsets can
-// still be taken from it without leaving an int.
-constexpr double kRadarFar = 1e6;
-
-int RadarCoordinate(float value)
-{
-    return SaturatedInt(std::clamp(static_cast<double>(value), -kRadarFar, kRadarFar));
-}
-
 }  // namespace
 
 void CopyBounded(char* field, int size, const char* text)
@@ -82,8 +72,8 @@ void CWorldObject::PlaceRadarBlip(float offset)
 {
     const float width = gResourceManager->mSystemWidth;
     const float height = gResourceManager->mSystemHeight;
-    mRadarX = RadarCoordinate((width / 2.0f + mPosition.x) / width * 120.0f + 675.0f - offset);
-    mRadarY = RadarCoordinate(595.0f - (height / 2.0f + mPosition.y) / height * 120.0f - offset);
+    mRadarX = PixelCoordinate((width / 2.0f + mPosition.x) / width * 120.0f + 675.0f - offset);
+    mRadarY = PixelCoordinate(595.0f - (height / 2.0f + mPosition.y) / height * 120.0f - offset);
 }
 
 void CWorldObject::DrawRadarBlip()
