@@ -97,7 +97,7 @@ void CLobbyScreen::AddPlayerName(const std::string& name)
     for (int place = 0; place < kNamePlaces; ++place) {
         CTextControl* text = GetTextControl(kFirstNameText + place);
         if (text && !text->visible) {
-            text->SetText(name.c_str());
+            text->SetText(name.substr(0, kNameShownChars).c_str());
             text->visible = 1;
             return;
         }

@@ -20,6 +20,8 @@ public:
     static constexpr size_t kChatShownChars = 56;
     static constexpr int kFirstNameText = 1070;
     static constexpr int kNamePlaces = 17;
+    // Medium glyphs that fit the players' panel from where the names begin; a longer name is cut.
+    static constexpr size_t kNameShownChars = 19;
     // Shown in the chat when the game cannot start for this player.
     static constexpr const char* kNoPilotLine = "Make or load a pilot before the game starts.";
 

@@ -156,7 +156,7 @@ TEST_F(NetworkScreensTest, AFailedHostOrJoinStaysAndASessionOpensTheLobbyWithIts
     EXPECT_FALSE(gLobbyScreen->GetTextControl(CLobbyScreen::kFirstNameText + 1)->visible);
 }
 
-TEST_F(NetworkScreensTest, ChatFillsTheLastPlaceThenScrollsCutsALongLineToThePanelAndAnEighteenthNameIsNotShown)
+TEST_F(NetworkScreensTest, ChatFillsTheLastPlaceThenScrollsLongLinesAndNamesAreCutToTheirPanelsAndAnEighteenthNameIsNotShown)
 {
     gNetworkManager.mPlayerNames = {"Host", "Guest"};
     Show(gLobbyScreen);
@@ -179,7 +179,15 @@ TEST_F(NetworkScreensTest, ChatFillsTheLastPlaceThenScrollsCutsALongLineToThePan
     EXPECT_LT(shown->x + static_cast<int>(drawn.size()) * shown->glyphAdvance, gLobbyScreen->GetSpriteControl(1087)->x);
 
     EXPECT_EQ(Text(gLobbyScreen, CLobbyScreen::kFirstNameText + 1), "Guest");
-    for (int i = 3; i <= 18; ++i)
+    // A peer's long name is drawn only as far as the players' pane (224 wide) reaches.
+    gLobbyScreen->AddPlayerName(std::string(250, 'n'));
+    const CTextControl* name = gLobbyScreen->GetTextControl(CLobbyScreen::kFirstNameText + 2);
+    const std::string drawnName = name->text;
+    EXPECT_EQ(drawnName, std::string(drawnName.size(), 'n'));
+    EXPECT_GE(drawnName.size(), 14u) << "as long as a Player name";
+    EXPECT_LT(name->x + static_cast<int>(drawnName.size()) * name->glyphAdvance,
+              gLobbyScreen->GetSpriteControl(1087)->x + 224);
+    for (int i = 4; i <= 18; ++i)
         gLobbyScreen->AddPlayerName("Player " + std::to_string(i));
     for (int place = 0; place < CLobbyScreen::kNamePlaces; ++place)
         EXPECT_TRUE(gLobbyScreen->GetTextControl(CLobbyScreen::kFirstNameText + place)->visible) << place;
