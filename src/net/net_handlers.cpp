@@ -232,14 +232,14 @@ void CNetworkManager::OnObjectIdAssigned(const MsgObjectIdAssigned& message)
 
 void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
 {
-    CActor* owner = nullptr;
-    if (message.ownerId == mOwnObjectId && gPlayerShip)
-        owner = gPlayerShip;
-    else
-        owner = dynamic_cast<CActor*>(gResourceManager->FindObject(message.ownerId));
-    if (!owner)
+    // This player's own shots come back too: each is here already, or over.
+    if (message.ownerId == mOwnObjectId)
         return;
-    // This very shot is here already (our own, come back to us).
+    // A peer fires only the weapons its snapshot gave its ship.
+    auto* owner = dynamic_cast<CRemoteShip*>(gResourceManager->FindObject(message.ownerId));
+    if (!owner || owner->WeaponSlot(message.deviceId) < 0)
+        return;
+    // This very shot is here already (told twice).
     const CWorldObject* taken = gResourceManager->FindObject(message.shotId);
     if (auto* shot = dynamic_cast<const CShot*>(taken); shot && shot->Owner() == owner)
         return;
@@ -271,13 +271,8 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
     shot->mId = taken ? gResourceManager->NextTempObjectId() : message.shotId;
     if (message.kind == kShotShockwave)
         shot->mPosition.z = kShockwaveDepth + static_cast<float>(message.shotId) * kShockwaveDepthPerId;
-    if (!gResourceManager->mObjects.emplace(shot->mId, shot).second) {
+    if (!gResourceManager->mObjects.emplace(shot->mId, shot).second)
         delete shot;
-        return;
-    }
-    // A shot of this player's ship made elsewhere is not sent back.
-    if (owner == gPlayerShip)
-        mAnnouncedShots.insert(shot->mId);
 }
 
 void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId)

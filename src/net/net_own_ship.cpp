@@ -77,8 +77,9 @@ void CNetworkManager::SendOwnShots()
         fired.insert(gPlayerShip->mWeapons[slot]->mDeviceId);
     std::set<int> live;
     for (const auto& [id, object] : gResourceManager->mObjects) {
+        // A shot already over would start afresh at the peers.
         auto* shot = dynamic_cast<CShot*>(object);
-        if (!shot || !shot->OwnerIsPlayer())
+        if (!shot || !shot->OwnerIsPlayer() || !shot->mActive)
             continue;
         live.insert(id);
         const SentShot sent = Describe(*shot);

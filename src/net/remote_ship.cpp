@@ -193,13 +193,19 @@ void CRemoteShip::Fire(const Vec3* target)
 
 void CRemoteShip::SelectWeapon(int deviceId)
 {
-    for (int i = 0; i < mWeaponCount; ++i) {
-        if (mWeapons[i]->mDeviceId == deviceId) {
-            mSelectedWeaponIndex = i;
-            mSelectedWeapon = mWeapons[i];
-            return;
-        }
+    if (const int slot = WeaponSlot(deviceId); slot >= 0) {
+        mSelectedWeaponIndex = slot;
+        mSelectedWeapon = mWeapons[slot];
     }
+}
+
+int CRemoteShip::WeaponSlot(int deviceId) const
+{
+    for (int i = 0; i < mWeaponCount; ++i) {
+        if (mWeapons[i]->mDeviceId == deviceId)
+            return i;
+    }
+    return -1;
 }
 
 float CRemoteShip::GetArmorRegenFactor()

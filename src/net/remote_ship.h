@@ -36,6 +36,8 @@ public:
     void DropLoot() override {}
     void SelectWeaponSlot(int) override {}
     void SelectWeapon(int deviceId) override;
+    // The first slot holding a weapon of the device; -1 when the ship carries none.
+    int WeaponSlot(int deviceId) const;
 
     char mPilotName[kSnapshotNameBytes] = {};
     int mLevel = 0;

@@ -22,6 +22,7 @@ using netpeer_test::Loopback;
 using netpeer_test::Recorder;
 
 constexpr int kPulseLaserDevice = 10;
+constexpr int kTurretLaserDevice = 24;
 
 class NetworkSessionTest : public WorldTest {
 protected:
@@ -178,6 +179,7 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     RawSend(MsgCreateShot{kPulseLaserDevice, 99, Vec3(60, 0, 30), kShotBeam, 100601});
     RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotProjectile, 100602});
     RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), 7, 100603});
+    RawSend(MsgCreateShot{kTurretLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 100604});
     NetBytes shortDestination = EncodeMessage(MsgDestination{21, Vec3(-99, -99, 30)});
     shortDestination.pop_back();
     ASSERT_TRUE(raw.SendTo(netpeer::kAllPlayers, shortDestination.data(), shortDestination.size()));
@@ -195,7 +197,7 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     auto* beam = dynamic_cast<CShot*>(rm->FindObject(100600));
     ASSERT_NE(beam, nullptr);
     EXPECT_EQ(beam->mType, kTypeShot);
-    for (int dropped : {100601, 100602, 100603})
+    for (int dropped : {100601, 100602, 100603, 100604})
         EXPECT_EQ(rm->FindObject(dropped), nullptr) << dropped;
     // A shot under an id this game uses flies under a free one; a repeated shot is not doubled.
     const auto shipsShots = [&] {
@@ -273,6 +275,10 @@ TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEach
     const int weapon = gPlayerShip->mWeapons[0]->mDeviceId;
     for (int slot = 0; slot < gPlayerShip->mWeaponCount; ++slot)
         ASSERT_NE(gPlayerShip->mWeapons[slot]->mDeviceId, kPulseLaserDevice) << "the pilot must not carry the laser";
+    // A shot that is over before the ship is known is not told.
+    rm->LaunchWeapon(weapon, gPlayerShip, &gPlayerShip->mPosition, &aim);
+    for (auto& [id, object] : rm->mObjects)
+        object->mActive = dynamic_cast<CShot*>(object) ? 0 : object->mActive;
     rm->LaunchWeapon(weapon, gPlayerShip, &gPlayerShip->mPosition, &aim);
     rm->LaunchWeapon(kPulseLaserDevice, gPlayerShip, &gPlayerShip->mPosition, &aim);
 
