@@ -122,6 +122,8 @@ public:
     ParticleEffectRecord* GetParticleEffect(int32_t particleId);
     RowList<DeviceParticleRow>& GetDeviceParticles(RowList<DeviceParticleRow>& out, int32_t deviceId);
     RowList<ChainWeaponRow>& GetChainWeapons(RowList<ChainWeaponRow>& out, int32_t weaponDeviceId);
+    // The longest range of the beam, projectile and shockwave rows (0 without any).
+    WeaponRangeRecord* GetLongestWeaponRange();
     // How many criteria rows of the device the pilot meets (ship_level is not compared).
     CountRecord* CountDeviceCriteriaMet(int32_t deviceId, const DeviceCriteriaValues& pilot);
     DeviceCriteriaRecord* GetDeviceCriteria(int32_t deviceId, const char* alignment);
@@ -307,6 +309,7 @@ private:
     OwnedRecord<ParticleEffectRecord> mParticleEffect;
     OwnedRows<DeviceParticleRow> mDeviceParticles;
     OwnedRows<ChainWeaponRow> mChainWeapons;
+    OwnedRecord<WeaponRangeRecord> mLongestWeaponRange;
     OwnedRecord<CountRecord> mDeviceCriteriaMet;
     OwnedRecord<DeviceCriteriaRecord> mDeviceCriteria;
     OwnedRows<DeviceForSaleRow> mDevicesForSale;

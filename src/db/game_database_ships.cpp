@@ -294,6 +294,11 @@ void FillChainWeapon(ChainWeaponRow& r, CColumnReader& in)
     r.chain_weapon_device_id = in.Int();
 }
 
+void FillWeaponRange(WeaponRangeRecord& r, CColumnReader& in)
+{
+    r.range = in.Real();
+}
+
 void FillCount(CountRecord& r, CColumnReader& in)
 {
     r.count = in.Int();
@@ -683,6 +688,15 @@ RowList<ChainWeaponRow>& CGameDatabase::GetChainWeapons(RowList<ChainWeaponRow>&
                   "where weapon_device_id = %d",
                   weaponDeviceId),
         mChainWeapons, out);
+}
+
+WeaponRangeRecord* CGameDatabase::GetLongestWeaponRange()
+{
+    return RunRecord<WeaponRangeRecord, 1, FillWeaponRange>(
+        mContent,
+        "select max(range)  from (select range from beam_weapon  union all select range from projectile_weapon  "
+        "union all select range from shockwave_weapon)",
+        mLongestWeaponRange);
 }
 
 CountRecord* CGameDatabase::CountDeviceCriteriaMet(int32_t deviceId, const DeviceCriteriaValues& pilot)

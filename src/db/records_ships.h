@@ -274,6 +274,10 @@ struct CountRecord {
     int32_t count;
 };
 
+struct WeaponRangeRecord {
+    float range;
+};
+
 // What the device criteria are compared with: the current pilot's alignment text (its hull's),
 // level, ship level and size, and the five crew skill levels.
 struct DeviceCriteriaValues {

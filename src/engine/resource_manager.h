@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <list>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -198,6 +199,8 @@ public:
     // The device's weapon type; 0 for a device that is no weapon (nothing is cached for it).
     int GetWeaponType(int deviceId);
     CWeaponInfo* GetDeviceWeaponInfo(int deviceId);
+    // The longest range of the content's beams, projectiles and shockwaves, at least 0; read once.
+    float LongestWeaponRange();
     // Deletes every cached weapon record (shutdown).
     void DeleteWeaponRecords();
 
@@ -252,6 +255,7 @@ public:
     // Weapon types and weapon records by device id, built once per device.
     std::map<int, int> mWeaponTypes;
     std::map<int, CWeaponInfo*> mWeaponRecords;
+    std::optional<float> mLongestWeaponRange;
 
     gfx::Light mLight;
     // Rewritten by every mesh draw.

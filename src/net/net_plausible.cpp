@@ -2,6 +2,7 @@
 #include "net/net_plausible.h"
 
 #include <cmath>
+#include <limits>
 
 #include "engine/resource_manager.h"
 #include "net/network_manager.h"
@@ -9,8 +10,11 @@
 
 namespace {
 
-// Ships drift past the edge and shots fly their range beyond it; nothing goes this far out.
-constexpr float kBoundsMargin = 1000.0f;
+// Ships drift past the edge, and a shot leaves a hull's size ahead with its spread; no ship goes
+// this far out. A shot's point lies up to the content's longest weapon range beyond that.
+constexpr float kDriftMargin = 1000.0f;
+// Ships and shots keep near the flight plane.
+constexpr float kMaxDepth = 1000.0f;
 // Headings are kept within a turn and a tumbling ship's angles grow by little more.
 constexpr float kMaxAngle = 4.0f * 6.28318f;
 // A push is capped at the hull's limit; the sender's float rounding may show a hair above it.
@@ -18,8 +22,8 @@ constexpr float kPushRounding = 1.001f;
 // Far above any pilot's level or skill, and low enough that the skill factors keep damage and
 // speed within what an int and a float hold.
 constexpr int kMaxLevel = 10000;
-// Far beyond any hull, shield or armor, and low enough that their sum stays an int.
-constexpr int kMaxPoints = 1000000;
+// A ship's hull, shield and armor points, each within this, sum to an int.
+constexpr int kMaxPoints = std::numeric_limits<int>::max() / 3;
 
 bool IsSessionObjectId(int id)
 {
@@ -31,9 +35,10 @@ bool InBounds(const Vec3& point)
 {
     if (!Vec3IsFinite(point))
         return false;
-    const float halfWidth = gResourceManager->mSystemWidth / 2.0f + kBoundsMargin;
-    const float halfHeight = gResourceManager->mSystemHeight / 2.0f + kBoundsMargin;
-    return std::fabs(point.x) <= halfWidth && std::fabs(point.y) <= halfHeight && std::fabs(point.z) <= kBoundsMargin;
+    const float margin = kDriftMargin + gResourceManager->LongestWeaponRange();
+    const float halfWidth = gResourceManager->mSystemWidth / 2.0f + margin;
+    const float halfHeight = gResourceManager->mSystemHeight / 2.0f + margin;
+    return std::fabs(point.x) <= halfWidth && std::fabs(point.y) <= halfHeight && std::fabs(point.z) <= kMaxDepth;
 }
 
 bool PointsInRange(int points)

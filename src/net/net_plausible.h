@@ -1,7 +1,7 @@
 // What a peer's message may carry before anything here acts on it: object ids of the kinds the
-// session hands out, floats that are finite and within what a game can produce in this system,
-// and points and levels no larger than a game reaches. A message carrying anything else is
-// dropped whole.
+// session hands out, floats that are finite and within what a game can produce in this system
+// and its content, and points and levels no larger than the game's sums and factors hold. A
+// message carrying anything else is dropped whole.
 #pragma once
 
 #include "net/net_messages.h"

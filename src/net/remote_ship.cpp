@@ -21,8 +21,6 @@ namespace {
 constexpr float kStopDistanceSq = 0.4f;
 constexpr float kBrakeRate = 4.0f;
 constexpr float kTurnPerUnit = 0.174533f;
-constexpr int kSmokeCapMs = 800;
-constexpr int kSmokeFloorMs = 300;
 
 bool IsDeviceOfType(int deviceId, int deviceType)
 {
@@ -154,12 +152,9 @@ void CRemoteShip::Steer()
 
 void CRemoteShip::Smoke()
 {
-    if (mHitPoints <= 0 || mHitPoints >= mMaxHitPoints)
-        return;
-    mSmokeClock = std::min(mSmokeClock + static_cast<int>(gFrameTimeMs), kSmokeCapMs);
-    const int interval = std::max(mHitPoints * kSmokeCapMs / mMaxHitPoints, kSmokeFloorMs);
+    const int interval = StepSmokeClock();
     const Vec3 up(0.0f, 1.0f, 0.0f);
-    while (mSmokeClock > interval) {
+    while (interval > 0 && mSmokeClock > interval) {
         mSmokeClock -= interval;
         gResourceManager->AddParticle(2 + std::rand() % 4, &mPosition, &up, 0, 1.0f, nullptr);
     }

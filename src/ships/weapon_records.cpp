@@ -264,6 +264,15 @@ CWeaponInfo* CResourceManager::GetDeviceWeaponInfo(int deviceId)
     return GetWeaponInfo(deviceId, GetWeaponType(deviceId));
 }
 
+float CResourceManager::LongestWeaponRange()
+{
+    if (!mLongestWeaponRange) {
+        const WeaponRangeRecord* row = gGameDatabase.GetLongestWeaponRange();
+        mLongestWeaponRange = std::max(row ? row->range : 0.0f, 0.0f);
+    }
+    return *mLongestWeaponRange;
+}
+
 void CResourceManager::DeleteWeaponRecords()
 {
     for (auto& [deviceId, record] : mWeaponRecords)

@@ -22,6 +22,7 @@ using netpeer_test::Loopback;
 using netpeer_test::Recorder;
 
 constexpr int kPulseLaserDevice = 10;
+constexpr int kPlasmaBoltDevice = 11;
 constexpr int kTurretLaserDevice = 24;
 
 class NetworkSessionTest : public WorldTest {
@@ -95,8 +96,9 @@ protected:
         s.shieldId = row.shield_device_id;
         s.armorId = row.armor_device_id;
         s.fuel = 40;
-        s.weaponCount = 1;
+        s.weaponCount = 2;
         s.weapons[0] = kPulseLaserDevice;
+        s.weapons[1] = kPlasmaBoltDevice;
         s.pilotName = std::string(49, 'p');
         s.shipName = std::string(49, 's');
         s.objectId = objectId;
@@ -166,6 +168,8 @@ TEST_F(NetworkSessionTest, ASnapshotBuildsOneRemoteShipThatTheHostAdvertisesAndT
 
 TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDropped)
 {
+    // Edited content: a bolt of long range.
+    Content("UPDATE projectile_weapon SET range = 1200 WHERE device_id = " + std::to_string(kPlasmaBoltDevice));
     HostAndJoin();
     RawSend(Snapshot(21));
     Place(rm->mObjects, 30, kTypePlanet, Vec3(50, 50, 30));
@@ -214,6 +218,17 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     Settle("a shot under a taken id, and one repeated");
     EXPECT_EQ(rm->FindObject(100605)->mType, kTypePlanet);
     EXPECT_EQ(shipsShots(), 2 * oneBeam);
+
+    // A hull above a million points at the edge fires the bolt outward; it flies to the peer's point.
+    rm->mSystemWidth = 1400.0f;
+    RawSend(MsgShipState{21, 1500000, 0, 0, Vec3(700, 0, 30), Vec3(700, 0, 30), Vec3(), Vec3(), Vec3()});
+    RawSend(MsgCreateShot{kPlasmaBoltDevice, 21, Vec3(1800, 0, 30), kShotProjectile, 100606});
+    Settle("a bolt from the edge");
+    EXPECT_EQ(ship->mHitPoints, 1500000);
+    auto* bolt = dynamic_cast<CShot*>(rm->FindObject(100606));
+    ASSERT_NE(bolt, nullptr);
+    Vec3 boltPoint;
+    EXPECT_FLOAT_EQ(bolt->GetTargetPoint(boltPoint).x, 1800.0f);
     EXPECT_FALSE(os::QuitPosted());
 }
 

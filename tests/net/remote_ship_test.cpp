@@ -69,6 +69,8 @@ TEST_F(RemoteShipTest, WithoutAnEngineItStaysAndAtHalfHullItSmokesEvery400Ms)
     CRemoteShip ship(Snapshot(false));
     EXPECT_EQ(ship.mSelectedWeapon, nullptr);
     ship.mDestination = Vec3(100, 0, 30);
+    // A hull of edited content, far above the shipped ones.
+    ship.mMaxHitPoints = 700000000;
     ship.mHitPoints = ship.mMaxHitPoints / 2;
     ASSERT_GT(ship.mHitPoints, 0);
     const Vec3 start = ship.mPosition;
