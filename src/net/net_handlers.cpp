@@ -95,11 +95,12 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
             OnShipSnapshot(m, event.player);
         break;
     case MsgRequestObjectId::kType:
-        if (MsgRequestObjectId m; mHost && Decode(data, m))
+        if (MsgRequestObjectId m; ActsAsHost() && Decode(data, m))
             OnRequestObjectId(event.player);
         break;
     case MsgObjectIdAssigned::kType:
-        if (MsgObjectIdAssigned m; Decode(data, m))
+        // Only the host gives ids, and only to a game that asked for one.
+        if (MsgObjectIdAssigned m; mAwaitingId && event.player == gHostPlayerId && Decode(data, m))
             OnObjectIdAssigned(m);
         break;
     case MsgCreateShot::kType:
@@ -190,8 +191,12 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
     gFlightScreen->SetSystemBackdrop(message.systemId);
     PlaceOwnShipAtRandom();
 
+    // Every world starts afresh, so the ids of players who left are free again.
+    if (mPeer)
+        std::erase_if(mObjectIds, [this](const auto& held) { return !mPeer->GetPeerInfo(held.first); });
     // A client has no id until the host answers: nothing is told under an id of an earlier game.
-    mOwnObjectId = mHost ? NextObjectId() : kUnassignedObjectId;
+    mAwaitingId = !mHost;
+    mOwnObjectId = mHost ? ObjectIdOf(gLocalPlayerId) : kUnassignedObjectId;
     ship->mId = mOwnObjectId;
     if (mHost)
         SendOwnSnapshot();
@@ -204,7 +209,7 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
 
 void CNetworkManager::OnShipSnapshot(const MsgShipSnapshot& message, netpeer::PlayerId sender)
 {
-    if (mHost && sender != gLocalPlayerId) {
+    if (ActsAsHost() && sender != gLocalPlayerId) {
         for (CRemoteShip* ship : RemoteShips())
             Send(sender, BuildObjectSnapshot(*ship));
         if (gPlayerShip)
@@ -216,13 +221,14 @@ void CNetworkManager::OnShipSnapshot(const MsgShipSnapshot& message, netpeer::Pl
 
 void CNetworkManager::OnRequestObjectId(netpeer::PlayerId sender)
 {
-    if (const int id = NextObjectId())
+    if (const int id = ObjectIdOf(sender))
         Send(sender, MsgObjectIdAssigned{id});
 }
 
 void CNetworkManager::OnObjectIdAssigned(const MsgObjectIdAssigned& message)
 {
     mOwnObjectId = message.objectId;
+    mAwaitingId = false;
     if (!gPlayerShip)
         return;
     gPlayerShip->mId = mOwnObjectId;

@@ -38,7 +38,8 @@ void CNetworkManager::InitPeer()
     mPlayerNames.clear();
     mChatLines.clear();
     mOwnObjectId = kUnassignedObjectId;
-    mIdCounter = 0;
+    mAwaitingId = false;
+    mObjectIds.clear();
     mAnnouncedShots.clear();
     mLastStateMs = 0;
     mPeer = std::make_unique<netpeer::Peer>();
@@ -82,12 +83,23 @@ void CNetworkManager::ClosePeer()
     mQueue.clear();
 }
 
-int CNetworkManager::NextObjectId()
+int CNetworkManager::ObjectIdOf(netpeer::PlayerId player)
 {
-    if (mIdCounter > kLastObjectId - kFirstObjectId)
-        return 0;
-    ++mIdCounter;
-    return mIdCounter + kFirstObjectId - 1;
+    if (const auto held = mObjectIds.find(player); held != mObjectIds.end())
+        return held->second;
+    std::set<int> taken{mOwnObjectId};
+    for (const auto& [holder, id] : mObjectIds)
+        taken.insert(id);
+    for (int id = kFirstObjectId; id <= kLastObjectId; ++id) {
+        if (!taken.contains(id) && !gResourceManager->FindObject(id))
+            return mObjectIds[player] = id;
+    }
+    return 0;
+}
+
+bool CNetworkManager::ActsAsHost() const
+{
+    return mHost || (gLocalPlayerId != 0 && gLocalPlayerId == gHostPlayerId);
 }
 
 void CNetworkManager::NetMessageHandler(const netpeer::Event& event)

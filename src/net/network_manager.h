@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -48,8 +49,12 @@ public:
     // Leaves the session and drops the events not yet applied; no event arrives afterwards.
     void ClosePeer();
 
-    // 21, 22, 23, ... up to kLastObjectId; 0 once they are all handed out.
-    int NextObjectId();
+    // The id the player holds from this game, or else the lowest of 21 ... kLastObjectId that no
+    // player holds and nothing in this world uses; 0 once none is left.
+    int ObjectIdOf(netpeer::PlayerId player);
+    // The host's work in the game (ids, telling a newcomer of the ships) falls to this game when it
+    // hosts or the host role came to it; the host flag itself never changes.
+    bool ActsAsHost() const;
     // Builds and files the remote ship of a snapshot from another peer; nothing for an id in use
     // or for a snapshot naming what this game does not know.
     void CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId sender);
@@ -90,7 +95,10 @@ public:
     // Object ids of the remote ships, in arrival order; the world owns the ships.
     std::vector<int> mRemoteShipIds;
     int mOwnObjectId = kUnassignedObjectId;
-    int mIdCounter = 0;
+    // This game asked the host for its id and has not had it yet.
+    bool mAwaitingId = false;
+    // The ids this game handed out, by player: a player that asks again gets the one it holds.
+    std::map<netpeer::PlayerId, int> mObjectIds;
     int mPort = kDefaultNetPort;
     char mHostText[kHostTextSize] = "192.168.0.1";
     uint8_t mHost = 0;

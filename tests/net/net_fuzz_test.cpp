@@ -40,7 +40,7 @@ protected:
     {
         gNetworkManager.mRemoteShipIds.clear();
         gNetworkManager.mChatLines.clear();
-        gNetworkManager.mIdCounter = 0;
+        gNetworkManager.mObjectIds.clear();
         gNetworkManager.mOwnObjectId = kUnassignedObjectId;
         gNetworkManager.mHost = 0;
         HeadlessGame::TearDown();
@@ -100,7 +100,7 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
     gCurrentScreen = gFlightScreen;
     gNetworkManager.mHost = 1;
     gPlayerShip->mId = gNetworkManager.mOwnObjectId = kOwnId;
-    gNetworkManager.mIdCounter = kOwnId - kFirstObjectId + 1;
+    gNetworkManager.mObjectIds[gLocalPlayerId] = kOwnId;
 
     RowList<CreateShipRow> rows;
     const CreateShipRow& hull = *gGameDatabase.GetCreateShips(rows).front();
@@ -185,6 +185,7 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
             Receive(remoteShip);
             Frame();
             ASSERT_NO_FATAL_FAILURE(ExpectWorldSound(i / 100));
+            ASSERT_EQ(gPlayerShip->mId, kOwnId) << "the ship keeps its id, batch " << i / 100;
             ASSERT_FALSE(os::QuitPosted()) << "batch " << i / 100;
         }
     }

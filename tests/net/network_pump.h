@@ -17,7 +17,8 @@ inline void ResetNetworkManager()
     gNetworkManager.mRemoteShipIds.clear();
     gNetworkManager.mPlayerNames.clear();
     gNetworkManager.mChatLines.clear();
-    gNetworkManager.mIdCounter = 0;
+    gNetworkManager.mObjectIds.clear();
+    gNetworkManager.mAwaitingId = false;
     gNetworkManager.mOwnObjectId = 1;
     gNetworkManager.mHost = 0;
     gNetworkManager.mPort = kDefaultNetPort;

@@ -127,8 +127,16 @@ TEST_F(NetworkSessionTest, PlayersChatAndIdsFromTheHost)
     const auto ids = RawReceived<MsgObjectIdAssigned>(2);
     ASSERT_EQ(ids.size(), 2u);
     EXPECT_EQ(ids[0].objectId, 21);
-    EXPECT_EQ(ids[1].objectId, 22);
-    EXPECT_EQ(gNetworkManager.NextObjectId(), 23);
+    EXPECT_EQ(ids[1].objectId, 21) << "a player that asks again keeps its id";
+    // The id of a player who left is handed out again from the next Start.
+    raw.Close();
+    ASSERT_TRUE(PumpNetwork([] { return !gNetworkManager.mPeer->GetPeerInfo(2); }));
+    FlyNewPilot();
+    gNetworkManager.OnStartGame(MsgStartGame{1});
+    EXPECT_EQ(gPlayerShip->mId, 21);
+    for (int id = 22; id <= kLastObjectId; ++id)
+        ASSERT_EQ(gNetworkManager.ObjectIdOf(static_cast<netpeer::PlayerId>(id)), id);
+    EXPECT_EQ(gNetworkManager.ObjectIdOf(kLastObjectId + 1), 0);
 }
 
 TEST_F(NetworkSessionTest, ASnapshotBuildsOneRemoteShipThatTheHostAdvertisesAndThatLeavesWithTheWorld)
@@ -265,16 +273,30 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAnd
         [](const std::vector<netpeer::Event>& events) { return !Received<MsgChatLine>(events).empty(); }));
     EXPECT_EQ(Received<MsgRequestObjectId>(rawEvents.Events()).size(), 1u);
     EXPECT_TRUE(Received<MsgShipState>(rawEvents.Events()).empty());
+    // Only the host gives ids.
+    gNetworkManager.NetMessageHandler({netpeer::EventKind::kReceive, 3, {}, EncodeMessage(MsgObjectIdAssigned{40})});
     RawSend(MsgObjectIdAssigned{23});
     ASSERT_TRUE(PumpNetwork([] { return gPlayerShip->mId == 23; }));
     gNetworkManager.SendOwnShip();
     const auto states = RawReceived<MsgShipState>(1);
     ASSERT_EQ(states.size(), 1u);
     EXPECT_EQ(states[0].objectId, 23);
+    RawSend(MsgObjectIdAssigned{24});
+    Settle("an id unasked for");
+    EXPECT_EQ(gPlayerShip->mId, 23);
 
-    // The host leaves; the peer left behind hosts from then on.
+    // The host leaves; the peer left behind hosts from then on: a newcomer finds it where it found
+    // the host, gets its id and hears of the ships there are.
     raw.Close();
     ASSERT_TRUE(PumpNetwork([] { return gHostPlayerId == 2u; }));
+    const size_t ids = Received<MsgObjectIdAssigned>(rawEvents.Events()).size();
+    const size_t snapshots = Received<MsgShipSnapshot>(rawEvents.Events()).size();
+    ASSERT_EQ(raw.Connect(VarnokSession(), Loopback(port), netpeer::Address{}), netpeer::Result::kOk);
+    RawSend(MsgRequestObjectId{});
+    RawSend(Snapshot(21));
+    Settle("a newcomer");
+    EXPECT_EQ(RawReceived<MsgObjectIdAssigned>(ids + 1).back().objectId, 21);
+    EXPECT_EQ(RawReceived<MsgShipSnapshot>(snapshots + 2).back().objectId, 23);
 }
 
 TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEachShotOnce)

@@ -16,9 +16,14 @@
 //   not wait for a lock that the caller of Close holds, and must not call Close itself.
 // - Create-player comes for this peer itself too (flag kPlayerLocal), for every player already
 //   in the session and for every newcomer, always before any message from that player. A joiner
-//   gets them in id order once its Connect has succeeded.
+//   is in once the host admits it: it gets its own and the host's once its Connect has succeeded,
+//   and each other player's as its link to that player answers.
+// - A member that does not answer a newcomer's link within the Connect timeout is named to the
+//   host, which drops it from the session (destroy-player everywhere) when it has not heard from
+//   it for two seconds either; a member that answers the host stays.
 // - When the host leaves, every peer gets destroy-player for it and then host-migrate naming the
-//   oldest remaining player, which hosts from then on (newcomers may join through it).
+//   oldest remaining player, which hosts from then on: newcomers may join through it, at its own
+//   port and, as soon as that is free, at the port the session was joined by.
 // - Sending to kAllPlayers reaches every player, this peer included. Every message is
 //   reliable and arrives in the order its sender sent it; there is no unreliable mode.
 // - Messages are 1 to kMaxMessageBytes bytes. A packet from a peer that is malformed, too long,
@@ -121,7 +126,7 @@ public:
     // player 1 and the host.
     Result Host(const SessionDesc& desc, const Address& device);
     // Joins the session hosted at host (kDefaultPort when its port is 0), listening on the
-    // device's port (any free one when 0). Returns once joined and linked to every player.
+    // device's port (any free one when 0). Returns once the host has admitted this peer.
     Result Connect(const SessionDesc& desc, const Address& host, const Address& device,
                    std::chrono::milliseconds timeout = kDefaultConnectTimeout);
     // Queues one message to a player or to kAllPlayers; the bytes are copied. false when not

@@ -20,6 +20,9 @@ constexpr size_t kMaxWaitingBytes = 4 * 1024 * 1024;
 constexpr int kPollMs = 10;
 constexpr auto kHandshakeTime = std::chrono::seconds(3);
 constexpr auto kCloseGrace = std::chrono::milliseconds(300);
+constexpr auto kDoorRetry = std::chrono::milliseconds(200);
+// ENet pings every half second: a member silent this long answers nobody.
+constexpr enet_uint32 kSilentMs = 2000;
 
 void InitializeEnetOnce()
 {
@@ -28,6 +31,19 @@ void InitializeEnetOnce()
         if (enet_initialize() != 0)
             std::fprintf(stderr, "netpeer: ENet failed to initialise\n");
     });
+}
+
+ENetHost* CreateEnetHost(uint16_t port)
+{
+    ENetAddress address{};
+    address.host = ENET_HOST_ANY;
+    address.port = port;
+    ENetHost* host = enet_host_create(&address, kPeerSlots, 1, 0, 0);
+    if (host) {
+        host->maximumPacketSize = kMaxPacketBytes;
+        host->maximumWaitingData = kMaxWaitingBytes;
+    }
+    return host;
 }
 
 }  // namespace
@@ -45,14 +61,9 @@ Session::~Session()
 
 Result Session::Bind(uint16_t port)
 {
-    ENetAddress address{};
-    address.host = ENET_HOST_ANY;
-    address.port = port;
-    host_ = enet_host_create(&address, kPeerSlots, 1, 0, 0);
+    host_ = CreateEnetHost(port);
     if (!host_)
         return Result::kPortInUse;
-    host_->maximumPacketSize = kMaxPacketBytes;
-    host_->maximumWaitingData = kMaxWaitingBytes;
     int fds[2];
     if (pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) {
         enet_host_destroy(host_);
@@ -74,6 +85,7 @@ Result Session::Host(uint16_t port)
         players_[localId_] = localName_;
         running_ = true;
     }
+    sessionPort_ = port;
     Emit(CreateEvent(localId_));
     thread_ = std::thread([this] { Run(); });
     return Result::kOk;
@@ -84,6 +96,7 @@ Result Session::Join(const Address& host, uint16_t devicePort, std::chrono::mill
     if (host.host.empty() || enet_address_set_host(&joinTarget_, host.host.c_str()) != 0)
         return Result::kBadAddress;
     joinTarget_.port = host.port ? host.port : kDefaultPort;
+    sessionPort_ = joinTarget_.port;
     if (Result bound = Bind(devicePort); bound != Result::kOk)
         return bound;
     joining_ = true;
@@ -162,17 +175,24 @@ void Session::Run()
     }
     while (!stopping_) {
         FlushOutbox();
-        ENetEvent event;
-        int got = enet_host_service(host_, &event, 0);
-        while (got > 0) {
-            HandleEvent(event);
-            got = enet_host_check_events(host_, &event);
-        }
-        enet_host_flush(host_);
+        ServiceEvents(host_);
+        if (door_)
+            ServiceEvents(door_);
         CheckDeadlines();
         WaitForTraffic(kPollMs);
     }
     Shutdown();
+}
+
+void Session::ServiceEvents(ENetHost* enet)
+{
+    ENetEvent event;
+    int got = enet_host_service(enet, &event, 0);
+    while (got > 0) {
+        HandleEvent(event);
+        got = enet_host_check_events(enet, &event);
+    }
+    enet_host_flush(enet);
 }
 
 // Sends what the game queued, then leaves every peer once its queue is empty.
@@ -186,28 +206,33 @@ void Session::Shutdown()
     }
     auto deadline = Clock::now() + kCloseGrace;
     while (!links_.empty() && Clock::now() < deadline) {
-        ENetEvent event;
-        int got = enet_host_service(host_, &event, 0);
-        while (got > 0) {
-            if (event.type == ENET_EVENT_TYPE_DISCONNECT)
-                links_.erase(event.peer);
-            else if (event.type == ENET_EVENT_TYPE_RECEIVE)
-                enet_packet_destroy(event.packet);
-            got = enet_host_check_events(host_, &event);
+        for (ENetHost* enet : {host_, door_}) {
+            ENetEvent event;
+            int got = enet ? enet_host_service(enet, &event, 0) : 0;
+            while (got > 0) {
+                if (event.type == ENET_EVENT_TYPE_DISCONNECT)
+                    links_.erase(event.peer);
+                else if (event.type == ENET_EVENT_TYPE_RECEIVE)
+                    enet_packet_destroy(event.packet);
+                got = enet_host_check_events(enet, &event);
+            }
         }
         WaitForTraffic(1);
     }
     for (auto& [peer, link] : links_)
         enet_peer_disconnect_now(peer, 0);
     links_.clear();
-    enet_host_destroy(host_);
-    host_ = nullptr;
+    for (ENetHost** enet : {&host_, &door_}) {
+        if (*enet)
+            enet_host_destroy(*enet);
+        *enet = nullptr;
+    }
 }
 
 void Session::WaitForTraffic(int timeoutMs)
 {
-    pollfd fds[2] = {{host_->socket, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
-    if (poll(fds, 2, timeoutMs) > 0 && (fds[1].revents & POLLIN)) {
+    pollfd fds[3] = {{wakeRead_, POLLIN, 0}, {host_->socket, POLLIN, 0}, {door_ ? door_->socket : -1, POLLIN, 0}};
+    if (poll(fds, 3, timeoutMs) > 0 && (fds[0].revents & POLLIN)) {
         char drain[64];
         while (read(wakeRead_, drain, sizeof drain) > 0) {
         }
@@ -251,11 +276,8 @@ void Session::HandleEvent(const ENetEvent& event)
             SendPacket(event.peer, wire::Encode(wire::Join{desc_.application, localName_}));
         } else if (auto it = pendingLinks_.find(event.peer); it != pendingLinks_.end()) {
             SendPacket(event.peer, wire::Encode(wire::Link{desc_.application, localId_, localName_}));
-            links_[event.peer] = {it->second, Clock::now()};
-            linkOf_[it->second] = event.peer;
+            AddPlayer(it->second.id, it->second.name, event.peer);
             pendingLinks_.erase(it);
-            if (pendingLinks_.empty())
-                CompleteJoin(Result::kOk);
         } else {
             links_[event.peer] = {0, Clock::now()};
         }
@@ -297,6 +319,11 @@ void Session::HandlePacket(ENetPeer* peer, wire::View packet)
             if (std::optional<wire::Link> hello = wire::DecodeLink(packet))
                 HandleLink(peer, *hello);
         }
+        return;
+    }
+    if (*kind == wire::Kind::kDrop) {
+        if (std::optional<wire::Drop> drop = wire::DecodeDrop(packet))
+            HandleDrop(link->second.id, drop->id);
         return;
     }
     if (*kind == wire::Kind::kAnnounce) {
@@ -406,12 +433,12 @@ void Session::HandleWelcome(const wire::Welcome& welcome)
         localId_ = welcome.yourId;
         hostId_ = welcome.hostId;
         players_[localId_] = localName_;
-        for (const wire::Member& m : welcome.members)
-            players_[m.id] = m.name;
+        players_[hostId_] = host->name;
     }
     highestId_ = welcome.yourId;
     links_[hostLink_].id = welcome.hostId;
     linkOf_[welcome.hostId] = hostLink_;
+    // The host's word admits this peer; each other member joins it here once its link answers.
     for (const wire::Member& m : welcome.members) {
         highestId_ = std::max(highestId_, m.id);
         if (m.id == welcome.hostId)
@@ -420,30 +447,56 @@ void Session::HandleWelcome(const wire::Welcome& welcome)
         // A player on the host's own machine is reached at the host's address, as seen from here.
         if ((ntohl(address.host) >> 24) == 127)
             address.host = joinTarget_.host;
-        ENetPeer* peer = enet_host_connect(host_, &address, 1, 0);
-        if (!peer) {
-            CompleteJoin(Result::kRefused);
-            return;
-        }
-        pendingLinks_[peer] = m.id;
+        if (ENetPeer* peer = enet_host_connect(host_, &address, 1, 0))
+            pendingLinks_[peer] = m;
     }
-    if (pendingLinks_.empty())
-        CompleteJoin(Result::kOk);
+    CompleteJoin(Result::kOk);
+}
+
+// A newcomer names a member that did not answer its link. The host drops that member only when it
+// has not heard from it lately either, so no newcomer can drop a live one; the others drop whom
+// the host drops.
+void Session::HandleDrop(PlayerId from, PlayerId id)
+{
+    const auto member = linkOf_.find(id);
+    if (member == linkOf_.end())
+        return;
+    ENetPeer* peer = member->second;
+    if (localId_ == hostId_) {
+        if (enet_time_get() - peer->lastReceiveTime < kSilentMs)
+            return;
+        const wire::Bytes drop = wire::Encode(wire::Drop{id});
+        for (const auto& [other, link] : linkOf_) {
+            if (other != id)
+                SendPacket(link, drop);
+        }
+    } else if (from != hostId_) {
+        return;
+    }
+    enet_peer_disconnect_now(peer, 0);
+    RemoveLink(peer);
 }
 
 void Session::HandleDisconnect(ENetPeer* peer)
 {
-    bool joinLink = peer == hostLink_ || pendingLinks_.contains(peer);
     pendingLinks_.erase(peer);
     unannouncedLinks_.erase(peer);
-    auto link = links_.find(peer);
-    PlayerId id = link == links_.end() ? 0 : link->second.id;
-    if (link != links_.end())
-        links_.erase(link);
-    if (joining_ && joinLink) {
+    if (joining_ && peer == hostLink_) {
+        links_.erase(peer);
         CompleteJoin(Result::kRefused);
         return;
     }
+    RemoveLink(peer);
+}
+
+// A player's link goes with destroy-player; the host's also hands the role on.
+void Session::RemoveLink(ENetPeer* peer)
+{
+    const auto link = links_.find(peer);
+    if (link == links_.end())
+        return;
+    const PlayerId id = link->second.id;
+    links_.erase(link);
     if (id == 0)
         return;
     linkOf_.erase(id);
@@ -465,6 +518,9 @@ void Session::CheckDeadlines()
     auto now = Clock::now();
     if (joining_ && now >= joinDeadline_)
         CompleteJoin(Result::kTimedOut);
+    if (!pendingLinks_.empty() && now >= joinDeadline_)
+        GiveUpPendingLinks();
+    OpenDoor();
     for (auto it = links_.begin(); it != links_.end();) {
         bool stray = it->second.id == 0 && it->first != hostLink_ && !pendingLinks_.contains(it->first) &&
                      now - it->second.since > kHandshakeTime;
@@ -476,6 +532,30 @@ void Session::CheckDeadlines()
             ++it;
         }
     }
+}
+
+// The members whose links did not answer within the join's patience: the host hears of each, and
+// this peer goes on without them.
+void Session::GiveUpPendingLinks()
+{
+    const auto host = linkOf_.find(hostId_);
+    for (const auto& [peer, member] : pendingLinks_) {
+        enet_peer_reset(peer);
+        if (host != linkOf_.end())
+            SendPacket(host->second, wire::Encode(wire::Drop{member.id}));
+    }
+    pendingLinks_.clear();
+}
+
+// Newcomers look for the host where they found it; a member that came to host opens a door there
+// as soon as the port is free.
+void Session::OpenDoor()
+{
+    const auto now = Clock::now();
+    if (door_ || localId_ == 0 || localId_ != hostId_ || sessionPort_ == host_->address.port || now < nextDoorTry_)
+        return;
+    nextDoorTry_ = now + kDoorRetry;
+    door_ = CreateEnetHost(sessionPort_);
 }
 
 void Session::CompleteJoin(Result result)

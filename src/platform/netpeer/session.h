@@ -51,6 +51,7 @@ private:
 
     Result Bind(uint16_t port);
     void Run();
+    void ServiceEvents(ENetHost* enet);
     void Shutdown();
     void WaitForTraffic(int timeoutMs);
     void FlushOutbox();
@@ -60,8 +61,12 @@ private:
     void HandleLink(ENetPeer* peer, const wire::Link& link);
     void HandleAnnounce(const wire::Announce& announce);
     void HandleWelcome(const wire::Welcome& welcome);
+    void HandleDrop(PlayerId from, PlayerId id);
     void HandleDisconnect(ENetPeer* peer);
+    void RemoveLink(ENetPeer* peer);
     void CheckDeadlines();
+    void GiveUpPendingLinks();
+    void OpenDoor();
     void AddPlayer(PlayerId id, const std::string& name, ENetPeer* peer);
     void SendPacket(ENetPeer* peer, const wire::Bytes& bytes);
     void CompleteJoin(Result result);
@@ -73,6 +78,8 @@ private:
     EventThread& events_;
 
     ENetHost* host_ = nullptr;
+    // A member that came to host also takes joins here, at the port newcomers know the session by.
+    ENetHost* door_ = nullptr;
     int wakeRead_ = -1, wakeWrite_ = -1;
     std::thread thread_;
     std::atomic<bool> stopping_{false};
@@ -91,10 +98,13 @@ private:
     std::map<PlayerId, ENetPeer*> linkOf_;
     PlayerId highestId_ = 0;
     bool joining_ = false;
+    // The join's patience: for the host's welcome, then for the links to the other members.
     Clock::time_point joinDeadline_;
     ENetAddress joinTarget_{};
+    uint16_t sessionPort_ = 0;
+    Clock::time_point nextDoorTry_;
     ENetPeer* hostLink_ = nullptr;
-    std::map<ENetPeer*, PlayerId> pendingLinks_;
+    std::map<ENetPeer*, wire::Member> pendingLinks_;
     // Ids the host announced whose newcomer has not linked yet, with the port it links from, and
     // links that introduced themselves before their announcement arrived.
     std::map<PlayerId, uint16_t> announced_;

@@ -155,10 +155,17 @@ Bytes Encode(const Announce& announce)
     return w.Take();
 }
 
+Bytes Encode(const Drop& drop)
+{
+    Writer w(Kind::kDrop);
+    w.U32(drop.id);
+    return w.Take();
+}
+
 std::optional<Kind> KindOf(View packet)
 {
     if (packet.empty() || packet[0] < static_cast<uint8_t>(Kind::kJoin) ||
-        packet[0] > static_cast<uint8_t>(Kind::kAnnounce))
+        packet[0] > static_cast<uint8_t>(Kind::kDrop))
         return std::nullopt;
     return static_cast<Kind>(packet[0]);
 }
@@ -221,6 +228,13 @@ std::optional<Announce> DecodeAnnounce(View packet)
     announce.id = r.U32();
     announce.port = r.U16();
     return r.Done() && announce.id != 0 ? std::optional(announce) : std::nullopt;
+}
+
+std::optional<Drop> DecodeDrop(View packet)
+{
+    Reader r(packet, Kind::kDrop);
+    Drop drop{r.U32()};
+    return r.Done() && drop.id != 0 ? std::optional(drop) : std::nullopt;
 }
 
 std::optional<View> DecodeData(View packet)

@@ -13,7 +13,7 @@
 
 namespace netpeer::wire {
 
-enum class Kind : uint8_t { kJoin = 1, kWelcome = 2, kRefuse = 3, kLink = 4, kData = 5, kAnnounce = 6 };
+enum class Kind : uint8_t { kJoin = 1, kWelcome = 2, kRefuse = 3, kLink = 4, kData = 5, kAnnounce = 6, kDrop = 7 };
 
 // Newcomer to host.
 struct Join {
@@ -52,6 +52,11 @@ struct Announce {
     uint16_t port = 0;
 };
 
+// Newcomer to host: this member did not answer my link. Host to every other player: drop it.
+struct Drop {
+    PlayerId id = 0;
+};
+
 using Bytes = std::vector<uint8_t>;
 using View = std::span<const uint8_t>;
 
@@ -63,6 +68,7 @@ Bytes EncodeRefuse(RefuseReason reason);
 Bytes Encode(const Link& link);
 Bytes EncodeData(const void* data, size_t size);
 Bytes Encode(const Announce& announce);
+Bytes Encode(const Drop& drop);
 
 std::optional<Kind> KindOf(View packet);
 std::optional<Join> DecodeJoin(View packet);
@@ -70,6 +76,7 @@ std::optional<Welcome> DecodeWelcome(View packet);
 std::optional<RefuseReason> DecodeRefuse(View packet);
 std::optional<Link> DecodeLink(View packet);
 std::optional<Announce> DecodeAnnounce(View packet);
+std::optional<Drop> DecodeDrop(View packet);
 // The game's message inside a data packet: 1 to kMaxMessageBytes bytes.
 std::optional<View> DecodeData(View packet);
 

@@ -194,6 +194,7 @@ TEST_F(PeerSessionTest, TheHostLeavingMigratesToTheOldestAndTheSessionGoesOn)
     }
     ASSERT_TRUE(Log(2).WaitForCount(EventKind::kCreatePlayer, 4));
     EXPECT_EQ(Log(2).Events().back().player, 4u);
+    EXPECT_EQ(Add(), Result::kOk) << "a newcomer finds it at the port it found the old host";
 }
 
 TEST(PeerConnectTest, FailuresAreReportedAndLeaveThePeerReusable)

@@ -135,6 +135,23 @@ TEST_F(StrayClientTest, LinksTheHostNeverAnnouncedAreRefusedFromAnotherProcessAn
     ExpectAnHonestJoinGetsTheNextId();
 }
 
+TEST_F(StrayClientTest, AMemberThatAnswersNobodyIsDroppedAndANewcomerGetsInWithoutIt)
+{
+    RawClient silent(port);
+    ASSERT_TRUE(silent.WaitFor(ENET_EVENT_TYPE_CONNECT));
+    silent.Send(netpeer::wire::Encode(netpeer::wire::Join{kDesc.application, "silent"}));
+    ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
+
+    // Never serviced again, it answers neither the newcomer's link nor the host.
+    Recorder guestLog;
+    netpeer::Peer guest;
+    guest.Initialize(guestLog.Handler());
+    ASSERT_EQ(guest.Connect(kDesc, Loopback(port), {}), Result::kOk);
+    ASSERT_TRUE(log.WaitForCount(EventKind::kDestroyPlayer, 1));
+    EXPECT_EQ(log.Events().back().player, 2u);
+    EXPECT_EQ(Recorder::Count(guestLog.Events(), EventKind::kCreatePlayer), 2u);
+}
+
 TEST_F(StrayClientTest, AJoinedClientsMalformedAndOversizedMessagesAreDropped)
 {
     RawClient joined(port);
@@ -147,6 +164,7 @@ TEST_F(StrayClientTest, AJoinedClientsMalformedAndOversizedMessagesAreDropped)
 
     for (const auto& packet : kGarbage)
         joined.Send(packet);
+    joined.Send(netpeer::wire::Encode(netpeer::wire::Drop{2}));  // a live member named: it stays
     netpeer::wire::Bytes oversized(netpeer::kMaxMessageBytes + 2, 0);
     oversized[0] = static_cast<uint8_t>(netpeer::wire::Kind::kData);
     joined.Send(oversized);

@@ -27,6 +27,7 @@ std::vector<Sample> Samples()
         {"link", wire::Encode(wire::Link{kApp, 5, "Player 5"}), [](wire::View v) { return !!wire::DecodeLink(v); }},
         {"data", wire::EncodeData("abcdefgh", 8), [](wire::View v) { return !!wire::DecodeData(v); }},
         {"announce", wire::Encode(wire::Announce{5}), [](wire::View v) { return !!wire::DecodeAnnounce(v); }},
+        {"drop", wire::Encode(wire::Drop{3}), [](wire::View v) { return !!wire::DecodeDrop(v); }},
     };
 }
 
@@ -55,6 +56,7 @@ TEST(NetpeerWire, BadNamesIdsCountsAndSizesAreRefused)
     EXPECT_FALSE(wire::DecodeJoin(wire::Encode(wire::Join{kApp, std::string("a\0b", 3)})));
     EXPECT_FALSE(wire::DecodeLink(wire::Encode(wire::Link{kApp, 0, "zero"})));
     EXPECT_FALSE(wire::DecodeAnnounce(wire::Encode(wire::Announce{0})));
+    EXPECT_FALSE(wire::DecodeDrop(wire::Encode(wire::Drop{0})));
     EXPECT_FALSE(wire::DecodeWelcome(wire::Encode(wire::Welcome{0, 1, {}})));
     EXPECT_FALSE(wire::DecodeWelcome(wire::Encode(wire::Welcome{2, 1, {{2, 0, 0, "me again"}}})));
     wire::Welcome crowd{40, 1, std::vector<wire::Member>(kMaxPlayers + 1, {1, 0, 0, ""})};
@@ -67,7 +69,7 @@ TEST(NetpeerWire, BadNamesIdsCountsAndSizesAreRefused)
     EXPECT_TRUE(wire::DecodeData(wire::EncodeData(big.data(), kMaxMessageBytes)));
     EXPECT_FALSE(wire::DecodeData(wire::EncodeData(big.data(), big.size())));
     EXPECT_FALSE(wire::KindOf(wire::Bytes{0}));
-    EXPECT_FALSE(wire::KindOf(wire::Bytes{7}));
+    EXPECT_FALSE(wire::KindOf(wire::Bytes{8}));
 }
 
 struct UrlCase {
