@@ -141,6 +141,9 @@ gfx::Result CResourceManager::NormalizeMesh(gfx::Mesh* mesh)
 
 void CResourceManager::RenderMesh(const MeshDrawRecord& record, bool additive)
 {
+    // An owner whose row was missing never filled its record.
+    if (!record.position)
+        return;
     try {
         gDevice->SetRenderState(gfx::kRsEdgeAntialias, 1);
         MeshEntry* entry = GetMesh(record.meshId);

@@ -177,6 +177,13 @@ const Damage kDamages[] = {
      "has no width or height", false, &PlayContinueIntoTheWormholes, true},
     {"saved_in_missing_system", [](const GameFolder& f) { f.Save("update player set system_id = 999"); },
      "was saved in system 999, which has no system row", false, &PlayContinueAndThrust, true},
+    {"station_row_missing",
+     [](const GameFolder& f) {
+         f.Content("delete from station where station_id in (select station_id from station_object_xref x, object o "
+                   "where o.object_id = x.object_id and o.system_id = " +
+                   std::to_string(kPilotSystem) + ")");
+     },
+     "no station row for object", true, &PlayContinueAndThrust, true},
 };
 
 // Frames of the game until it asks to quit; then the game stops. The status the game exits with:
