@@ -12,6 +12,7 @@
 #include "net/network_manager.h"
 #include "net/remote_ship.h"
 #include "screens/flight_screen.h"
+#include "screens/load_pilot_screen.h"
 #include "ships/armor.h"
 #include "ships/beam_shot.h"
 #include "ships/engine.h"
@@ -180,6 +181,8 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
             gLobbyScreen->AddChatLine(CLobbyScreen::kNoPilotLine);
         return;
     }
+    if (!SavedPilotCanFly(pilotId))
+        return;
     // The world goes first, so that nothing in it still points at the ship being replaced.
     gResourceManager->DeleteWorldObjects();
     ReplacePlayerShip(nullptr);

@@ -215,4 +215,14 @@ TEST_F(NetworkScreensTest, StartNeedsAPilotAndBuildsItsShipOnceWhenTheStartComes
     EXPECT_FALSE(os::QuitPosted());
 }
 
+TEST_F(NetworkScreensTest, AStartIsRefusedWhenTheSavedHullHasNoShipRow)
+{
+    CPlayerShip* flying = &FlyNewPilot();
+    Content("DELETE FROM ship WHERE ship_id = " + std::to_string(flying->mShipId));
+    Show(gLobbyScreen);
+    gNetworkManager.OnStartGame(MsgStartGame{1});
+    EXPECT_EQ(gCurrentScreen, gLobbyScreen);
+    EXPECT_EQ(gPlayerShip, flying);
+}
+
 }  // namespace

@@ -110,7 +110,7 @@ int PlayContinueAndThrust();
 // The saved pilot taken off by Continue, then flown into each wormhole of its system, all of which
 // lead where no pilot can go: the run fails (5) when one carried it away anyway.
 int PlayContinueIntoTheWormholes();
-// The new-pilot screen shown for a while.
+// The new-pilot screen shown for a while: the run fails (5) when the hull on show has no ship row.
 int PlayTheNewPilotScreen();
 
 struct Damage {
@@ -184,6 +184,9 @@ const Damage kDamages[] = {
                    std::to_string(kPilotSystem) + ")");
      },
      "no station row for object", true, &PlayContinueAndThrust, true},
+    {"offered_hull_row_missing",
+     [](const GameFolder& f) { f.Content("delete from ship where ship_id = (select max(ship_id) from create_ship)"); },
+     "is not offered: it has no ship row", false, &PlayTheNewPilotScreen},
 };
 
 // Frames of the game until it asks to quit; then the game stops. The status the game exits with:
@@ -259,6 +262,11 @@ int PlayTheNewPilotScreen()
     }
     gNewPilotScreen->SetPilotName("Spin Pilot");
     gCurrentScreen = gNewPilotScreen;
+    RunFrame();
+    if (!gGameDatabase.GetShip(gNewPilotScreen->CurrentShipId())) {
+        StopGame();
+        return 5;
+    }
     return RunFramesThenStop(30);
 }
 
