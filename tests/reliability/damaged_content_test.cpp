@@ -187,6 +187,11 @@ const Damage kDamages[] = {
     {"offered_hull_row_missing",
      [](const GameFolder& f) { f.Content("delete from ship where ship_id = (select max(ship_id) from create_ship)"); },
      "is not offered: it has no ship row", false, &PlayTheNewPilotScreen},
+    {"first_system_without_height",
+     [](const GameFolder& f) {
+         f.Content("update system set y_dimension = NULL where system_id = " + std::to_string(kPilotSystem));
+     },
+     "system 1, where pilots start, has no width or height", true, &PlayContinueAndThrust, true},
 };
 
 // Frames of the game until it asks to quit; then the game stops. The status the game exits with:
