@@ -95,7 +95,7 @@ MeshEntry* CResourceManager::GetMesh(int meshId)
     }
     std::string error;
     if (gfx::Failed(gfx::LoadMeshFromX(row->path, &mesh, &materials, &error))) {
-        ReportUnreadableFile(row->path, error);
+        ReportUnreadableFile(row->path, "mesh " + std::to_string(meshId) + ": " + error);
         return entry;
     }
     NormalizeMesh(mesh);

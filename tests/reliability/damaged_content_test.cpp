@@ -140,6 +140,9 @@ const Damage kDamages[] = {
      "raster/back_union.png", false},
     {"corrupt_mesh", [](const GameFolder& f) { Overwrite(OwnFile(f, "x/planet.x"), kCorruptMesh); }, "x/planet.x",
      false},
+    // Mesh 17 is the hull the fixture's pilot flies.
+    {"mesh_file_null", [](const GameFolder& f) { f.Content("update mesh set mesh_file = NULL where mesh_id = 17"); },
+     "cannot use x/ (mesh 17: ", false, &PlayContinueAndThrust, true},
     {"zero_byte_sound", [](const GameFolder& f) { Overwrite(OwnFile(f, "sound/loop_menu.wav"), ""); },
      "sound/loop_menu.wav", false},
     {"missing_content_database", [](const GameFolder& f) { fs::remove(f.ContentFile()); }, "config/varnok.dat", true},
@@ -328,6 +331,9 @@ TEST_P(DamagedContentTest, EndsWithAMessageOrRunsOnAndNeverTouchesTheSave)
     ASSERT_EQ(end.signal, 0) << "the game crashes\n" << end.errors;
     if (damage.endsAsFailure) {
         EXPECT_NE(end.exitCode, 0) << end.errors;
+        // A failure stops the game where it happens: nothing fails after the line that names it.
+        const std::string lastLine = end.errors.substr(end.errors.rfind('\n', end.errors.size() - 2) + 1);
+        EXPECT_NE(lastLine.find(damage.named), std::string::npos) << "more failed after it:\n" << end.errors;
     } else {
         EXPECT_EQ(end.exitCode, 0) << end.errors;
     }
