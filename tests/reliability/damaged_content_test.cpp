@@ -143,6 +143,8 @@ const Damage kDamages[] = {
     // Mesh 17 is the hull the fixture's pilot flies.
     {"mesh_file_null", [](const GameFolder& f) { f.Content("update mesh set mesh_file = NULL where mesh_id = 17"); },
      "cannot use x/ (mesh 17: ", false, &PlayContinueAndThrust, true},
+    {"sound_file_null", [](const GameFolder& f) { f.Content("update sound set sound_file = NULL where sound_id = 5"); },
+     "cannot use sound/ (", false},
     {"zero_byte_sound", [](const GameFolder& f) { Overwrite(OwnFile(f, "sound/loop_menu.wav"), ""); },
      "sound/loop_menu.wav", false},
     {"missing_content_database", [](const GameFolder& f) { fs::remove(f.ContentFile()); }, "config/varnok.dat", true},
