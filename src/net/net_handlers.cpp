@@ -178,8 +178,8 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
     if (!gFlightScreen)
         return;
     if (const char* refusal = SystemRefusal(message.systemId)) {
-        std::fprintf(stderr, "varnok: a game was started in system %d, which %s; it is not joined\n",
-                     message.systemId, refusal);
+        std::fprintf(stderr, "varnok: a game was started in system %d, which %s; it is not joined\n", message.systemId,
+                     refusal);
         return;
     }
     const int pilotId = gGameDatabase.GetCurrentPlayerId();

@@ -184,9 +184,10 @@ const Damage kDamages[] = {
      "was saved in system 999, which has no system row", false, &PlayContinueAndThrust, true},
     {"station_row_missing",
      [](const GameFolder& f) {
-         f.Content("delete from station where station_id in (select station_id from station_object_xref x, object o "
-                   "where o.object_id = x.object_id and o.system_id = " +
-                   std::to_string(kPilotSystem) + ")");
+         f.Content(
+             "delete from station where station_id in (select station_id from station_object_xref x, object o "
+             "where o.object_id = x.object_id and o.system_id = " +
+             std::to_string(kPilotSystem) + ")");
      },
      "no station row for object", true, &PlayContinueAndThrust, true},
     {"offered_hull_row_missing",
