@@ -148,6 +148,9 @@ gfx::Result InitDevice(bool recreate)
             return gfx::kFail;
         }
         gGameDatabase.Open();
+        // Without its databases the game has said why and ends; the rest would only fail on.
+        if (os::QuitPosted())
+            return gfx::kOk;
         DrawLoadingFrame(1);
         gCurrentScreen = gMainMenuScreen;
         gResourceManager->InitDeviceResources();

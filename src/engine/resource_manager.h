@@ -111,7 +111,8 @@ public:
     MeshEntry* GetMesh(int meshId);
     // Centres the mesh on its bounding sphere and scales it to radius 1.
     gfx::Result NormalizeMesh(gfx::Mesh* mesh);
-    // additive draws every subset the way a "-" texture is drawn.
+    // additive draws every subset the way a "-" texture is drawn. A record never filled draws
+    // nothing.
     void RenderMesh(const MeshDrawRecord& record, bool additive);
     void DrawTrail(const TrailDrawRecord& record);
     // Releases the trail square and forgets it and its cache entry (device loss).

@@ -95,7 +95,7 @@ MeshEntry* CResourceManager::GetMesh(int meshId)
     }
     std::string error;
     if (gfx::Failed(gfx::LoadMeshFromX(row->path, &mesh, &materials, &error))) {
-        ReportUnreadableFile(row->path, error);
+        ReportUnreadableFile(row->path, "mesh " + std::to_string(meshId) + ": " + error);
         return entry;
     }
     NormalizeMesh(mesh);
@@ -141,6 +141,9 @@ gfx::Result CResourceManager::NormalizeMesh(gfx::Mesh* mesh)
 
 void CResourceManager::RenderMesh(const MeshDrawRecord& record, bool additive)
 {
+    // An owner whose row was missing never filled its record.
+    if (!record.position)
+        return;
     try {
         gDevice->SetRenderState(gfx::kRsEdgeAntialias, 1);
         MeshEntry* entry = GetMesh(record.meshId);

@@ -1,5 +1,6 @@
 // CNetworkManager: what a peer's message does here, checked against its type's size and its
 // object's kind before anything changes.
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -12,6 +13,7 @@
 #include "net/network_manager.h"
 #include "net/remote_ship.h"
 #include "screens/flight_screen.h"
+#include "screens/load_pilot_screen.h"
 #include "ships/armor.h"
 #include "ships/beam_shot.h"
 #include "ships/engine.h"
@@ -21,6 +23,7 @@
 #include "ships/shockwave_shot.h"
 #include "ships/weapon_records.h"
 #include "ui/screen.h"
+#include "world/system_check.h"
 
 namespace {
 
@@ -173,14 +176,21 @@ void CNetworkManager::OnDestination(const MsgDestination& message)
 
 void CNetworkManager::OnStartGame(const MsgStartGame& message)
 {
-    if (!gGameDatabase.GetSystem(message.systemId) || !gFlightScreen)
+    if (!gFlightScreen)
         return;
+    if (const char* refusal = SystemRefusal(message.systemId)) {
+        std::fprintf(stderr, "varnok: a game was started in system %d, which %s; it is not joined\n", message.systemId,
+                     refusal);
+        return;
+    }
     const int pilotId = gGameDatabase.GetCurrentPlayerId();
     if (pilotId < 0) {
         if (gLobbyScreen && gLobbyScreen->IsEntered())
             gLobbyScreen->AddChatLine(CLobbyScreen::kNoPilotLine);
         return;
     }
+    if (!SavedPilotCanFly(pilotId))
+        return;
     // The world goes first, so that nothing in it still points at the ship being replaced.
     gResourceManager->DeleteWorldObjects();
     ReplacePlayerShip(nullptr);

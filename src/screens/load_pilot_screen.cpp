@@ -16,7 +16,7 @@ constexpr float kTakeOffHeight = -90.0f;
 constexpr float kSettledHeight = -70.0f;
 }  // namespace
 
-bool FlySavedPilot(int playerId)
+bool SavedPilotCanFly(int playerId)
 {
     const PlayerRecord* saved = gGameDatabase.GetPlayer(playerId);
     if (!saved)
@@ -27,6 +27,13 @@ bool FlySavedPilot(int playerId)
                      saved->character_name, saved->ship_id);
         return false;
     }
+    return true;
+}
+
+bool FlySavedPilot(int playerId)
+{
+    if (!SavedPilotCanFly(playerId))
+        return false;
     // The world goes first, so that nothing in it still points at the ship being replaced.
     gResourceManager->DeleteWorldObjects();
     ReplacePlayerShip(nullptr);

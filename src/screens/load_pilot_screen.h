@@ -17,6 +17,9 @@ protected:
 
 extern CLoadPilotScreen* gLoadPilotScreen;
 
+// Whether the pilot has a saved row whose hull has a ship row; a hull without one is said in one
+// line on stderr.
+bool SavedPilotCanFly(int playerId);
 // Replaces the player ship with the saved pilot and flies it in its current system; false, with
 // nothing changed, when the pilot has no saved row or its hull has no ship row (one line on stderr).
 bool FlySavedPilot(int playerId);

@@ -66,8 +66,13 @@ void CNewPilotScreen::Enter()
     mEntered = 1;
     RowList<CreateShipRow> rows;
     mHulls.clear();
-    for (const CreateShipRow* row : gGameDatabase.GetCreateShips(rows))
-        mHulls.push_back(*row);
+    for (const CreateShipRow* row : gGameDatabase.GetCreateShips(rows)) {
+        // A hull without its row could be neither drawn nor flown.
+        if (gGameDatabase.GetShip(row->ship_id))
+            mHulls.push_back(*row);
+        else
+            std::fprintf(stderr, "varnok: hull %d is not offered: it has no ship row\n", row->ship_id);
+    }
     mCurrentHull = 0;
     SetText(*this, kNameText, mPilotName);
     ShowHull();

@@ -57,10 +57,9 @@ CPlayerShip::CPlayerShip(int playerId)
     mHomeX = saved.x_pos;
     mHomeY = saved.y_pos;
     // A content update may have taken the save point's system away; the pilot flies on from the start.
-    if (const char* refusal = SystemRefusal(saved.system_id)) {
+    if (const char* refusal = SystemRefusal(saved.system_id); refusal && StartInFirstSystem()) {
         std::fprintf(stderr, "varnok: pilot %d was saved in system %d, which %s; it starts in the first system\n",
                      saved.player_id, saved.system_id, refusal);
-        StartInFirstSystem();
     }
     mPlayerId = saved.player_id;
     CopyBounded(mPilotName, kPilotNameSize, saved.character_name);

@@ -7,8 +7,10 @@
 
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "ships/engine.h"
 #include "ships/weapon_records.h"
+#include "world/system_check.h"
 
 namespace {
 
@@ -58,11 +60,17 @@ CPlayerShip::CPlayerShip(int shipId, const char* name, int weapon1DeviceId, int 
     ApplyNameBonus();
 }
 
-void CPlayerShip::StartInFirstSystem()
+bool CPlayerShip::StartInFirstSystem()
 {
     mSystemId = mHomeSystemId = kFirstSystemId;
     mHomeX = kStartX;
     mHomeY = kStartY;
+    // A pilot there could never leave its station: nothing of the game can be played.
+    if (const char* refusal = SystemRefusal(kFirstSystemId)) {
+        os::PostFailureQuit("system %d, where pilots start, %s", kFirstSystemId, refusal);
+        return false;
+    }
+    return true;
 }
 
 void CPlayerShip::SetUpHull(int shipId, const Vec3& position)

@@ -222,7 +222,8 @@ public:
 
 private:
     // Where every new pilot starts: the first system's start point, which is also the save point.
-    void StartInFirstSystem();
+    // False, with the game ending, when the first system cannot be entered.
+    bool StartInFirstSystem();
     // What both constructors share once the hull is known.
     void SetUpHull(int shipId, const Vec3& position);
     // The hull's figures, name, alignment and mesh; the hit points are the new maximum.

@@ -7,6 +7,7 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "world/player_view.h"
 
 namespace {
@@ -40,8 +41,10 @@ CDeviceObject::CDeviceObject(int objectId)
     mId = objectId;
     Prepare();
     const DeviceObjectRecord* row = gGameDatabase.GetDeviceObject(objectId);
-    if (!row)
+    if (!row) {
+        os::PostFailureQuit("no device object row for object %d", objectId);
         return;
+    }
     PlaceFromRow(ObjectRow{objectId, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},
                  kTypeDeviceObject, kDeviceBlip);
     mDeviceObjectId = row->device_object_id;

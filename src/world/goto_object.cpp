@@ -6,6 +6,7 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 
 namespace {
 
@@ -26,8 +27,10 @@ CGotoObject::CGotoObject(int objectId)
     mId = objectId;
     Prepare();
     const GotoObjectRecord* row = gGameDatabase.GetGotoObject(objectId);
-    if (!row)
+    if (!row) {
+        os::PostFailureQuit("no goto marker row for object %d", objectId);
         return;
+    }
     PlaceFromRow(ObjectRow{objectId, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},
                  row->object_type, kMarkerBlip);
     mGotoId = row->goto_id;

@@ -7,6 +7,7 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "world/player_view.h"
 
 namespace {
@@ -34,8 +35,10 @@ CHealthObject::CHealthObject(int objectId)
     mId = objectId;
     Prepare();
     const HealthObjectRecord* row = gGameDatabase.GetHealthObject(objectId);
-    if (!row)
+    if (!row) {
+        os::PostFailureQuit("no health object row for object %d", objectId);
         return;
+    }
     // Kits share one size whatever the row says.
     PlaceFromRow(ObjectRow{objectId, row->system_id, row->object_name, row->x_pos, row->y_pos, kKitSize}, kTypeHealth,
                  kKitBlip);

@@ -6,6 +6,7 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "world/actor.h"
 
 namespace {
@@ -52,8 +53,10 @@ CResourceObject::CResourceObject(int objectId)
 {
     mId = objectId;
     const ResourceObjectRecord* row = gGameDatabase.GetResourceObject(objectId);
-    if (!row)
+    if (!row) {
+        os::PostFailureQuit("no resource row for object %d", objectId);
         return;
+    }
     PlaceFromRow(ObjectRow{objectId, row->system_id, "", row->x_pos, row->y_pos, row->size}, row->object_type,
                  kResourceBlip);
     mAffiliate = kAffiliateNature;

@@ -5,6 +5,7 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "ui/cursor.h"
 #include "ui/flight_view.h"
 #include "world/player_view.h"
@@ -30,8 +31,10 @@ CStation::CStation(int objectId)
 {
     mId = objectId;
     const StationRecord* row = gGameDatabase.GetStation(objectId);
-    if (!row)
+    if (!row) {
+        os::PostFailureQuit("no station row for object %d", objectId);
         return;
+    }
     PlaceFromRow(ObjectRow{objectId, row->system_id, row->object_name, row->x_pos, row->y_pos, kStationSize},
                  kTypeStation, kStationBlip);
     mStationId = row->station_id;

@@ -7,6 +7,7 @@
 #include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "ui/flight_view.h"
 #include "ui/screen.h"
 #include "world/player_view.h"
@@ -40,8 +41,10 @@ CWormhole::CWormhole(int objectId)
     mWhirl = TrailDrawRecord{kWhirlSprite, &mPosition, &mDirection,    &mWhirlAngle,    &mSize,
                              &mAlpha,      &mColour,   &gNoTrailCount, &gNoTrailSpacing};
     const WormholeObjectRecord* row = gGameDatabase.GetWormholeObject(objectId);
-    if (!row)
+    if (!row) {
+        os::PostFailureQuit("no wormhole row for object %d", objectId);
         return;
+    }
     PlaceFromRow(ObjectRow{objectId, row->system_id, row->object_name, row->x_pos, row->y_pos, row->size},
                  kTypeWormhole, kWormholeBlip);
     mWormholeId = row->wormhole_id;

@@ -223,4 +223,16 @@ TEST_F(NetworkScreensTest, StartNeedsAPilotAndBuildsItsShipOnceWhenTheStartComes
     EXPECT_FALSE(os::QuitPosted());
 }
 
+TEST_F(NetworkScreensTest, AStartIsRefusedInASystemWithoutWidthOrWithASavedHullWithoutItsRow)
+{
+    CPlayerShip* flying = &FlyNewPilot();
+    Show(gLobbyScreen);
+    Content("UPDATE system SET x_dimension = 0 WHERE system_id = 2");
+    gNetworkManager.OnStartGame(MsgStartGame{2});
+    Content("DELETE FROM ship WHERE ship_id = " + std::to_string(flying->mShipId));
+    gNetworkManager.OnStartGame(MsgStartGame{1});
+    EXPECT_EQ(gCurrentScreen, gLobbyScreen);
+    EXPECT_EQ(gPlayerShip, flying);
+}
+
 }  // namespace

@@ -110,7 +110,7 @@ int PlayContinueAndThrust();
 // The saved pilot taken off by Continue, then flown into each wormhole of its system, all of which
 // lead where no pilot can go: the run fails (5) when one carried it away anyway.
 int PlayContinueIntoTheWormholes();
-// The new-pilot screen shown for a while.
+// The new-pilot screen shown for a while: the run fails (5) when the hull on show has no ship row.
 int PlayTheNewPilotScreen();
 
 struct Damage {
@@ -140,6 +140,11 @@ const Damage kDamages[] = {
      "raster/back_union.png", false},
     {"corrupt_mesh", [](const GameFolder& f) { Overwrite(OwnFile(f, "x/planet.x"), kCorruptMesh); }, "x/planet.x",
      false},
+    // Mesh 17 is the hull the fixture's pilot flies.
+    {"mesh_file_null", [](const GameFolder& f) { f.Content("update mesh set mesh_file = NULL where mesh_id = 17"); },
+     "cannot use x/ (mesh 17: ", false, &PlayContinueAndThrust, true},
+    {"sound_file_null", [](const GameFolder& f) { f.Content("update sound set sound_file = NULL where sound_id = 5"); },
+     "cannot use sound/ (", false},
     {"zero_byte_sound", [](const GameFolder& f) { Overwrite(OwnFile(f, "sound/loop_menu.wav"), ""); },
      "sound/loop_menu.wav", false},
     {"missing_content_database", [](const GameFolder& f) { fs::remove(f.ContentFile()); }, "config/varnok.dat", true},
@@ -177,6 +182,22 @@ const Damage kDamages[] = {
      "has no width or height", false, &PlayContinueIntoTheWormholes, true},
     {"saved_in_missing_system", [](const GameFolder& f) { f.Save("update player set system_id = 999"); },
      "was saved in system 999, which has no system row", false, &PlayContinueAndThrust, true},
+    {"station_row_missing",
+     [](const GameFolder& f) {
+         f.Content(
+             "delete from station where station_id in (select station_id from station_object_xref x, object o "
+             "where o.object_id = x.object_id and o.system_id = " +
+             std::to_string(kPilotSystem) + ")");
+     },
+     "no station row for object", true, &PlayContinueAndThrust, true},
+    {"offered_hull_row_missing",
+     [](const GameFolder& f) { f.Content("delete from ship where ship_id = (select max(ship_id) from create_ship)"); },
+     "is not offered: it has no ship row", false, &PlayTheNewPilotScreen},
+    {"first_system_without_height",
+     [](const GameFolder& f) {
+         f.Content("update system set y_dimension = NULL where system_id = " + std::to_string(kPilotSystem));
+     },
+     "system 1, where pilots start, has no width or height", true, &PlayContinueAndThrust, true},
 };
 
 // Frames of the game until it asks to quit; then the game stops. The status the game exits with:
@@ -252,6 +273,11 @@ int PlayTheNewPilotScreen()
     }
     gNewPilotScreen->SetPilotName("Spin Pilot");
     gCurrentScreen = gNewPilotScreen;
+    RunFrame();
+    if (!gGameDatabase.GetShip(gNewPilotScreen->CurrentShipId())) {
+        StopGame();
+        return 5;
+    }
     return RunFramesThenStop(30);
 }
 
@@ -308,6 +334,9 @@ TEST_P(DamagedContentTest, EndsWithAMessageOrRunsOnAndNeverTouchesTheSave)
     ASSERT_EQ(end.signal, 0) << "the game crashes\n" << end.errors;
     if (damage.endsAsFailure) {
         EXPECT_NE(end.exitCode, 0) << end.errors;
+        // A failure stops the game where it happens: nothing fails after the line that names it.
+        const std::string lastLine = end.errors.substr(end.errors.rfind('\n', end.errors.size() - 2) + 1);
+        EXPECT_NE(lastLine.find(damage.named), std::string::npos) << "more failed after it:\n" << end.errors;
     } else {
         EXPECT_EQ(end.exitCode, 0) << end.errors;
     }

@@ -1,5 +1,6 @@
-// Every object kind of the content is built from its row, updated and drawn. Each kind that gets
-// its factory adds its case here; a kind with a factory and no case fails the check below.
+// Every object kind of the content is built from its row, updated and drawn, and without its row
+// ends the game. Each kind that gets its factory adds its case here; a kind with a factory and no
+// case fails the check below.
 #include "world/object_kinds.h"
 
 #include <cmath>
@@ -49,6 +50,18 @@ TEST_P(ObjectKindTest, IsBuiltFromItsRowThenUpdatesAndDraws)
     }
     EXPECT_FALSE(Device()->Draws().empty());
     EXPECT_FALSE(std::isnan(object->mPosition.x) || std::isnan(object->mRotation.z));
+}
+
+TEST_P(ObjectKindTest, WithoutItsRowEndsTheGameAndStaysOut)
+{
+    // The frame that builds it still runs to its end, so it is updated and drawn once.
+    rm->EnterSystem(GetParam().systemId);
+    std::unique_ptr<CWorldObject> object(gObjectKinds[GetParam().kind].make(99999));
+    EXPECT_TRUE(os::QuitPosted());
+    EXPECT_EQ(object->mActive, 0);
+    object->Update();
+    object->Render();
+    object->DrawRadar();
 }
 
 INSTANTIATE_TEST_SUITE_P(Content, ObjectKindTest, ::testing::ValuesIn(kKindCases),

@@ -1,10 +1,9 @@
 // Planets and suns: the push out of the surface, halo or mesh, the radar blip that grows with
-// the planet, the segment probe, and a row that is missing.
+// the planet and the segment probe.
 #include "world/planet.h"
 
 #include <cmath>
 
-#include "platform/os/message_queue.h"
 #include "world_fixture.h"
 
 namespace {
@@ -110,13 +109,6 @@ TEST_F(PlanetTest, ASegmentPointingAtThePlanetHitsItEvenBeyondItsEndAndOneAwayMi
     EXPECT_TRUE(planet->HitTestSegment(&start, &toward, 5.0f));
     EXPECT_FALSE(planet->HitTestSegment(&start, &away, 5.0f));
     EXPECT_FALSE(planet->HitTestSegment(&start, &aside, 5.0f));
-}
-
-TEST_F(PlanetTest, APlanetWithoutARowEndsTheGameAndStaysOut)
-{
-    std::unique_ptr<CWorldObject> missing(MakePlanet(99999));
-    EXPECT_TRUE(os::QuitPosted());
-    EXPECT_EQ(missing->mActive, 0);
 }
 
 struct BlipCase {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -581,11 +582,14 @@ Result LoadMeshFromXText(std::string_view text, Mesh** mesh, std::vector<MeshMat
 Result LoadMeshFromX(const std::string& path, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
 {
     std::string native = os::NativePath(path);
+    // An empty file name leaves the folder, which opens but fails at the first read.
+    std::error_code ignored;
+    const bool folder = std::filesystem::is_directory(native, ignored);
     std::ifstream file(native, std::ios::binary);
-    if (!file) {
+    if (folder || !file) {
         if (mesh)
             *mesh = nullptr;
-        return Refuse("cannot open the file", error);
+        return Refuse(folder ? "a folder, not a file" : "cannot open the file", error);
     }
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     return Load(text, mesh, materials, error);

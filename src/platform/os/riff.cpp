@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -30,6 +31,10 @@ uint64_t ClaimedEnd(const ChunkInfo& chunk)
 bool RiffReader::OpenFile(const std::string& path)
 {
     Close();
+    // An empty file name leaves the folder, which opens but fails at the first read.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        return false;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
