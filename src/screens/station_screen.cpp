@@ -266,7 +266,7 @@ void CStationScreen::Repair()
 {
     if (!gPlayerShip)
         return;
-    gPlayerShip->mCredits -= std::min(gPlayerShip->GetRepairCost(), kMaxRepairPrice);
+    gPlayerShip->AddCredits(-std::min(gPlayerShip->GetRepairCost(), kMaxRepairPrice));
     gPlayerShip->Restore();
 }
 
@@ -274,7 +274,7 @@ void CStationScreen::SellCompounds()
 {
     if (!gPlayerShip)
         return;
-    gPlayerShip->mCredits += gPlayerShip->GetCompoundSaleValue();
+    gPlayerShip->AddCredits(gPlayerShip->GetCompoundSaleValue());
     gPlayerShip->ClearSellableCompounds();
 }
 
@@ -283,6 +283,6 @@ void CStationScreen::Refuel()
     if (!gPlayerShip || !gPlayerShip->mEngine)
         return;
     CEngine& engine = *gPlayerShip->mEngine;
-    gPlayerShip->mCredits -= engine.mMaxFuel - engine.mFuel;
+    gPlayerShip->AddCredits(static_cast<double>(engine.mFuel) - engine.mMaxFuel);
     engine.mFuel = engine.mMaxFuel;
 }

@@ -60,7 +60,13 @@ CPlayerShip::CPlayerShip(int shipId, const char* name, int weapon1DeviceId, int 
 
 void CPlayerShip::StartInFirstSystem()
 {
-    mSystemId = mHomeSystemId = kFirstSystemId;
+    mSystemId = kFirstSystemId;
+    HomeAtStart();
+}
+
+void CPlayerShip::HomeAtStart()
+{
+    mHomeSystemId = kFirstSystemId;
     mHomeX = kStartX;
     mHomeY = kStartY;
 }

@@ -147,6 +147,8 @@ const Damage kDamages[] = {
      "config/varnok.dat", true},
     {"read_only_save_database", [](const GameFolder& f) { MakeReadOnly(f.SaveFile()); }, "config/pe.dat", true},
     {"read_only_config_folder", [](const GameFolder& f) { MakeReadOnly(f.Path() / "config"); }, "config/pe.dat", true},
+    {"saved_off_every_map", [](const GameFolder& f) { f.Save("update player set x_pos = 1e999"); },
+     "it starts at the new pilot's point", false, &PlayContinueAndThrust, true},
     {"hull_row_missing",
      [](const GameFolder& f) { f.Content("delete from ship where ship_id = (select max(ship_id) from create_ship)"); },
      "has no ship row", false, &PlayContinueAndThrust},
