@@ -74,8 +74,7 @@ void CStationScreen::Enter()
     LoadSpriteControls();
     LoadMovieControls();
     LoadObjectControls();
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = screen ? screen->sprite_id : 0;
+    mBackdrop = ScreenSpriteId();
     if (gPlayerShip && gPlayerShip->mEngine)
         gPlayerShip->mEngine->mEnergy = gPlayerShip->mEngine->mMaxEnergy;
     for (int id : kMirroredButtons) {

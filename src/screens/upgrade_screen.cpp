@@ -60,8 +60,7 @@ void CShipUpgradeScreen::Enter()
     LoadButtons();
     LoadObjectControls();
     LoadSpriteControls();
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = screen ? screen->sprite_id : 0;
+    mBackdrop = ScreenSpriteId();
     mEntered = 1;
 
     mHullIds.clear();
