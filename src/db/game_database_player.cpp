@@ -220,9 +220,10 @@ bool CGameDatabase::MakeMissingSettingsRow()
         return true;
     // Without the row every option the player changes would be lost.
     std::fprintf(stderr, "varnok: the save database has no settings row; one with the shipped options is made\n");
-    return SaveStatement("insert into settings ( brightness, volume, sound_on, wire_frame, display_xy, display_fps, "
-                         "display_velocity, high_quality_glow, auto_decelerate ) "
-                         "values( 50, 80, 'true', 'false', 'false', 'false', 'false', 'true', 'true' )");
+    return SaveStatement(
+        "insert into settings ( brightness, volume, sound_on, wire_frame, display_xy, display_fps, "
+        "display_velocity, high_quality_glow, auto_decelerate ) "
+        "values( 50, 80, 'true', 'false', 'false', 'false', 'false', 'true', 'true' )");
 }
 
 void CGameDatabase::SaveSettings(const SettingsRecord& s)

@@ -41,7 +41,8 @@ void Sell(CPlayerShip& ship, const CDeviceInfo& device)
 
 int CreditsAfterSale(int credits, float sellFactor, int creditValue)
 {
-    return SaturatedInt(static_cast<double>(credits) + static_cast<double>(sellFactor * static_cast<float>(creditValue)));
+    return SaturatedInt(static_cast<double>(credits) +
+                        static_cast<double>(sellFactor * static_cast<float>(creditValue)));
 }
 
 void CStoreScreen::OnDrop(int dragId, int snapId)

@@ -63,7 +63,8 @@ CPlayerShip::CPlayerShip(int playerId)
                      saved.player_id, saved.system_id, refusal);
         StartInFirstSystem();
     } else if (!HomeIsFinite()) {
-        std::fprintf(stderr, "varnok: pilot %d was saved at a point off every map; it starts at the new pilot's point\n",
+        std::fprintf(stderr,
+                     "varnok: pilot %d was saved at a point off every map; it starts at the new pilot's point\n",
                      saved.player_id);
         StartInFirstSystem();
     }
