@@ -30,7 +30,7 @@ bool CGameDatabase::Open(const std::string& contentFile, const std::string& save
     if (!problem)
         problem = CannotWrite(saveFile, mSave);
     if (!problem)
-        return true;
+        return MakeMissingSettingsRow();
     // A game without its databases ends as a failure.
     os::PostFailureQuit("%s", problem->c_str());
     return false;

@@ -27,6 +27,8 @@ using RowList = std::list<Row*>;
 constexpr int32_t kNoFreePlayerId = INT32_MAX;
 // What NextPlayerQuestId gives when the largest id has no 32-bit id above it.
 constexpr int32_t kNoPlayerQuestId = INT32_MIN;
+// What FindControlWithoutKind gives when every control of the screen has its kind's row.
+constexpr int32_t kNoControl = -1;
 
 // Ownership, for every query method:
 // - a record query returns a record that stays valid until the next call of the same method
@@ -45,7 +47,8 @@ public:
 
     // Opens "config\varnok.dat" and "config\pe.dat" below the working directory. A file that is
     // missing or not a database, or a save file the game cannot write, ends the game as a failure
-    // with one line on stderr naming it, and gives false. Neither file is ever created.
+    // with one line on stderr naming it, and gives false. Neither file is ever created. A save
+    // database without its settings row is given one with the shipped options.
     bool Open();
     bool Open(const std::string& contentFile, const std::string& saveFile);
     void Close();
@@ -177,6 +180,8 @@ public:
     RowList<ControlIdRow>& GetDragButtonIds(RowList<ControlIdRow>& out, int32_t screenId);
     RowList<ControlIdRow>& GetSnapControlIds(RowList<ControlIdRow>& out, int32_t screenId);
     RowList<ObjectControlIdRow>& GetObjectControlIds(RowList<ObjectControlIdRow>& out, int32_t screenId);
+    // The lowest control of the screen that no button, text, sprite or other kind's row names.
+    int32_t FindControlWithoutKind(int32_t screenId);
     DragButtonRecord* GetDragButton(int32_t controlId);        // null after failure
     SnapControlRecord* GetSnapControl(int32_t controlId);      // null after failure
     ButtonRecord* GetButton(int32_t controlId);                // null after failure
@@ -224,6 +229,8 @@ private:
     // Each gives what keeps the file from the game, or nothing when it is fit.
     std::optional<std::string> OpenFile(const std::string& gamePath, sqlite3** handle);
     static std::optional<std::string> CannotWrite(const std::string& gamePath, sqlite3* db);
+    // Makes the settings row with the shipped options when the table has none, saying so once.
+    bool MakeMissingSettingsRow();
     bool SaveStatement(const std::string& sql);
     bool SavePilotRow(const PlayerSaveData& pilot);
     bool DeletePlayerDevices(int32_t playerId);
@@ -248,6 +255,8 @@ private:
     int32_t mPreviousQuestId = 0;
     int32_t mNextQuestId = 0;
     int32_t mPlayerCount = 0;
+    int32_t mControlWithoutKind = 0;
+    int32_t mSettingsCount = 0;
 
     // World.
     OwnedRecord<SystemRecord> mSystem;

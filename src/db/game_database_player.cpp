@@ -211,6 +211,21 @@ SettingsRecord* CGameDatabase::LoadSettings()
         mSettings);
 }
 
+bool CGameDatabase::MakeMissingSettingsRow()
+{
+    mSettingsCount = 0;
+    if (!RunOrQuit(mSave, "select count(*) from settings", &ScalarRow, &mSettingsCount))
+        return false;
+    if (mSettingsCount > 0)
+        return true;
+    // Without the row every option the player changes would be lost.
+    std::fprintf(stderr, "varnok: the save database has no settings row; one with the shipped options is made\n");
+    return SaveStatement(
+        "insert into settings ( brightness, volume, sound_on, wire_frame, display_xy, display_fps, "
+        "display_velocity, high_quality_glow, auto_decelerate ) "
+        "values( 50, 80, 'true', 'false', 'false', 'false', 'false', 'true', 'true' )");
+}
+
 void CGameDatabase::SaveSettings(const SettingsRecord& s)
 {
     SaveStatement(
@@ -298,37 +313,40 @@ bool CGameDatabase::SavePlayerDevices(const PlayerSaveData& pilot)
     return true;
 }
 
+// The pilot's rows were deleted in this transaction and the set holds each system once, so every
+// system goes in with one statement, whatever the count: a row at a time asks as many questions of
+// a table that grows with them.
 bool CGameDatabase::SavePlayerSystems(const PlayerSaveData& pilot)
 {
-    for (int32_t systemId : pilot.visited_systems) {
-        mSystemVisited = 0;
-        if (!RunOrQuit(mSave, IsSystemVisitedSql(pilot.player_id, systemId), &ScalarRow, &mSystemVisited))
-            return false;
-        if (mSystemVisited != 0)
-            continue;
-        if (!SaveStatement(FormatSql("INSERT INTO player_systems (player_id,system_id) VALUES (%d,%d)", pilot.player_id,
-                                     systemId)))
-            return false;
-    }
-    return true;
+    if (pilot.visited_systems.empty())
+        return true;
+    std::string sql = "INSERT INTO player_systems (player_id,system_id) VALUES ";
+    for (int32_t systemId : pilot.visited_systems)
+        sql += FormatSql("(%d,%d),", pilot.player_id, systemId);
+    sql.pop_back();
+    return SaveStatement(sql);
 }
 
 bool CGameDatabase::SavePlayerQuests(const PlayerSaveData& pilot)
 {
     if (!SaveStatement(FormatSql("delete from player_quest where player_id = %d", pilot.player_id)))
         return false;
-    for (int32_t questId : pilot.completed_quests) {
-        mNextPlayerQuestId = 0;
-        if (!RunOrQuit(mSave, kNextPlayerQuestIdSql, &NextPlayerQuestIdRow, &mNextPlayerQuestId))
-            return false;
-        if (mNextPlayerQuestId == kNoPlayerQuestId) {
-            std::fprintf(stderr, "varnok: the pilot is not saved: the save database has no player_quest_id left\n");
-            return false;
-        }
-        if (!SaveStatement(FormatSql("insert into player_quest ( player_quest_id, player_id, quest_id, complete ) "
-                                     "values( %d, %d, %d, '%q' )",
-                                     mNextPlayerQuestId, pilot.player_id, questId, "true")))
-            return false;
+    if (pilot.completed_quests.empty())
+        return true;
+    // One id query and one insert: each quest takes the id after the one before it.
+    mNextPlayerQuestId = 0;
+    if (!RunOrQuit(mSave, kNextPlayerQuestIdSql, &NextPlayerQuestIdRow, &mNextPlayerQuestId))
+        return false;
+    const long long lastId =
+        static_cast<long long>(mNextPlayerQuestId) + static_cast<long long>(pilot.completed_quests.size()) - 1;
+    if (mNextPlayerQuestId == kNoPlayerQuestId || lastId > INT32_MAX) {
+        std::fprintf(stderr, "varnok: the pilot is not saved: the save database has no player_quest_id left\n");
+        return false;
     }
-    return true;
+    std::string sql = "insert into player_quest ( player_quest_id, player_id, quest_id, complete ) values ";
+    int32_t id = mNextPlayerQuestId;
+    for (int32_t questId : pilot.completed_quests)
+        sql += FormatSql("( %d, %d, %d, '%q' ),", id++, pilot.player_id, questId, "true");
+    sql.pop_back();
+    return SaveStatement(sql);
 }

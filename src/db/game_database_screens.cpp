@@ -324,6 +324,19 @@ RowList<ObjectControlIdRow>& CGameDatabase::GetObjectControlIds(RowList<ObjectCo
         mObjectControlIds, out);
 }
 
+int32_t CGameDatabase::FindControlWithoutKind(int32_t screenId)
+{
+    return RunScalar(mContent,
+                     FormatSql("select min(control_id) from control where screen_id = %d and control_id not in ( "
+                               "select control_id from button union select control_id from mouse_over_button "
+                               "union select control_id from text_control union select control_id from checkbox "
+                               "union select control_id from slider union select control_id from sprite_control "
+                               "union select control_id from movie_control union select control_id from drag_button "
+                               "union select control_id from snap_control ) having count(*) > 0",
+                               screenId),
+                     mControlWithoutKind, kNoControl);
+}
+
 DragButtonRecord* CGameDatabase::GetDragButton(int32_t controlId)
 {
     return RunRecordOrNull<DragButtonRecord, 12, FillDragButton>(

@@ -2,6 +2,7 @@
 #include "engine/resource_manager.h"
 
 #include "db/game_database.h"
+#include "platform/os/message_queue.h"
 
 void CResourceManager::LoadFonts()
 {
@@ -24,6 +25,12 @@ int CResourceManager::GetGlyph(char character, int size)
     std::map<char, int>& glyphs = size == kGlyphSmall    ? mSmallGlyphs
                                   : size == kGlyphMedium ? mMediumGlyphs
                                                          : mLargeGlyphs;
+    // Without a row of the size every caption drawn in it would be blank; the character filed
+    // below keeps this to one line.
+    if (glyphs.empty())
+        os::PostFailureQuit("no font rows of size %s", size == kGlyphSmall    ? "small"
+                                                       : size == kGlyphMedium ? "medium"
+                                                                              : "large");
     // A missing character is filed as 0, so it draws nothing now and later.
     return glyphs.emplace(character, 0).first->second;
 }

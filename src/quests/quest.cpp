@@ -1,10 +1,13 @@
 // A quest's construction from its rows and the update that walks it through its steps.
 #include "quests/quest.h"
 
+#include <algorithm>
+
 #include "core/message_log.h"
 #include "core/sound_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "quests/quest_pilot.h"
 #include "quests/quest_step.h"
 #include "ui/flight_view.h"
@@ -53,8 +56,27 @@ CQuest::~CQuest()
         delete mSteps[i];
 }
 
+int CQuest::MissingStep() const
+{
+    int expected = 1;
+    for (int i = 0; i < mStepCount; ++i) {
+        if (mSteps[i]->mQuestStepSequence > expected)
+            return expected;
+        expected = std::max(expected, mSteps[i]->mQuestStepSequence + 1);
+    }
+    return 0;
+}
+
 void CQuest::Start()
 {
+    // Steps run in sequence order; one left out would leave what follows it waiting for ever.
+    if (const int missing = MissingStep()) {
+        if (mState != kQuestFailed)
+            os::PostFailureQuit("no step %d of quest %d: its steps are numbered from 1 without a gap", missing,
+                                mQuestId);
+        mState = kQuestFailed;
+        return;
+    }
     mCurrentStep = 0;
     if (mStepCount > 0)
         mSteps[0]->Begin();

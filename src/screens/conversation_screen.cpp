@@ -141,8 +141,7 @@ void CConversationScreen::Enter()
     LoadMovieControls();
     LoadObjectControls();
     mFeed = 1;
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdropSpriteId = screen ? screen->sprite_id : 0;
+    mBackdropSpriteId = ScreenSpriteId();
     mEntered = 1;
 }
 

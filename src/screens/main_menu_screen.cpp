@@ -35,8 +35,7 @@ void CMainMenuScreen::Enter()
     LoadTextControls();
     LoadButtons();
     LoadSpriteControls();
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = screen ? screen->sprite_id : 0;
+    mBackdrop = ScreenSpriteId();
     for (int id : kMirroredButtons) {
         CButton* button = GetButton(id);
         if (button && !button->flippedX)

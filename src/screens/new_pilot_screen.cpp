@@ -61,8 +61,7 @@ void CNewPilotScreen::Enter()
     LoadSliders();
     LoadObjectControls();
     LoadSpriteControls();
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = screen ? screen->sprite_id : 0;
+    mBackdrop = ScreenSpriteId();
     mEntered = 1;
     RowList<CreateShipRow> rows;
     mHulls.clear();

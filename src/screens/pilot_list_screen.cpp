@@ -33,8 +33,7 @@ void CPilotListScreen::Enter()
     LoadButtons();
     LoadSpriteControls();
     LoadObjectControls();
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = mLayout.backdrop ? mLayout.backdrop : screen ? screen->sprite_id : 0;
+    mBackdrop = mLayout.backdrop ? mLayout.backdrop : ScreenSpriteId();
     BuildList();
     mEntered = 1;
 }

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "core/keys.h"
-#include "db/game_database.h"
 #include "screens/new_pilot_screen.h"
 #include "ui/keyboard.h"
 #include "ui/text_control.h"
@@ -29,8 +28,7 @@ void CPilotNameScreen::Enter()
     mEntered = 1;
     LoadTextControls();
     LoadButtons();
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = screen ? screen->sprite_id : 0;
+    mBackdrop = ScreenSpriteId();
     ShowName();
 }
 

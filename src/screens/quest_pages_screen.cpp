@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "db/game_database.h"
 #include "quests/quest.h"
 #include "ui/button.h"
 #include "ui/text_control.h"
@@ -30,8 +29,7 @@ void CQuestPagesScreen::OnMouseMove(int, int)
 
 void CQuestPagesScreen::LoadBackdrop()
 {
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = screen ? screen->sprite_id : 0;
+    mBackdrop = ScreenSpriteId();
 }
 
 void CQuestPagesScreen::ShowDescription(const CQuest& quest, int firstText, int lineLimit, int clearUpTo)

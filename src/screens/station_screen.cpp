@@ -74,8 +74,7 @@ void CStationScreen::Enter()
     LoadSpriteControls();
     LoadMovieControls();
     LoadObjectControls();
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = screen ? screen->sprite_id : 0;
+    mBackdrop = ScreenSpriteId();
     if (gPlayerShip && gPlayerShip->mEngine)
         gPlayerShip->mEngine->mEnergy = gPlayerShip->mEngine->mMaxEnergy;
     for (int id : kMirroredButtons) {
@@ -266,7 +265,7 @@ void CStationScreen::Repair()
 {
     if (!gPlayerShip)
         return;
-    gPlayerShip->mCredits -= std::min(gPlayerShip->GetRepairCost(), kMaxRepairPrice);
+    gPlayerShip->AddCredits(-std::min(gPlayerShip->GetRepairCost(), kMaxRepairPrice));
     gPlayerShip->Restore();
 }
 
@@ -274,7 +273,7 @@ void CStationScreen::SellCompounds()
 {
     if (!gPlayerShip)
         return;
-    gPlayerShip->mCredits += gPlayerShip->GetCompoundSaleValue();
+    gPlayerShip->AddCredits(gPlayerShip->GetCompoundSaleValue());
     gPlayerShip->ClearSellableCompounds();
 }
 
@@ -283,6 +282,6 @@ void CStationScreen::Refuel()
     if (!gPlayerShip || !gPlayerShip->mEngine)
         return;
     CEngine& engine = *gPlayerShip->mEngine;
-    gPlayerShip->mCredits -= engine.mMaxFuel - engine.mFuel;
+    gPlayerShip->AddCredits(static_cast<double>(engine.mFuel) - engine.mMaxFuel);
     engine.mFuel = engine.mMaxFuel;
 }

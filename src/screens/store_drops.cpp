@@ -1,4 +1,5 @@
 // What a drop on the store does: equipping, unequipping, selling and buying by drag and drop.
+#include "core/saturated.h"
 #include "db/game_enums.h"
 #include "screens/store_screen.h"
 #include "ships/armor.h"
@@ -40,8 +41,8 @@ void Sell(CPlayerShip& ship, const CDeviceInfo& device)
 
 int CreditsAfterSale(int credits, float sellFactor, int creditValue)
 {
-    return static_cast<int>(static_cast<double>(credits) +
-                            static_cast<double>(sellFactor * static_cast<float>(creditValue)));
+    return SaturatedInt(static_cast<double>(credits) +
+                        static_cast<double>(sellFactor * static_cast<float>(creditValue)));
 }
 
 void CStoreScreen::OnDrop(int dragId, int snapId)

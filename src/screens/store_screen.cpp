@@ -270,7 +270,7 @@ void CStoreScreen::Refuel(CPlayerShip& ship)
 {
     if (!ship.mEngine)
         return;
-    ship.mCredits -= ship.mEngine->mMaxFuel - ship.mEngine->mFuel;
+    ship.AddCredits(static_cast<double>(ship.mEngine->mFuel) - ship.mEngine->mMaxFuel);
     ship.mEngine->mFuel = ship.mEngine->mMaxFuel;
     PlayUiSound();
     ClearPanel();
@@ -278,7 +278,7 @@ void CStoreScreen::Refuel(CPlayerShip& ship)
 
 void CStoreScreen::SellCompounds(CPlayerShip& ship, int compoundClass)
 {
-    ship.mCredits += ship.GetCompoundClassSale(compoundClass);
+    ship.AddCredits(ship.GetCompoundClassSale(compoundClass));
     ship.mCompounds[compoundClass - 1] = 0;
     ClearPanel();
     PlayUiSound();
@@ -292,7 +292,7 @@ void CStoreScreen::Refill(CPlayerShip& ship, int entry)
     if (ship.mCredits < price) {
         ShowNotice(kNoCreditsSprite);
     } else {
-        ship.mCredits -= price;
+        ship.AddCredits(-price);
         ship.mAmmo[weapon.mDeviceId] = weapon.mMaxAmmo;
         PlayUiSound();
     }

@@ -2,6 +2,7 @@
 // offer onto the ship or into the cargo.
 #include <cstdlib>
 
+#include "core/saturated.h"
 #include "db/game_database.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
@@ -78,12 +79,12 @@ CDeviceInfo* CStoreScreen::TakeOffer(OfferKind kind, int index)
 
 bool CStoreScreen::Pay(CPlayerShip& ship, const CDeviceInfo& offer)
 {
-    const int price = static_cast<int>(ship.BuyFactor() * static_cast<float>(offer.mCreditValue));
+    const int price = SaturatedInt(ship.BuyFactor() * static_cast<float>(offer.mCreditValue));
     if (ship.mCredits < price) {
         ShowNotice(kNoCreditsSprite);
         return false;
     }
-    ship.mCredits -= price;
+    ship.AddCredits(-price);
     PlayUiSound();
     return true;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/saturated.h"
 #include "db/game_database.h"
 #include "screens/hull_view.h"
 #include "screens/screen_return.h"
@@ -38,8 +39,8 @@ void Show(CSpriteControl* sprite, bool shown)
 int UpgradePrice(const CPlayerShip& ship, int creditValue)
 {
     // The buying share is truncated before the old hull's value comes off.
-    const int share = static_cast<int>(ship.BuyFactor() * static_cast<float>(creditValue));
-    return std::max(share - ship.mHullCreditValue, kMinimumPrice);
+    const int share = SaturatedInt(ship.BuyFactor() * static_cast<float>(creditValue));
+    return std::max(SaturatedInt(static_cast<double>(share) - ship.mHullCreditValue), kMinimumPrice);
 }
 
 CShipUpgradeScreen::CShipUpgradeScreen()
@@ -59,8 +60,7 @@ void CShipUpgradeScreen::Enter()
     LoadButtons();
     LoadObjectControls();
     LoadSpriteControls();
-    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
-    mBackdrop = screen ? screen->sprite_id : 0;
+    mBackdrop = ScreenSpriteId();
     mEntered = 1;
 
     mHullIds.clear();
@@ -157,7 +157,7 @@ void CShipUpgradeScreen::Buy()
     const int price = UpgradePrice(*gPlayerShip, hull->credit_value);
     const bool levelMet = kLevelsPerShipLevel * hull->ship_level <= gPlayerShip->mLevel;
     if (levelMet && price <= gPlayerShip->mCredits) {
-        gPlayerShip->mCredits -= price;
+        gPlayerShip->AddCredits(-price);
         gPlayerShip->ChangeHull(hull->ship_id);
         Leave();
         return;

@@ -58,7 +58,7 @@ void CPlayerShip::UpdateQuests()
             delete mCompletedQuests[quest->mQuestId];
             mCompletedQuests[quest->mQuestId] = quest;
             AddExperience(quest->mExperienceReward);
-            mCredits += quest->mCreditReward;
+            AddCredits(quest->mCreditReward);
             return;
         }
         if (state == kQuestFailed) {

@@ -1,5 +1,6 @@
 // Loading a saved pilot and writing the pilot back to the save database.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "db/game_database.h"
@@ -57,9 +58,13 @@ CPlayerShip::CPlayerShip(int playerId)
     mHomeX = saved.x_pos;
     mHomeY = saved.y_pos;
     // A content update may have taken the save point's system away; the pilot flies on from the start.
-    if (const char* refusal = SystemRefusal(saved.system_id); refusal && StartInFirstSystem()) {
-        std::fprintf(stderr, "varnok: pilot %d was saved in system %d, which %s; it starts in the first system\n",
-                     saved.player_id, saved.system_id, refusal);
+    if (const char* refusal = SystemRefusal(saved.system_id)) {
+        if (StartInFirstSystem())
+            std::fprintf(stderr, "varnok: pilot %d was saved in system %d, which %s; it starts in the first system\n",
+                         saved.player_id, saved.system_id, refusal);
+    } else if (!HomeIsFinite() && StartInFirstSystem()) {
+        std::fprintf(stderr, "varnok: pilot %d was saved at a point off every map; it starts at the new pilot's point\n",
+                     saved.player_id);
     }
     mPlayerId = saved.player_id;
     CopyBounded(mPilotName, kPilotNameSize, saved.character_name);
@@ -101,8 +106,19 @@ CPlayerShip::CPlayerShip(int playerId)
     }
 }
 
+bool CPlayerShip::HomeIsFinite() const
+{
+    return std::isfinite(mHomeX) && std::isfinite(mHomeY);
+}
+
 void CPlayerShip::Save()
 {
+    // A save point off every map (a station placed there) is one the save could not read back.
+    if (!HomeIsFinite()) {
+        std::fprintf(stderr, "varnok: pilot %d docked at a point off every map; it is saved at the new pilot's point\n",
+                     mPlayerId);
+        HomeAtStart();
+    }
     PlayerSaveData pilot;
     pilot.player_id = mPlayerId;
     pilot.object_id = mId;

@@ -62,15 +62,21 @@ CPlayerShip::CPlayerShip(int shipId, const char* name, int weapon1DeviceId, int 
 
 bool CPlayerShip::StartInFirstSystem()
 {
-    mSystemId = mHomeSystemId = kFirstSystemId;
-    mHomeX = kStartX;
-    mHomeY = kStartY;
+    mSystemId = kFirstSystemId;
+    HomeAtStart();
     // A pilot there could never leave its station: nothing of the game can be played.
     if (const char* refusal = SystemRefusal(kFirstSystemId)) {
         os::PostFailureQuit("system %d, where pilots start, %s", kFirstSystemId, refusal);
         return false;
     }
     return true;
+}
+
+void CPlayerShip::HomeAtStart()
+{
+    mHomeSystemId = kFirstSystemId;
+    mHomeX = kStartX;
+    mHomeY = kStartY;
 }
 
 void CPlayerShip::SetUpHull(int shipId, const Vec3& position)

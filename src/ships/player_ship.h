@@ -144,6 +144,8 @@ public:
     // The pilot.
     int GetCredits() override { return mCredits; }
     void SetCredits(int credits) override { mCredits = credits; }
+    // Pays (a negative amount takes); the credits stop at the ends of the int range.
+    void AddCredits(double amount);
 
     // The world's view of the player.
     CWorldObject* Ship() override { return this; }
@@ -224,6 +226,10 @@ private:
     // Where every new pilot starts: the first system's start point, which is also the save point.
     // False, with the game ending, when the first system cannot be entered.
     bool StartInFirstSystem();
+    // The save point alone goes back to the start point; the ship stays where it flies.
+    void HomeAtStart();
+    // The save point is a number on both axes.
+    bool HomeIsFinite() const;
     // What both constructors share once the hull is known.
     void SetUpHull(int shipId, const Vec3& position);
     // The hull's figures, name, alignment and mesh; the hit points are the new maximum.

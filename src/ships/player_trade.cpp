@@ -2,6 +2,7 @@
 // point of a docking, and moving equipped devices into the carried list.
 #include <algorithm>
 
+#include "core/saturated.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
 #include "ships/ailment.h"
@@ -21,9 +22,9 @@ constexpr int kCompoundBase[] = {2, 5, 20, 100};
 constexpr int kSellableClasses = 4;
 
 // What a weight of base-priced tons fetches at the sell factor.
-int SaleOf(int tons, float sellFactor)
+int SaleOf(double tons, float sellFactor)
 {
-    return static_cast<int>((1.0f + sellFactor) * static_cast<float>(tons));
+    return SaturatedInt((1.0f + sellFactor) * static_cast<float>(tons));
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ int AmmoRefillPrice(int remaining, int maxAmmo, int creditValue, float sellFacto
 {
     // Wide enough that a dear device with a large load cannot wrap.
     const long long unit = creditValue / 10;
-    const long long missing = maxAmmo - remaining;
+    const long long missing = static_cast<long long>(maxAmmo) - remaining;
     const long long value = maxAmmo != 0 ? missing * unit / maxAmmo : missing * unit;
     const long long price = static_cast<long long>(sellFactor * static_cast<float>(value));
     if (price != 0)
@@ -102,23 +103,24 @@ void CPlayerShip::UnequipEngine()
 
 int CPlayerShip::GetRepairCost()
 {
-    int cost = (mMaxHitPoints - mHitPoints) / 2;
+    // Wide enough that no edited hull, shield or armor can wrap it.
+    long long cost = (static_cast<long long>(mMaxHitPoints) - mHitPoints) / 2;
     if (mShield)
-        cost += (mShield->mMaxPoints - mShield->mPoints) / 3;
+        cost += (static_cast<long long>(mShield->mMaxPoints) - mShield->mPoints) / 3;
     if (mArmor)
-        cost += 2 * (mArmor->mMaxPoints - mArmor->mPoints);
+        cost += 2 * (static_cast<long long>(mArmor->mMaxPoints) - mArmor->mPoints);
     for (int type = kAilmentStunned; type <= kAilmentNoEnergy; ++type) {
         if (mAilments[type - 1])
             cost += kAilmentRepairPrice;
     }
-    return cost;
+    return SaturatedInt(static_cast<double>(cost));
 }
 
 int CPlayerShip::GetCompoundSaleValue()
 {
-    int tons = 0;
+    double tons = 0.0;
     for (int i = 0; i < kSellableClasses; ++i)
-        tons += kCompoundBase[i] * mCompounds[i];
+        tons += kCompoundBase[i] * static_cast<double>(mCompounds[i]);
     return SaleOf(tons, SellFactor());
 }
 
@@ -126,7 +128,12 @@ int CPlayerShip::GetCompoundClassSale(int compoundClass)
 {
     if (compoundClass < 1 || compoundClass > kSellableClasses)
         return 0;
-    return SaleOf(kCompoundBase[compoundClass - 1] * mCompounds[compoundClass - 1], SellFactor());
+    return SaleOf(kCompoundBase[compoundClass - 1] * static_cast<double>(mCompounds[compoundClass - 1]), SellFactor());
+}
+
+void CPlayerShip::AddCredits(double amount)
+{
+    mCredits = SaturatedInt(static_cast<double>(mCredits) + amount);
 }
 
 void CPlayerShip::ClearSellableCompounds()

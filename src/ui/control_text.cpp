@@ -2,7 +2,9 @@
 #include "ui/control_text.h"
 
 #include "core/draw_records.h"
+#include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 
 int GlyphCellWidth(int textSize)
 {
@@ -43,6 +45,9 @@ void DrawGlyphRun(SpriteDrawRecord& glyph, int* penX, int* penY, int x, int y, c
 
 void GetSpriteExtent(int spriteId, int* width, int* height)
 {
+    // A control whose sprite has no row would have no size: nothing to see and nothing to click.
+    if (!gGameDatabase.GetSprite(spriteId))
+        os::PostFailureQuit("no sprite row for sprite %d", spriteId);
     gfx::SurfaceDesc desc = gResourceManager->GetSpriteSize(spriteId);
     *width = static_cast<int>(desc.width);
     *height = static_cast<int>(desc.height);

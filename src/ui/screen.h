@@ -55,6 +55,9 @@ public:
     void LoadMovieControls();
     void LoadDragButtons();
     void LoadSnapControls();
+    // The sprite drawn behind the page, from the screen's row; a screen without its row, or whose
+    // sprite has none, ends the game naming it.
+    int ScreenSpriteId() const;
 
     // The control of that id, or null. The screen owns it; keep no pointer across Enter.
     CButton* GetButton(int id) const;
@@ -95,6 +98,7 @@ protected:
     CScreen* mReturnScreen = nullptr;
     int mScreenId = 0;
     unsigned char mEntered = 0;
+    unsigned char mControlRowsChecked = 0;
     std::map<int, CButton*> mButtons;
     std::map<int, CMouseOverButton*> mMouseOverButtons;
     std::map<int, CTextControl*> mTextControls;

@@ -1,9 +1,11 @@
 // The screen base's loaders: the controls of each type from this screen's rows.
 #include "ui/screen.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "db/game_database.h"
+#include "platform/os/message_queue.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/drag_button.h"
@@ -50,6 +52,17 @@ void LoadInto(std::map<int, Control*>& controls, IdQuery query, int screenId)
 
 void CScreen::LoadButtons()
 {
+    // Every screen loads its buttons. A control whose row of its kind is gone is left out of the
+    // screen, which plays on without it; the first time, the author hears which one it is.
+    if (!mControlRowsChecked) {
+        mControlRowsChecked = 1;
+        const int32_t lost = gGameDatabase.FindControlWithoutKind(mScreenId);
+        if (lost != kNoControl)
+            std::fprintf(stderr,
+                         "varnok: no button, text, sprite or other row of its kind for control %d of screen %d; "
+                         "the screen shows without it\n",
+                         lost, mScreenId);
+    }
     LoadInto(mButtons, &CGameDatabase::GetButtonIds, mScreenId);
 }
 
@@ -103,6 +116,19 @@ void CScreen::LoadDragButtons()
         delete button;
     mDragButtons.clear();
     LoadInto(mDragButtons, &CGameDatabase::GetDragButtonIds, mScreenId);
+}
+
+int CScreen::ScreenSpriteId() const
+{
+    const ScreenRecord* screen = gGameDatabase.GetScreen(mScreenId);
+    if (!screen) {
+        os::PostFailureQuit("no screen row for screen %d", mScreenId);
+        return 0;
+    }
+    const int spriteId = screen->sprite_id;
+    if (!gGameDatabase.GetSprite(spriteId))
+        os::PostFailureQuit("no sprite row for sprite %d, the backdrop of screen %d", spriteId, mScreenId);
+    return spriteId;
 }
 
 void CScreen::LoadSnapControls()

@@ -1,5 +1,7 @@
 // The station's prices on the player ship: the repair cost of each kind of damage, the compound
 // sale by the communication skill, and what a docking sets.
+#include <climits>
+
 #include "player_fixture.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
@@ -54,6 +56,7 @@ const SaleCase kSales[] = {
     {"TenCommonCappedAtThirty", 30, {10, 0, 0, 0, 0}, 30},
     {"EveryClassAtTen", 10, {1, 1, 1, 1, 0}, static_cast<int>(1.35f * 127.0f)},
     {"UndiscoveredIsNotValued", 50, {0, 0, 0, 0, 20}, 0},
+    {"AHugeHoldSellsForTheMostCredits", 0, {INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0}, INT_MAX},
 };
 
 class CompoundSaleTest : public PlayerShipTest, public ::testing::WithParamInterface<SaleCase> {};
