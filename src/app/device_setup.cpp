@@ -21,8 +21,6 @@ gfx::Backend gGfxBackend = gfx::Backend::kOpenGl;
 
 namespace {
 
-const char kWormholeRefusal[] = "You must finish this mission before you can go that way!";
-
 template <typename T>
 void ReleaseAndClear(T*& object)
 {
@@ -121,9 +119,6 @@ gfx::Result InitDevice(bool recreate)
     uint32_t vertexProcessing = (gDeviceCaps.devCaps & gfx::kDevCapsHwTransformAndLight)
                                     ? gfx::kCreateHardwareVertexProcessing
                                     : gfx::kCreateSoftwareVertexProcessing;
-    if (!recreate)
-        gWormholeRefusalText.push_back(kWormholeRefusal);
-
     gScreenWidth = 800;
     gScreenHeight = 600;
     gPresentParams = gfx::PresentParams{};

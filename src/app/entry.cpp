@@ -37,6 +37,7 @@
 #include "screens/store_screen.h"
 #include "screens/quest_log_screen.h"
 #include "ships/player_ship.h"
+#include "ships/ship_clocks.h"
 #include "ui/cursor.h"
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
@@ -177,6 +178,7 @@ void StopGame()
     gWindow = nullptr;
     gGameWindow.reset();
     BuildStartupObjects();
+    gShipClocks = ShipClocks();
 }
 
 int RunLoop(uint32_t maxFrames)

@@ -101,7 +101,6 @@ CQuestTriggerSource gQuestTriggerSource;
 CTriggerSource* gTriggerSource = nullptr;
 CConversationView* gConversationView = nullptr;
 CScreen* gStoreView = nullptr;
-std::list<std::string> gWormholeRefusalText;
 CNetworkManager gNetworkManager;
 netpeer::PlayerId gLocalPlayerId = 0;
 netpeer::PlayerId gHostPlayerId = 0;

@@ -1,9 +1,6 @@
 // Process-wide state of the application shell: the window, and what the start-up builds.
 #pragma once
 
-#include <list>
-#include <string>
-
 #include "core/frame_clock.h"
 #include "core/graphics_globals.h"
 #include "core/vec3.h"
@@ -13,8 +10,6 @@ class Window;
 }
 
 extern os::Window* gWindow;
-// The lines a wormhole shows when the current quest step forbids it.
-extern std::list<std::string> gWormholeRefusalText;
 
 // Makes the start-up objects that do not exist yet (the resource manager and the screen
 // singletons), in their order. Static initialisation calls it before the entry point; after a

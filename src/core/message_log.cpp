@@ -21,15 +21,15 @@ void PostFlightMessage(const std::string& line)
     const std::string text = line.size() > kMessageLineLength ? line.substr(0, kMessageCutLength) : line;
     if (gListener)
         gListener(text);
-    if (text.empty())
-        return;
     std::deque<std::string>& log = Log();
     if (log.size() == kMessageLogLines) {
         if (log.back() == text)
             return;
         log.pop_front();
     }
-    log.push_back(text);
+    // An empty text is a free line: it takes none, though on a full log the scroll still happens.
+    if (!text.empty())
+        log.push_back(text);
 }
 
 const std::deque<std::string>& FlightMessages()

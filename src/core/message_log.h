@@ -11,8 +11,8 @@ constexpr size_t kMessageLineLength = 60;
 constexpr size_t kMessageCutLength = 59;
 
 // Takes the first free line; with all four in use a text equal to the bottom line is dropped and
-// any other scrolls the log up by one. An empty text takes no line. The caller's text is never
-// changed.
+// any other scrolls the log up by one. An empty text takes no line, but on a full log it still
+// scrolls, leaving the bottom line free. The caller's text is never changed.
 void PostFlightMessage(const std::string& line);
 
 // Hears every line posted, after the cut, whether the log takes it or not; null for none. The

@@ -161,6 +161,9 @@ public:
     // The reduced pass behind the conversation panel: draws and moves, no contacts.
     void AnimateObjects();
     void StartPortalEffect();
+    // Shuts the portal and forgets where it leads and where it returns to: every flight (a load,
+    // a new pilot, a network game) starts with it as the game began. A trip leaves it alone.
+    void ClosePortal();
     // 100001 to 101000, counting down and skipping every id in use.
     int NextTempObjectId();
     // An id NextTempObjectId can hand out, here or in a peer's game.

@@ -193,6 +193,7 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
         return;
     // The world goes first, so that nothing in it still points at the ship being replaced.
     gResourceManager->DeleteWorldObjects();
+    gResourceManager->ClosePortal();
     ReplacePlayerShip(nullptr);
     auto* ship = new CPlayerShip(pilotId);
     ReplacePlayerShip(ship);

@@ -36,6 +36,7 @@ bool FlySavedPilot(int playerId)
         return false;
     // The world goes first, so that nothing in it still points at the ship being replaced.
     gResourceManager->DeleteWorldObjects();
+    gResourceManager->ClosePortal();
     ReplacePlayerShip(nullptr);
     ReplacePlayerShip(new CPlayerShip(playerId));
     std::set<int32_t> visited;

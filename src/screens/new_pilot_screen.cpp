@@ -173,6 +173,7 @@ void CNewPilotScreen::Create()
                             static_cast<uint32_t>(mBlue);
     // The old ship and the world that may point at it go before the new ship is made.
     gResourceManager->DeleteWorldObjects();
+    gResourceManager->ClosePortal();
     ReplacePlayerShip(nullptr);
     ReplacePlayerShip(new CPlayerShip(hull.ship_id, mPilotName, hull.weapon_id_1, hull.weapon_id_2,
                                       hull.engine_device_id, hull.shield_device_id, hull.armor_device_id, mSkills[0],

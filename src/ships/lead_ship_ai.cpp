@@ -9,13 +9,12 @@
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/shield.h"
+#include "ships/ship_clocks.h"
 #include "world/object_kinds.h"
 
 SharedSearch CLeadShipAI::sSearch;
 
 namespace {
-// Shared by every lead ship.
-int sExhaustClock = 0;
 constexpr int kHealthOdds = 3;
 constexpr int kRepairPerLevel = 3;
 constexpr int kLootPicks = 8;
@@ -81,7 +80,7 @@ void CLeadShipAI::Update()
     UpdateFade();
     if (std::rand() % 10 == 0)
         Think();
-    FlyComputerFrame(sExhaustClock);
+    FlyComputerFrame(gShipClocks.leadExhaustMs);
 }
 
 void CLeadShipAI::Render()

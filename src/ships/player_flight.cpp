@@ -12,6 +12,7 @@
 #include "ships/engine.h"
 #include "ships/player_ship.h"
 #include "ships/shield.h"
+#include "ships/ship_clocks.h"
 #include "ships/weapon_records.h"
 
 namespace {
@@ -26,9 +27,6 @@ constexpr float kMaxTurnRate = 0.349f;
 constexpr int kExhaustParticle = 51;
 constexpr int kOutOfAmmoSound = 12;
 constexpr int kCloakedAlpha = 80;
-
-// Counts the player's frames 0..9; the slower duties run when it wraps.
-int sFrameCounter = 0;
 
 float Wrapped(float angle)
 {
@@ -144,8 +142,8 @@ void CPlayerShip::DrainCloak()
 
 void CPlayerShip::EveryTenthFrame()
 {
-    sFrameCounter = (sFrameCounter + 1) % 10;
-    if (sFrameCounter != 0)
+    gShipClocks.playerFrames = (gShipClocks.playerFrames + 1) % 10;
+    if (gShipClocks.playerFrames != 0)
         return;
     UpdateQuests();
     if (mActiveChargeId == 0)

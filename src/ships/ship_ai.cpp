@@ -9,13 +9,12 @@
 #include "ships/engine.h"
 #include "ships/lead_ship_ai.h"
 #include "ships/shield.h"
+#include "ships/ship_clocks.h"
 #include "world/object_kinds.h"
 
 SharedSearch CShipAI::sSearch;
 
 namespace {
-// Shared by every wingman.
-int sExhaustClock = 0;
 constexpr ThreatRules kWingmanRules = {40, true};
 constexpr int kHealthOdds = 5;
 constexpr int kRepairPerLevel = 2;
@@ -53,7 +52,7 @@ void CShipAI::Update()
     if (std::rand() % 30 == 0)
         Think();
     UpdateFade();
-    FlyComputerFrame(sExhaustClock);
+    FlyComputerFrame(gShipClocks.wingmanExhaustMs);
 }
 
 void CShipAI::Render()

@@ -27,6 +27,14 @@ void CResourceManager::StartPortalEffect()
     mPortalScale = 1.0f;
 }
 
+void CResourceManager::ClosePortal()
+{
+    mPortalActive = 0;
+    mPortalTargetSystem = kPortalSystem;
+    mPortalPosition = Vec3();
+    mArrivalPoint = kFirstArrival;
+}
+
 void CResourceManager::UpdatePortal()
 {
     if (mPortalScale < kFullScale)

@@ -17,7 +17,6 @@ TEST(GameLoop, RunsFramesAndEndsCleanly)
     GameFolder folder;
     folder.Enter();
     os::ClearMessages();
-    gWormholeRefusalText.clear();
     GameOptions options;
     options.backend = gfx::Backend::kHeadless;
     options.maxFrames = 30;
@@ -36,7 +35,6 @@ TEST(GameLoop, ADatabaseThatCannotBeOpenedEndsTheGameAsAFailure)
         folder.Enter();
         std::filesystem::remove(folder.Path() / file);
         os::ClearMessages();
-        gWormholeRefusalText.clear();
         GameOptions options;
         options.backend = gfx::Backend::kHeadless;
         options.maxFrames = 30;
@@ -52,7 +50,6 @@ TEST(GameLoop, ClosingTheWindowEndsTheLoop)
     GameFolder folder;
     folder.Enter();
     os::ClearMessages();
-    gWormholeRefusalText.clear();
     os::PostMessage(os::MessageType::kDestroy);
     GameOptions options;
     options.backend = gfx::Backend::kHeadless;

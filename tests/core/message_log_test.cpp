@@ -43,7 +43,7 @@ TEST(MessageLogTest, AFifthDistinctTextScrollsTheLogUp)
     ClearFlightMessages();
 }
 
-TEST(MessageLogTest, AnEmptyTextTakesNoLineAndPushesNothingOut)
+TEST(MessageLogTest, AnEmptyTextTakesNoFreeLineButScrollsAFullLogLeavingTheBottomFree)
 {
     ClearFlightMessages();
     PostFlightMessage("");
@@ -51,7 +51,9 @@ TEST(MessageLogTest, AnEmptyTextTakesNoLineAndPushesNothingOut)
     EXPECT_EQ(Lines(), (std::vector<std::string>{"one"}));
     for (const char* line : {"two", "three", "four", ""})
         PostFlightMessage(line);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"one", "two", "three", "four"}));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"two", "three", "four"}));
+    PostFlightMessage("five");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"two", "three", "four", "five"}));
     ClearFlightMessages();
 }
 

@@ -17,7 +17,6 @@ inline int SaveANewPilot(GameFolder& folder)
 {
     folder.Enter();
     os::ClearMessages();
-    gWormholeRefusalText.clear();
     if (StartGame(gfx::Backend::kHeadless)) {
         ADD_FAILURE() << "the game did not start";
         return 0;
@@ -27,6 +26,5 @@ inline int SaveANewPilot(GameFolder& folder)
     StopGame();
     gGameDatabase.Close();
     os::ClearMessages();
-    gWormholeRefusalText.clear();
     return playerId;
 }

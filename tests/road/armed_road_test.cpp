@@ -3,12 +3,11 @@
 // is placed where the fights happen.
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
-#include "road_driver.h"
+#include "road_fixture.h"
 #include "screens/flight_screen.h"
 #include "ships/armor.h"
 #include "ships/player_ship.h"
 #include "ships/shield.h"
-#include "support/headless_game.h"
 
 namespace {
 
@@ -17,39 +16,13 @@ constexpr int kCinderBattery = 3004;
 constexpr int kDriftingMine = 3005;
 constexpr int kPulseLaser = 10;
 
-class ArmedRoadTest : public HeadlessGame {
+class ArmedRoadTest : public RoadTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessGame::SetUp();
-        flightView.reset();
-        flightScreen.reset();
-        currentScreen.reset();
-    }
-    void TearDown() override
-    {
-        ReplacePlayerShip(nullptr);
-        HeadlessGame::TearDown();
-    }
-
     // What the pilot has left before the hull breaks: hull, shield and armor points.
     static int Health(const CPlayerShip& ship)
     {
         return ship.mHitPoints + (ship.mShield ? ship.mShield->mPoints : 0) + (ship.mArmor ? ship.mArmor->mPoints : 0);
     }
-
-    // Runs frames until done says so, at most limit of them; the frames run.
-    int FramesUntil(int limit, const std::function<bool()>& done)
-    {
-        int frames = 0;
-        while (frames < limit && !done() && !HasFatalFailure()) {
-            road.Frames(1);
-            ++frames;
-        }
-        return frames;
-    }
-
-    CRoadDriver road;
 };
 
 TEST_F(ArmedRoadTest, TheBatteryFiresOnThePilotWhoDestroysItAndTheMineGoesOff)

@@ -49,14 +49,6 @@ protected:
         *y = 300 + static_cast<int>(b * 100.0f);
     }
 
-    // Runs frames until done() holds; false when it never did.
-    bool FramesUntil(int maxFrames, const std::function<bool()>& done)
-    {
-        for (int frame = 0; frame < maxFrames && !done() && !HasFailure(); ++frame)
-            road.Frames(1);
-        return done();
-    }
-
     void AimAt(const Vec3& point)
     {
         int x = 0;

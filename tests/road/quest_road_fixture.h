@@ -43,14 +43,6 @@ protected:
     }
     static std::string CenterMessage() { return Text(gFlightScreen, CFlightScreen::kCenterMessage); }
 
-    // Runs frames until done() holds, at most limit of them.
-    bool FramesUntil(int limit, const std::function<bool()>& done)
-    {
-        for (int frame = 0; frame < limit && !done() && !HasFailure(); ++frame)
-            road.Frames(1);
-        return done();
-    }
-
     // Moves the pointer over the point in the flight plane, correcting like a hand would: a small
     // move from the middle of the screen measures how far a pixel reaches at this zoom.
     void AimAt(const Vec3& point)

@@ -105,6 +105,13 @@ protected:
 
     // The in-flight screen steers and updates the ship itself.
     static bool SteerFromKeys(int) { return true; }
+    // Runs frames until done() holds, at most limit of them; false when it never did.
+    bool FramesUntil(int limit, const std::function<bool()>& done)
+    {
+        for (int frame = 0; frame < limit && !done() && !HasFailure(); ++frame)
+            road.Frames(1);
+        return done();
+    }
 
     // An object of the system by id, nebulae included (they have a map of their own).
     static CWorldObject* Locate(int objectId)

@@ -110,6 +110,22 @@ TEST_F(RoadTest, FromTheMainMenuANewPilotFliesQuitsAndContinues)
     EXPECT_NE(gFlightScreen->IsFrameCounterShown(), counter) << road.CurrentStep() << ": the setting came back";
 }
 
+// What a class of ships shares (the player's count toward its tenth-frame duties, the exhaust
+// rhythms) starts again with each game: a new pilot flown alike after a restart rolls the same dice.
+TEST_F(RoadTest, AGameStartedAgainInOneProcessPlaysAsAFreshOne)
+{
+    const auto flyANewPilot = [&] {
+        MakePilotThroughTheMenus();
+        road.HoldKey(kKeyW, 93);
+        return std::rand();
+    };
+    road.Frames(5);
+    const int fresh = flyANewPilot();
+    QuitAndStartAgain();
+    ASSERT_FALSE(HasFailure());
+    EXPECT_EQ(flyANewPilot(), fresh);
+}
+
 // Each offered hull, picked on the new-pilot screen, flies and fires its starting weapons dry.
 class RoadHullTest : public RoadTest, public ::testing::WithParamInterface<int> {};
 

@@ -308,6 +308,19 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
     ASSERT_FALSE(HasFailure());
     EXPECT_STREQ(gPlayerShip->mPilotName, name.c_str()) << road.CurrentStep();
 
+    road.Step("once the gate is ready, open a portal on the ship itself, which takes it through");
+    road.Frames(70);
+    road.Tap(kKeyF1 + WeaponSlotOf(kFoldGate));
+    AimAt(gPlayerShip->mPosition);
+    road.Click(0);
+    ASSERT_TRUE(FramesUntil(100, [] { return gResourceManager->mCurrentSystemId == kLustalla; })) << road.CurrentStep();
+    road.Step("Main Menu and Continue: home again, where no portal stands");
+    road.Tap(kKeyEscape);
+    road.ClickAt(400, 456);
+    ContinueThePilot();
+    ASSERT_FALSE(HasFailure());
+    EXPECT_FALSE(gResourceManager->mPortalActive) << road.CurrentStep();
+
     road.Step("Esc, Main Menu and Network: host a game that a second copy joins");
     FlyToTheNetworkScreen();
     ASSERT_FALSE(HasFailure());

@@ -59,7 +59,6 @@ protected:
         }
         mFolder.Enter();
         os::ClearMessages();
-        gWormholeRefusalText.clear();
         gWindow = mWindow.get();
         gGfxBackend = gfx::Backend::kOpenGl;
         ASSERT_EQ(InitDevice(false), gfx::kOk);

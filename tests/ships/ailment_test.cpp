@@ -59,8 +59,18 @@ INSTANTIATE_TEST_SUITE_P(
                        s.mEngine->RegenerateEnergy();
                        return s.mEngine->mEnergy == 10;
                    }},
-        EffectCase{kAilmentNoEnergy, [](CTestShip& s) { return s.mEngine->mEnergy == 0; }}),
-    [](const ::testing::TestParamInfo<EffectCase>& info) { return std::to_string(info.param.type); });
+        EffectCase{kAilmentNoEnergy, [](CTestShip& s) { return s.mEngine->mEnergy == 0; }},
+        // Once the ailment has run out the engines recharge again.
+        EffectCase{kAilmentNoRecharge,
+                   [](CTestShip& s) {
+                       s.GetAilment(kAilmentNoRecharge)->mRemainingMs = 0;
+                       s.Update();
+                       s.mEngine->RegenerateEnergy();
+                       return s.mEngine->mEnergy > 10;
+                   }}),
+    [](const ::testing::TestParamInfo<EffectCase>& info) {
+        return std::to_string(info.param.type) + "_" + std::to_string(info.index);
+    });
 
 TEST_F(AilmentTest, SlowFiftyHalvesTheSpeedInFloat)
 {

@@ -31,7 +31,6 @@ protected:
         // Each test starts with the empty log of a new process.
         ClearFlightMessages();
         os::SetManualTime(true, 1000);
-        gWormholeRefusalText.clear();
         std::optional<std::string> error = StartGame(gfx::Backend::kHeadless);
         ASSERT_FALSE(error) << *error;
         ASSERT_FALSE(os::QuitPosted()) << "the start-up asked to quit";

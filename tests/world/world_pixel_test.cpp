@@ -76,7 +76,6 @@ protected:
         }
         mFolder.Enter();
         os::ClearMessages();
-        gWormholeRefusalText.clear();
         gWindow = mWindow.get();
         gGfxBackend = gfx::Backend::kOpenGl;
         // A resource manager of its own: nothing cached on an earlier test's device is touched.

@@ -1,0 +1,14 @@
+// The clocks that a whole class of ships shares rather than each ship its own: the player's count
+// toward its tenth-frame duties and the exhaust rhythms of lead ships and of wingmen. They run
+// through one game and start again with the next, so a game started again plays as a fresh one.
+#pragma once
+
+struct ShipClocks {
+    // Counts the player's frames 0..9; the slower duties run when it wraps.
+    int playerFrames = 0;
+    // Milliseconds toward the next exhaust puff, one value for every ship of the class.
+    int leadExhaustMs = 0;
+    int wingmanExhaustMs = 0;
+};
+
+extern ShipClocks gShipClocks;
