@@ -282,15 +282,24 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
 
 void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId)
 {
-    if (gResourceManager->FindObject(snapshot.objectId) || snapshot.objectId == mOwnObjectId ||
-        !CanBuildRemoteShip(snapshot))
+    if (snapshot.objectId == mOwnObjectId || !CanBuildRemoteShip(snapshot))
         return;
-    AddRemoteShip(new CRemoteShip(snapshot));
+    CWorldObject* shown = gResourceManager->FindObject(snapshot.objectId);
+    if (!shown) {
+        AddRemoteShip(new CRemoteShip(snapshot));
+        return;
+    }
+    // A player tells its ship again when it comes back to life or changes it.
+    auto* ship = dynamic_cast<CRemoteShip*>(shown);
+    if (ship && (!ship->mActive || !SameOutfit(BuildObjectSnapshot(*ship), snapshot)))
+        ship->Outfit(snapshot);
 }
 
 void CNetworkManager::SendOwnSnapshot()
 {
-    Send(netpeer::kAllPlayers, BuildShipSnapshot());
+    mToldSnapshot = BuildShipSnapshot();
+    mToldLive = gPlayerShip->mActive != 0;
+    Send(netpeer::kAllPlayers, mToldSnapshot);
 }
 
 void CNetworkManager::PlaceOwnShipAtRandom()
