@@ -197,6 +197,8 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
         SendOwnSnapshot();
     else
         Send(netpeer::kAllPlayers, MsgRequestObjectId{});
+    // A page that was showing, such as the shipyard's hull view, leaves the camera its own way.
+    gCamera.Reset();
     gCamera.SetEye(ship->mPosition.x, ship->mPosition.y, kCameraHeight);
     gCamera.SetZoom(kCameraZoom);
     gCurrentScreen = gFlightScreen;
