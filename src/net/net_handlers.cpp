@@ -241,9 +241,11 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
         owner = dynamic_cast<CActor*>(gResourceManager->FindObject(message.ownerId));
     if (!owner)
         return;
-    // This very shot is here already (our own, come back to us).
+    // This very shot is here already (our own, come back to us, or a peer's ring told twice).
     const CWorldObject* taken = gResourceManager->FindObject(message.shotId);
     if (auto* shot = dynamic_cast<const CShot*>(taken); shot && shot->Owner() == owner)
+        return;
+    if (auto* ring = dynamic_cast<const CShockwaveShot*>(taken); ring && ring->mLauncherId == message.ownerId)
         return;
     static const std::map<int, int> kWeaponTypeOfKind{
         {kShotBeam, kWeaponBeam}, {kShotProjectile, kWeaponProjectile}, {kShotShockwave, kWeaponShockwave}};
@@ -261,7 +263,7 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
         shot = new CProjectileShot(message.deviceId, owner, message.point, message.shotId);
         break;
     default:
-        shot = new CShockwaveShot(message.deviceId, owner, &message.point);
+        shot = new CShockwaveShot(message.deviceId, *owner, message.point, message.shotId);
         break;
     }
     if (!shot->mActive) {
