@@ -213,6 +213,8 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
         SendOwnSnapshot();
     else
         Send(netpeer::kAllPlayers, MsgRequestObjectId{});
+    // A page that was showing, such as the shipyard's hull view, leaves the camera its own way.
+    gCamera.Reset();
     gCamera.SetEye(ship->mPosition.x, ship->mPosition.y, kCameraHeight);
     gCamera.SetZoom(kCameraZoom);
     gCurrentScreen = gFlightScreen;
@@ -256,9 +258,11 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
     auto* owner = dynamic_cast<CRemoteShip*>(gResourceManager->FindObject(message.ownerId));
     if (!owner || owner->WeaponSlot(message.deviceId) < 0)
         return;
-    // This very shot is here already (told twice).
+    // This very shot is here already (told twice; a ring is known by its launcher).
     const CWorldObject* taken = gResourceManager->FindObject(message.shotId);
     if (auto* shot = dynamic_cast<const CShot*>(taken); shot && shot->Owner() == owner)
+        return;
+    if (auto* ring = dynamic_cast<const CShockwaveShot*>(taken); ring && ring->mLauncherId == message.ownerId)
         return;
     static const std::map<int, int> kWeaponTypeOfKind{
         {kShotBeam, kWeaponBeam}, {kShotProjectile, kWeaponProjectile}, {kShotShockwave, kWeaponShockwave}};
@@ -276,7 +280,7 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
         shot = new CProjectileShot(message.deviceId, owner, message.point, message.shotId);
         break;
     default:
-        shot = new CShockwaveShot(message.deviceId, owner, &message.point);
+        shot = new CShockwaveShot(message.deviceId, *owner, message.point, message.shotId);
         break;
     }
     if (!shot->mActive) {
@@ -294,15 +298,24 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
 
 void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId)
 {
-    if (gResourceManager->FindObject(snapshot.objectId) || snapshot.objectId == mOwnObjectId ||
-        !CanBuildRemoteShip(snapshot))
+    if (snapshot.objectId == mOwnObjectId || !CanBuildRemoteShip(snapshot))
         return;
-    AddRemoteShip(new CRemoteShip(snapshot));
+    CWorldObject* shown = gResourceManager->FindObject(snapshot.objectId);
+    if (!shown) {
+        AddRemoteShip(new CRemoteShip(snapshot));
+        return;
+    }
+    // A player tells its ship again when it comes back to life or changes it.
+    auto* ship = dynamic_cast<CRemoteShip*>(shown);
+    if (ship && (!ship->mActive || !SameOutfit(BuildObjectSnapshot(*ship), snapshot)))
+        ship->Outfit(snapshot);
 }
 
 void CNetworkManager::SendOwnSnapshot()
 {
-    Send(netpeer::kAllPlayers, BuildShipSnapshot());
+    mToldSnapshot = BuildShipSnapshot();
+    mToldLive = gPlayerShip->mActive != 0;
+    Send(netpeer::kAllPlayers, mToldSnapshot);
 }
 
 void CNetworkManager::PlaceOwnShipAtRandom()

@@ -1,5 +1,6 @@
 // What the peers learn of this player's ship while a network game runs: its state a few times a
-// second, steering them toward where it is heading, and every shot it fires.
+// second, steering them toward where it is heading, its snapshot again when it respawns or is
+// refitted, and every shot it fires.
 #include <set>
 
 #include "core/frame_clock.h"
@@ -49,6 +50,11 @@ void CNetworkManager::SendOwnShip()
     if (!mPeer || !gPlayerShip || mOwnObjectId < kFirstObjectId || gPlayerShip->mId != mOwnObjectId)
         return;
     SendOwnShots();
+    // A ship that came back to life or was refitted is told again: the peers' copies are out of date.
+    const bool live = gPlayerShip->mActive != 0;
+    if ((live && !mToldLive) || !SameOutfit(BuildShipSnapshot(), mToldSnapshot))
+        SendOwnSnapshot();
+    mToldLive = live;
     if (gTimeNow - mLastStateMs < kStateIntervalMs)
         return;
     mLastStateMs = gTimeNow;

@@ -65,3 +65,12 @@ MsgShipSnapshot BuildObjectSnapshot(const CRemoteShip& ship)
     out.objectId = ship.mId;
     return out;
 }
+
+bool SameOutfit(const MsgShipSnapshot& a, const MsgShipSnapshot& b)
+{
+    if (a.hullId != b.hullId || a.engineId != b.engineId || a.shieldId != b.shieldId || a.armorId != b.armorId ||
+        a.weaponCount != b.weaponCount)
+        return false;
+    const int count = std::clamp<int32_t>(a.weaponCount, 0, kSnapshotListSize);
+    return std::equal(a.weapons.begin(), a.weapons.begin() + count, b.weapons.begin());
+}

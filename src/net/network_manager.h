@@ -55,8 +55,9 @@ public:
     // The host's work in the game (ids, telling a newcomer of the ships) falls to this game when it
     // hosts or the host role came to it; the host flag itself never changes.
     bool ActsAsHost() const;
-    // Builds and files the remote ship of a snapshot from another peer; nothing for an id in use
-    // or for a snapshot naming what this game does not know.
+    // Builds and files the remote ship of a snapshot from another peer. A ship shown already is
+    // fitted again when it was destroyed here or its hull or devices changed. Nothing for an id
+    // of another object or for a snapshot naming what this game does not know.
     void CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId sender);
     // Files the ship in the world under its id and lists it; its id.
     int AddRemoteShip(CRemoteShip* ship);
@@ -74,7 +75,8 @@ public:
     // Main thread, under gFrameLock: applies every queued event in arrival order.
     void ApplyEvents();
     // Main thread, once a frame: the peers learn the state of this player's ship (a few times a
-    // second) and each shot it fired since, once the ship has its id in the session.
+    // second) and each shot it fired since, once the ship has its id in the session; its
+    // snapshot again when it came back to life or changed its hull or devices.
     void SendOwnShip();
     // One event as it arrives (the peer's handler).
     void NetMessageHandler(const netpeer::Event& event);
@@ -116,6 +118,9 @@ private:
 
     // The player's shots the peers have been told of, among those still in the world.
     std::set<int> mAnnouncedShots;
+    // The last snapshot the peers were told of this player's ship, and whether it was live since.
+    MsgShipSnapshot mToldSnapshot;
+    bool mToldLive = false;
     uint32_t mLastStateMs = 0;
 
     std::mutex mQueueMutex;
@@ -131,3 +136,5 @@ void ApplyNetworkEvents();
 // The snapshot of the local player ship and of a remote ship.
 MsgShipSnapshot BuildShipSnapshot();
 MsgShipSnapshot BuildObjectSnapshot(const CRemoteShip& ship);
+// True when both name the same hull and the same engine, shield, armor and weapons.
+bool SameOutfit(const MsgShipSnapshot& a, const MsgShipSnapshot& b);

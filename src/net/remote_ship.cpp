@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "core/frame_clock.h"
@@ -60,6 +61,13 @@ CRemoteShip::CRemoteShip(const MsgShipSnapshot& snapshot)
     mType = kTypePlayer;
     SetRadarSprite(kPilotShipBlip);
     mId = snapshot.objectId;
+    Outfit(snapshot);
+    mPosition = mDestination = Vec3(10.0f, 10.0f, 30.0f);
+}
+
+void CRemoteShip::Outfit(const MsgShipSnapshot& snapshot)
+{
+    DropOutfit();
     mColour = snapshot.colour;
     mAffiliate = snapshot.affiliate;
     mLevel = snapshot.pilotLevel;
@@ -100,19 +108,36 @@ CRemoteShip::CRemoteShip(const MsgShipSnapshot& snapshot)
             mCarriedAmounts[snapshot.carried[i]] = snapshot.amounts[i];
         }
     }
+    mSelectedWeaponIndex = 0;
     mSelectedWeapon = mWeapons[0];
 
-    mPosition = mDestination = Vec3(10.0f, 10.0f, 30.0f);
     mAlpha = 255;
-    mVisible = mActive = mSolid = 1;
+    mVisible = mSolid = 1;
+    Restore();
     mHullRegenerationPeriod = std::max(10000 - 100 * mEngineering, 50);
 }
 
-CRemoteShip::~CRemoteShip()
+void CRemoteShip::DropOutfit()
 {
     // The weapon records belong to the record cache; the carried devices are this ship's.
     for (int i = 0; i < mCarriedCount; ++i)
         delete mCarried[i];
+    std::fill(std::begin(mCarried), std::end(mCarried), nullptr);
+    std::fill(std::begin(mWeapons), std::end(mWeapons), nullptr);
+    mCarriedCount = mWeaponCount = 0;
+    mAmmo.clear();
+    mCarriedAmounts.clear();
+    delete mEngine;
+    delete mShield;
+    delete mArmor;
+    mEngine = nullptr;
+    mShield = nullptr;
+    mArmor = nullptr;
+}
+
+CRemoteShip::~CRemoteShip()
+{
+    DropOutfit();
 }
 
 void CRemoteShip::Update()

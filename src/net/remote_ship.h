@@ -1,5 +1,5 @@
-// CRemoteShip: another player's ship as this peer shows it, built once from that player's
-// snapshot and from then on flown towards the destination its peer sends.
+// CRemoteShip: another player's ship as this peer shows it, built from that player's snapshot,
+// fitted again when the player tells a new one, and flown towards the destination its peer sends.
 #pragma once
 
 #include <map>
@@ -16,6 +16,10 @@ public:
     // The snapshot must name a known hull and known devices (CanBuildRemoteShip).
     explicit CRemoteShip(const MsgShipSnapshot& snapshot);
     ~CRemoteShip() override;
+
+    // The pilot, hull and devices of a later snapshot of the same player (one CanBuildRemoteShip
+    // takes), in place of what the ship had; it lives again, whole, where it is.
+    void Outfit(const MsgShipSnapshot& snapshot);
 
     void Update() override;
     void Render() override;
@@ -55,6 +59,7 @@ public:
     std::map<int, int> mCarriedAmounts;
 
 private:
+    void DropOutfit();
     void Steer();
     void Smoke();
 };

@@ -35,25 +35,50 @@ bool NeverPushed(int type)
 
 CShockwaveShot::CShockwaveShot(int deviceId, CActor* owner, const Vec3* origin) : CShot(owner)
 {
-    mWeaponRecord = dynamic_cast<CShockwaveWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponShockwave));
-    if (!mWeaponRecord) {
-        os::PostFailureQuit("device %d has no shockwave weapon record", deviceId);
-        mActive = 0;
+    if (!FindRecord(deviceId))
         return;
-    }
     if (!owner) {
         mActive = 0;
         return;
     }
     mHadOwner = 1;
+    mId = gResourceManager->NextTempObjectId();
+    Spread(*origin, owner->mScale);
+}
+
+CShockwaveShot::CShockwaveShot(int deviceId, const CWorldObject& launcher, const Vec3& origin, int shotId)
+    : CShot(nullptr)
+{
+    if (!FindRecord(deviceId))
+        return;
+    if (!Vec3IsFinite(origin)) {
+        mActive = 0;
+        return;
+    }
+    mLauncherId = launcher.mId;
+    mId = shotId;
+    Spread(origin, launcher.mScale);
+}
+
+bool CShockwaveShot::FindRecord(int deviceId)
+{
+    mWeaponRecord = dynamic_cast<CShockwaveWeapon*>(gResourceManager->GetWeaponInfo(deviceId, kWeaponShockwave));
+    if (!mWeaponRecord) {
+        os::PostFailureQuit("device %d has no shockwave weapon record", deviceId);
+        mActive = 0;
+        return false;
+    }
+    return true;
+}
+
+void CShockwaveShot::Spread(const Vec3& origin, const Vec3& scale)
+{
     mExperienceValue = 0;
     mRespawnTime = 0;
     mSolid = 0;
-    mId = gResourceManager->NextTempObjectId();
-
-    mPosition = *origin;
+    mPosition = origin;
     mPosition.z = kFlightPlaneZ;
-    mScale = owner->mScale;
+    mScale = scale;
     mRadius = mScale.x / 4.0f;
     mAlpha = 255;
     mMeshFlag = 0;

@@ -11,6 +11,9 @@ class CShockwaveShot : public CShot {
 public:
     // A local launch centred on the origin, sized by the owner's scale.
     CShockwaveShot(int deviceId, CActor* owner, const Vec3* origin);
+    // A peer's ring under its shot id, centred on the origin and sized by the ship that launched
+    // it there. It has no owner here, so it strikes every side.
+    CShockwaveShot(int deviceId, const CWorldObject& launcher, const Vec3& origin, int shotId);
 
     void SetDestination(const Vec3&) override {}
     // The ring is drawn below the flight plane.
@@ -31,10 +34,16 @@ public:
     int mTickClock = 0;
     // Set during the frame in which a tick falls; only then does the ring strike.
     uint8_t mHitTick = 0;
+    // The object id of the ship that launched a peer's ring; 0 for a local launch.
+    int mLauncherId = 0;
 
 private:
     // A shot made with an owner keeps its side once the owner is gone; one made without strikes all.
     bool Spares(const CWorldObject& other) const;
+    // False, with the shot ended, when the device has no shockwave record.
+    bool FindRecord(int deviceId);
+    // The ring at its launch: centred on the origin, a quarter of the scale across.
+    void Spread(const Vec3& origin, const Vec3& scale);
     void DrawRingCopy();
 
     uint8_t mHadOwner = 0;

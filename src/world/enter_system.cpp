@@ -74,7 +74,17 @@ void CResourceManager::EnterSystem(int systemId)
         if (kind.leaveSystem)
             kind.leaveSystem();
     }
+    // Other players' ships are not the system's: they go wherever this player goes.
+    std::vector<CWorldObject*> players;
+    std::erase_if(mObjects, [&](const auto& filed) {
+        const bool kept = filed.second && filed.second->mType == kTypePlayer;
+        if (kept)
+            players.push_back(filed.second);
+        return kept;
+    });
     DeleteWorldObjects();
+    for (CWorldObject* player : players)
+        mObjects.emplace(player->mId, player);
 
     for (int kind = 0; kind < kObjectKindCount; ++kind) {
         if (kind == kKindLeadShip)

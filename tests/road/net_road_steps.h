@@ -33,6 +33,10 @@ constexpr const char* kJoinPortVariable = "VARNOK_NET_ROAD_JOIN";
 // The test a joining copy runs: it plays the guest's side when the join port is set.
 constexpr const char* kGuestRoad = "NetRoadTest.TwoCopiesHostAndJoinChatStartAndSeeEachOtherFlyAndFire";
 constexpr auto kPatience = std::chrono::seconds(20);
+// A blow no ship survives, dealt in both games alike.
+constexpr int kDeadlyBlow = 1000000;
+constexpr const char* kStruck = "struck";
+constexpr const char* kAtTheShipyard = "at the shipyard";
 constexpr int kKeyE = 18;
 constexpr int kKeyH = 35;
 constexpr int kKeyY = 21;
@@ -172,8 +176,28 @@ public:
         mRoad.Release(kKeyW);
     }
 
+    // The other player's ship as this game shows it, live; null while there is none.
+    static CRemoteShip* OtherShip()
+    {
+        const std::vector<CRemoteShip*> ships = gNetworkManager.RemoteShips();
+        const auto live = std::find_if(ships.begin(), ships.end(), [](CRemoteShip* ship) { return ship->mActive; });
+        return live == ships.end() ? nullptr : *live;
+    }
+    // Until this game shows the other ship as shown holds, then says so, and hears the same back.
+    void SeeEachOther(const std::string& seen, const std::string& otherSeen,
+                      const std::function<bool()>& shown = [] { return true; })
+    {
+        bool told = false;
+        ASSERT_TRUE(FramesUntil([&] {
+            if (!told && OtherShip() && shown())
+                told = gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{seen});
+            return told && Heard(otherSeen);
+        })) << mRoad.CurrentStep() << ": seen " << told;
+    }
+
     // From the network screen: host the session, let a second copy of the game join, chat, start,
-    // and see each other fly and fire; the guest's own road must pass too.
+    // see each other fly and fire, and still see each other after a fall, a refit and a restart;
+    // the guest's own road must pass too.
     void HostAGuest()
     {
         const uint16_t port = netpeer_test::FreePort();
@@ -192,10 +216,37 @@ public:
         mRoad.Step("Start");
         mRoad.ClickAt(656, 436);
         FlyFireAndWatch("seen by the host", "seen by the guest");
+        FallThenSeeTheGuestRefitAndRestart();
 
         mRoad.Step("the joining copy passes its own road");
         ASSERT_TRUE(FramesUntil([&] { return guest.Exited().has_value(); })) << mRoad.CurrentStep();
         EXPECT_EQ(guest.Exited(), 0);
+    }
+
+    // The host's side: struck down, it respawns; the guest's new hull shows here; a Start, as a
+    // newcomer's lobby sends it, restarts both.
+    void FallThenSeeTheGuestRefitAndRestart()
+    {
+        mRoad.Step("struck down here as in the guest's game, respawn; each sees the other again");
+        const int hull = OtherShip() ? OtherShip()->mShipId : 0;
+        ASSERT_TRUE(FramesUntil([] { return Heard(kStruck); })) << mRoad.CurrentStep();
+        gPlayerShip->TakeDamage(kDeadlyBlow, 0);
+        mRoad.Frames(30);
+        mRoad.ClickAt(356, 370);
+        ASSERT_TRUE(gPlayerShip->mActive) << mRoad.CurrentStep() << ": not respawned";
+        SeeEachOther("respawned, seen by the host", "respawned, seen by the guest");
+
+        mRoad.Step("the guest's bought hull shows and is named here");
+        ASSERT_TRUE(FramesUntil([] { return Heard(kAtTheShipyard); }) && OtherShip()) << mRoad.CurrentStep();
+        EXPECT_NE(OtherShip()->mShipId, hull) << mRoad.CurrentStep();
+        EXPECT_STREQ(OtherShip()->mShipName, gGameDatabase.GetShip(OtherShip()->mShipId)->ship_type);
+
+        mRoad.Step("a Start while the guest is on its shipyard page");
+        gNetworkManager.Send(netpeer::kAllPlayers, MsgStartGame{1});
+        // This copy's own messages come back in order: once the line is here, so was the Start.
+        gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"started again"});
+        ASSERT_TRUE(FramesUntil([] { return Heard("started again"); })) << mRoad.CurrentStep();
+        SeeEachOther("restarted, seen by the host", "restarted, seen by the guest");
     }
 
 private:

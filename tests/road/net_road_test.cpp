@@ -1,17 +1,21 @@
 // The network road: two copies of the game on this machine. This process hosts; a second process
 // (this test binary again, told the host's port) joins through its host row on 127.0.0.1. Both
-// are driven only by keys and clicks: the main menu's Network button, host or join, a chat line
-// each that both lobbies show, the host's Start, then each flies and fires and must see the other
-// ship move and its shots arrive.
+// are driven by keys and clicks: the main menu's Network button, host or join, a chat line each
+// that both lobbies show, the host's Start, then each flies and fires and must see the other ship
+// move and its shots arrive. The host falls and respawns, the guest buys a hull and takes a Start
+// on the shipyard page; after each, both still see each other.
 #include <cstdlib>
 #include <string>
 
 #include "net_road_steps.h"
 #include "road_fixture.h"
+#include "screens/upgrade_screen.h"
 
 namespace {
 
 using namespace net_road;
+
+constexpr int kVarnExchange = 1001;
 
 class NetRoadTest : public RoadTest {
 protected:
@@ -21,6 +25,35 @@ protected:
         MakePilotThroughTheMenus();
         road.Step("Esc, the options' Main Menu, then the main menu's Network button");
         FlyToTheNetworkScreen();
+    }
+
+    // The guest's side: the host falls in both games and comes back; docked, the guest buys a hull
+    // and stays on the shipyard page until the next Start takes it into flight.
+    void SeeTheHostFallThenRefitAndRestart()
+    {
+        road.Step("the host's ship is struck down here as in its own game; it respawns");
+        ASSERT_NE(CNetRoad::OtherShip(), nullptr) << road.CurrentStep();
+        CNetRoad::OtherShip()->TakeDamage(kDeadlyBlow, 0);
+        gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{kStruck});
+        net.SeeEachOther("respawned, seen by the guest", "respawned, seen by the host");
+
+        road.Step("dock, buy the next hull as a pilot who earned it, and open the shipyard again");
+        ASSERT_TRUE(DockAt(kVarnExchange)) << road.CurrentStep();
+        gPlayerShip->mLevel = 10;
+        gPlayerShip->mCredits = 100000;
+        ClickStationButton(CStationScreen::kUpgradeButton);
+        ClickControl(gShipUpgradeScreen, CShipUpgradeScreen::kBuyButton);
+        ClickStationButton(CStationScreen::kUpgradeButton);
+        ASSERT_EQ(gCurrentScreen, gShipUpgradeScreen) << road.CurrentStep();
+        gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{kAtTheShipyard});
+
+        road.Step("the Start takes this copy from the shipyard into flight, its ship in the middle");
+        road.MoveTo(400, 300);
+        net.SeeEachOther("restarted, seen by the guest", "restarted, seen by the host", [] {
+            Vec3 middle = gPlayerShip->mPosition;
+            gCursor.PickRay(&middle.x, &middle.y, middle.z);
+            return gCurrentScreen == gFlightScreen && Vec3Length(Vec3::Difference(middle, gPlayerShip->mPosition)) < 1;
+        });
     }
 
     CNetRoad net{road};
@@ -40,6 +73,7 @@ TEST_F(NetRoadTest, TwoCopiesHostAndJoinChatStartAndSeeEachOtherFlyAndFire)
         net.Chat({kKeyH, kKeyE, kKeyY}, "hey", "hi");
         road.Step("the host's Start takes this copy into flight too");
         net.FlyFireAndWatch("seen by the guest", "seen by the host");
+        SeeTheHostFallThenRefitAndRestart();
         return;
     }
 

@@ -30,10 +30,14 @@ protected:
         enemy = Enemy(2002, Vec3(1.0f, 0.0f, 30.0f));
     }
     CShockwaveShot* Ring(int deviceId) { return Launch<CShockwaveShot>(deviceId, shooter, Vec3(0.0f, 50.0f, 30.0f)); }
-    // A ring grown wide enough to reach the flight plane from its depth (about 13 below it).
-    CShockwaveShot* GrownRing(int deviceId)
+    // A ring grown wide enough to reach the flight plane from its depth (about 13 below it); a
+    // peer's ring is the network's copy of the shooter's.
+    CShockwaveShot* GrownRing(int deviceId, bool peers = false)
     {
-        CShockwaveShot* ring = Ring(deviceId);
+        CShockwaveShot* ring =
+            peers ? new CShockwaveShot(deviceId, *shooter, shooter->mPosition, rm->NextTempObjectId()) : Ring(deviceId);
+        if (peers)
+            rm->mObjects.emplace(ring->mId, ring);
         if (ring)
             ring->mRadius = 30.0f;
         return ring;
@@ -76,6 +80,8 @@ struct RingDamageCase {
     int least;
     int most;
     float pushPerDamage;
+    // A peer's ring has no owner: it takes no owner's factor and spares no side.
+    bool peers = false;
 };
 
 class RingDamageTest : public RingTest, public ::testing::WithParamInterface<RingDamageCase> {};
@@ -85,10 +91,12 @@ TEST_P(RingDamageTest, DamageAndPushFollowTheWeaponsKind)
 {
     const RingDamageCase& c = GetParam();
     pilot->level = 50;
+    if (c.peers)
+        enemy->mAffiliate = shooter->mAffiliate;
     SetFrame(251);
     std::vector<Vec3> away;
     for (int i = 0; i < 30; ++i) {
-        CShockwaveShot* ring = GrownRing(c.deviceId);
+        CShockwaveShot* ring = GrownRing(c.deviceId, c.peers);
         ASSERT_NE(ring, nullptr);
         ring->Update();
         ring->Interact(enemy);
@@ -109,7 +117,8 @@ TEST_P(RingDamageTest, DamageAndPushFollowTheWeaponsKind)
 
 INSTANTIATE_TEST_SUITE_P(Weapons, RingDamageTest,
                          ::testing::Values(RingDamageCase{kNovaBurst, 24, 24, 10.0f},
-                                           RingDamageCase{kQuakeRing, 20, 34, 2.0f}));
+                                           RingDamageCase{kQuakeRing, 20, 34, 2.0f},
+                                           RingDamageCase{kNovaBurst, 12, 12, 10.0f, true}));
 
 TEST_F(RingTest, SparesTheOwnersSideEvenOnceTheOwnerIsGoneAndLiesAtADepthOfItsOwn)
 {
