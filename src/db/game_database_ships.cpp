@@ -694,7 +694,7 @@ WeaponRangeRecord* CGameDatabase::GetLongestWeaponRange()
 {
     return RunRecord<WeaponRangeRecord, 1, FillWeaponRange>(
         mContent,
-        "select max(range)  from (select range from beam_weapon  union all select range from projectile_weapon  "
+        "select max(range) from (select range from beam_weapon union all select range from projectile_weapon "
         "union all select range from shockwave_weapon)",
         mLongestWeaponRange);
 }
