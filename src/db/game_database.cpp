@@ -9,6 +9,14 @@
 #include "platform/os/message_queue.h"
 #include "platform/os/path.h"
 
+namespace {
+
+// A backup or a database browser may hold pe.dat for a moment; a write waits that long for it
+// rather than failing and ending the game.
+constexpr int kSaveBusyTimeoutMs = 5000;
+
+}  // namespace
+
 CGameDatabase::CGameDatabase() = default;
 
 CGameDatabase::~CGameDatabase()
@@ -27,6 +35,8 @@ bool CGameDatabase::Open(const std::string& contentFile, const std::string& save
     std::optional<std::string> problem = OpenFile(contentFile, &mContent);
     if (!problem)
         problem = OpenFile(saveFile, &mSave);
+    if (!problem)
+        sqlite3_busy_timeout(mSave, kSaveBusyTimeoutMs);
     if (!problem)
         problem = CannotWrite(saveFile, mSave);
     if (!problem)

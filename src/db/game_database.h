@@ -210,7 +210,6 @@ public:
     RowList<PlayerQuestRow>& GetPlayerQuests(RowList<PlayerQuestRow>& out, int32_t playerId);
     // Empties the set and fills it with the pilot's visited systems.
     void LoadVisitedSystems(int32_t playerId, std::set<int32_t>& visited);
-    int32_t IsSystemVisited(int32_t playerId, int32_t systemId);
     // The lowest pool id that no pilot uses; kNoFreePlayerId when there is none.
     int32_t NewPlayerId();
     // One above the highest player_quest_id; 0 in an empty table; kNoPlayerQuestId when the
@@ -249,7 +248,6 @@ private:
     // Scalar results.
     int32_t mNewPlayerId = 0;
     int32_t mCurrentPlayerId = 0;
-    int32_t mSystemVisited = 0;
     int32_t mNextPlayerQuestId = 0;
     int32_t mMaxConversationFeed = 0;
     int32_t mPreviousQuestId = 0;

@@ -111,11 +111,6 @@ const char* FlagText(bool flag)
     return flag ? "true" : "false";
 }
 
-std::string IsSystemVisitedSql(int32_t playerId, int32_t systemId)
-{
-    return FormatSql("select count(*) from player_systems where player_id = %d and system_id = %d", playerId, systemId);
-}
-
 const char* const kNextPlayerQuestIdSql = "select max(player_quest_id) from player_quest";
 
 }  // namespace
@@ -176,11 +171,6 @@ void CGameDatabase::LoadVisitedSystems(int32_t playerId, std::set<int32_t>& visi
     visited.clear();
     for (const int32_t* systemId : rows)
         visited.insert(*systemId);
-}
-
-int32_t CGameDatabase::IsSystemVisited(int32_t playerId, int32_t systemId)
-{
-    return RunScalar(mSave, IsSystemVisitedSql(playerId, systemId), mSystemVisited, 0);
 }
 
 int32_t CGameDatabase::NewPlayerId()

@@ -7,6 +7,10 @@
 
 bool RunOrQuit(sqlite3* db, const std::string& sql, RowCallback callback, void* user)
 {
+    // After the first failure the game is ending: a later statement would only fail the same way,
+    // or write what the failure left half made.
+    if (os::FailurePosted())
+        return false;
     const std::optional<std::string> error = ExecSql(db, sql, callback, user);
     if (!error)
         return true;

@@ -9,7 +9,8 @@
 #include "db/column_reader.h"
 #include "db/sql_exec.h"
 
-// Runs a statement; a failure ends the game, quoting the statement. Returns whether it succeeded.
+// Runs a statement; a failure ends the game, quoting the statement. Once a failure has been
+// posted, runs nothing and returns false. Returns whether it succeeded.
 bool RunOrQuit(sqlite3* db, const std::string& sql, RowCallback callback, void* user);
 
 // Callback of statements that return no rows worth reading.

@@ -59,11 +59,10 @@ int DamageTypeOf(const CDeviceInfo& device)
 
 void AddPrice(CLines& lines, const CDeviceInfo& device, bool offered)
 {
-    const float value = static_cast<float>(device.mCreditValue);
     if (offered)
-        lines.Add(false, "Purchase Price: $%d", static_cast<int>(gPlayerShip->BuyFactor() * value));
+        lines.Add(false, "Purchase Price: $%d", gPlayerShip->PurchasePrice(device.mCreditValue));
     else
-        lines.Add(false, "Selling Price: $%d", static_cast<int>(gPlayerShip->SellFactor() * value));
+        lines.Add(false, "Selling Price: $%d", gPlayerShip->SalePrice(device.mCreditValue));
 }
 
 void AddDamage(CLines& lines, const CWeaponInfo& weapon)

@@ -5,6 +5,7 @@
 
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "screens/flight_screen.h"
 #include "screens/hull_view.h"
 #include "screens/info_screen.h"
@@ -72,6 +73,9 @@ void CNewPilotScreen::Enter()
         else
             std::fprintf(stderr, "varnok: hull %d is not offered: it has no ship row\n", row->ship_id);
     }
+    // With nothing to fly, Create could make no pilot and the page would have no way on.
+    if (mHulls.empty())
+        os::PostFailureQuit("no create_ship hull has a ship row: no new pilot can be made");
     mCurrentHull = 0;
     SetText(*this, kNameText, mPilotName);
     ShowHull();

@@ -50,8 +50,11 @@ int CFlightScreen::GetBrightness() const
 
 void CFlightScreen::SetBrightness(int value)
 {
-    if (CSlider* slider = GetSlider(kBrightnessSlider))
+    // The grey follows the slider, which keeps a stored value within its meter.
+    if (CSlider* slider = GetSlider(kBrightnessSlider)) {
         slider->SetValue(value);
+        value = slider->GetValue();
+    }
     const uint32_t grey = static_cast<uint32_t>(static_cast<int>(value * 2.5)) & 0xFFu;
     gDevice->SetRenderState(gfx::kRsAmbient, 0xFF000000u | grey << 16 | grey << 8 | grey);
 }

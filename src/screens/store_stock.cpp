@@ -2,7 +2,6 @@
 // offer onto the ship or into the cargo.
 #include <cstdlib>
 
-#include "core/saturated.h"
 #include "db/game_database.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
@@ -79,7 +78,7 @@ CDeviceInfo* CStoreScreen::TakeOffer(OfferKind kind, int index)
 
 bool CStoreScreen::Pay(CPlayerShip& ship, const CDeviceInfo& offer)
 {
-    const int price = SaturatedInt(ship.BuyFactor() * static_cast<float>(offer.mCreditValue));
+    const int price = ship.PurchasePrice(offer.mCreditValue);
     if (ship.mCredits < price) {
         ShowNotice(kNoCreditsSprite);
         return false;

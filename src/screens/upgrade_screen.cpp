@@ -39,7 +39,7 @@ void Show(CSpriteControl* sprite, bool shown)
 int UpgradePrice(const CPlayerShip& ship, int creditValue)
 {
     // The buying share is truncated before the old hull's value comes off.
-    const int share = SaturatedInt(ship.BuyFactor() * static_cast<float>(creditValue));
+    const int share = ship.PurchasePrice(creditValue);
     return std::max(SaturatedInt(static_cast<double>(share) - ship.mHullCreditValue), kMinimumPrice);
 }
 

@@ -118,6 +118,15 @@ bool CPlayerShip::AddWeapon(CWeaponInfo* weapon)
     return true;
 }
 
+void CPlayerShip::FitOwnWeapon(int deviceId)
+{
+    const int weaponType = gResourceManager->GetWeaponType(deviceId);
+    CWeaponInfo* weapon = gResourceManager->GetWeaponInfo(deviceId, weaponType);
+    if (!weapon)
+        QuitForMissingWeaponRow(deviceId, weaponType);
+    AddWeapon(weapon);
+}
+
 bool CPlayerShip::AddCarriedDevice(CDeviceInfo* device)
 {
     if (!device || mCarriedCount >= kPlayerListSize)

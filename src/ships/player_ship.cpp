@@ -50,8 +50,8 @@ CPlayerShip::CPlayerShip(int shipId, const char* name, int weapon1DeviceId, int 
     SetUpHull(shipId, Vec3(mHomeX, mHomeY, 30.0f));
     FitDevices(engineDeviceId, armorDeviceId, shieldDeviceId);
     for (int deviceId : {weapon1DeviceId, weapon2DeviceId}) {
-        if (auto* weapon = gResourceManager->GetDeviceWeaponInfo(deviceId))
-            AddWeapon(weapon);
+        if (deviceId != 0)
+            FitOwnWeapon(deviceId);
     }
     SelectSlot(0);
     RecomputeNextLevel();

@@ -92,6 +92,10 @@ public:
     // Trade and cargo.
     float SellFactor() const;
     float BuyFactor() const;
+    // What buying a device of this credit value costs, capped at the largest credit count.
+    int PurchasePrice(int creditValue) const;
+    // What selling it pays, capped the same way.
+    int SalePrice(int creditValue) const;
     void UnequipToCargo(int weaponIndex);
     void UnequipShield();
     void UnequipArmor();
@@ -232,6 +236,9 @@ private:
     bool HomeIsFinite() const;
     // What both constructors share once the hull is known.
     void SetUpHull(int shipId, const Vec3& position);
+    // A saved or starting weapon: flown without its rows it would be lost at the next save, so a
+    // missing row ends the game instead, naming the device and the table.
+    void FitOwnWeapon(int deviceId);
     // The hull's figures, name, alignment and mesh; the hit points are the new maximum.
     void ApplyHull(const ShipRecord& hull);
     void ApplyNameBonus();

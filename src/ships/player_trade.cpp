@@ -67,6 +67,16 @@ float CPlayerShip::BuyFactor() const
     return ::BuyFactor(mCommunication);
 }
 
+int CPlayerShip::PurchasePrice(int creditValue) const
+{
+    return SaturatedInt(BuyFactor() * static_cast<float>(creditValue));
+}
+
+int CPlayerShip::SalePrice(int creditValue) const
+{
+    return SaturatedInt(SellFactor() * static_cast<float>(creditValue));
+}
+
 void CPlayerShip::UnequipToCargo(int weaponIndex)
 {
     if (weaponIndex < 0 || weaponIndex >= mWeaponCount || mCarriedCount >= kPlayerListWorkingLimit || mWeaponCount == 1)

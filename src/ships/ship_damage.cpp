@@ -36,6 +36,9 @@ bool IsShipType(int type)
 
 bool CShip::TakeDamage(int amount, int damageType)
 {
+    // A destroyed ship takes no more: its points would run down every frame until they wrap.
+    if (!mActive)
+        return false;
     if (amount > 0) {
         // A hit uncloaks the ship even when nothing reaches the hull.
         mStealth = 0;
@@ -45,7 +48,7 @@ bool CShip::TakeDamage(int amount, int damageType)
         amount = mShield->Absorb(amount, damageType);
     if (mArmor)
         amount = mArmor->Absorb(amount, damageType);
-    if (amount < mHitPoints || !mActive) {
+    if (amount < mHitPoints) {
         if (amount > 0)
             mHitPoints -= amount;
         return false;

@@ -19,13 +19,31 @@ constexpr int kHealthLaunchSound = 13;
 // The portal row has no delay; a second press within it would only burn a charge.
 constexpr int kPortalDelayMs = 1000;
 
+// The tables by weapon type, kWeaponNone first.
+constexpr const char* kWeaponTables[] = {
+    nullptr,         "beam_weapon",   "projectile_weapon", "shockwave_weapon", "cloak_weapon",
+    "charge_weapon", "mine_weapon",   "phantom_weapon",    "portal_weapon",    "health_weapon",
+};
+
 }  // namespace
+
+void QuitForMissingWeaponRow(int deviceId, int weaponType)
+{
+    const bool known = weaponType > kWeaponNone && weaponType <= kWeaponHealth;
+    if (!gGameDatabase.GetDeviceMain(deviceId))
+        os::PostFailureQuit("weapon device %d has no device_main row", deviceId);
+    else if (known)
+        os::PostFailureQuit("weapon device %d has no %s row", deviceId, kWeaponTables[weaponType]);
+    else
+        os::PostFailureQuit("weapon device %d has no row in any weapon table", deviceId);
+}
 
 bool CWeaponInfo::Found(int deviceId, const void* row)
 {
-    if (!row)
-        os::PostFailureQuit("no weapon row of type %d for device %d", mWeaponType, deviceId);
-    return row != nullptr;
+    mRowsFound = row != nullptr;
+    if (!mRowsFound)
+        QuitForMissingWeaponRow(deviceId, mWeaponType);
+    return mRowsFound;
 }
 
 void CChainedWeaponInfo::ReadChainsAndParticles(int deviceId)
@@ -241,6 +259,11 @@ CWeaponInfo* CResourceManager::GetWeaponInfo(int deviceId, int weaponType)
         record = new CHealthWeapon(deviceId);
         break;
     default:
+        return nullptr;
+    }
+    // Fitted, a record without its rows would fly as device 0 and be saved as an empty slot.
+    if (!record->mRowsFound) {
+        delete record;
         return nullptr;
     }
     mWeaponRecords.emplace(deviceId, record);

@@ -28,9 +28,11 @@ public:
     int mMaxAmmo = 0;
     // The row's id in its weapon table.
     int mRecordId = 0;
+    // False when the rows failed: such a record is never handed out, fitted or saved.
+    bool mRowsFound = false;
 
 protected:
-    // Every constructor starts here; a missing row ends the game, naming the device.
+    // Every constructor starts here; a missing row ends the game, naming the device and the table.
     bool Found(int deviceId, const void* row);
     // Found, then the device head and damage type that every weapon row carries.
     template <typename Row>
@@ -43,6 +45,10 @@ protected:
         return true;
     }
 };
+
+// Ends the game with a line naming the weapon device and the table that lacks its row:
+// device_main, the weapon type's own table, or every weapon table when the type is unknown.
+void QuitForMissingWeaponRow(int deviceId, int weaponType);
 
 // The beam and projectile records also list the weapons fired after them and their particles.
 class CChainedWeaponInfo : public CWeaponInfo {

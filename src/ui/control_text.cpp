@@ -1,10 +1,13 @@
 // Caption layout shared by the controls.
 #include "ui/control_text.h"
 
+#include <string>
+
 #include "core/draw_records.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
+#include "platform/os/path.h"
 
 int GlyphCellWidth(int textSize)
 {
@@ -45,10 +48,16 @@ void DrawGlyphRun(SpriteDrawRecord& glyph, int* penX, int* penY, int x, int y, c
 
 void GetSpriteExtent(int spriteId, int* width, int* height)
 {
-    // A control whose sprite has no row would have no size: nothing to see and nothing to click.
-    if (!gGameDatabase.GetSprite(spriteId))
+    // A control whose sprite has no row or no readable image would have no size: nothing to see
+    // and nothing to click.
+    const ResourceFileRecord* row = gGameDatabase.GetSprite(spriteId);
+    if (!row)
         os::PostFailureQuit("no sprite row for sprite %d", spriteId);
+    const std::string path = row ? row->path : "";
     gfx::SurfaceDesc desc = gResourceManager->GetSpriteSize(spriteId);
+    if (row && (desc.width == 0 || desc.height == 0))
+        os::PostFailureQuit("the image %s of sprite %d cannot be read, and a control drawn with it could not be clicked",
+                            os::NativePath(path).c_str(), spriteId);
     *width = static_cast<int>(desc.width);
     *height = static_cast<int>(desc.height);
 }

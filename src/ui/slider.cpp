@@ -1,6 +1,7 @@
 // CSlider: construction from its row, drawing and setting the value.
 #include "ui/slider.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "db/game_database.h"
@@ -72,6 +73,7 @@ bool CSlider::OnMouseDown(int px, int py)
 
 void CSlider::SetValue(int v)
 {
-    value = v > maximum ? maximum : v;
+    // A stored value off either end would put the knob off the meter and be saved back so.
+    value = std::clamp(v, 0, maximum);
     PlaceKnob();
 }

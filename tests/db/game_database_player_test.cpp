@@ -2,10 +2,14 @@
 #include "db/game_database.h"
 
 #include <algorithm>
+#include <chrono>
+#include <set>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "db/db_fixture.h"
 #include "db/game_enums.h"
@@ -118,8 +122,6 @@ TEST_F(DbPlayer, ASavedPilotLoadsBackFieldByField)
     std::set<int32_t> visited = {77};
     mDb.LoadVisitedSystems(2, visited);
     EXPECT_EQ(visited, (std::set<int32_t>{1, 3, 101}));
-    EXPECT_EQ(mDb.IsSystemVisited(2, 3), 1);
-    EXPECT_EQ(mDb.IsSystemVisited(2, 4), 0);
     EXPECT_EQ(mDb.GetCurrentPlayerId(), 2);
     EXPECT_FALSE(os::QuitPosted());
 }
@@ -221,6 +223,8 @@ TEST_F(DbPlayer, ASaveCutShortLeavesThePreviousSaveWhole)
     mDb.SavePlayer(changed);
     testing::internal::GetCapturedStderr();
     EXPECT_TRUE(os::QuitPosted());
+    // What the next start reads: after a failure this game runs no more statements.
+    os::ClearMessages();
 
     EXPECT_EQ(mDb.GetPlayer(2)->credits, 1234);
     RowList<PlayerDeviceRow> devices;
@@ -230,6 +234,24 @@ TEST_F(DbPlayer, ASaveCutShortLeavesThePreviousSaveWhole)
     std::set<int32_t> visited;
     mDb.LoadVisitedSystems(2, visited);
     EXPECT_EQ(visited, (std::set<int32_t>{1, 3, 101}));
+}
+
+TEST_F(DbPlayer, ASaveWaitsForALockHeldElsewhereForAMoment)
+{
+    // A backup or a database browser holding pe.dat.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(SaveFile().c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+    });
+    mDb.SavePlayer(Pilot(2, "Patient"));
+    release.join();
+    EXPECT_FALSE(os::QuitPosted());
+    ASSERT_NE(mDb.GetPlayer(2), nullptr);
+    EXPECT_EQ(mDb.GetPlayer(2)->credits, 1234);
 }
 
 TEST_F(DbPlayer, QuestIdsAboveTheLargestNeverOverflow)
@@ -251,19 +273,24 @@ TEST_F(DbPlayer, QuestIdsAboveTheLargestNeverOverflow)
 
 TEST_F(DbPlayer, ASaveWithNoQuestIdLeftFailsCleanlyKeepingThePreviousSave)
 {
-    mDb.SavePlayer(Pilot(2, "Keeper"));
-    // A crafted save database: another pilot holds the largest id there is.
-    Save("insert into player_quest values (2147483647, 7, 1, 'true');");
-    PlayerSaveData changed = Pilot(2, "Keeper");
-    changed.credits = 1;
-    testing::internal::CaptureStderr();
-    mDb.SavePlayer(changed);
-    std::string errors = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
-    EXPECT_NE(errors.find("not saved"), std::string::npos) << errors;
-    EXPECT_EQ(mDb.GetPlayer(2)->credits, 1234);
-    RowList<PlayerQuestRow> quests;
-    EXPECT_EQ(mDb.GetPlayerQuests(quests, 2).size(), 2u);
+    // A crafted save database: another pilot holds the largest id there is, or the one below it,
+    // which leaves one id for the pilot's two quests.
+    for (const char* largest : {"2147483647", "2147483646"}) {
+        Save("delete from player_quest; delete from player;");
+        mDb.SavePlayer(Pilot(2, "Keeper"));
+        Save(std::string("insert into player_quest values (") + largest + ", 7, 1, 'true');");
+        PlayerSaveData changed = Pilot(2, "Keeper");
+        changed.credits = 1;
+        testing::internal::CaptureStderr();
+        mDb.SavePlayer(changed);
+        std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << largest << ": " << errors;
+        EXPECT_NE(errors.find("not saved"), std::string::npos) << largest << ": " << errors;
+        ASSERT_NE(mDb.GetPlayer(2), nullptr) << largest;
+        EXPECT_EQ(mDb.GetPlayer(2)->credits, 1234) << largest;
+        RowList<PlayerQuestRow> quests;
+        EXPECT_EQ(mDb.GetPlayerQuests(quests, 2).size(), 2u) << largest;
+    }
 }
 
 TEST_F(DbPlayer, AFailedPilotInsertIsReportedAndWritesNothing)
@@ -273,6 +300,7 @@ TEST_F(DbPlayer, AFailedPilotInsertIsReportedAndWritesNothing)
     mDb.SavePlayer(Pilot(1, "Lost"));
     testing::internal::GetCapturedStderr();
     EXPECT_TRUE(os::QuitPosted());
+    os::ClearMessages();
     RowList<PlayerDeviceRow> devices;
     EXPECT_TRUE(mDb.GetPlayerDevices(devices, 1).empty());
     EXPECT_EQ(mDb.GetCurrentPlayerId(), -1);
@@ -287,7 +315,9 @@ TEST_F(DbPlayer, DeletingRemovesThePilotButNotItsSystems)
     EXPECT_TRUE(mDb.GetPlayerDevices(devices, 2).empty());
     RowList<PlayerQuestRow> quests;
     EXPECT_TRUE(mDb.GetPlayerQuests(quests, 2).empty());
-    EXPECT_EQ(mDb.IsSystemVisited(2, 3), 1);
+    std::set<int32_t> visited;
+    mDb.LoadVisitedSystems(2, visited);
+    EXPECT_EQ(visited, (std::set<int32_t>{1, 3, 101}));
     // The current_player row stays but names no pilot.
     EXPECT_EQ(mDb.GetCurrentPlayerId(), -1);
     EXPECT_FALSE(os::QuitPosted());

@@ -165,7 +165,6 @@ TEST_F(DbShapes, ScalarsStartFromTheirPresets)
     EXPECT_EQ(mDb.GetNextQuestId(3), 0);
     EXPECT_EQ(mDb.GetPreviousQuestId(3), 0);
     EXPECT_EQ(mDb.GetMaxConversationFeed(3), 0);
-    EXPECT_EQ(mDb.IsSystemVisited(0, 1), 0);
     EXPECT_EQ(mDb.NextPlayerQuestId(), 0);
     EXPECT_FALSE(os::QuitPosted());
 }

@@ -1,4 +1,6 @@
 // A quest walking its steps: completion, its end message and what the acquire steps take.
+#include <climits>
+
 #include "quest_fixture.h"
 
 namespace {
@@ -6,16 +8,22 @@ namespace {
 constexpr int kDataCore = 5;
 constexpr int kRare = 3;
 
+struct QuestEndCase {
+    bool followUp;
+    int held;
+    int paid;
+};
+
 // A quest without steps is complete at its first update; a follow-up leaves the centre empty.
-class QuestEndTest : public QuestTest, public ::testing::WithParamInterface<bool> {};
+class QuestEndTest : public QuestTest, public ::testing::WithParamInterface<QuestEndCase> {};
 
 TEST_P(QuestEndTest, AQuestWithoutStepsCompletesAtOnceAndPays)
 {
-    const bool followUp = GetParam();
+    const bool followUp = GetParam().followUp;
     AddQuest(900, {});
     if (followUp)
         Content("INSERT INTO quest_ties VALUES (900, 901);");
-    const int credits = player->mCredits;
+    player->mCredits = GetParam().held;
 
     player->AcceptQuest(900);
     player->UpdateQuests();
@@ -23,11 +31,14 @@ TEST_P(QuestEndTest, AQuestWithoutStepsCompletesAtOnceAndPays)
     EXPECT_EQ(player->mActiveQuests.count(900), 0u);
     ASSERT_EQ(player->mCompletedQuests.count(900), 1u);
     EXPECT_EQ(player->mCompletedQuests[900]->mState, kQuestComplete);
-    EXPECT_EQ(player->mCredits, credits + 200);
+    EXPECT_EQ(player->mCredits, GetParam().paid);
     EXPECT_EQ(CenterMessage(), followUp ? "" : "Mission Complete");
 }
 
-INSTANTIATE_TEST_SUITE_P(FollowUp, QuestEndTest, ::testing::Bool());
+// The reward stops at the largest credit count.
+INSTANTIATE_TEST_SUITE_P(FollowUp, QuestEndTest,
+                         ::testing::Values(QuestEndCase{false, 1000, 1200}, QuestEndCase{true, 1000, 1200},
+                                           QuestEndCase{false, INT_MAX - 50, INT_MAX}));
 
 TEST_F(QuestTest, AnAcquireStepNamingADeviceAndCompoundsTakesOnlyTheDevice)
 {

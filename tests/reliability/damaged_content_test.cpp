@@ -30,6 +30,7 @@
 #include "support/screen_cases.h"
 #include "ui/button.h"
 #include "ui/input_devices.h"
+#include "ui/mouse_over_button.h"
 
 namespace {
 
@@ -112,6 +113,8 @@ int PlayContinueAndThrust();
 int PlayContinueIntoTheWormholes();
 // The new-pilot screen shown for a while: the run fails (5) when the hull on show has no ship row.
 int PlayTheNewPilotScreen();
+// The new-pilot screen's points spent and Create clicked, as a player makes a pilot.
+int PlayCreate();
 
 struct Damage {
     const char* name;
@@ -211,6 +214,24 @@ const Damage kDamages[] = {
          f.Content("update system set y_dimension = NULL where system_id = " + std::to_string(kPilotSystem));
      },
      "system 1, where pilots start, has no width or height", true, &PlayContinueAndThrust, true},
+    // The fixture's pilot and a pilot made now start with the first offered hull's weapons, 11 and 23.
+    {"saved_weapon_device_row_missing", [](const GameFolder& f) { f.Content("delete from device_main where device_id = 23"); },
+     "weapon device 23 has no device_main row", true, &PlayContinueAndThrust},
+    {"saved_weapon_kind_row_missing",
+     [](const GameFolder& f) { f.Content("delete from projectile_weapon where device_id = 23"); },
+     "weapon device 23 has no row in any weapon table", true, &PlayContinueAndThrust},
+    {"starting_weapon_kind_row_missing",
+     [](const GameFolder& f) { f.Content("delete from projectile_weapon where device_id = 11"); },
+     "weapon device 11 has no row in any weapon table", true, &PlayCreate},
+    {"no_offered_hull_has_a_ship_row",
+     [](const GameFolder& f) { f.Content("delete from ship where ship_id in (select ship_id from create_ship)"); },
+     "no create_ship hull has a ship row", true, &PlayCreate},
+    {"zero_byte_control_image", [](const GameFolder& f) { Overwrite(OwnFile(f, "raster/button_long.png"), ""); },
+     "raster/button_long.png", true},
+    {"screen_row_missing", [](const GameFolder& f) { f.Content("delete from screen where screen_id = 1"); },
+     "no screen row for screen 1", true},
+    {"backdrop_sprite_row_missing", [](const GameFolder& f) { f.Content("delete from sprite where sprite_id = 2"); },
+     "no sprite row for sprite 2, the backdrop of screen 1", true},
 };
 
 // Frames of the game until it asks to quit; then the game stops. The status the game exits with:
@@ -294,6 +315,27 @@ int PlayTheNewPilotScreen()
     return RunFramesThenStop(30);
 }
 
+int PlayCreate()
+{
+    if (StartGame(gfx::Backend::kHeadless)) {
+        StopGame();
+        return 1;
+    }
+    gNewPilotScreen->SetPilotName("New Pilot");
+    gCurrentScreen = gNewPilotScreen;
+    RunFrame();
+    const auto click = [](const auto* control) {
+        if (control) {
+            gNewPilotScreen->OnMouseDown(0, control->x + 2, control->y + 2);
+            gNewPilotScreen->OnMouseUp(0, control->x + 2, control->y + 2);
+        }
+    };
+    for (int point = 0; point < CNewPilotScreen::kStartingPoints; ++point)
+        click(gNewPilotScreen->GetMouseOverButton(CNewPilotScreen::kFirstSkillButton));
+    click(gNewPilotScreen->GetButton(CNewPilotScreen::kCreateButton));
+    return RunFramesThenStop(30);
+}
+
 int PlayTheMenuThenFly()
 {
     GameOptions options;
@@ -347,9 +389,11 @@ TEST_P(DamagedContentTest, EndsWithAMessageOrRunsOnAndNeverTouchesTheSave)
     ASSERT_EQ(end.signal, 0) << "the game crashes\n" << end.errors;
     if (damage.endsAsFailure) {
         EXPECT_NE(end.exitCode, 0) << end.errors;
-        // A failure stops the game where it happens: nothing fails after the line that names it.
+        // A failure stops the game where it happens: nothing fails after the line that names it,
+        // and it is told once.
         const std::string lastLine = end.errors.substr(end.errors.rfind('\n', end.errors.size() - 2) + 1);
         EXPECT_NE(lastLine.find(damage.named), std::string::npos) << "more failed after it:\n" << end.errors;
+        EXPECT_EQ(end.errors.find(lastLine), end.errors.size() - lastLine.size()) << "told again:\n" << end.errors;
     } else {
         EXPECT_EQ(end.exitCode, 0) << end.errors;
     }

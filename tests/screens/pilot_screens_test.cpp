@@ -89,6 +89,18 @@ TEST_F(PilotScreensTest, SpendingAllFivePointsHidesThePlusButtonsAndCreateWaitsF
     EXPECT_TRUE(screen.GetMouseOverButton(plus)->visible) << "a point back shows them again";
 }
 
+TEST_F(PilotScreensTest, CreateFliesTheNewPilotWithNoPortalLeftByTheLastFlight)
+{
+    gResourceManager->mPortalActive = 1;
+    gNewPilotScreen->Enter();
+    CScreen& screen = *gNewPilotScreen;
+    for (int i = 0; i < CNewPilotScreen::kStartingPoints; ++i)
+        Click(screen, screen.GetMouseOverButton(CNewPilotScreen::kFirstSkillButton));
+    Click(screen, screen.GetButton(CNewPilotScreen::kCreateButton));
+    ASSERT_NE(gPlayerShip, nullptr);
+    EXPECT_FALSE(gResourceManager->mPortalActive);
+}
+
 TEST_F(PilotScreensTest, TheHullChoiceWrapsBothWays)
 {
     gNewPilotScreen->Enter();

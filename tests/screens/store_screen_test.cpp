@@ -2,6 +2,7 @@
 // selling by drag and drop, and the devices the ship cannot do without.
 #include "screens/store_screen.h"
 
+#include <climits>
 #include <string>
 
 #include "game_screens_fixture.h"
@@ -49,13 +50,18 @@ struct PriceCase {
     int creditValue;
     int purchase;
     int sale;
+    // Credits the pilot holds when it sells, and holds after the sale.
+    int heldAtSale;
+    int afterSale;
 };
 
 const PriceCase kPrices[] = {
-    {"NoSkill", 0, 1000, 1000, 250},
-    {"ThirtyOneThousand", 30, 1000, 700, 500},
-    {"FiftyAndOdd", 50, 999, 499, 499},
-    {"CappedAtFifty", 80, 999, 499, 499},
+    {"NoSkill", 0, 1000, 1000, 250, 0, 250},
+    {"ThirtyOneThousand", 30, 1000, 700, 500, 0, 500},
+    {"FiftyAndOdd", 50, 999, 499, 499, 0, 499},
+    {"CappedAtFifty", 80, 999, 499, 499, 0, 499},
+    {"TheLargestValue", 0, INT_MAX, INT_MAX, 536870912, 0, 536870912},
+    {"ASaleAtTheLargestCredits", 0, 1000, 1000, 250, INT_MAX - 100, INT_MAX},
 };
 
 class StorePriceTest : public StoreScreenTest, public ::testing::WithParamInterface<PriceCase> {};
@@ -78,8 +84,9 @@ TEST_P(StorePriceTest, ThePanelThePurchaseAndTheSaleAgree)
     EXPECT_EQ(DescribeDevice(*ship->mCarried[carried], false, PanelForm::kStore).at(1).text,
               "Selling Price: $" + std::to_string(c.sale));
 
+    ship->mCredits = c.heldAtSale;
     gStoreScreen->OnDrop(CStoreScreen::kFirstCargoDrag + carried, CStoreScreen::kFirstSellSnap);
-    EXPECT_EQ(ship->mCredits, c.sale);
+    EXPECT_EQ(ship->mCredits, c.afterSale);
     EXPECT_EQ(ship->mCarriedCount, carried);
 }
 

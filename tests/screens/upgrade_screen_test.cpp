@@ -3,6 +3,7 @@
 #include "screens/upgrade_screen.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "game_screens_fixture.h"
@@ -72,7 +73,8 @@ TEST_F(UpgradeScreenTest, PriceIsTheBuyingShareLessTheOldHullAndAtLeastOneHundre
 {
     CPlayerShip& ship = OpenShipyard(kCourier);
     const PriceCase cases[] = {
-        {900, 1000, 0, 100}, {1000, 5000, 50, 1500}, {3000, 1000, 0, 100}, {2000, 3500, 3, 1395}, {0, 999, 1, 989}};
+        {900, 1000, 0, 100}, {1000, 5000, 50, 1500}, {3000, 1000, 0, 100}, {2000, 3500, 3, 1395}, {0, 999, 1, 989},
+        {0, INT_MAX, 0, INT_MAX}};
     for (const PriceCase& c : cases) {
         ship.mHullCreditValue = c.hullValue;
         ship.mCommunication = c.communication;

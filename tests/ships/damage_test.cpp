@@ -88,6 +88,7 @@ TEST_F(ShipDamageTest, DamageEqualToTheHullDestroysTheShipWithItsSoundAndOneLess
     EXPECT_EQ(gSoundRequest.soundId, 200);
     EXPECT_EQ(gSoundRequest.position, &ship.mPosition);
     EXPECT_FALSE(ship.TakeDamage(500, kDamageNone)) << "a dead ship is not destroyed twice";
+    EXPECT_EQ(ship.mHitPoints, 0) << "a dead ship takes no more damage";
 }
 
 struct ExperienceCase {

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/os/message_queue.h"
 #include "player_fixture.h"
 #include "quests/quest.h"
 #include "ships/armor.h"
@@ -283,7 +284,7 @@ TEST_F(PlayerShipTest, ASavedPilotLoadsWithWhatItOwns)
     EXPECT_EQ(loaded.mPosition.y, -8.0f);
 }
 
-TEST_F(PlayerShipTest, LoadingSkipsMissingDevicesAndLevelsUpQuietly)
+TEST_F(PlayerShipTest, LoadingSkipsMissingCarriedDevicesAndLevelsUpQuietly)
 {
     PlayerSaveData pilot;
     pilot.player_id = player->mPlayerId;
@@ -292,8 +293,7 @@ TEST_F(PlayerShipTest, LoadingSkipsMissingDevicesAndLevelsUpQuietly)
     pilot.level = 1;
     pilot.experience = 20;
     pilot.character_name = "Returning";
-    pilot.weapons[0] = PlayerSaveSlot{9999, 3};
-    pilot.weapons[1] = PlayerSaveSlot{kPlasmaBolt, 3};
+    pilot.weapons[0] = PlayerSaveSlot{kPlasmaBolt, 3};
     pilot.carried[0] = PlayerSaveSlot{9998, 0};
     gGameDatabase.SavePlayer(pilot);
 
@@ -305,6 +305,7 @@ TEST_F(PlayerShipTest, LoadingSkipsMissingDevicesAndLevelsUpQuietly)
     EXPECT_EQ(loaded.SelectedWeapon(), Weapon(kPlasmaBolt));
     EXPECT_EQ(loaded.GetAmmo(kPlasmaBolt), 3);
     EXPECT_EQ(loaded.mCarriedCount, 0);
+    EXPECT_FALSE(os::QuitPosted());
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // The station's prices on the player ship: the repair cost of each kind of damage, the compound
 // sale by the communication skill, and what a docking sets.
 #include <climits>
+#include <cmath>
+#include <limits>
 
+#include "platform/os/message_queue.h"
 #include "player_fixture.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
@@ -26,6 +29,7 @@ const RepairCase kRepairs[] = {
     {"ArmorTwice", 0, 0, 4, 0, 8},
     {"OneHarmfulAilment", 0, 0, 0, 11, 10},
     {"EverythingAtOnce", 10, 9, 1, 7, 5 + 3 + 2 + 10},
+    {"ArmorBeyondAnyCredits", 0, 0, 2000000000, 0, INT_MAX},
 };
 
 class RepairCostTest : public PlayerShipTest, public ::testing::WithParamInterface<RepairCase> {};
@@ -90,6 +94,17 @@ TEST_F(PlayerShipTest, DockingSetsTheSavePointAndFillsTheEnergyWhichTheSaveKeeps
     EXPECT_FLOAT_EQ(loaded.mHomeX, 170.0f);
     EXPECT_FLOAT_EQ(loaded.mHomeY, 140.0f);
     EXPECT_EQ(loaded.mSystemId, 4);
+
+    // A station off every map is no point to write: the new pilot's point is saved instead.
+    player->DockAt(Vec3(std::numeric_limits<float>::infinity(), 140.0f, 30.0f), 4);
+    testing::internal::CaptureStderr();
+    player->Save();
+    testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(os::QuitPosted());
+    const PlayerRecord* saved = gGameDatabase.GetPlayer(player->mPlayerId);
+    ASSERT_NE(saved, nullptr);
+    EXPECT_TRUE(std::isfinite(saved->x_pos));
+    EXPECT_EQ(saved->system_id, 1);
 }
 
 }  // namespace

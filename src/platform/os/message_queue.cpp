@@ -2,6 +2,7 @@
 #include "platform/os/message_queue.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <deque>
@@ -15,6 +16,7 @@ namespace os {
 namespace {
 std::mutex gQueueLock;
 std::deque<Message> gQueue;
+std::atomic<bool> gFailed{false};
 }  // namespace
 
 bool PeekMessage(Message* message)
@@ -41,6 +43,8 @@ void PostQuitMessage()
 
 void PostFailureQuit(const char* format, ...)
 {
+    if (gFailed.exchange(true))
+        return;
     // Sized first: a failed statement is quoted whole, however long.
     va_list args;
     va_start(args, format);
@@ -56,6 +60,11 @@ void PostFailureQuit(const char* format, ...)
     PostMessage(MessageType::kQuit, 1);
 }
 
+bool FailurePosted()
+{
+    return gFailed;
+}
+
 bool QuitPosted()
 {
     std::lock_guard<std::mutex> hold(gQueueLock);
@@ -69,6 +78,7 @@ void ClearMessages()
 {
     std::lock_guard<std::mutex> hold(gQueueLock);
     gQueue.clear();
+    gFailed = false;
 }
 
 }  // namespace os

@@ -28,14 +28,17 @@ void PostMessage(MessageType type, int32_t param = 0);
 // status 0. Safe from any thread.
 void PostQuitMessage();
 // The end of a game that cannot go on: one line on stderr saying what failed (printf-style, no
-// newline), then the quit message with status 1, so the game exits as a failure. Safe from any
-// thread.
+// newline), then the quit message with status 1, so the game exits as a failure. Only the first
+// failure is told: what fails after it follows from it. Safe from any thread.
 void PostFailureQuit(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// True from the first failure quit until the queue is cleared, even once the loop has taken the
+// quit message: nothing may be written after a failure.
+bool FailurePosted();
 
 // True once a quit message has been posted and not yet removed (tests and long loops use it).
 bool QuitPosted();
 
-// Empties the queue (tests start from a clean state).
+// Empties the queue and forgets a failure (tests start from a clean state).
 void ClearMessages();
 
 }  // namespace os
