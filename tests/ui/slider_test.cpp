@@ -47,7 +47,7 @@ TEST_F(SliderTest, PressTakesTheValueUnderTheCursor)
     EXPECT_EQ(slider.GetValue(), 10);
 }
 
-TEST_F(SliderTest, SetValueCapsAtTheMaximumOnly)
+TEST_F(SliderTest, SetValueKeepsTheValueOnTheMeter)
 {
     SliderRow(90301, kScreen, 100, 200, 0, 10);
     CSlider slider(90301);
@@ -55,7 +55,8 @@ TEST_F(SliderTest, SetValueCapsAtTheMaximumOnly)
     EXPECT_EQ(slider.GetValue(), 10);
     EXPECT_EQ(slider.knobX, 100 + 128 - 8);
     slider.SetValue(-3);
-    EXPECT_EQ(slider.GetValue(), -3);
+    EXPECT_EQ(slider.GetValue(), 0);
+    EXPECT_EQ(slider.knobX, 100 - 8);
 }
 
 TEST_F(SliderTest, DrawsMeterKnobThenCaptionRightOfTheMeter)
