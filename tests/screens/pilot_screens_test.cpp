@@ -87,18 +87,11 @@ TEST_F(PilotScreensTest, SpendingAllFivePointsHidesThePlusButtonsAndCreateWaitsF
         EXPECT_FALSE(screen.GetMouseOverButton(plus + 2 * i)->visible) << "plus of skill " << i;
     Click(screen, screen.GetMouseOverButton(plus + 1));
     EXPECT_TRUE(screen.GetMouseOverButton(plus)->visible) << "a point back shows them again";
-}
-
-TEST_F(PilotScreensTest, CreateFliesTheNewPilotWithNoPortalLeftByTheLastFlight)
-{
+    Click(screen, screen.GetMouseOverButton(plus));
     gResourceManager->mPortalActive = 1;
-    gNewPilotScreen->Enter();
-    CScreen& screen = *gNewPilotScreen;
-    for (int i = 0; i < CNewPilotScreen::kStartingPoints; ++i)
-        Click(screen, screen.GetMouseOverButton(CNewPilotScreen::kFirstSkillButton));
     Click(screen, screen.GetButton(CNewPilotScreen::kCreateButton));
     ASSERT_NE(gPlayerShip, nullptr);
-    EXPECT_FALSE(gResourceManager->mPortalActive);
+    EXPECT_FALSE(gResourceManager->mPortalActive) << "no portal stands from the last flight";
 }
 
 TEST_F(PilotScreensTest, TheHullChoiceWrapsBothWays)

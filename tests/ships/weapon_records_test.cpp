@@ -1,8 +1,6 @@
 // Weapon records, their cache and the weapon label.
 #include <cstring>
-#include <string>
 
-#include "platform/os/message_queue.h"
 #include "weapon_fixture.h"
 
 namespace {
@@ -73,18 +71,6 @@ TEST_F(WeaponTest, NonWeaponsAndUnknownTypesCacheNothing)
     EXPECT_EQ(rm->GetDeviceWeaponInfo(kIonDrive), nullptr);
     EXPECT_EQ(rm->GetWeaponInfo(kPulseLaser, 10), nullptr);
     EXPECT_EQ(rm->mWeaponRecords.count(kIonDrive) + rm->mWeaponRecords.count(kPulseLaser), 0u);
-}
-
-TEST_F(WeaponTest, AWeaponWithoutItsDeviceRowIsNeverHandedOutAndItsRowIsNamed)
-{
-    Content("DELETE FROM device_main WHERE device_id = " + std::to_string(kPlainBolt) + ";");
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(rm->GetDeviceWeaponInfo(kPlainBolt), nullptr);
-    const std::string errors = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(os::FailurePosted());
-    EXPECT_NE(errors.find("weapon device 92 has no device_main row"), std::string::npos) << errors;
-    EXPECT_EQ(rm->mWeaponRecords.count(kPlainBolt), 0u);
-    os::ClearMessages();
 }
 
 TEST_F(WeaponTest, LabelShowsAmmoOnlyForWeaponsThatCountIt)
