@@ -100,7 +100,7 @@ TEST_F(PlayerShipTest, DockingSetsTheSavePointAndFillsTheEnergyWhichTheSaveKeeps
     testing::internal::CaptureStderr();
     player->Save();
     testing::internal::GetCapturedStderr();
-    EXPECT_FALSE(os::QuitPosted());
+    ASSERT_FALSE(os::QuitPosted());
     EXPECT_TRUE(std::isfinite(gGameDatabase.GetPlayer(player->mPlayerId)->x_pos));
 }
 
