@@ -1,6 +1,8 @@
 // Caption layout shared by the controls.
 #include "ui/control_text.h"
 
+#include <set>
+
 #include "core/draw_records.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
@@ -43,11 +45,28 @@ void DrawGlyphRun(SpriteDrawRecord& glyph, int* penX, int* penY, int x, int y, c
     }
 }
 
+namespace {
+
+// Sprites whose row was found since the screen began loading: the size is asked for again as
+// panels and help boxes move, and the rows do not change under a screen.
+std::set<int> gSpritesWithRows;
+
+}  // namespace
+
+void ForgetSpriteRows()
+{
+    gSpritesWithRows.clear();
+}
+
 void GetSpriteExtent(int spriteId, int* width, int* height)
 {
     // A control whose sprite has no row would have no size: nothing to see and nothing to click.
-    if (!gGameDatabase.GetSprite(spriteId))
-        os::PostFailureQuit("no sprite row for sprite %d", spriteId);
+    if (!gSpritesWithRows.count(spriteId)) {
+        if (!gGameDatabase.GetSprite(spriteId))
+            os::PostFailureQuit("no sprite row for sprite %d", spriteId);
+        else
+            gSpritesWithRows.insert(spriteId);
+    }
     gfx::SurfaceDesc desc = gResourceManager->GetSpriteSize(spriteId);
     *width = static_cast<int>(desc.width);
     *height = static_cast<int>(desc.height);
