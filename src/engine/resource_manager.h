@@ -217,6 +217,8 @@ public:
     uint32_t mCopyPixelShader = 0;
     std::vector<uint32_t> mCopyVertexShaderCode;
     std::string mAssemblerErrors;
+    // Whether anything may have been drawn into the glow target since the glow pass cleared it.
+    bool mGlowTargetDrawn = true;
 
     // The portal effect and the current system (world side).
     TrailDrawRecord mPortalEffect;

@@ -67,6 +67,36 @@ void DrawQuad()
     gDevice->DrawPrimitive(gfx::kPrimTriangleFan, 0, 2);
 }
 
+// Whether the fixed stage's colour and alpha make zero of a zero texel, whatever else they read.
+bool ZeroTexelGivesZero(gfx::TextureStageStateId op, gfx::TextureStageStateId arg1, gfx::TextureStageStateId arg2)
+{
+    auto isTexel = [](uint32_t arg) { return (arg & 0x1F) == gfx::kTaTexture; };
+    const bool first = isTexel(gDevice->GetTextureStageState(0, arg1));
+    const bool second = isTexel(gDevice->GetTextureStageState(0, arg2));
+    switch (gDevice->GetTextureStageState(0, op)) {
+    case gfx::kTopSelectArg1:
+        return first;
+    case gfx::kTopSelectArg2:
+        return second;
+    case gfx::kTopModulate:
+    case gfx::kTopModulate2x:
+        return first || second;
+    case gfx::kTopAdd:
+        return first && second;
+    default:
+        return false;
+    }
+}
+
+// With nothing drawn into the glow target since its clear, the downsample leaves the cleared blur
+// target zero, each blur draw scales zero by the zero destination alpha, and the composite adds
+// zero: the quads change no pixel and can be left out.
+bool GlowQuadsChangeNothing(bool glowDrawn)
+{
+    return !glowDrawn && ZeroTexelGivesZero(gfx::kTssColorOp, gfx::kTssColorArg1, gfx::kTssColorArg2) &&
+           ZeroTexelGivesZero(gfx::kTssAlphaOp, gfx::kTssAlphaArg1, gfx::kTssAlphaArg2);
+}
+
 }  // namespace
 
 void CResourceManager::ReleaseDeviceResources()
@@ -142,6 +172,7 @@ gfx::Result CResourceManager::InitDeviceResources()
 
 void CResourceManager::DrawGlowPass()
 {
+    const bool drawQuads = !GlowQuadsChangeNothing(mGlowTargetDrawn);
     gDevice->SetTextureStageState(0, gfx::kTssMagFilter, gfx::kFilterLinear);
     gDevice->SetTextureStageState(0, gfx::kTssMinFilter, gfx::kFilterLinear);
     gDevice->SetRenderState(gfx::kRsZEnable, 0);
@@ -165,7 +196,8 @@ void CResourceManager::DrawGlowPass()
     gDevice->SetVertexShader(mGlowVertexShader);
     gDevice->SetPixelShader(0);
     gDevice->SetStreamSource(0, gQuadVertexBuffer, kQuadStride);
-    DrawQuad();
+    if (drawQuads)
+        DrawQuad();
 
     gDevice->SetTexture(0, gBlurTexture);
     gDevice->SetPixelShader(mGlowPixelShader);
@@ -176,7 +208,9 @@ void CResourceManager::DrawGlowPass()
     gDevice->SetPixelShaderConstant(0, weights, 4);
     for (const float* table : kTapOffsets) {
         gDevice->SetVertexShaderConstant(0, table, 4);
-        DrawQuad();
+        if (drawQuads)
+        if (drawQuads)
+            DrawQuad();
     }
 
     gDevice->SetRenderTarget(gBackBuffer, nullptr);
@@ -187,12 +221,14 @@ void CResourceManager::DrawGlowPass()
     gDevice->SetRenderState(gfx::kRsSrcBlend, gfx::kBlendTextureFactorAlpha);
     gDevice->SetRenderState(gfx::kRsTextureFactor, finalAlpha + 0xFFFFFFu);
     gDevice->SetPixelShader(0);
-    DrawQuad();
+    if (drawQuads)
+        DrawQuad();
     gDevice->SetPixelShader(0);
     gDevice->SetVertexShader(0);
 
     gDevice->SetRenderTarget(gGlowSurface, nullptr);
     gDevice->Clear(0, nullptr, gfx::kClearTarget, 0, 1.0f, 0);
+    mGlowTargetDrawn = false;
     gDevice->SetRenderTarget(gBackBuffer, gDepthSurface);
     gDevice->SetRenderState(gfx::kRsZEnable, 1);
 }

@@ -213,6 +213,7 @@ void CResourceManager::RenderMesh(const MeshDrawRecord& record, bool additive)
                 continue;
             }
             draw.Target(gGlowSurface);
+            mGlowTargetDrawn = true;
             gDevice->SetRenderState(gfx::kRsZEnable, 1);
             gDevice->SetRenderState(gfx::kRsZFunc, gfx::kCmpLessEqual);
             if (!blend && !hasGlowSprite) {

@@ -1,6 +1,7 @@
 // Caption layout shared by the controls.
 #include "ui/control_text.h"
 
+#include <map>
 #include <string>
 
 #include "core/draw_records.h"
@@ -46,18 +47,35 @@ void DrawGlyphRun(SpriteDrawRecord& glyph, int* penX, int* penY, int x, int y, c
     }
 }
 
+namespace {
+
+// Image paths of the sprites whose row was found since the screen began loading: the size is
+// asked for again as panels and help boxes move, and the rows do not change under a screen.
+std::map<int, std::string> gSpritePaths;
+
+}  // namespace
+
+void ForgetSpriteRows()
+{
+    gSpritePaths.clear();
+}
+
 void GetSpriteExtent(int spriteId, int* width, int* height)
 {
     // A control whose sprite has no row or no readable image would have no size: nothing to see
     // and nothing to click.
-    const ResourceFileRecord* row = gGameDatabase.GetSprite(spriteId);
-    if (!row)
-        os::PostFailureQuit("no sprite row for sprite %d", spriteId);
-    const std::string path = row ? row->path : "";
+    auto known = gSpritePaths.find(spriteId);
+    if (known == gSpritePaths.end()) {
+        const ResourceFileRecord* row = gGameDatabase.GetSprite(spriteId);
+        if (!row)
+            os::PostFailureQuit("no sprite row for sprite %d", spriteId);
+        else
+            known = gSpritePaths.emplace(spriteId, row->path).first;
+    }
     gfx::SurfaceDesc desc = gResourceManager->GetSpriteSize(spriteId);
-    if (row && (desc.width == 0 || desc.height == 0))
+    if (known != gSpritePaths.end() && (desc.width == 0 || desc.height == 0))
         os::PostFailureQuit("the image %s of sprite %d cannot be read, and a control drawn with it could not be clicked",
-                            os::NativePath(path).c_str(), spriteId);
+                            os::NativePath(known->second).c_str(), spriteId);
     *width = static_cast<int>(desc.width);
     *height = static_cast<int>(desc.height);
 }

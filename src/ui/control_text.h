@@ -16,5 +16,8 @@ int GlyphCellHeight(int textSize);
 void DrawGlyphRun(SpriteDrawRecord& glyph, int* penX, int* penY, int x, int y, const char* text, int count,
                   int textSize, int advance);
 
-// Width and height of a sprite's image; both 0 when it has no image.
+// Width and height of a sprite's image; both 0 when it has no image. A sprite without a row
+// ends the game; the row is looked up once per screen load.
 void GetSpriteExtent(int spriteId, int* width, int* height);
+// Called as a screen begins loading its controls: the sprite rows are looked up afresh.
+void ForgetSpriteRows();

@@ -8,6 +8,7 @@
 #include "platform/os/message_queue.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/control_text.h"
 #include "ui/drag_button.h"
 #include "ui/mouse_over_button.h"
 #include "ui/movie_control.h"
@@ -52,6 +53,7 @@ void LoadInto(std::map<int, Control*>& controls, IdQuery query, int screenId)
 
 void CScreen::LoadButtons()
 {
+    ForgetSpriteRows();
     // Every screen loads its buttons. A control whose row of its kind is gone is left out of the
     // screen, which plays on without it; the first time, the author hears which one it is.
     if (!mControlRowsChecked) {

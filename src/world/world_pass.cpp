@@ -100,10 +100,21 @@ void CResourceManager::UpdateObjects()
         }
     }
 
+    // The inner walk reads a flat copy of the map; an object filed or removed by an interaction
+    // sends it back to the map, from the id it had reached, so the order stays the map's.
+    std::vector<std::pair<int, CWorldObject*>> flat;
     for (auto& [idA, a] : mObjects) {
-        for (auto& [idB, b] : mObjects) {
-            if (b != a && a->mActive && b->mActive)
-                a->Interact(b);
+        if (flat.size() != mObjects.size())
+            flat.assign(mObjects.begin(), mObjects.end());
+        for (auto b = flat.begin(); b != flat.end(); ++b) {
+            if (b->second != a && a->mActive && b->second->mActive)
+                a->Interact(b->second);
+            if (flat.size() != mObjects.size()) {
+                for (auto rest = mObjects.upper_bound(b->first); rest != mObjects.end(); ++rest)
+                    if (rest->second != a && a->mActive && rest->second->mActive)
+                        a->Interact(rest->second);
+                break;
+            }
         }
         if (player)
             a->Interact(player);

@@ -151,4 +151,26 @@ TEST_F(ResourceGlow, PulseFullGivesTheWeightsAndAnOpaqueComposite)
     EXPECT_EQ(gDevice->GetRenderState(gfx::kRsZEnable), 1u);
 }
 
+TEST_F(ResourceGlow, NothingGlowingSinceTheLastPassDrawsNoQuadButKeepsTheTargetsAndClears)
+{
+    rm->DrawGlowPass();
+    Device()->ClearRecords();
+    rm->DrawGlowPass();
+    EXPECT_TRUE(Draws().empty());
+    ASSERT_EQ(Device()->Clears().size(), 2u);
+    EXPECT_EQ(Device()->Clears().front().target, gBlurSurface);
+    EXPECT_EQ(Device()->Clears().back().target, gGlowSurface);
+
+    // A stage that makes colour of a zero texel would light the blur target: the quads stay.
+    gDevice->SetTextureStageState(0, gfx::kTssColorOp, gfx::kTopSelectArg2);
+    gDevice->SetTextureStageState(0, gfx::kTssColorArg2, gfx::kTaDiffuse);
+    rm->DrawGlowPass();
+    EXPECT_EQ(Draws().size(), 6u);
+    Device()->ClearRecords();
+    gDevice->SetTextureStageState(0, gfx::kTssColorOp, gfx::kTopModulate);
+    rm->mGlowTargetDrawn = true;
+    rm->DrawGlowPass();
+    EXPECT_EQ(Draws().size(), 6u) << "something drawn into the glow target is blurred";
+}
+
 }  // namespace

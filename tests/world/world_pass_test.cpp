@@ -77,6 +77,26 @@ TEST_F(WorldPassTest, AShotFiledByAnUpdateIsFirstUpdatedInTheNextPass)
     EXPECT_TRUE(Called("U15"));
 }
 
+TEST_F(WorldPassTest, AnObjectFiledByAContactIsTouchedInTheSameWalkWhenItsIdComesLater)
+{
+    Place(rm->mObjects, 10, kTypeLeadShip)->onInteract = [this](CWorldObject* other) {
+        if (other->mId == 12 && !rm->mObjects.count(13))
+            rm->AddObject(new CProbeObject(13, kTypeResource, Vec3(0, 0, 30), 1.0f, &log));
+        if (other->mId == 12 && !rm->mObjects.count(5))
+            rm->AddObject(new CProbeObject(5, kTypeResource, Vec3(0, 0, 30), 1.0f, &log));
+    };
+    Place(rm->mObjects, 12, kTypeResource);
+    Place(rm->mObjects, 14, kTypeResource);
+
+    rm->UpdateObjects();
+
+    const std::vector<std::string> contacts(std::find(log.begin(), log.end(), "I10>12"), log.end());
+    const std::vector<std::string> firstRow(contacts.begin(), contacts.begin() + 4);
+    EXPECT_EQ(firstRow, (std::vector<std::string>{"I10>12", "I10>13", "I10>14", "I10>1"}))
+        << "the walk goes on in id order through the new object, and an earlier id waits";
+    EXPECT_TRUE(Called("I12>5")) << "the next object's walk sees both";
+}
+
 TEST_F(WorldPassTest, AWormholeJumpEntersTheSystemAndEndsThePassBeforeTheSuns)
 {
     Place(rm->mWormholes, 20, kTypeWormhole)->onInteract = [this](CWorldObject* other) {

@@ -175,6 +175,16 @@ public:
                                    uint32_t stride) = 0;
     virtual Result DrawIndexedPrimitiveUP(PrimitiveType type, uint32_t vertexCount, uint32_t primitiveCount,
                                           const uint32_t* indices, const void* vertices, uint32_t stride) = 0;
+    // The same draw for indices none of which exceeds largestIndex, as the caller knows from when
+    // it made them, so the device need not look through them again; kInvalidCall when
+    // largestIndex is not below vertexCount.
+    virtual Result DrawIndexedPrimitiveUPUpTo(PrimitiveType type, uint32_t vertexCount, uint32_t primitiveCount,
+                                              const uint32_t* indices, uint32_t largestIndex, const void* vertices,
+                                              uint32_t stride)
+    {
+        (void)largestIndex;
+        return DrawIndexedPrimitiveUP(type, vertexCount, primitiveCount, indices, vertices, stride);
+    }
 
     // Shaders: declaration tokens and the function of an assembled program.
     virtual Result CreateVertexShader(const uint32_t* declaration, const void* function, size_t functionSize,

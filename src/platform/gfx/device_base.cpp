@@ -25,6 +25,23 @@ bool Inside(const Rect& r, uint32_t width, uint32_t height)
            static_cast<uint32_t>(r.right) <= width && static_cast<uint32_t>(r.bottom) <= height;
 }
 
+// Four independent running maxima and no early exit: meshes of thousands of indices are drawn
+// several times a frame, and this keeps the check off the frame's critical path.
+uint32_t LargestIndex(const uint32_t* indices, uint32_t count)
+{
+    uint32_t lanes[4] = {0, 0, 0, 0};
+    uint32_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        lanes[0] = std::max(lanes[0], indices[i]);
+        lanes[1] = std::max(lanes[1], indices[i + 1]);
+        lanes[2] = std::max(lanes[2], indices[i + 2]);
+        lanes[3] = std::max(lanes[3], indices[i + 3]);
+    }
+    for (; i < count; ++i)
+        lanes[0] = std::max(lanes[0], indices[i]);
+    return std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
+}
+
 }  // namespace
 
 DeviceBase::~DeviceBase()
@@ -440,7 +457,8 @@ Result DeviceBase::SetVertexShader(uint32_t handleOrFvf)
 }
 
 Result DeviceBase::DrawChecked(PrimitiveType type, uint32_t primitiveCount, const uint8_t* vertices, uint32_t available,
-                               uint32_t stride, const uint32_t* indices, uint32_t indexVertexCount)
+                               uint32_t stride, const uint32_t* indices, uint32_t indexVertexCount,
+                               std::optional<uint32_t> largestIndex)
 {
     if (Result r = TakeInjectedFailure(); Failed(r))
         return r;
@@ -457,20 +475,7 @@ Result DeviceBase::DrawChecked(PrimitiveType type, uint32_t primitiveCount, cons
     call.stride = stride;
     call.fromStream = available != 0;
     if (indices) {
-        // Four independent running maxima and no early exit: meshes of thousands of indices are
-        // drawn several times a frame, and this keeps the check off the frame's critical path.
-        uint32_t lanes[4] = {0, 0, 0, 0};
-        uint32_t i = 0;
-        for (; i + 4 <= count; i += 4) {
-            lanes[0] = std::max(lanes[0], indices[i]);
-            lanes[1] = std::max(lanes[1], indices[i + 1]);
-            lanes[2] = std::max(lanes[2], indices[i + 2]);
-            lanes[3] = std::max(lanes[3], indices[i + 3]);
-        }
-        for (; i < count; ++i)
-            lanes[0] = std::max(lanes[0], indices[i]);
-        const uint32_t largest = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
-        if (largest >= indexVertexCount)
+        if ((largestIndex ? *largestIndex : LargestIndex(indices, count)) >= indexVertexCount)
             return kInvalidCall;
         call.indices = indices;
         call.indexCount = count;
@@ -506,6 +511,16 @@ Result DeviceBase::DrawIndexedPrimitiveUP(PrimitiveType type, uint32_t vertexCou
     if (!indices || vertexCount == 0)
         return kInvalidCall;
     return DrawChecked(type, primitiveCount, static_cast<const uint8_t*>(vertices), 0, stride, indices, vertexCount);
+}
+
+Result DeviceBase::DrawIndexedPrimitiveUPUpTo(PrimitiveType type, uint32_t vertexCount, uint32_t primitiveCount,
+                                              const uint32_t* indices, uint32_t largestIndex, const void* vertices,
+                                              uint32_t stride)
+{
+    if (!indices || vertexCount == 0)
+        return kInvalidCall;
+    return DrawChecked(type, primitiveCount, static_cast<const uint8_t*>(vertices), 0, stride, indices, vertexCount,
+                       largestIndex);
 }
 
 Result DeviceBase::CreateVertexShader(const uint32_t* declaration, const void* function, size_t functionSize,

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/gfx/device.h"
@@ -75,6 +76,9 @@ public:
     Result DrawPrimitiveUP(PrimitiveType type, uint32_t primitiveCount, const void* vertices, uint32_t stride) override;
     Result DrawIndexedPrimitiveUP(PrimitiveType type, uint32_t vertexCount, uint32_t primitiveCount,
                                   const uint32_t* indices, const void* vertices, uint32_t stride) override;
+    Result DrawIndexedPrimitiveUPUpTo(PrimitiveType type, uint32_t vertexCount, uint32_t primitiveCount,
+                                      const uint32_t* indices, uint32_t largestIndex, const void* vertices,
+                                      uint32_t stride) override;
 
     Result CreateVertexShader(const uint32_t* declaration, const void* function, size_t functionSize,
                               uint32_t* handle) override;
@@ -124,8 +128,10 @@ protected:
     bool InScene() const { return mInScene; }
 
 private:
+    // largestIndex is the indices' largest, when the caller knows it; else they are looked through.
     Result DrawChecked(PrimitiveType type, uint32_t primitiveCount, const uint8_t* vertices, uint32_t available,
-                       uint32_t stride, const uint32_t* indices, uint32_t indexVertexCount);
+                       uint32_t stride, const uint32_t* indices, uint32_t indexVertexCount,
+                       std::optional<uint32_t> largestIndex = std::nullopt);
 
     DeviceState mState;
     std::shared_ptr<Bindings> mBindings = std::make_shared<Bindings>();

@@ -2,12 +2,50 @@
 #include "platform/gfx/image_load.h"
 
 #include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <system_error>
 
 #include "platform/gfx/image.h"
+#include "platform/os/path.h"
 
 namespace gfx {
 
 namespace {
+
+struct DecodedFile {
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+    std::shared_ptr<const Image> image;
+};
+
+// A system entry releases the textures and makes them again from the same files: the decoded
+// images are kept, keyed by the file's full path, and used again while its size and time of
+// change are the same, so only the decoding is saved.
+Result LoadDecodedImage(const char* gamePath, std::shared_ptr<const Image>* image)
+{
+    static std::map<std::filesystem::path, DecodedFile> decoded;
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(os::NativePath(gamePath), error);
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::filesystem::file_time_type modified =
+        error ? std::filesystem::file_time_type{} : std::filesystem::last_write_time(path, error);
+    auto found = decoded.find(path);
+    if (!error && found != decoded.end() && found->second.size == size && found->second.modified == modified) {
+        *image = found->second.image;
+        return kOk;
+    }
+    auto fresh = std::make_shared<Image>();
+    if (Result r = LoadImageFile(gamePath, fresh.get()); Failed(r)) {
+        decoded.erase(path);
+        return r;
+    }
+    if (!error)
+        decoded[path] = DecodedFile{size, modified, fresh};
+    *image = std::move(fresh);
+    return kOk;
+}
 
 void CopyRows(const Image& image, void* bits, int32_t pitch)
 {
@@ -25,15 +63,19 @@ Result CreateTextureFromFile(Device* device, const char* gamePath, Texture** tex
     *texture = nullptr;
     if (!device || !gamePath)
         return kInvalidCall;
-    Image image;
-    if (Result r = LoadImageFile(gamePath, &image); Failed(r))
+    std::shared_ptr<const Image> decoded;
+    if (Result r = LoadDecodedImage(gamePath, &decoded); Failed(r))
         return r;
-    const uint32_t width = NextPowerOfTwo(image.width);
-    const uint32_t height = NextPowerOfTwo(image.height);
+    const uint32_t width = NextPowerOfTwo(decoded->width);
+    const uint32_t height = NextPowerOfTwo(decoded->height);
     if (width > kMaxImageSide || height > kMaxImageSide)
         return kInvalidData;
-    if (width != image.width || height != image.height)
-        image = ResampleLinear(image, width, height);
+    const Image* image = decoded.get();
+    Image stretched;
+    if (width != decoded->width || height != decoded->height) {
+        stretched = ResampleLinear(*decoded, width, height);
+        image = &stretched;
+    }
     Texture* created = nullptr;
     if (Result r = device->CreateTexture(width, height, 1, 0, kFormatA8R8G8B8, kPoolManaged, &created); Failed(r))
         return r;
@@ -43,7 +85,7 @@ Result CreateTextureFromFile(Device* device, const char* gamePath, Texture** tex
         created->Release();
         return r;
     }
-    CopyRows(image, bits, pitch);
+    CopyRows(*image, bits, pitch);
     created->UnlockRect(0);
     *texture = created;
     return kOk;
@@ -53,17 +95,21 @@ Result LoadSurfaceFromFile(Surface* surface, const char* gamePath)
 {
     if (!surface || !gamePath)
         return kInvalidCall;
-    Image image;
-    if (Result r = LoadImageFile(gamePath, &image); Failed(r))
+    std::shared_ptr<const Image> decoded;
+    if (Result r = LoadDecodedImage(gamePath, &decoded); Failed(r))
         return r;
     const SurfaceDesc desc = surface->GetDesc();
-    if (image.width != desc.width || image.height != desc.height)
-        image = ResamplePoint(image, desc.width, desc.height);
+    const Image* image = decoded.get();
+    Image scaled;
+    if (decoded->width != desc.width || decoded->height != desc.height) {
+        scaled = ResamplePoint(*decoded, desc.width, desc.height);
+        image = &scaled;
+    }
     void* bits = nullptr;
     int32_t pitch = 0;
     if (Result r = surface->LockRect(&bits, &pitch); Failed(r))
         return r;
-    CopyRows(image, bits, pitch);
+    CopyRows(*image, bits, pitch);
     return surface->UnlockRect();
 }
 

@@ -1,4 +1,5 @@
-// Textures and surfaces filled from image files, as the platform's loader filled them.
+// Textures and surfaces filled from image files, as the platform's loader filled them. A file's
+// decoded image is kept for the next load while the file keeps its size and time of change.
 #pragma once
 
 #include "platform/gfx/device.h"

@@ -41,9 +41,12 @@ void Mesh::BuildSubsets()
     for (uint32_t id : mAttributes)
         highest = std::max(highest, id);
     mSubsetIndices.assign(mAttributes.empty() ? 0 : highest + 1, {});
+    mSubsetLargest.assign(mSubsetIndices.size(), 0);
     for (size_t face = 0; face < mAttributes.size(); ++face) {
         auto& list = mSubsetIndices[mAttributes[face]];
         list.insert(list.end(), mIndices.begin() + face * 3, mIndices.begin() + face * 3 + 3);
+        uint32_t& largest = mSubsetLargest[mAttributes[face]];
+        largest = std::max({largest, mIndices[face * 3], mIndices[face * 3 + 1], mIndices[face * 3 + 2]});
     }
 }
 
@@ -74,8 +77,9 @@ Result Mesh::DrawSubset(Device* device, uint32_t attributeId)
     Result r = device->SetVertexShader(mFvf);
     if (Failed(r))
         return r;
-    return device->DrawIndexedPrimitiveUP(kPrimTriangleList, mVertexCount, static_cast<uint32_t>(indices.size() / 3),
-                                          indices.data(), mVertices.data(), mStride);
+    return device->DrawIndexedPrimitiveUPUpTo(kPrimTriangleList, mVertexCount,
+                                              static_cast<uint32_t>(indices.size() / 3), indices.data(),
+                                              mSubsetLargest[attributeId], mVertices.data(), mStride);
 }
 
 Result Mesh::GenerateAdjacency(float epsilon, std::vector<uint32_t>* adjacency) const

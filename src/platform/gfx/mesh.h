@@ -64,8 +64,10 @@ private:
     std::vector<uint8_t> mVertices;
     std::vector<uint32_t> mIndices;
     std::vector<uint32_t> mAttributes;
-    // Indices of each attribute id's faces, gathered once so a draw is one call.
+    // Indices of each attribute id's faces, gathered once so a draw is one call, and the largest
+    // of each, so a draw need not look for it.
     std::vector<std::vector<uint32_t>> mSubsetIndices;
+    std::vector<uint32_t> mSubsetLargest;
 };
 
 }  // namespace gfx

@@ -368,7 +368,8 @@ std::optional<std::string> TranslateVertexProgram(const void* bytes, size_t size
     return std::nullopt;
 }
 
-std::optional<std::string> TranslatePixelProgram(const void* bytes, size_t size, std::string* glsl)
+std::optional<std::string> TranslatePixelProgram(const void* bytes, size_t size, uint32_t boundStages,
+                                                 std::string* glsl)
 {
     ShaderProgram p;
     if (auto error = DecodeProgram(bytes, size, &p))
@@ -380,7 +381,7 @@ std::optional<std::string> TranslatePixelProgram(const void* bytes, size_t size,
     for (uint32_t i = 0; i < kPsTextures; ++i)
         out << "in vec4 vT" << i << ";\nuniform sampler2D psStage" << i << ";\n";
     out << "uniform vec4 psC[" << kPsConstants
-        << "];\nuniform ivec4 psStageBound;\nout vec4 fragColor;\n\n"
+        << "];\nout vec4 fragColor;\n\n"
            "void main()\n{\n";
     DeclareConstants(p, "psC", true, out);
     for (uint32_t i = 0; i < kPsTemps; ++i)
@@ -392,8 +393,11 @@ std::optional<std::string> TranslatePixelProgram(const void* bytes, size_t size,
             continue;
         uint32_t i = in.dest.index;
         if (in.op == Opcode::kTex) {
-            out << "    t" << i << " = psStageBound[" << i << "] != 0 ? texture(psStage" << i << ", vT" << i
-                << ".xy) : vec4(0.0, 0.0, 0.0, 1.0);\n";
+            out << "    t" << i << " = ";
+            if (boundStages & (1u << i))
+                out << "texture(psStage" << i << ", vT" << i << ".xy);\n";
+            else
+                out << "vec4(0.0, 0.0, 0.0, 1.0);\n";
             continue;
         }
         std::string mask = Mask(in.dest.mask);

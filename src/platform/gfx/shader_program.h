@@ -90,11 +90,13 @@ std::optional<std::string> ParseVertexDeclaration(const uint32_t* tokens, std::v
 // pixels) for the half-pixel shift; positions come out top-down with depth 0..1 remapped to
 // GL's -1..1, as the fixed-function program does. It writes vT0..vT7 (texture coordinate sets),
 // and vDiffuse (white) and vTexCoord (set 0) for the fixed-function pixel stage.
-// The pixel shader reads vT0..vT3, "uniform vec4 psC[8]", samplers psStage0..psStage3 (texture
-// units 0..3) and "uniform ivec4 psStageBound" (1 for a stage with a texture; an unbound stage
-// reads (0, 0, 0, 1)); it writes fragColor. Values saturate to -1..1 after every instruction
-// and the colour to 0..1; def constants override the uniforms.
+// The pixel shader reads vT0..vT3, "uniform vec4 psC[8]" and samplers psStage0..psStage3
+// (texture units 0..3) of the stages whose bit is set in boundStages (bit 0 for stage 0); an
+// unbound stage reads (0, 0, 0, 1), fixed in the program so no pixel pays for the choice. It
+// writes fragColor. Values saturate to -1..1 after every instruction and the colour to 0..1;
+// def constants override the uniforms.
 std::optional<std::string> TranslateVertexProgram(const void* bytes, size_t size, std::string* glsl);
-std::optional<std::string> TranslatePixelProgram(const void* bytes, size_t size, std::string* glsl);
+std::optional<std::string> TranslatePixelProgram(const void* bytes, size_t size, uint32_t boundStages,
+                                                 std::string* glsl);
 
 }  // namespace gfx

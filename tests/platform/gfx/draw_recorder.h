@@ -18,7 +18,10 @@ public:
         std::vector<uint32_t> indices;
         uint32_t stride;
         const void* vertices;
+        // The largest index the caller said the indices have; kNoLargest when it did not say.
+        uint32_t largest = kNoLargest;
     };
+    static constexpr uint32_t kNoLargest = 0xFFFFFFFFu;
     std::vector<Draw> draws;
     uint32_t fvf = 0;
 
@@ -36,6 +39,15 @@ public:
         draws.push_back({fvf, vertexCount, primitiveCount, std::vector<uint32_t>(indices, indices + primitiveCount * 3),
                          stride, vertices});
         return kOk;
+    }
+    Result DrawIndexedPrimitiveUPUpTo(PrimitiveType type, uint32_t vertexCount, uint32_t primitiveCount,
+                                      const uint32_t* indices, uint32_t largestIndex, const void* vertices,
+                                      uint32_t stride) override
+    {
+        const Result r = DrawIndexedPrimitiveUP(type, vertexCount, primitiveCount, indices, vertices, stride);
+        if (!Failed(r))
+            draws.back().largest = largestIndex;
+        return r;
     }
 
     Result TestCooperativeLevel() override { return kOk; }

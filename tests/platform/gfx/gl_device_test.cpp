@@ -439,6 +439,13 @@ TEST_F(GlDeviceTest, AssembledShadersRunWithTheirConstants)
     mDevice->EndScene();
     // t0 x 0.5 + t1 x 0.25, and stage 1 has no texture: it reads (0, 0, 0, 1).
     EXPECT_TRUE(Near(Pixel(400, 300), 0xBF808080u)) << std::hex << Pixel(400, 300);
+    // The same shaders once stage 1 has a texture read it.
+    mDevice->SetTexture(1, white);
+    mDevice->BeginScene();
+    ASSERT_EQ(mDevice->DrawPrimitiveUP(kPrimTriangleFan, 2, quad, 24), kOk);
+    mDevice->EndScene();
+    EXPECT_TRUE(Near(Pixel(400, 300), 0xBFBFBFBFu)) << std::hex << Pixel(400, 300);
+    mDevice->SetTexture(1, nullptr);
 
     // The vertex shader alone keeps the fixed pixel stage: texture times white.
     mDevice->SetPixelShader(0);

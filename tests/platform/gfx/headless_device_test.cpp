@@ -179,10 +179,12 @@ TEST_F(HeadlessDeviceTest, RefusesDrawsItCannotDoSafely)
     EXPECT_EQ(mDevice->DrawPrimitiveUP(kPrimTriangleList, 1, vertices, 12), kInvalidCall) << "outside a scene";
     mDevice->BeginScene();
     const uint32_t badIndices[3] = {0, 1, 3};
+    const uint32_t indices[3] = {2, 1, 0};
     EXPECT_EQ(mDevice->DrawIndexedPrimitiveUP(kPrimTriangleList, 3, 1, badIndices, vertices, 12), kInvalidCall);
+    EXPECT_EQ(mDevice->DrawIndexedPrimitiveUPUpTo(kPrimTriangleList, 3, 1, indices, 3, vertices, 12), kInvalidCall)
+        << "a known largest index beyond the vertices";
     EXPECT_EQ(mDevice->DrawPrimitiveUP(kPrimTriangleList, 1, vertices, 8), kInvalidCall) << "stride below the format";
     EXPECT_EQ(mDevice->DrawPrimitive(kPrimTriangleList, 0, 1), kInvalidCall) << "no stream source";
-    const uint32_t indices[3] = {2, 1, 0};
     EXPECT_EQ(mDevice->DrawIndexedPrimitiveUP(kPrimTriangleList, 3, 1, indices, vertices, 12), kOk);
     mDevice->EndScene();
     ASSERT_EQ(mDevice->Draws().size(), 1u);

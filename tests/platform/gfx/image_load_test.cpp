@@ -1,6 +1,7 @@
 // Textures and surfaces loaded from image files on the headless device.
 #include "platform/gfx/image_load.h"
 
+#include <chrono>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -83,6 +84,36 @@ TEST_F(ImageLoadTest, PowerOfTwoImagesLoadUnchanged)
     EXPECT_EQ(px[3], 0x04010203u);
     texture->UnlockRect(0);
     texture->Release();
+}
+
+TEST_F(ImageLoadTest, AFileChangedOrRemovedSinceItsLastLoadIsReadAgain)
+{
+    auto firstTexel = [this](const std::string& path) {
+        Texture* texture = nullptr;
+        EXPECT_EQ(CreateTextureFromFile(mDevice, path.c_str(), &texture), kOk);
+        void* bits = nullptr;
+        int32_t pitch = 0;
+        if (!texture || Failed(texture->LockRect(0, &bits, &pitch)))
+            return 0u;
+        const uint32_t texel = *static_cast<uint32_t*>(bits);
+        texture->UnlockRect(0);
+        texture->Release();
+        return texel;
+    };
+    mBytes = testing::EncodePng(1, 1, PNG_FORMAT_RGBA, {255, 0, 0, 255});
+    const std::string path = GamePath("changes.png");
+    EXPECT_EQ(firstTexel(path), 0xFFFF0000u);
+    EXPECT_EQ(firstTexel(path), 0xFFFF0000u);
+    // The same size, a later time of change.
+    const std::filesystem::path native = mDir / "raster" / "changes.png";
+    const auto written = std::filesystem::last_write_time(native);
+    mBytes = testing::EncodePng(1, 1, PNG_FORMAT_RGBA, {0, 0, 255, 255});
+    GamePath("changes.png");
+    std::filesystem::last_write_time(native, written + std::chrono::seconds(2));
+    EXPECT_EQ(firstTexel(path), 0xFF0000FFu);
+    std::filesystem::remove(native);
+    Texture* texture = nullptr;
+    EXPECT_EQ(CreateTextureFromFile(mDevice, path.c_str(), &texture), kNotFound);
 }
 
 TEST_F(ImageLoadTest, MissingTruncatedAndUnknownFilesFailWithACode)

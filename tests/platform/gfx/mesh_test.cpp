@@ -99,9 +99,11 @@ TEST(MeshDrawSubset, DrawsOnlyThatAttributeInFaceOrder)
     EXPECT_EQ(d.vertexCount, 4u);
     EXPECT_EQ(d.stride, 12u);
     EXPECT_EQ(d.indices, (std::vector<uint32_t>{0, 1, 2, 2, 1, 0}));
+    EXPECT_EQ(d.largest, 2u);
 
     ASSERT_EQ(mesh->DrawSubset(&device, 0), kOk);
     EXPECT_EQ(device.draws[1].indices, (std::vector<uint32_t>{1, 3, 2, 3, 1, 2}));
+    EXPECT_EQ(device.draws[1].largest, 3u);
     // No faces with that id: nothing drawn, no failure.
     EXPECT_EQ(mesh->DrawSubset(&device, 2), kOk);
     EXPECT_EQ(mesh->DrawSubset(&device, 99), kOk);

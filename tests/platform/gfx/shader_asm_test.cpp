@@ -263,15 +263,19 @@ TEST(GlslTranslation, GlowShadersBecomeStageSources)
     EXPECT_NE(vertex.find("oT2 = (v7 + c2);"), std::string::npos) << vertex;
     EXPECT_NE(vertex.find("vec4 c3 = vsC[3];"), std::string::npos);
     EXPECT_NE(vertex.find("gl_Position"), std::string::npos);
-    error = TranslatePixelProgram(ps.data(), ps.size() * 4, &pixel);
+    error = TranslatePixelProgram(ps.data(), ps.size() * 4, 0xF, &pixel);
     ASSERT_FALSE(error) << *error;
     EXPECT_NE(pixel.find("texture(psStage3, vT3.xy)"), std::string::npos) << pixel;
     EXPECT_NE(pixel.find("r0 = clamp(t1 * c1 + r0, -1.0, 1.0);"), std::string::npos) << pixel;
     EXPECT_NE(pixel.find("vec4 c0 = clamp(psC[0], -1.0, 1.0);"), std::string::npos);
     EXPECT_NE(pixel.find("fragColor = clamp(r0, 0.0, 1.0);"), std::string::npos);
+    // A stage without a texture reads the constant, chosen when the program is made.
+    ASSERT_FALSE(TranslatePixelProgram(ps.data(), ps.size() * 4, 0x7, &pixel));
+    EXPECT_EQ(pixel.find("texture(psStage3"), std::string::npos) << pixel;
+    EXPECT_NE(pixel.find("t3 = vec4(0.0, 0.0, 0.0, 1.0);"), std::string::npos) << pixel;
     // Each kind refuses the other.
     EXPECT_TRUE(TranslateVertexProgram(ps.data(), ps.size() * 4, &vertex).has_value());
-    EXPECT_TRUE(TranslatePixelProgram(vs.data(), vs.size() * 4, &pixel).has_value());
+    EXPECT_TRUE(TranslatePixelProgram(vs.data(), vs.size() * 4, 0xF, &pixel).has_value());
 }
 
 TEST(GlslTranslation, DefOverridesTheUniform)
@@ -279,7 +283,7 @@ TEST(GlslTranslation, DefOverridesTheUniform)
     std::vector<uint32_t> ps;
     ASSERT_FALSE(Assemble(CopyPixelText(), &ps));
     std::string pixel;
-    ASSERT_FALSE(TranslatePixelProgram(ps.data(), ps.size() * 4, &pixel));
+    ASSERT_FALSE(TranslatePixelProgram(ps.data(), ps.size() * 4, 0xF, &pixel));
     EXPECT_EQ(pixel.find("psC[0]"), std::string::npos);
     EXPECT_NE(pixel.find("r0 = clamp(t0, -1.0, 1.0);"), std::string::npos) << pixel;
 }

@@ -139,10 +139,21 @@ Result GlDevice::Present()
     glBindFramebuffer(GL_READ_FRAMEBUFFER, mBackTexture->FrameBuffer(0));
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     mContext->boundFramebuffer = GlStateCache::kUnknown;
-    glDisable(GL_SCISSOR_TEST);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // The blit covers the frame's rectangle, so only the bars beside it are cleared.
+    glEnable(GL_SCISSOR_TEST);
+    const Rect bars[4] = {{0, 0, width, shown.top},
+                          {0, shown.bottom, width, height},
+                          {0, shown.top, shown.left, shown.bottom},
+                          {shown.right, shown.top, width, shown.bottom}};
+    for (const Rect& bar : bars) {
+        if (bar.right <= bar.left || bar.bottom <= bar.top)
+            continue;
+        glScissor(bar.left, height - bar.bottom, bar.right - bar.left, bar.bottom - bar.top);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glDisable(GL_SCISSOR_TEST);
     // The frame's first row is its top, and GL's window rows count from the bottom: flip.
     glBlitFramebuffer(0, 0, static_cast<GLint>(back.width), static_cast<GLint>(back.height), shown.left,
                       height - shown.top, shown.right, height - shown.bottom, GL_COLOR_BUFFER_BIT, GL_LINEAR);

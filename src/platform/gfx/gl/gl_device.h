@@ -80,9 +80,10 @@ private:
     std::unique_ptr<GlStreamBuffer> mIndexStream;
     unsigned int mSamplers[4] = {};
     uint32_t mEnabledAttributes = 0;
-    // Keyed by vertex shader (0 for the fixed transform), pixel shader and fixed pixel stage
-    // (the default one when a pixel shader runs). A program that cannot be made stays null.
-    std::map<std::tuple<uint32_t, uint32_t, FixedStage>, std::unique_ptr<GlProgram>> mPrograms;
+    // Keyed by vertex shader (0 for the fixed transform), pixel shader, fixed pixel stage (the
+    // default one when a pixel shader runs) and the mask of stages with a texture (0 without a
+    // pixel shader). A program that cannot be made stays null.
+    std::map<std::tuple<uint32_t, uint32_t, FixedStage, uint32_t>, std::unique_ptr<GlProgram>> mPrograms;
     GlProgram* mCurrentProgram = nullptr;
     std::unique_ptr<GlStateCache> mCache;
 };

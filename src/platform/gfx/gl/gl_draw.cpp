@@ -415,10 +415,6 @@ void GlDevice::ApplyShaderUniforms(GlProgram& p)
     if (!s.pixelShader)
         return;
     p.SetArray4f(kUPsConstants, &s.psConstants[0].x, kPixelShaderConstants);
-    int bound[4] = {};
-    for (uint32_t stage = 0; stage < 4; ++stage)
-        bound[stage] = Bound().textures[stage] ? 1 : 0;
-    p.Set4i(kUPsStageBound, bound);
     p.Set1i(kUPsStage0, 0);
     p.Set1i(kUPsStage1, 1);
     p.Set1i(kUPsStage2, 2);
@@ -431,8 +427,11 @@ GlProgram* GlDevice::ProgramFor(uint32_t vertexShader, uint32_t pixelShader)
     // A pixel shader reads what a vertex shader writes; the fixed transform has no such outputs.
     if (!programmable && pixelShader)
         return nullptr;
+    uint32_t boundStages = 0;
+    for (uint32_t stage = 0; pixelShader && stage < kPsTextures; ++stage)
+        boundStages |= Bound().textures[stage] ? 1u << stage : 0u;
     auto key = std::make_tuple(programmable ? vertexShader : 0u, pixelShader,
-                               pixelShader ? FixedStage{} : CurrentFixedStage());
+                               pixelShader ? FixedStage{} : CurrentFixedStage(), boundStages);
     auto found = mPrograms.find(key);
     if (found != mPrograms.end())
         return found->second.get();
@@ -442,7 +441,7 @@ GlProgram* GlDevice::ProgramFor(uint32_t vertexShader, uint32_t pixelShader)
     const ShaderRecord* ps = pixelShader ? FindPixelShader(pixelShader) : nullptr;
     const bool translated =
         !programmable || (vs && !TranslateVertexProgram(vs->function.data(), vs->function.size(), &vertexSource) &&
-                          (!ps || !TranslatePixelProgram(ps->function.data(), ps->function.size(), &fragmentSource)));
+                          (!ps || !TranslatePixelProgram(ps->function.data(), ps->function.size(), boundStages, &fragmentSource)));
     std::unique_ptr<GlProgram> program;
     if (translated) {
         program = std::make_unique<GlProgram>(vertexSource, fragmentSource);

@@ -150,8 +150,8 @@ const char* const kUniformNames[kUniformCount] = {
     "uWorldViewProj", "uWorld",         "uPretransformed", "uTargetSize",   "uLighting",     "uHasDiffuse",
     "uColorVertex",   "uAmbient",       "uMatDiffuse",     "uMatAmbient",   "uMatEmissive",  "uLightCount",
     "uLightType",     "uLightPosition", "uLightDirection", "uLightDiffuse", "uLightAmbient", "uLightAttenuation",
-    "uTextureFactor", "uAlphaRef",      "uTexture",        "vsC",           "psC",           "psStageBound",
-    "psStage0",       "psStage1",       "psStage2",        "psStage3",
+    "uTextureFactor", "uAlphaRef",      "uTexture",        "vsC",           "psC",           "psStage0",
+    "psStage1",       "psStage2",       "psStage3",
 };
 
 GLuint Compile(GLenum type, const std::string& source, std::string* error)
@@ -255,12 +255,6 @@ void GlProgram::Set4f(Uniform u, const float* v)
 {
     if (Changed(u, v, 4 * sizeof(float)))
         glUniform4fv(mLocations[u], 1, v);
-}
-
-void GlProgram::Set4i(Uniform u, const int* v)
-{
-    if (Changed(u, v, 4 * sizeof(int)))
-        glUniform4iv(mLocations[u], 1, v);
 }
 
 void GlProgram::SetMatrix(Uniform u, const float* m)

@@ -42,7 +42,6 @@ enum Uniform : int {
     kUTexture,
     kUVsConstants,
     kUPsConstants,
-    kUPsStageBound,
     kUPsStage0,
     kUPsStage1,
     kUPsStage2,
@@ -69,7 +68,6 @@ public:
     void Set1i(Uniform u, int v);
     void Set2f(Uniform u, float x, float y);
     void Set4f(Uniform u, const float* v);
-    void Set4i(Uniform u, const int* v);
     void SetMatrix(Uniform u, const float* m);
     void SetArray1i(Uniform u, const int* v, int count);
     void SetArray4f(Uniform u, const float* v, int count);

@@ -11,9 +11,10 @@ GlTexture::GlTexture(const SurfaceDesc& desc, std::weak_ptr<Bindings> bindings, 
     glBindTexture(GL_TEXTURE_2D, mName);
     mContext->boundTexture = mName;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    // A new texture is transparent black, as its memory copy.
+    // Storage only: a texture with a memory copy is uploaded once, when it is filled or first used.
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, static_cast<GLsizei>(desc.width), static_cast<GLsizei>(desc.height), 0,
-                 GL_BGRA, GL_UNSIGNED_BYTE, Pixels() ? Pixels()->data() : nullptr);
+                 GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+    mUnfilled = Pixels() != nullptr;
     if (IsRenderTarget()) {
         // Targets start cleared, not with whatever the driver left in the memory.
         GLuint fbo = FrameBuffer(0);
@@ -50,16 +51,33 @@ GLuint GlTexture::FrameBuffer(GLuint depthBuffer)
     return slot;
 }
 
+GLuint GlTexture::Name()
+{
+    if (mUnfilled) {
+        // Used before it was ever filled: transparent black, as its memory copy. Unit 0 keeps
+        // what it had bound.
+        Upload();
+        glBindTexture(GL_TEXTURE_2D, mContext->boundTexture);
+    }
+    return mName;
+}
+
 void GlTexture::PixelsChanged()
 {
     if (!Pixels())
         return;
+    Upload();
+    mContext->boundTexture = mName;
+}
+
+void GlTexture::Upload()
+{
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, mName);
-    mContext->boundTexture = mName;
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, static_cast<GLsizei>(Desc().width), static_cast<GLsizei>(Desc().height),
                     GL_BGRA, GL_UNSIGNED_BYTE, Pixels()->data());
+    mUnfilled = false;
 }
 
 }  // namespace gfx::gl

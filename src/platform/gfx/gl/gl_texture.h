@@ -16,13 +16,18 @@ public:
     GlTexture(const SurfaceDesc& desc, std::weak_ptr<Bindings> bindings, std::shared_ptr<GlContext> context);
     ~GlTexture() override;
 
-    GLuint Name() const { return mName; }
+    // The GL name; a texture with a memory copy never filled yet gets its (zero) pixels first.
+    GLuint Name();
     // The frame buffer drawing into this texture, with or without the given depth buffer.
     GLuint FrameBuffer(GLuint depthBuffer);
     void PixelsChanged() override;
 
 private:
+    // Sends the memory copy; leaves the texture bound on unit 0.
+    void Upload();
+
     std::shared_ptr<GlContext> mContext;
+    bool mUnfilled = false;
     GLuint mName = 0;
     GLuint mPlainFbo = 0;
     GLuint mDepthFbo = 0;

@@ -1,0 +1,71 @@
+// The real renderer's frames of fixed input, pixel for pixel: the main menu and flight in the
+// home system and beside Cinder's vortex, each read back from the back buffer and hashed. The
+// hashes must equal those stored in tests/app/frame_pixels.txt, so work saved in the renderer
+// shows no pixel of its own; a change meant to alter what is drawn rewrites the file with
+// VARNOK_UPDATE_DUMPS=1. Skipped without a display unless VARNOK_REQUIRE_GL=1 demands one.
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/draw_dump.h"
+#include "support/gl_game.h"
+#include "support/screen_cases.h"
+
+namespace {
+
+std::string Fnv1a(const std::vector<uint32_t>& pixels)
+{
+    uint64_t hash = 14695981039346656037ull;
+    for (uint32_t pixel : pixels) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            hash ^= (pixel >> shift) & 0xFF;
+            hash *= 1099511628211ull;
+        }
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+class FramePixelsTest : public GlGame {
+protected:
+    // The frames after 1, 2 and 30 steps of 16 ms, one line each.
+    void Record(const std::string& scene, std::ostringstream& out)
+    {
+        for (int frame = 1; frame <= 30; ++frame) {
+            const std::vector<uint32_t> shown = Frame(16);
+            if (frame <= 2 || frame == 30)
+                out << scene << " frame " << frame << " " << Fnv1a(shown) << "\n";
+        }
+    }
+};
+
+TEST_F(FramePixelsTest, MenuAndFlightFramesKeepEveryPixel)
+{
+    // The start-up seeds the dice with the machine's uptime; the same frames need the same throws.
+    std::srand(1);
+    std::ostringstream out;
+    gCurrentScreen = gMainMenuScreen;
+    Record("main menu", out);
+
+    gCurrentScreen = FlyNewPilot();
+    gFlightScreen->Enter();
+    Record("flight at home", out);
+
+    gFlightScreen->SetSystemBackdrop(3);
+    CWorldObject* vortex = gResourceManager->FindObject(3007);
+    ASSERT_NE(vortex, nullptr);
+    gPlayerShip->SetPosition(Vec3(vortex->mPosition.x + 55.0f, vortex->mPosition.y, 30.0f));
+    gPlayerShip->SetDestination(gPlayerShip->mPosition);
+    Record("flight beside the vortex", out);
+
+    const std::string difference =
+        CompareWithDump(std::string(VARNOK_SOURCE_DIR) + "/tests/app/frame_pixels.txt", out.str());
+    EXPECT_TRUE(difference.empty() || difference.rfind("rewrote", 0) == 0) << difference;
+}
+
+}  // namespace
