@@ -5,6 +5,7 @@
 #include <mutex>
 #include <thread>
 
+#include "core/message_log.h"
 #include "net/network_manager.h"
 #include "net/network_pump.h"
 #include "net/remote_ship.h"
@@ -88,17 +89,15 @@ protected:
             [&](const std::vector<netpeer::Event>& events) { return Received<M>(events).size() >= count; });
         return Received<M>(rawEvents.Events());
     }
-    // The raw peer hosts; the game joins through its second host row, the first one dead.
-    void JoinTheRawHost()
+    // The raw peer hosts; the game joins through its host row, behind a dead one when asked.
+    void JoinTheRawHost(bool behindADeadRow)
     {
         port = FreePort();
         ASSERT_TRUE(raw.Initialize(rawEvents.Handler()));
         ASSERT_EQ(raw.Host(VarnokSession(), Loopback(port)), netpeer::Result::kOk);
-        const uint16_t dead = FreePort();
-        Content(
-            "DELETE FROM host; INSERT INTO host (host_id, host_description, host_address, host_port) VALUES "
-            "(1, 'dead', '127.0.0.1', " +
-            std::to_string(dead) + "), (2, 'live', '127.0.0.1', " + std::to_string(port) + ");");
+        const std::string dead = "(1, 'dead', '127.0.0.1', " + std::to_string(FreePort()) + "), ";
+        Content("DELETE FROM host; INSERT INTO host (host_id, host_description, host_address, host_port) VALUES " +
+                (behindADeadRow ? dead : "") + "(2, 'live', '127.0.0.1', " + std::to_string(port) + ");");
         gNetworkManager.InitPeer();
         ASSERT_TRUE(gNetworkManager.JoinSession());
         ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 2; }));
@@ -289,7 +288,7 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAnd
 {
     // The id this copy had in an earlier session's game.
     gNetworkManager.mOwnObjectId = 22;
-    JoinTheRawHost();
+    JoinTheRawHost(true);
     EXPECT_EQ(gNetworkManager.mPort, port);
     EXPECT_STREQ(gNetworkManager.mHostText, "127.0.0.1");
     EXPECT_EQ(gHostPlayerId, 1u);
@@ -329,7 +328,7 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAnd
 
 TEST_F(NetworkSessionTest, AnIdRequestNobodyAnswersIsAskedAgainEachSecondAndWhenTheHostRoleMoves)
 {
-    JoinTheRawHost();
+    JoinTheRawHost(false);
     ScopedGlobal<uint32_t> now(gTimeNow, 1000000);
     StartFromTheRawHost();
     // The host is frozen: a second later the game asks again, and not before.
@@ -343,6 +342,11 @@ TEST_F(NetworkSessionTest, AnIdRequestNobodyAnswersIsAskedAgainEachSecondAndWhen
     raw.Close();
     ASSERT_TRUE(PumpNetwork([] { return gPlayerShip->mId == kFirstObjectId; }));
     EXPECT_EQ(gNetworkManager.mOwnObjectId, kFirstObjectId);
+    // The session goes on without this game: it leaves, and the player reads why.
+    gNetworkManager.NetMessageHandler({netpeer::EventKind::kTerminateSession, 0, {}, {}});
+    ASSERT_TRUE(PumpNetwork([] { return !gNetworkManager.mPeer->GetPeerInfo(gLocalPlayerId); }));
+    EXPECT_EQ(FlightMessages().back(), kSessionLostLine);
+    EXPECT_EQ(gNetworkManager.mChatLines.back(), kSessionLostLine);
 }
 
 TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEachShotOnce)
