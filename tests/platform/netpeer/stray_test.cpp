@@ -1,8 +1,8 @@
 // A raw ENet client on 127.0.0.1 that does not follow the protocol: its packets are dropped,
 // the session goes on, and nothing it sends reaches the game. Floods of strays leave room for
 // newcomers, and a peer the others cannot play with, or went on without, leaves the session.
-#include <atomic>
 #include <chrono>
+#include <stop_token>
 #include <thread>
 
 #include <enet/enet.h>
@@ -61,10 +61,10 @@ public:
         enet_host_flush(client_);
     }
     // Answers the session's pings, and takes no other connection: its one slot is taken.
-    void Serve(const std::atomic<bool>& done)
+    void Serve(const std::stop_token& done)
     {
         ENetEvent event;
-        while (!done) {
+        while (!done.stop_requested()) {
             if (enet_host_service(client_, &event, 10) > 0 && event.packet)
                 enet_packet_destroy(event.packet);
         }
@@ -256,8 +256,7 @@ TEST_F(StrayClientTest, ANewcomerThatCannotReachALiveMemberLeavesAndTheMemberSta
     ASSERT_TRUE(full.WaitFor(ENET_EVENT_TYPE_CONNECT));
     full.Send(netpeer::wire::Encode(netpeer::wire::Join{kDesc.application, "full"}));
     ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
-    std::atomic<bool> done{false};
-    std::thread serving([&] { full.Serve(done); });
+    std::jthread serving([&](const std::stop_token& done) { full.Serve(done); });
 
     Recorder newcomerLog;
     netpeer::Peer newcomer;
@@ -268,8 +267,6 @@ TEST_F(StrayClientTest, ANewcomerThatCannotReachALiveMemberLeavesAndTheMemberSta
     ASSERT_TRUE(log.WaitForCount(EventKind::kDestroyPlayer, 1));
     EXPECT_EQ(log.Events().back().player, 3u);
     EXPECT_TRUE(host.GetPeerInfo(2));
-    done = true;
-    serving.join();
     newcomer.Close();
     EXPECT_EQ(Recorder::Count(newcomerLog.Events(), EventKind::kTerminateSession), 1u);
 }
