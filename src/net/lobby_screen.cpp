@@ -53,8 +53,6 @@ void CLobbyScreen::OnMouseUp(int, int x, int y)
 {
     switch (OnMouseUpControls(x, y)) {
     case kMainMenuButton:
-        // A single-player game from the menu must not be pulled into this one by a later Start.
-        gNetworkManager.ClosePeer();
         gCurrentScreen = gMainMenuScreen;
         break;
     case kNetworkButton:

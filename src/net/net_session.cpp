@@ -9,6 +9,7 @@
 #include "net/lobby_screen.h"
 #include "net/network_manager.h"
 #include "net/remote_ship.h"
+#include "screens/main_menu_screen.h"
 
 namespace {
 
@@ -182,6 +183,10 @@ std::vector<CRemoteShip*> CNetworkManager::RemoteShips()
 
 void ApplyNetworkEvents()
 {
+    // The main menu is outside every network game, whichever way the player came to it, so no
+    // later Start can pull a single-player game into one.
+    if (gCurrentScreen && gCurrentScreen == gMainMenuScreen)
+        gNetworkManager.ClosePeer();
     gNetworkManager.ApplyEvents();
     gNetworkManager.RequestObjectIdAgain(false);
     gNetworkManager.SendOwnShip();

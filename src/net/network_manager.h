@@ -140,8 +140,8 @@ private:
 
 extern CNetworkManager gNetworkManager;
 
-// The shell's call at the start of each frame: the peers' events are applied, then the peers
-// hear what this player's ship did.
+// The shell's call at the start of each frame: the session is left on the main menu, the peers'
+// events are applied, then the peers hear what this player's ship did.
 void ApplyNetworkEvents();
 
 // The snapshot of the local player ship and of a remote ship.

@@ -4,7 +4,6 @@
 #include "core/camera.h"
 #include "core/keys.h"
 #include "engine/resource_manager.h"
-#include "net/network_manager.h"
 #include "platform/os/message_queue.h"
 #include "screens/crew_screen.h"
 #include "screens/galaxy_map_screen.h"
@@ -105,8 +104,6 @@ void CFlightScreen::OnMouseUp(int button, int x, int y)
     case kMainMenuButton:
         if (gPlayerShip)
             gPlayerShip->mGuideTarget = nullptr;
-        // Leaving for the menu leaves a network game too, as the lobby's Main Menu does.
-        gNetworkManager.ClosePeer();
         OpenScreen(gMainMenuScreen);
         mEntered = 0;
         if (CSpriteControl* notice = GetSpriteControl(kDeathNotice))

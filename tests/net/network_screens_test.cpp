@@ -161,6 +161,7 @@ TEST_F(NetworkScreensTest, AFailedHostOrJoinStaysAndASessionOpensTheLobbyWithIts
     // Main Menu leaves the session: no later Start can reach this game.
     Click(gLobbyScreen, CLobbyScreen::kMainMenuButton);
     EXPECT_EQ(gCurrentScreen, gMainMenuScreen);
+    ApplyNetworkEvents();
     EXPECT_FALSE(gNetworkManager.mPeer->GetPeerInfo(gLocalPlayerId));
 }
 
@@ -243,6 +244,7 @@ TEST_F(NetworkScreensTest, StartNeedsAPilotAndBuildsItsShipOnceWhenTheStartComes
     gFlightScreen->OnKeyDown(kKeyEscape);
     Click(gFlightScreen, CFlightScreen::kMainMenuButton);
     EXPECT_EQ(gCurrentScreen, gMainMenuScreen);
+    ApplyNetworkEvents();
     EXPECT_FALSE(gNetworkManager.mPeer->GetPeerInfo(gLocalPlayerId));
 }
 
