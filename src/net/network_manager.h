@@ -23,7 +23,7 @@ constexpr int kFirstObjectId = 21;
 constexpr int kLastObjectId = 1000;
 constexpr int kUnassignedObjectId = 1;
 constexpr size_t kHostTextSize = 352;
-constexpr const char* kSessionLostLine = "lost the network session";
+constexpr const char* kSessionLostLine = "Lost the network session.";
 
 // The session every copy of the game hosts and joins.
 const netpeer::SessionDesc& VarnokSession();
