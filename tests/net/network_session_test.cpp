@@ -109,14 +109,18 @@ protected:
         ASSERT_TRUE(raw.SendTo(netpeer::kAllPlayers, start.data(), start.size()));
         ASSERT_TRUE(PumpNetwork([] { return gCurrentScreen == gFlightScreen; }));
     }
-    // The id requests the raw peer has had once the game's marker line reached it.
-    size_t RequestsAfterAMarker(const std::string& marker)
+    // The game's line after the messages under test: once the raw peer has it, it has them too.
+    void GameSays(const std::string& marker)
     {
         gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{marker});
         rawEvents.WaitFor([&](const std::vector<netpeer::Event>& events) {
             const auto lines = Received<MsgChatLine>(events);
             return !lines.empty() && lines.back().text == marker;
         });
+    }
+    size_t RequestsAfterAMarker(const std::string& marker)
+    {
+        GameSays(marker);
         return Received<MsgRequestObjectId>(rawEvents.Events()).size();
     }
     MsgShipSnapshot Snapshot(int objectId)
@@ -374,11 +378,7 @@ TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEach
     gPlayerShip->mId = gNetworkManager.mOwnObjectId = 21;
     gNetworkManager.SendOwnShip();
     gNetworkManager.SendOwnShip();
-    // The game's own line after them: once the raw peer has it, it has them too.
-    gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"marker"});
-    rawEvents.WaitFor([](const std::vector<netpeer::Event>& events) {
-        return !Received<MsgChatLine>(events).empty();
-    });
+    GameSays("marker");
     const auto states = Received<MsgShipState>(rawEvents.Events());
     ASSERT_EQ(states.size(), 1u);
     EXPECT_EQ(states[0].objectId, 21);
