@@ -91,7 +91,7 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
         break;
     case MsgStartGame::kType:
         if (MsgStartGame m; Decode(data, m))
-            OnStartGame(m);
+            OnStartGame(m, event.player);
         break;
     case MsgShipSnapshot::kType:
         if (MsgShipSnapshot m; Decode(data, m))
@@ -174,13 +174,14 @@ void CNetworkManager::OnDestination(const MsgDestination& message)
         ship->mDestination = message.destination;
 }
 
-void CNetworkManager::OnStartGame(const MsgStartGame& message)
+void CNetworkManager::OnStartGame(const MsgStartGame& message, netpeer::PlayerId sender)
 {
     if (!gFlightScreen)
         return;
     if (const char* refusal = SystemRefusal(message.systemId)) {
-        std::fprintf(stderr, "varnok: a game was started in system %d, which %s; it is not joined\n", message.systemId,
-                     refusal);
+        if (mRefusedStarters.insert(sender).second)
+            std::fprintf(stderr, "varnok: a game was started in system %d, which %s; it is not joined\n",
+                         message.systemId, refusal);
         return;
     }
     const int pilotId = gGameDatabase.GetCurrentPlayerId();
@@ -206,15 +207,18 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message)
     if (mPeer)
         std::erase_if(mObjectIds, [this](const auto& held) { return !mPeer->GetPeerInfo(held.first); });
     // A client has no id until the host answers: nothing is told under an id of an earlier game.
-    mAwaitingId = !mHost;
+    mAwaitingId = false;
     mOwnObjectId = mHost ? ObjectIdOf(gLocalPlayerId) : kUnassignedObjectId;
     ship->mId = mOwnObjectId;
     if (mHost)
         SendOwnSnapshot();
     else
-        Send(netpeer::kAllPlayers, MsgRequestObjectId{});
-    // A page that was showing, such as the shipyard's hull view, leaves the camera its own way.
+        RequestObjectId();
+    // A page that was showing, such as the shipyard's hull view, leaves the camera its own way
+    // and is entered afresh for the new ship when it is next opened.
     gCamera.Reset();
+    if (gCurrentScreen && gCurrentScreen != gFlightScreen)
+        gCurrentScreen->SetEntered(false);
     gCamera.SetEye(ship->mPosition.x, ship->mPosition.y, kCameraHeight);
     gCamera.SetZoom(kCameraZoom);
     gCurrentScreen = gFlightScreen;

@@ -3,11 +3,13 @@
 #include <cstdlib>
 
 #include "core/frame_clock.h"
+#include "core/message_log.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "net/lobby_screen.h"
 #include "net/network_manager.h"
 #include "net/remote_ship.h"
+#include "screens/main_menu_screen.h"
 
 namespace {
 
@@ -40,6 +42,7 @@ void CNetworkManager::InitPeer()
     mOwnObjectId = kUnassignedObjectId;
     mAwaitingId = false;
     mObjectIds.clear();
+    mRefusedStarters.clear();
     mAnnouncedShots.clear();
     mLastStateMs = 0;
     mPeer = std::make_unique<netpeer::Peer>();
@@ -137,14 +140,26 @@ void CNetworkManager::ApplyEvent(const netpeer::Event& event)
         break;
     case netpeer::EventKind::kHostMigrate:
         gHostPlayerId = event.player;
+        RequestObjectIdAgain(true);
         break;
     case netpeer::EventKind::kReceive:
         ApplyReceive(event);
         break;
-    case netpeer::EventKind::kDestroyPlayer:
     case netpeer::EventKind::kTerminateSession:
+        OnSessionLost();
+        break;
+    case netpeer::EventKind::kDestroyPlayer:
         break;
     }
+}
+
+// Close drops its own terminate-session with the queue, so one applied here is a session that went
+// on without this game: the player hears of it and plays on alone.
+void CNetworkManager::OnSessionLost()
+{
+    ClosePeer();
+    PostFlightMessage(kSessionLostLine);
+    OnChatLine(MsgChatLine{kSessionLostLine});
 }
 
 int CNetworkManager::AddRemoteShip(CRemoteShip* ship)
@@ -168,6 +183,11 @@ std::vector<CRemoteShip*> CNetworkManager::RemoteShips()
 
 void ApplyNetworkEvents()
 {
+    // The main menu is outside every network game, whichever way the player came to it, so no
+    // later Start can pull a single-player game into one.
+    if (gCurrentScreen && gCurrentScreen == gMainMenuScreen)
+        gNetworkManager.ClosePeer();
     gNetworkManager.ApplyEvents();
+    gNetworkManager.RequestObjectIdAgain(false);
     gNetworkManager.SendOwnShip();
 }

@@ -23,6 +23,7 @@ constexpr int kFirstObjectId = 21;
 constexpr int kLastObjectId = 1000;
 constexpr int kUnassignedObjectId = 1;
 constexpr size_t kHostTextSize = 352;
+constexpr const char* kSessionLostLine = "Lost the network session.";
 
 // The session every copy of the game hosts and joins.
 const netpeer::SessionDesc& VarnokSession();
@@ -87,18 +88,26 @@ public:
     void OnRemoteFire(const MsgRemoteFire& message);
     void OnWeaponSlot(const MsgWeaponSlot& message);
     void OnDestination(const MsgDestination& message);
-    void OnStartGame(const MsgStartGame& message);
+    // A refused Start is told on stderr once for each sender.
+    void OnStartGame(const MsgStartGame& message, netpeer::PlayerId sender = 0);
     void OnShipSnapshot(const MsgShipSnapshot& message, netpeer::PlayerId sender);
     void OnRequestObjectId(netpeer::PlayerId sender);
     void OnObjectIdAssigned(const MsgObjectIdAssigned& message);
     void OnCreateShot(const MsgCreateShot& message);
+    // The session went on without this game: it is left, with a line in the log and the lobby.
+    void OnSessionLost();
+    // Asks every player for this game's id (only the host answers) and waits for it.
+    void RequestObjectId();
+    // Once a frame and when the host role moves: asks again while the id has not come.
+    void RequestObjectIdAgain(bool hostMoved);
 
     std::unique_ptr<netpeer::Peer> mPeer;
     // Object ids of the remote ships, in arrival order; the world owns the ships.
     std::vector<int> mRemoteShipIds;
     int mOwnObjectId = kUnassignedObjectId;
-    // This game asked the host for its id and has not had it yet.
+    // This game asked the host for its id and has not had it yet, last at that time.
     bool mAwaitingId = false;
+    uint32_t mIdRequestMs = 0;
     // The ids this game handed out, by player: a player that asks again gets the one it holds.
     std::map<netpeer::PlayerId, int> mObjectIds;
     int mPort = kDefaultNetPort;
@@ -122,6 +131,8 @@ private:
     MsgShipSnapshot mToldSnapshot;
     bool mToldLive = false;
     uint32_t mLastStateMs = 0;
+    // The players whose refused Start was told on stderr.
+    std::set<netpeer::PlayerId> mRefusedStarters;
 
     std::mutex mQueueMutex;
     std::deque<netpeer::Event> mQueue;
@@ -129,8 +140,8 @@ private:
 
 extern CNetworkManager gNetworkManager;
 
-// The shell's call at the start of each frame: the peers' events are applied, then the peers
-// hear what this player's ship did.
+// The shell's call at the start of each frame: the session is left on the main menu, the peers'
+// events are applied, then the peers hear what this player's ship did.
 void ApplyNetworkEvents();
 
 // The snapshot of the local player ship and of a remote ship.

@@ -147,6 +147,7 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
     std::mt19937 random(24);
     // Messages of each type that passed the size check and so reached its handler.
     std::map<int, int> wellSized;
+    ::testing::internal::CaptureStderr();
     for (int i = 0; i < 100000; ++i) {
         NetBytes data = seeds[random() % seeds.size()];
         switch (random() % 6) {
@@ -189,6 +190,12 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
             ASSERT_FALSE(os::QuitPosted()) << "batch " << i / 100;
         }
     }
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    const std::string refusal = "a game was started";
+    size_t refusedStarts = 0;
+    for (size_t at = told.find(refusal); at != std::string::npos; at = told.find(refusal, at + 1))
+        ++refusedStarts;
+    EXPECT_EQ(refusedStarts, 1u) << "one sender's refused Starts are told once";
     for (int type = 1; type <= 11; ++type)
         EXPECT_GT(wellSized[type], 1000) << "type " << type;
     // The mutations still reached the handlers, and no text got past its field.

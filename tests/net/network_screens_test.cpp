@@ -4,11 +4,15 @@
 #include <string>
 
 #include "core/keys.h"
+#include "engine/resource_manager.h"
 #include "net/lobby_screen.h"
 #include "net/network_pump.h"
 #include "net/network_screen.h"
 #include "platform/os/message_queue.h"
+#include "screens/flight_screen.h"
 #include "screens/game_screens_fixture.h"
+#include "screens/main_menu_screen.h"
+#include "screens/upgrade_screen.h"
 #include "support/netpeer_loopback.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -154,6 +158,11 @@ TEST_F(NetworkScreensTest, AFailedHostOrJoinStaysAndASessionOpensTheLobbyWithIts
     EXPECT_EQ(Text(gLobbyScreen, CLobbyScreen::kFirstNameText), gNetworkManager.mPlayerNames[0]);
     EXPECT_TRUE(gLobbyScreen->GetTextControl(CLobbyScreen::kFirstNameText)->visible);
     EXPECT_FALSE(gLobbyScreen->GetTextControl(CLobbyScreen::kFirstNameText + 1)->visible);
+    // Main Menu leaves the session: no later Start can reach this game.
+    Click(gLobbyScreen, CLobbyScreen::kMainMenuButton);
+    EXPECT_EQ(gCurrentScreen, gMainMenuScreen);
+    ApplyNetworkEvents();
+    EXPECT_FALSE(gNetworkManager.mPeer->GetPeerInfo(gLocalPlayerId));
 }
 
 TEST_F(NetworkScreensTest, ChatFillsTheLastPlaceThenScrollsLongLinesAndNamesAreCutToTheirPanelsAndAnEighteenthNameIsNotShown)
@@ -205,15 +214,22 @@ TEST_F(NetworkScreensTest, StartNeedsAPilotAndBuildsItsShipOnceWhenTheStartComes
     EXPECT_EQ(gCurrentScreen, gLobbyScreen);
     EXPECT_EQ(gLobbyScreen->ChatLine(0), CLobbyScreen::kNoPilotLine);
 
-    // Credits that were never saved mark the ship flying before the start.
+    // Credits that were never saved mark the ship flying before the start, which finds this
+    // player on the shipyard page.
     FlyNewPilot().SetCredits(4242);
     Show(gLobbyScreen);
     Click(gLobbyScreen, CLobbyScreen::kStartButton);
     EXPECT_EQ(gCurrentScreen, gLobbyScreen) << "the start waits for its own message";
     EXPECT_EQ(gPlayerShip->GetCredits(), 4242);
+    Show(gShipUpgradeScreen);
+    gResourceManager->mPortalActive = 1;
     ASSERT_TRUE(PumpNetwork([] { return gCurrentScreen == gFlightScreen; }));
+    EXPECT_FALSE(gResourceManager->mPortalActive) << "a way back of the last flight stands in this one";
     ASSERT_NE(gPlayerShip, nullptr);
     EXPECT_EQ(gPlayerShip->GetCredits(), 500) << "the saved pilot flies";
+    gCurrentScreen = gShipUpgradeScreen;
+    gShipUpgradeScreen->Frame();
+    EXPECT_EQ(Text(gShipUpgradeScreen, CShipUpgradeScreen::kCreditsText), "500");
     EXPECT_EQ(gPlayerShip->mId, 21);
     EXPECT_EQ(gPlayerShip->mSystemId, 1);
     // The host's own snapshot comes back before this line and builds no ship of itself.
@@ -221,6 +237,15 @@ TEST_F(NetworkScreensTest, StartNeedsAPilotAndBuildsItsShipOnceWhenTheStartComes
     ASSERT_TRUE(PumpNetwork([] { return !gNetworkManager.mChatLines.empty(); }));
     EXPECT_TRUE(gNetworkManager.RemoteShips().empty());
     EXPECT_FALSE(os::QuitPosted());
+
+    // Main Menu from the flight's options leaves the session too.
+    gCurrentScreen = gFlightScreen;
+    gFlightScreen->Frame();
+    gFlightScreen->OnKeyDown(kKeyEscape);
+    Click(gFlightScreen, CFlightScreen::kMainMenuButton);
+    EXPECT_EQ(gCurrentScreen, gMainMenuScreen);
+    ApplyNetworkEvents();
+    EXPECT_FALSE(gNetworkManager.mPeer->GetPeerInfo(gLocalPlayerId));
 }
 
 TEST_F(NetworkScreensTest, AStartIsRefusedInASystemWithoutWidthOrWithASavedHullWithoutItsRow)

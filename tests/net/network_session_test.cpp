@@ -5,10 +5,12 @@
 #include <mutex>
 #include <thread>
 
+#include "core/message_log.h"
 #include "net/network_manager.h"
 #include "net/network_pump.h"
 #include "net/remote_ship.h"
 #include "platform/os/message_queue.h"
+#include "ships/shockwave_shot.h"
 #include "ships/shot.h"
 #include "ships/weapon_fixture.h"
 #include "support/netpeer_loopback.h"
@@ -24,6 +26,7 @@ using netpeer_test::Recorder;
 constexpr int kPulseLaserDevice = 10;
 constexpr int kPlasmaBoltDevice = 11;
 constexpr int kTurretLaserDevice = 24;
+constexpr int kRingDevice = 13;
 
 class NetworkSessionTest : public WorldTest {
 protected:
@@ -86,6 +89,40 @@ protected:
             [&](const std::vector<netpeer::Event>& events) { return Received<M>(events).size() >= count; });
         return Received<M>(rawEvents.Events());
     }
+    // The raw peer hosts; the game joins through its host row, behind a dead one when asked.
+    void JoinTheRawHost(bool behindADeadRow)
+    {
+        port = FreePort();
+        ASSERT_TRUE(raw.Initialize(rawEvents.Handler()));
+        ASSERT_EQ(raw.Host(VarnokSession(), Loopback(port)), netpeer::Result::kOk);
+        const std::string dead = "(1, 'dead', '127.0.0.1', " + std::to_string(FreePort()) + "), ";
+        Content("DELETE FROM host; INSERT INTO host (host_id, host_description, host_address, host_port) VALUES " +
+                (behindADeadRow ? dead : "") + "(2, 'live', '127.0.0.1', " + std::to_string(port) + ");");
+        gNetworkManager.InitPeer();
+        ASSERT_TRUE(gNetworkManager.JoinSession());
+        ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 2; }));
+    }
+    void StartFromTheRawHost()
+    {
+        FlyNewPilot();
+        const NetBytes start = EncodeMessage(MsgStartGame{1});
+        ASSERT_TRUE(raw.SendTo(netpeer::kAllPlayers, start.data(), start.size()));
+        ASSERT_TRUE(PumpNetwork([] { return gCurrentScreen == gFlightScreen; }));
+    }
+    // The game's line after the messages under test: once the raw peer has it, it has them too.
+    void GameSays(const std::string& marker)
+    {
+        gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{marker});
+        rawEvents.WaitFor([&](const std::vector<netpeer::Event>& events) {
+            const auto lines = Received<MsgChatLine>(events);
+            return !lines.empty() && lines.back().text == marker;
+        });
+    }
+    size_t RequestsAfterAMarker(const std::string& marker)
+    {
+        GameSays(marker);
+        return Received<MsgRequestObjectId>(rawEvents.Events()).size();
+    }
     MsgShipSnapshot Snapshot(int objectId)
     {
         RowList<CreateShipRow> rows;
@@ -96,9 +133,10 @@ protected:
         s.shieldId = row.shield_device_id;
         s.armorId = row.armor_device_id;
         s.fuel = 40;
-        s.weaponCount = 2;
+        s.weaponCount = 3;
         s.weapons[0] = kPulseLaserDevice;
         s.weapons[1] = kPlasmaBoltDevice;
+        s.weapons[2] = kRingDevice;
         s.pilotName = std::string(49, 'p');
         s.shipName = std::string(49, 's');
         s.objectId = objectId;
@@ -226,6 +264,16 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     Settle("a shot under a taken id, and one repeated");
     EXPECT_EQ(rm->FindObject(100605)->mType, kTypePlanet);
     EXPECT_EQ(shipsShots(), 2 * oneBeam);
+    // A peer's ring is a peer's here: no owner, known by its launcher, and made once.
+    RawSend(MsgCreateShot{kRingDevice, 21, Vec3(60, 0, 30), kShotShockwave, 100607});
+    RawSend(MsgCreateShot{kRingDevice, 21, Vec3(60, 0, 30), kShotShockwave, 100607});
+    Settle("a ring told twice");
+    std::vector<const CShockwaveShot*> rings;
+    for (const auto& [id, object] : rm->mObjects)
+        if (auto* ring = dynamic_cast<const CShockwaveShot*>(object); ring && !ring->Owner())
+            rings.push_back(ring);
+    ASSERT_EQ(rings.size(), 1u);
+    EXPECT_EQ(rings[0]->mLauncherId, 21);
 
     // A hull above a million points at the edge fires the bolt outward; it flies to the peer's point.
     rm->mSystemWidth = 1400.0f;
@@ -242,36 +290,19 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
 
 TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAndWaitsForItsIdToTell)
 {
-    port = FreePort();
-    ASSERT_TRUE(raw.Initialize(rawEvents.Handler()));
-    ASSERT_EQ(raw.Host(VarnokSession(), Loopback(port)), netpeer::Result::kOk);
-    const uint16_t dead = FreePort();
-    Content(
-        "DELETE FROM host; INSERT INTO host (host_id, host_description, host_address, host_port) VALUES "
-        "(1, 'dead', '127.0.0.1', " +
-        std::to_string(dead) + "), (2, 'live', '127.0.0.1', " + std::to_string(port) + ");");
-
     // The id this copy had in an earlier session's game.
     gNetworkManager.mOwnObjectId = 22;
-    gNetworkManager.InitPeer();
-    ASSERT_TRUE(gNetworkManager.JoinSession());
+    JoinTheRawHost(true);
     EXPECT_EQ(gNetworkManager.mPort, port);
     EXPECT_STREQ(gNetworkManager.mHostText, "127.0.0.1");
-    ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 2; }));
     EXPECT_EQ(gHostPlayerId, 1u);
     EXPECT_EQ(gLocalPlayerId, 2u);
 
     // The game starts: nothing is told of the ship until the host has given it its id.
-    FlyNewPilot();
     ScopedGlobal<uint32_t> now(gTimeNow, 1000000);
-    const NetBytes start = EncodeMessage(MsgStartGame{1});
-    ASSERT_TRUE(raw.SendTo(netpeer::kAllPlayers, start.data(), start.size()));
-    ASSERT_TRUE(PumpNetwork([] { return gCurrentScreen == gFlightScreen; }));
+    StartFromTheRawHost();
     gNetworkManager.SendOwnShip();
-    gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"marker"});
-    ASSERT_TRUE(rawEvents.WaitFor(
-        [](const std::vector<netpeer::Event>& events) { return !Received<MsgChatLine>(events).empty(); }));
-    EXPECT_EQ(Received<MsgRequestObjectId>(rawEvents.Events()).size(), 1u);
+    EXPECT_EQ(RequestsAfterAMarker("marker"), 1u);
     EXPECT_TRUE(Received<MsgShipState>(rawEvents.Events()).empty());
     // Only the host gives ids.
     gNetworkManager.NetMessageHandler({netpeer::EventKind::kReceive, 3, {}, EncodeMessage(MsgObjectIdAssigned{40})});
@@ -299,6 +330,29 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAnd
     EXPECT_EQ(RawReceived<MsgShipSnapshot>(snapshots + 2).back().objectId, 23);
 }
 
+TEST_F(NetworkSessionTest, AnIdRequestNobodyAnswersIsAskedAgainEachSecondAndWhenTheHostRoleMoves)
+{
+    JoinTheRawHost(false);
+    ScopedGlobal<uint32_t> now(gTimeNow, 1000000);
+    StartFromTheRawHost();
+    // The host is frozen: a second later the game asks again, and not before.
+    gTimeNow += 999;
+    ApplyNetworkEvents();
+    EXPECT_EQ(RequestsAfterAMarker("waited"), 1u);
+    gTimeNow += 1;
+    ApplyNetworkEvents();
+    EXPECT_EQ(RequestsAfterAMarker("asked again"), 2u);
+    // The host is gone: the game hosts now and gives itself the first id.
+    raw.Close();
+    ASSERT_TRUE(PumpNetwork([] { return gPlayerShip->mId == kFirstObjectId; }));
+    EXPECT_EQ(gNetworkManager.mOwnObjectId, kFirstObjectId);
+    // The session goes on without this game: it leaves, and the player reads why.
+    gNetworkManager.NetMessageHandler({netpeer::EventKind::kTerminateSession, 0, {}, {}});
+    ASSERT_TRUE(PumpNetwork([] { return !gNetworkManager.mPeer->GetPeerInfo(gLocalPlayerId); }));
+    EXPECT_EQ(FlightMessages().back(), kSessionLostLine);
+    EXPECT_EQ(gNetworkManager.mChatLines.back(), kSessionLostLine);
+}
+
 TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEachShotOnce)
 {
     HostAndJoin();
@@ -324,11 +378,7 @@ TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEach
     gPlayerShip->mId = gNetworkManager.mOwnObjectId = 21;
     gNetworkManager.SendOwnShip();
     gNetworkManager.SendOwnShip();
-    // The game's own line after them: once the raw peer has it, it has them too.
-    gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"marker"});
-    rawEvents.WaitFor([](const std::vector<netpeer::Event>& events) {
-        return !Received<MsgChatLine>(events).empty();
-    });
+    GameSays("marker");
     const auto states = Received<MsgShipState>(rawEvents.Events());
     ASSERT_EQ(states.size(), 1u);
     EXPECT_EQ(states[0].objectId, 21);

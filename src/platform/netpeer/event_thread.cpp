@@ -12,7 +12,7 @@ EventThread::EventThread(Handler handler) : handler_(std::move(handler)), thread
 
 EventThread::~EventThread()
 {
-    Stop(std::nullopt);
+    Stop(std::nullopt, false);
 }
 
 void EventThread::Push(Event event)
@@ -26,22 +26,22 @@ void EventThread::Push(Event event)
     wake_.notify_one();
 }
 
-void EventThread::Finish(Event last)
+void EventThread::Finish(std::optional<Event> last)
 {
-    Stop(std::move(last));
+    Stop(std::move(last), true);
 }
 
-void EventThread::Stop(std::optional<Event> last)
+void EventThread::Stop(std::optional<Event> last, bool deliver)
 {
     assert(std::this_thread::get_id() != thread_.get_id() && "a session cannot be closed from its own handler");
     {
         std::lock_guard lock(mutex_);
         if (finishing_)
             return;
+        if (!deliver)
+            queue_.clear();
         if (last)
             queue_.push_back(std::move(*last));
-        else
-            queue_.clear();
         finishing_ = true;
     }
     wake_.notify_one();

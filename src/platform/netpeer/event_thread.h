@@ -21,12 +21,12 @@ public:
 
     // Queues an event; ignored once Finish has begun.
     void Push(Event event);
-    // Delivers what is queued, then last, then stops the thread and waits for it.
-    void Finish(Event last);
+    // Delivers what is queued, then last when there is one, then stops the thread and waits for it.
+    void Finish(std::optional<Event> last);
 
 private:
     void Run();
-    void Stop(std::optional<Event> last);
+    void Stop(std::optional<Event> last, bool deliver);
 
     Handler handler_;
     std::mutex mutex_;

@@ -104,7 +104,8 @@ void Peer::End(bool started)
     // Without the lock: the handler may still call SendTo or GetPeerInfo while this waits.
     session->Stop();
     if (started)
-        events->Finish({EventKind::kTerminateSession, 0, {}, {}});
+        events->Finish(session->Lost() ? std::nullopt
+                                       : std::optional<Event>({EventKind::kTerminateSession, 0, {}, {}}));
     std::unique_ptr<Session> oldSession;
     std::unique_ptr<EventThread> oldEvents;
     std::lock_guard lock(mutex_);

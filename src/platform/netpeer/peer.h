@@ -20,7 +20,14 @@
 //   and each other player's as its link to that player answers.
 // - A member that does not answer a newcomer's link within the Connect timeout is named to the
 //   host, which drops it from the session (destroy-player everywhere) when it has not heard from
-//   it for two seconds either; a member that answers the host stays.
+//   it for two seconds either; a member that answers the host stays, and the newcomer, which
+//   cannot play with it, leaves the session a few seconds later.
+// - A peer the others went on without (it was dropped, or all its links timed out after it had
+//   been stopped) leaves the session too. Either way its handler gets terminate-session at once,
+//   nothing is sent or received any more, and Close delivers no second one.
+// - A connection that has not said who it is within a second is cut; only a few such come in
+//   from one address at a time, and a few in all, the oldest giving way, so strays cannot fill
+//   the slots newcomers need.
 // - When the host leaves, every peer gets destroy-player for it and then host-migrate naming the
 //   oldest remaining player, which hosts from then on: newcomers may join through it, at its own
 //   port and, as soon as that is free, at the port the session was joined by.

@@ -13,16 +13,34 @@
 namespace netpeer {
 namespace {
 
-constexpr size_t kPeerSlots = kMaxPlayers + 8;  // room for strays that never say who they are
+// Connections that have not said who they are yet: a few at a time from one address, and a few
+// in all, the oldest giving way to a newer one, so that strays never fill the slots a newcomer
+// needs; each says who it is within a short time or is cut.
+constexpr size_t kStrangersPerAddress = 4;
+constexpr size_t kStrangerPlaces = 16;
+constexpr auto kIntroductionTime = std::chrono::seconds(1);
+// ENet takes a slot before a connection is seen, so there is room beyond the strangers' places.
+constexpr size_t kPeerSlots = kMaxPlayers + 2 * kStrangerPlaces;
 // ENet would otherwise buffer up to 32 MB per peer; the largest honest packet is a full welcome.
 constexpr size_t kMaxPacketBytes = 16 * 1024;
 constexpr size_t kMaxWaitingBytes = 4 * 1024 * 1024;
 constexpr int kPollMs = 10;
-constexpr auto kHandshakeTime = std::chrono::seconds(3);
 constexpr auto kCloseGrace = std::chrono::milliseconds(300);
 constexpr auto kDoorRetry = std::chrono::milliseconds(200);
 // ENet pings every half second: a member silent this long answers nobody.
 constexpr enet_uint32 kSilentMs = 2000;
+// A newcomer names a member it cannot reach again this often, and leaves the session when the
+// host has not dropped that member in this time.
+constexpr auto kDropRepeat = std::chrono::milliseconds(500);
+constexpr auto kDropPatience = std::chrono::milliseconds(kSilentMs + 1500);
+// This peer stopped this long was silent to the others; links that time out after it, up to
+// ENet's longest time-out, were cut by them.
+constexpr auto kStall = std::chrono::milliseconds(kSilentMs);
+constexpr auto kStallAftermath = std::chrono::seconds(40);
+// What a disconnection says: the other peer left, or it dropped this one from the session; a
+// time-out says nothing (0).
+constexpr enet_uint32 kLeaving = 1;
+constexpr enet_uint32 kDropped = 2;
 
 void InitializeEnetOnce()
 {
@@ -140,6 +158,11 @@ std::optional<PlayerInfo> Session::Info(PlayerId player) const
     return info;
 }
 
+bool Session::Lost() const
+{
+    return lost_;
+}
+
 void Session::Stop()
 {
     {
@@ -173,12 +196,23 @@ void Session::Run()
         else
             links_[hostLink_] = {0, Clock::now()};
     }
+    auto lastTurn = Clock::now();
     while (!stopping_) {
-        FlushOutbox();
-        ServiceEvents(host_);
-        if (door_)
-            ServiceEvents(door_);
-        CheckDeadlines();
+        const auto now = Clock::now();
+        if (now - lastTurn > kStall)
+            resumedAt_ = now;
+        lastTurn = now;
+        if (!lost_) {
+            FlushOutbox();
+            ServiceEvents(host_);
+            if (door_)
+                ServiceEvents(door_);
+            CheckDeadlines();
+        }
+        if (lost_ && door_) {
+            enet_host_destroy(door_);
+            door_ = nullptr;
+        }
         WaitForTraffic(kPollMs);
     }
     Shutdown();
@@ -201,7 +235,7 @@ void Session::Shutdown()
     FlushOutbox();
     // A link still connecting is dropped at once, with no event to wait for.
     for (auto it = links_.begin(); it != links_.end();) {
-        enet_peer_disconnect_later(it->first, 0);
+        enet_peer_disconnect_later(it->first, kLeaving);
         it = it->first->state == ENET_PEER_STATE_DISCONNECTED ? links_.erase(it) : std::next(it);
     }
     auto deadline = Clock::now() + kCloseGrace;
@@ -220,7 +254,7 @@ void Session::Shutdown()
         WaitForTraffic(1);
     }
     for (auto& [peer, link] : links_)
-        enet_peer_disconnect_now(peer, 0);
+        enet_peer_disconnect_now(peer, kLeaving);
     links_.clear();
     for (ENetHost** enet : {&host_, &door_}) {
         if (*enet)
@@ -279,7 +313,7 @@ void Session::HandleEvent(const ENetEvent& event)
             AddPlayer(it->second.id, it->second.name, event.peer);
             pendingLinks_.erase(it);
         } else {
-            links_[event.peer] = {0, Clock::now()};
+            AdmitStranger(event.peer);
         }
         break;
     case ENET_EVENT_TYPE_RECEIVE:
@@ -287,7 +321,7 @@ void Session::HandleEvent(const ENetEvent& event)
         enet_packet_destroy(event.packet);
         break;
     case ENET_EVENT_TYPE_DISCONNECT:
-        HandleDisconnect(event.peer);
+        HandleDisconnect(event.peer, event.data);
         break;
     case ENET_EVENT_TYPE_NONE:
         break;
@@ -369,8 +403,8 @@ void Session::HandleJoin(ENetPeer* peer, const wire::Join& join)
 }
 
 // Only a newcomer the host announced links in, under the id the host gave it and from the port
-// the host saw; a link that comes before its announcement waits for it until the handshake time
-// runs out.
+// the host saw; a link that comes before its announcement waits for it until the introduction
+// time runs out.
 void Session::HandleLink(ENetPeer* peer, const wire::Link& link)
 {
     const auto announced = announced_.find(link.id);
@@ -458,9 +492,16 @@ void Session::HandleWelcome(const wire::Welcome& welcome)
 // the host drops.
 void Session::HandleDrop(PlayerId from, PlayerId id)
 {
+    if (from == hostId_)
+        unreached_.erase(id);
     const auto member = linkOf_.find(id);
-    if (member == linkOf_.end())
+    if (member == linkOf_.end()) {
+        // A member that is gone already: the newcomer that names it hears so.
+        if (localId_ == hostId_ && id != localId_ && from != localId_)
+            if (const auto sender = linkOf_.find(from); sender != linkOf_.end())
+                SendPacket(sender->second, wire::Encode(wire::Drop{id}));
         return;
+    }
     ENetPeer* peer = member->second;
     if (localId_ == hostId_) {
         if (enet_time_get() - peer->lastReceiveTime < kSilentMs)
@@ -473,11 +514,11 @@ void Session::HandleDrop(PlayerId from, PlayerId id)
     } else if (from != hostId_) {
         return;
     }
-    enet_peer_disconnect_now(peer, 0);
+    enet_peer_disconnect_now(peer, kDropped);
     RemoveLink(peer);
 }
 
-void Session::HandleDisconnect(ENetPeer* peer)
+void Session::HandleDisconnect(ENetPeer* peer, enet_uint32 reason)
 {
     pendingLinks_.erase(peer);
     unannouncedLinks_.erase(peer);
@@ -486,7 +527,13 @@ void Session::HandleDisconnect(ENetPeer* peer)
         CompleteJoin(Result::kRefused);
         return;
     }
+    const bool player = links_.contains(peer) && links_[peer].id != 0;
     RemoveLink(peer);
+    // Dropped by the others, by their word or by their time-outs while this peer was stopped: the
+    // session went on without it, and playing on alone would only split it.
+    const bool cutOff = reason == 0 && resumedAt_ && Clock::now() - *resumedAt_ < kStallAftermath && linkOf_.empty();
+    if (player && (reason == kDropped || cutOff))
+        Lose();
 }
 
 // A player's link goes with destroy-player; the host's also hands the role on.
@@ -520,18 +567,83 @@ void Session::CheckDeadlines()
         CompleteJoin(Result::kTimedOut);
     if (!pendingLinks_.empty() && now >= joinDeadline_)
         GiveUpPendingLinks();
+    NameUnreachedMembers();
+    if (lost_)
+        return;
     OpenDoor();
     for (auto it = links_.begin(); it != links_.end();) {
-        bool stray = it->second.id == 0 && it->first != hostLink_ && !pendingLinks_.contains(it->first) &&
-                     now - it->second.since > kHandshakeTime;
-        if (stray) {
-            enet_peer_disconnect_now(it->first, 0);
-            unannouncedLinks_.erase(it->first);
-            it = links_.erase(it);
-        } else {
-            ++it;
-        }
+        bool stray = IsStranger(*it) && now - it->second.since > kIntroductionTime;
+        it = stray ? CutStranger(it) : std::next(it);
     }
+}
+
+bool Session::IsStranger(const std::pair<ENetPeer* const, Link>& link) const
+{
+    return link.second.id == 0 && link.first != hostLink_ && !pendingLinks_.contains(link.first);
+}
+
+std::unordered_map<ENetPeer*, Session::Link>::iterator Session::CutStranger(
+    std::unordered_map<ENetPeer*, Link>::iterator stranger)
+{
+    enet_peer_disconnect_now(stranger->first, 0);
+    unannouncedLinks_.erase(stranger->first);
+    return links_.erase(stranger);
+}
+
+void Session::AdmitStranger(ENetPeer* peer)
+{
+    size_t strangers = 0, fromItsAddress = 0;
+    auto oldest = links_.end();
+    for (auto it = links_.begin(); it != links_.end(); ++it) {
+        if (!IsStranger(*it))
+            continue;
+        ++strangers;
+        fromItsAddress += it->first->address.host == peer->address.host;
+        if (oldest == links_.end() || it->second.since < oldest->second.since)
+            oldest = it;
+    }
+    if (fromItsAddress >= kStrangersPerAddress) {
+        enet_peer_disconnect_now(peer, 0);
+        return;
+    }
+    if (strangers >= kStrangerPlaces)
+        CutStranger(oldest);
+    links_[peer] = {0, Clock::now()};
+}
+
+// The members a newcomer could not reach are named to the host until it drops them; one it keeps
+// is a member this peer cannot play with, so this peer leaves rather than split the session.
+void Session::NameUnreachedMembers()
+{
+    const auto now = Clock::now();
+    if (unreached_.empty() || now < nextDropRepeat_)
+        return;
+    nextDropRepeat_ = now + kDropRepeat;
+    const auto host = linkOf_.find(hostId_);
+    for (const auto& [id, patience] : unreached_) {
+        if (now >= patience) {
+            Lose();
+            return;
+        }
+        if (host != linkOf_.end())
+            SendPacket(host->second, wire::Encode(wire::Drop{id}));
+    }
+}
+
+void Session::Lose()
+{
+    Emit({EventKind::kTerminateSession, 0, {}, {}});
+    {
+        std::lock_guard lock(mutex_);
+        running_ = false;
+    }
+    lost_ = true;
+    unreached_.clear();
+    pendingLinks_.clear();
+    for (auto& [peer, link] : links_)
+        enet_peer_disconnect_now(peer, kLeaving);
+    links_.clear();
+    linkOf_.clear();
 }
 
 // The members whose links did not answer within the join's patience: the host hears of each, and
@@ -543,8 +655,10 @@ void Session::GiveUpPendingLinks()
         enet_peer_reset(peer);
         if (host != linkOf_.end())
             SendPacket(host->second, wire::Encode(wire::Drop{member.id}));
+        unreached_[member.id] = Clock::now() + kDropPatience;
     }
     pendingLinks_.clear();
+    nextDropRepeat_ = Clock::now() + kDropRepeat;
 }
 
 // Newcomers look for the host where they found it; a member that came to host opens a door there

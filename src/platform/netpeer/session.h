@@ -33,6 +33,8 @@ public:
     Result Join(const Address& host, uint16_t devicePort, std::chrono::milliseconds timeout);
     bool Send(PlayerId to, const void* data, size_t size);
     std::optional<PlayerInfo> Info(PlayerId player) const;
+    // True once the session went on without this peer; its terminate-session is handed on already.
+    bool Lost() const;
     // Sends what is queued, leaves the others (bounded wait) and frees the port. No event is
     // handed on once it has begun.
     void Stop();
@@ -62,10 +64,16 @@ private:
     void HandleAnnounce(const wire::Announce& announce);
     void HandleWelcome(const wire::Welcome& welcome);
     void HandleDrop(PlayerId from, PlayerId id);
-    void HandleDisconnect(ENetPeer* peer);
+    void HandleDisconnect(ENetPeer* peer, enet_uint32 reason);
     void RemoveLink(ENetPeer* peer);
     void CheckDeadlines();
     void GiveUpPendingLinks();
+    void NameUnreachedMembers();
+    // Leaves the session the others went on with: terminate-session, and nothing more is done.
+    void Lose();
+    bool IsStranger(const std::pair<ENetPeer* const, Link>& link) const;
+    void AdmitStranger(ENetPeer* peer);
+    std::unordered_map<ENetPeer*, Link>::iterator CutStranger(std::unordered_map<ENetPeer*, Link>::iterator stranger);
     void OpenDoor();
     void AddPlayer(PlayerId id, const std::string& name, ENetPeer* peer);
     void SendPacket(ENetPeer* peer, const wire::Bytes& bytes);
@@ -110,6 +118,12 @@ private:
     std::map<PlayerId, uint16_t> announced_;
     std::map<ENetPeer*, wire::Link> unannouncedLinks_;
     std::vector<Event> pendingEvents_;
+    // Members this newcomer could not link to, with the time the host has to drop them.
+    std::map<PlayerId, Clock::time_point> unreached_;
+    Clock::time_point nextDropRepeat_;
+    // When this peer last went on after being stopped, and whether it has left the session.
+    std::optional<Clock::time_point> resumedAt_;
+    std::atomic<bool> lost_{false};
 };
 
 }  // namespace netpeer

@@ -1,9 +1,14 @@
 // A raw ENet client on 127.0.0.1 that does not follow the protocol: its packets are dropped,
-// the session goes on, and nothing it sends reaches the game.
+// the session goes on, and nothing it sends reaches the game. Floods of strays leave room for
+// newcomers, and a peer the others cannot play with, or went on without, leaves the session.
 #include <chrono>
+#include <memory>
+#include <stop_token>
+#include <thread>
 
 #include <enet/enet.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include "platform/netpeer/peer.h"
 #include "platform/netpeer/wire.h"
@@ -20,9 +25,12 @@ using netpeer_test::Recorder;
 
 class RawClient {
 public:
-    explicit RawClient(uint16_t port)
+    // From an address of this machine; 127.0.0.2 stands for another machine.
+    explicit RawClient(uint16_t port, const char* from = "127.0.0.1")
     {
-        client_ = enet_host_create(nullptr, 1, 1, 0, 0);
+        ENetAddress local{};
+        enet_address_set_host(&local, from);
+        client_ = enet_host_create(&local, 1, 1, 0, 0);
         ENetAddress address{};
         enet_address_set_host(&address, "127.0.0.1");
         address.port = port;
@@ -56,11 +64,35 @@ public:
         enet_peer_send(peer_, 0, enet_packet_create(bytes.data(), bytes.size(), ENET_PACKET_FLAG_RELIABLE));
         enet_host_flush(client_);
     }
+    // Takes what has arrived and drops it; this answers the session's pings.
+    void Service()
+    {
+        ENetEvent event;
+        while (enet_host_service(client_, &event, 0) > 0)
+            if (event.packet)
+                enet_packet_destroy(event.packet);
+    }
 
 private:
     ENetHost* client_ = nullptr;
     ENetPeer* peer_ = nullptr;
 };
+
+// 64 strays from another machine that connect and never say who they are.
+std::vector<std::unique_ptr<RawClient>> Flood(uint16_t port)
+{
+    std::vector<std::unique_ptr<RawClient>> strays;
+    for (int i = 0; i < 64; ++i)
+        strays.push_back(std::make_unique<RawClient>(port, "127.0.0.2"));
+    for (int turn = 0; turn < 100; ++turn) {
+        for (auto& stray : strays)
+            stray->Service();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return strays;
+}
+
+constexpr std::chrono::milliseconds kShortJoin{1500};
 
 class StrayClientTest : public ::testing::Test {
 protected:
@@ -72,12 +104,12 @@ protected:
     }
 
     // After whatever a stray did, an honest peer joins as player 2 and is the only newcomer.
-    void ExpectAnHonestJoinGetsTheNextId()
+    void ExpectAnHonestJoinGetsTheNextId(std::chrono::milliseconds timeout = netpeer::kDefaultConnectTimeout)
     {
         Recorder guestLog;
         netpeer::Peer guest;
         guest.Initialize(guestLog.Handler());
-        ASSERT_EQ(guest.Connect(kDesc, Loopback(port), {}), Result::kOk);
+        ASSERT_EQ(guest.Connect(kDesc, Loopback(port), {}, timeout), Result::kOk);
         ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
         std::vector<netpeer::Event> events = log.Events();
         ASSERT_EQ(events.size(), 2u);
@@ -178,6 +210,82 @@ TEST_F(StrayClientTest, AJoinedClientsMalformedAndOversizedMessagesAreDropped)
     EXPECT_EQ(events[1].info.name, "raw");
     EXPECT_EQ(events[2].data, std::vector<uint8_t>({'e', 'a', 'r', 'l', 'y'}));
     EXPECT_EQ(events[3].data, std::vector<uint8_t>({'l', 'a', 's', 't'}));
+}
+
+TEST_F(StrayClientTest, AFloodOfStraysLeavesRoomForNewcomersAtTheHostAndAtAMember)
+{
+    {
+        const auto flood = Flood(port);
+        ExpectAnHonestJoinGetsTheNextId(kShortJoin);
+    }
+    // The same flood aimed at a member: a newcomer still links to it, and nobody leaves.
+    Recorder memberLog, newcomerLog;
+    netpeer::Peer member, newcomer;
+    member.Initialize(memberLog.Handler());
+    newcomer.Initialize(newcomerLog.Handler());
+    const uint16_t memberPort = netpeer_test::FreePort();
+    ASSERT_EQ(member.Connect(kDesc, Loopback(port), Loopback(memberPort)), Result::kOk);
+    const auto flood = Flood(memberPort);
+    ASSERT_EQ(newcomer.Connect(kDesc, Loopback(port), {}, kShortJoin), Result::kOk);
+    EXPECT_TRUE(memberLog.WaitForCount(EventKind::kCreatePlayer, 3));
+    EXPECT_TRUE(newcomerLog.WaitForCount(EventKind::kCreatePlayer, 3));
+}
+
+TEST_F(StrayClientTest, ANewcomerThatCannotReachALiveMemberLeavesAndTheMemberStays)
+{
+    RawClient full(port);
+    ASSERT_TRUE(full.WaitFor(ENET_EVENT_TYPE_CONNECT));
+    full.Send(netpeer::wire::Encode(netpeer::wire::Join{kDesc.application, "full"}));
+    ASSERT_TRUE(log.WaitForCount(EventKind::kCreatePlayer, 2));
+    // It answers the host, and has no slot for the newcomer's link.
+    std::jthread serving([&](const std::stop_token& done) {
+        for (; !done.stop_requested(); std::this_thread::sleep_for(std::chrono::milliseconds(5)))
+            full.Service();
+    });
+
+    Recorder newcomerLog;
+    netpeer::Peer newcomer;
+    newcomer.Initialize(newcomerLog.Handler());
+    ASSERT_EQ(newcomer.Connect(kDesc, Loopback(port), {}, std::chrono::milliseconds(1000)), Result::kOk);
+    EXPECT_TRUE(newcomerLog.WaitForCount(EventKind::kTerminateSession, 1)) << "the newcomer plays on alone";
+    EXPECT_FALSE(newcomer.SendTo(netpeer::kAllPlayers, "x", 1));
+    ASSERT_TRUE(log.WaitForCount(EventKind::kDestroyPlayer, 1));
+    EXPECT_EQ(log.Events().back().player, 3u);
+    EXPECT_TRUE(host.GetPeerInfo(2));
+    newcomer.Close();
+    EXPECT_EQ(Recorder::Count(newcomerLog.Events(), EventKind::kTerminateSession), 1u);
+}
+
+TEST_F(StrayClientTest, AMemberStoppedUntilTheOthersDroppedItLeavesTheSessionWhenItGoesOn)
+{
+    Recorder newcomerLog;
+    netpeer::Peer newcomer;
+    newcomer.Initialize(newcomerLog.Handler());
+    const ChildEnd stalled = RunInChild(
+        [this] {
+            Recorder memberLog;
+            netpeer::Peer member;
+            member.Initialize(memberLog.Handler());
+            // Its word to the host tells the test it is in.
+            if (member.Connect(kDesc, Loopback(port), {}) != Result::kOk || !member.SendTo(1, "in", 2))
+                return 2;
+            // Stopped for seconds in between, so it waits longer than a count does.
+            const bool left = memberLog.WaitFor(
+                [](const auto& events) { return Recorder::Count(events, EventKind::kTerminateSession) > 0; },
+                std::chrono::seconds(20));
+            return left ? 0 : 1;
+        },
+        ::testing::TempDir() + "stalled.err", std::chrono::seconds(30),
+        [&](pid_t child) {
+            ASSERT_TRUE(log.WaitForCount(EventKind::kReceive, 1));
+            kill(child, SIGSTOP);
+            ASSERT_EQ(newcomer.Connect(kDesc, Loopback(port), {}), Result::kOk);
+            EXPECT_TRUE(log.WaitForCount(EventKind::kDestroyPlayer, 1));
+            kill(child, SIGCONT);
+        });
+    ASSERT_FALSE(stalled.hung);
+    EXPECT_EQ(stalled.exitCode, 0) << "1: the dropped member played on alone";
+    EXPECT_EQ(Recorder::Count(newcomerLog.Events(), EventKind::kTerminateSession), 0u);
 }
 
 }  // namespace
