@@ -138,11 +138,23 @@ protected:
         ASSERT_TRUE(FramesUntil(40, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
         road.MoveTo(400, 120);
         road.Click(2);
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Jump to Cinder through the east wormhole."; }))
-            << road.CurrentStep();
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly to the east wormhole."; })) << road.CurrentStep();
     }
     void JumpAndFightTheWarlord()
     {
+        road.Step("follow the arrow to the east wormhole");
+        ASSERT_TRUE(FramesUntil(20, [] { return gPlayerShip->mGuideTarget != nullptr; }))
+            << road.CurrentStep() << ": no arrow points at the wormhole";
+        const Vec3 mouth = gPlayerShip->mGuideTarget->mPosition;
+        FlyTowardPoint(
+            [&](Vec3* at) {
+                *at = mouth;
+                return true;
+            },
+            4000, [] { return Logged("The east wormhole is ahead."); });
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Jump to Cinder through the east wormhole."; }))
+            << road.CurrentStep();
+
         road.Step("fly into the east wormhole to Cinder");
         FlyToward(missions::kEastWormhole, 4000,
                   [] { return gResourceManager->FindObject(missions::kWarlord) != nullptr; });
@@ -174,6 +186,7 @@ protected:
         ClickStationButton(CStationScreen::kLaunchButton);
         ASSERT_TRUE(FramesUntil(60, [] { return Logged("The blockade is broken. Varn trades again."); }))
             << road.CurrentStep();
+        EXPECT_TRUE(Logged("The news of Kesh goes home with you.")) << road.CurrentStep();
         ExpectRewarded(before, 1500, 120);
         const CQuest* blockade = gPlayerShip->FindQuest(missions::kBlockade);
         ASSERT_NE(blockade, nullptr) << road.CurrentStep();

@@ -1,6 +1,7 @@
-// The road through the first station: a new pilot mines, docks, sells the ore, repairs and refuels,
-// buys a weapon in the store and drags it onto a slot, sells the old one, buys ammunition and
-// launches; every docking saves, and the save holds what the pilot did.
+// The road through the first station: a new pilot flies straight into it and launches, mines,
+// docks, sells the ore, repairs and refuels, buys a weapon in the store and drags it onto a slot,
+// sells the old one, buys ammunition and launches; every docking saves, and the save holds what
+// the pilot did.
 #include <string>
 #include <vector>
 
@@ -64,6 +65,14 @@ TEST_F(StationRoadTest, ANewPilotTradesAtTheFirstStationAndEveryDockingSaves)
     ASSERT_FALSE(HasFatalFailure());
     CPlayerShip& ship = *gPlayerShip;
     const int oldWeapon = ship.mWeapons[1]->mDeviceId;
+
+    road.Step("steer straight at Varn Exchange from where a new pilot starts: docked within a minute");
+    constexpr int kMinuteOfFrames = 60000 / CRoadDriver::kFrameMs;
+    ASSERT_TRUE(FlyToward(kVarnExchange, kMinuteOfFrames, [] { return gCurrentScreen == gStationScreen; }))
+        << road.CurrentStep();
+    road.Frames(2);
+    ClickStationButton(CStationScreen::kLaunchButton);
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
 
     road.Step("fire the selected weapon a few times with Tab");
     const int loaded = ship.GetAmmo(ship.mWeapons[0]->mDeviceId);

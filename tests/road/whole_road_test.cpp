@@ -177,7 +177,7 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
 
     road.Step("dock at the Exchange and open the ship-and-crew page");
     ASSERT_TRUE(DockAt(kGuardedExchange)) << road.CurrentStep();
-    // The station circles the system; the save point is where it was at the docking.
+    // The save point lies beside the station the pilot docked at.
     const Vec3 dockedAt = gResourceManager->FindObject(kGuardedExchange)->mPosition;
     ClickStationButton(CStationScreen::kCrewButton);
     ASSERT_EQ(gCurrentScreen, gShipStatusScreen) << road.CurrentStep();
