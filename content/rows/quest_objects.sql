@@ -33,13 +33,13 @@ INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, ran
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4500, 4500, 1, 'move', 300.0, -100.0, 'false', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4501, 4500, 2, 'hold_position', 300.0, -100.0, 'true', 1, 0);
 INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (4500, 4500, 'true', 'Seed Barge here. Stay close, pilot.');
--- Two raiders come for the seeds while the barge crosses, so the escort is a fight.
+-- Two raiders come at the escort while the barge crosses, so the escort is a fight.
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4501, 4, 41, 'Seed Raider', 'lead', 330.0, -20.0, 0.0, 50, 4.5, 0, 'evil');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4502, 4, 41, 'Seed Raider', 'lead', 345.0, -40.0, 0.0, 40, 4.0, 0, 'evil');
 INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (4501, 4501, 'false', 10, 26, 0, 0, 0, 0, 1, 0, 0, 5, 'uncommon', 2500.0, 100.0, 900.0, 25.0, 0, 'ffa0d080', 3600.0, 0);
 INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (4502, 4502, 'false', 10, 26, 0, 0, 0, 0, 1, 0, 0, 3, 'uncommon', 2500.0, 100.0, 900.0, 25.0, 0, 'ffa0d080', 3600.0, 0);
-INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4510, 4501, 1, 'attack', 0.0, 0.0, 'true', 1, 4500);
-INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4511, 4502, 1, 'attack', 0.0, 0.0, 'true', 1, 4500);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4510, 4501, 1, 'charge', 0.0, 0.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4511, 4502, 1, 'charge', 0.0, 0.0, 'true', 1, 0);
 INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (4501, 4501, 'false', 'Those seeds fetch a fine price. Hand over.');
 
 -- The Umbral Lens: the beacon drifts in Umbral; the lens appears with its step.

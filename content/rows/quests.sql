@@ -31,8 +31,8 @@ INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) V
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (21, 2, 1, 'The forge master of Varn Prime is short of ore.');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (22, 2, 2, 'Mine ten tons of common compounds and call it in.');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (31, 3, 1, 'Warlord Kesh holds the Cinder wormhole and starves Varn.');
-INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (32, 3, 2, 'Jump to Cinder, end the warlord and report at the');
-INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (33, 3, 3, 'Cinder Depot. The Umbral road stays shut until then.');
+INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (32, 3, 2, 'Jump to Cinder, report at the Cinder Depot and end');
+INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (33, 3, 3, 'the warlord. The Umbral road stays shut until then.');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (41, 4, 1, 'A seed barge must cross Verdance to Grove Station.');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (42, 4, 2, 'Keep it alive on the way and guard the unloading.');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (51, 5, 1, 'The drifting beacon you found points to a lost lens.');
@@ -59,15 +59,13 @@ INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step
 INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (22, 2, 2, 'conversation', 0, 1, 'The forge master is calling.', 'The forge master takes the ore.', 0.0, 0.0, 0, 'common', 0, 1002, 'miner', 'true');
 
 -- Breaking the Blockade: orders, the way to the east wormhole (just before it, on the side facing
--- the Exchange) and the jump with the Umbral road shut, the warlord, the report at the depot, and
--- the news carried out where the depot launches: the job is done in flight, and the next docking
--- saves it.
+-- the Exchange) and the jump with the Umbral road shut, the depot that points to the warlord, and
+-- the warlord: the job ends in flight, so the next docking saves it.
 INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (31, 3, 1, 'conversation', 0, 1, 'Orders from Varn Traffic Control.', 'Orders received.', 0.0, 0.0, 0, 'common', 0, 1002, 'enlar', 'true');
 INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (35, 3, 2, 'goto', 0, 1, 'Fly to the east wormhole.', 'The east wormhole is ahead.', 471.0, -359.0, 0, 'common', 0, 0, 'enlar', 'false');
 INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (32, 3, 3, 'jump', 0, 1, 'Jump to Cinder through the east wormhole.', '', 0.0, 0.0, 0, 'common', 0, 1004, 'enlar', 'false');
-INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (33, 3, 4, 'assasinate', 0, 3, 'Find Warlord Kesh and end the blockade.', 'Warlord Kesh is no more.', 0.0, 0.0, 0, 'common', 0, 3500, 'pirate', 'false');
-INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (34, 3, 5, 'dock', 0, 3, 'Report at the Cinder Depot.', '', 0.0, 0.0, 0, 'common', 0, 3001, 'ignus', 'false');
-INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (36, 3, 6, 'goto', 0, 3, 'Launch and carry the news home.', 'The news of Kesh goes home with you.', -180.0, 170.0, 0, 'common', 0, 0, 'ignus', 'false');
+INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (34, 3, 4, 'dock', 0, 3, 'Report at the Cinder Depot.', '', 0.0, 0.0, 0, 'common', 0, 3001, 'ignus', 'false');
+INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (33, 3, 5, 'assasinate', 0, 3, 'Find Warlord Kesh and end the blockade.', 'Warlord Kesh is no more.', 0.0, 0.0, 0, 'common', 0, 3500, 'pirate', 'false');
 INSERT INTO quest_step_disabled (quest_step_id, wormhole_object_id) VALUES (32, 1005);
 
 -- Seeds of the Bloom: offered near the Bloom; the barge and the raiders after it appear with the
@@ -117,12 +115,12 @@ INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, 
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3107, 31, 1, 7, 'We close the Umbral road until you are');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3108, 31, 1, 8, 'back. Past Cinder lies Verdance, where');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3109, 31, 1, 9, 'Grove Station needs a hand.');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3401, 34, 1, 1, 'Cinder Depot here. We saw Kesh go down.');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3402, 34, 1, 2, 'The road to Varn is open. Freighters are');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3403, 34, 1, 3, 'lining up. Carry the news home through');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3404, 34, 1, 4, 'the west wormhole to Varn.');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3405, 34, 1, 5, 'Verdance lies through the east wormhole:');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3406, 34, 1, 6, 'Grove Station has work there.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3401, 34, 1, 1, 'Cinder Depot here. Glad you came, pilot.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3402, 34, 1, 2, 'Warlord Kesh waits by the wormhole from');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3403, 34, 1, 3, 'Varn; he is the red mark on your scope.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3404, 34, 1, 4, 'End him and the road to Varn is open.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3405, 34, 1, 5, 'Past Cinder, through the east wormhole,');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3406, 34, 1, 6, 'Grove Station in Verdance needs pilots.');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (6101, 61, 1, 1, 'Union picket to the hero of the blockade.');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (6102, 61, 1, 2, 'Kesh is gone but his raiders are not.');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (6103, 61, 1, 3, 'They are probing our line now.');

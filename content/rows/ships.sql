@@ -6,7 +6,7 @@ INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_
 INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (3, 15000, 320, 160, 16, 'Freighter', 9.0, 80, 'lawful', 3, 52);
 INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (4, 2500, 110, 50, 17, 'Marauder', 4.0, 15, 'unlawful', 1, 52);
 INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (5, 7000, 200, 90, 18, 'Prospector', 7.0, 60, 'unlawful', 2, 52);
-INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (10, 0, 80, 3, 17, 'Raider', 4.5, 10, 'pirate', 1, 52);
+INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (10, 0, 80, 6, 17, 'Raider', 4.5, 10, 'pirate', 1, 52);
 INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (11, 0, 120, 3, 18, 'Hauler', 6.0, 40, 'miner', 1, 52);
 INSERT INTO ship (ship_id, credit_value, max_hit_points, experience_value, mesh_id, ship_type, size, max_cargo, alignment, ship_level, destruct_particle_id) VALUES (12, 0, 60, 6, 26, 'Watcher', 3.5, 0, 'probe', 2, 52);
 

@@ -73,6 +73,15 @@ TEST_F(StationRoadTest, ANewPilotTradesAtTheFirstStationAndEveryDockingSaves)
     road.Frames(2);
     ClickStationButton(CStationScreen::kLaunchButton);
     ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    // The ore lies beyond the station from here: clear it first, or the way there docks again.
+    const Vec3 clear(300.0f, 100.0f, 30.0f);
+    FlyTowardPoint(
+        [&](Vec3* at) {
+            *at = clear;
+            return true;
+        },
+        1200, [&] { return Vec3Length(Vec3::Difference(clear, ship.mPosition)) < 20.0f; });
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
 
     road.Step("fire the selected weapon a few times with Tab");
     const int loaded = ship.GetAmmo(ship.mWeapons[0]->mDeviceId);

@@ -210,7 +210,8 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
                   {"glow_mandralor.png", 0x80b080ff}};
     // The glow plane tiles its texture many times across the system, so the light is made of
     // whole waves of the tile: no seam, and no place dim enough for the alpha test (8 of 255) to
-    // cut. It is added over the backdrop, so it stays faint.
+    // cut. It is added over the backdrop by the plane's own factor, not by this alpha, so the
+    // colour itself is kept faint: text must read over it.
     for (const auto& g : kGlows) {
         CCanvas c(256, 256);
         const Rgba colour = FromHex(g.colour);
@@ -220,7 +221,8 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
                 const float wave = 0.5f + 0.25f * std::sin(kTurn * static_cast<float>(x)) *
                                               std::cos(2.0f * kTurn * static_cast<float>(y)) +
                                    0.25f * std::sin(kTurn * static_cast<float>(x + 2 * y));
-                c.Set(x, y, {colour.r, colour.g, colour.b, 0.04f + 0.06f * wave});
+                const float light = 0.1f + 0.15f * wave;
+                c.Set(x, y, {colour.r * light, colour.g * light, colour.b * light, 0.06f + 0.16f * wave});
             }
         out.Png(g.name, c);
     }
