@@ -21,7 +21,7 @@ INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_m
 
 -- Breaking the Blockade: the warlord, near the wormhole from Varn. He came and went through a fold
 -- gate, and whoever breaks the blockade finds it in his wreck.
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3500, 3, 33, 'Warlord Kesh', 'lead', -330.0, -300.0, 0.0, 120, 5.0, 0, 'evil');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3500, 3, 35, 'Warlord Kesh', 'lead', -330.0, -300.0, 0.0, 120, 5.0, 0, 'evil');
 INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (3500, 3500, 'false', 10, 23, 0, 0, 0, 0, 1, 4, 3, 15, 'rare', 4900.0, 400.0, 900.0, 100.0, 20, 'ffff8080', 4900.0, 21);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (3500, 3500, 1, 'move', -380.0, -330.0, 'true', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (3501, 3500, 2, 'move', -280.0, -260.0, 'true', 1, 0);

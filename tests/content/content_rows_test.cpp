@@ -476,8 +476,9 @@ TEST_F(ContentRowsTest, QuestRulesHold)
 // in small glyph cells from the text's left edge: every line ends inside the box's frame.
 TEST_F(ContentRowsTest, EveryHailLineFitsTheHailBox)
 {
-    const auto box = Rows("select s.sprite_file from sprite s, sprite_control c where c.control_id = 330 and "
-                          "s.sprite_id = c.sprite_id");
+    const auto box = Rows(
+        "select s.sprite_file from sprite s, sprite_control c where c.control_id = 330 and "
+        "s.sprite_id = c.sprite_id");
     ASSERT_EQ(box.size(), 1u);
     gfx::Image image;
     const auto bytes = content_check::ReadFile(GameDir() + "/raster/" + box[0][0]);
@@ -489,8 +490,8 @@ TEST_F(ContentRowsTest, EveryHailLineFitsTheHailBox)
     const int room = (static_cast<int>(image.width) - kFrame - std::stoi(left[0][0])) / cell;
     for (const char* table : {"quest_step_conversation", "lead_ship_message"})
         for (auto& r : Rows(std::string("select rowid, line from ") + table))
-            EXPECT_LE(static_cast<int>(r[1].size()), room) << table << " row " << r[0] << " runs past the box: '"
-                                                           << r[1] << "'";
+            EXPECT_LE(static_cast<int>(r[1].size()), room)
+                << table << " row " << r[0] << " runs past the box: '" << r[1] << "'";
 }
 
 // Computer ships: every lead ship follows a script (a lead without tasks neither fights nor

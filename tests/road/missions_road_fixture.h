@@ -145,7 +145,8 @@ protected:
         ASSERT_TRUE(FramesUntil(40, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
         road.MoveTo(400, 120);
         road.Click(2);
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly to the east wormhole."; })) << road.CurrentStep();
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly to the east wormhole."; }))
+            << road.CurrentStep();
     }
     // From the way to the wormhole to the warlord's end, which breaks the blockade in flight.
     void JumpAndFightTheWarlord()
@@ -172,9 +173,9 @@ protected:
             << road.CurrentStep();
 
         road.Step("fly into the east wormhole to Cinder");
-        ASSERT_TRUE(FlyToward(missions::kEastWormhole, 4000,
-                              [] { return gResourceManager->mCurrentSystemId == missions::kCinder; }))
-            << road.CurrentStep();
+        ASSERT_TRUE(FlyToward(missions::kEastWormhole, 4000, [] {
+            return gResourceManager->mCurrentSystemId == missions::kCinder;
+        })) << road.CurrentStep();
         ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Report at the Cinder Depot."; }))
             << road.CurrentStep();
     }
@@ -231,8 +232,7 @@ protected:
         road.Step("the Union picket hails with the duty");
         ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
         EXPECT_EQ(CenterMessage(), "The Union picket is hailing you.") << road.CurrentStep();
-        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText),
-                  "Union picket to the hero of the blockade.")
+        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText), "Union picket to the hero of the blockade.")
             << road.CurrentStep();
         ASSERT_EQ(gPlayerShip->mActiveQuests.count(missions::kPicketDuty), 1u) << road.CurrentStep();
 

@@ -117,8 +117,7 @@ protected:
         road.Step("Traffic Control hails the new pilot with the first job");
         ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
         EXPECT_EQ(CenterMessage(), "Varn Traffic Control is hailing you.") << road.CurrentStep();
-        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText),
-                  "Varn Traffic Control to the new ship.")
+        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText), "Varn Traffic Control to the new ship.")
             << road.CurrentStep();
 
         road.Step("the middle button closes the hail, and the job's first flight begins");
