@@ -29,8 +29,10 @@ INSERT INTO particle (particle_id, duration, max_trail, blurr_dist, deceleration
 INSERT INTO particle (particle_id, duration, max_trail, blurr_dist, deceleration, velocity, size, growth_rate, yaw, color_mod, variance, num_particles, sprite_id) VALUES (80, 600, 0, 0.0, 0.0, 0.08, 1.5, 0.01, 0.0, 'ff40ffff', 60, 2, 10016);
 INSERT INTO particle (particle_id, duration, max_trail, blurr_dist, deceleration, velocity, size, growth_rate, yaw, color_mod, variance, num_particles, sprite_id) VALUES (81, 600, 0, 0.0, 0.0, 0.08, 1.5, 0.01, 0.0, 'ff6060a0', 60, 2, 10016);
 
--- One ailment of every type: 1-5 are bonuses on the player's devices, 6-11 harm.
-INSERT INTO ailment (ailment_id, ailment_type, amount, effect_time, friendly, particle_id) VALUES (1, 'bonus_defense_recharge', 10.0, 30, 'true', 71);
+-- One ailment of every type: 1-5 are bonuses, 6-11 harm. A player's selected weapon, armor and
+-- shield lend theirs every tenth frame, each with its message, so they carry only one that works
+-- on a player's ship, and it lasts ten minutes.
+INSERT INTO ailment (ailment_id, ailment_type, amount, effect_time, friendly, particle_id) VALUES (1, 'bonus_defense_recharge', 10.0, 600, 'true', 71);
 INSERT INTO ailment (ailment_id, ailment_type, amount, effect_time, friendly, particle_id) VALUES (2, 'bonus_energy', 20.0, 30, 'true', 72);
 INSERT INTO ailment (ailment_id, ailment_type, amount, effect_time, friendly, particle_id) VALUES (3, 'bonus_attack', 2.0, 20, 'true', 73);
 INSERT INTO ailment (ailment_id, ailment_type, amount, effect_time, friendly, particle_id) VALUES (4, 'bonus_engine', 10.0, 30, 'true', 74);

@@ -11,13 +11,14 @@ INSERT INTO system (system_id, galaxy_id, system_name, system_description, x_dim
 -- Orbiting bodies circle the centre at velocity / r^2 radians per 100 ms, r^2 counting the height of 30:
 -- velocity ~ (r + 900 / r) x the speed along the orbit. They run at 1.9 to 2.7 units a second and
 -- hit a new pilot for 42 to 65 points, well inside a starter hull's 100.
+-- Trade hubs stand still (velocity 0), so a pilot docks by flying at the hub on the screen.
 -- Object ids: 1000 x system + n (variant 101: 11000 + n), clear of the player, network and run-time ids.
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1001, 1, 0, 'Varn Exchange', 'station', 150.0, 120.0, 0.0005, 5000, 12.0, 0, 'lawful');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1001, 1, 0, 'Varn Exchange', 'station', 150.0, 120.0, 0.0, 5000, 12.0, 0, 'lawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1002, 1, 0, 'Varn Prime', 'planet', -300.0, 250.0, 0.0, 100000, 60.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1003, 1, 0, 'Sun', 'planet', 0.0, 500.0, 0.0, 100000, 120.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1004, 1, 0, 'Wormhole', 'wormhole', 500.0, -400.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1005, 1, 0, 'Wormhole', 'wormhole', -500.0, -400.0, 0.0, 1, 20.0, 0, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11001, 101, 0, 'Varn Exchange', 'station', 150.0, 120.0, 0.0005, 5000, 12.0, 0, 'lawful');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11001, 101, 0, 'Varn Exchange', 'station', 150.0, 120.0, 0.0, 5000, 12.0, 0, 'lawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11002, 101, 0, 'Varn Prime', 'planet', -300.0, 250.0, 0.0, 100000, 60.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11003, 101, 0, 'Sun', 'planet', 0.0, 500.0, 0.0, 100000, 120.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11004, 101, 0, 'Wormhole', 'wormhole', 500.0, -400.0, 0.0, 1, 20.0, 0, 'neutral');
@@ -25,7 +26,7 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1006, 1, 0, 'Ore Field', 'resource', -200.0, -250.0, 0.0, 0, 6.0, 60, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1007, 1, 0, 'Fracturing Rock', 'orbital', 0.0, 260.0, 50.0, 60, 5.0, 120, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1008, 1, 0, 'Ice Moon', 'orbital', 140.0, 0.0, 40.0, 80, 4.0, 120, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1009, 1, 0, 'Static Cloud', 'nebula', 300.0, -200.0, 0.0, 1, 120.0, 0, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1009, 1, 0, 'Static Cloud', 'nebula', 300.0, -200.0, 0.0, 1, 60.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1010, 1, 0, 'Stellar Scaffold', 'scaffold', -100.0, -450.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1011, 1, 0, 'Rendezvous Beacon', 'goto', 250.0, -50.0, 0.0, 1, 8.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1012, 1, 0, 'Repair Kit', 'health', 120.0, -160.0, 0.0, 1, 3.0, 90, 'neutral');
@@ -33,8 +34,8 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11006, 101, 0, 'Union Picket', 'lead', 100.0, -300.0, 0.0, 180, 5.0, 120, 'lawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (2001, 2, 0, 'Sun', 'planet', 0.0, 300.0, 0.0, 100000, 100.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (2002, 2, 0, 'Lustalla Reach', 'planet', 250.0, -150.0, 0.0, 100000, 50.0, 0, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (2003, 2, 0, 'Lustalla Haven', 'station', -150.0, -100.0, 0.0005, 5000, 12.0, 0, 'lawful');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3001, 3, 0, 'Cinder Depot', 'station', -200.0, 150.0, 0.0005, 5000, 12.0, 0, 'lawful');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (2003, 2, 0, 'Lustalla Haven', 'station', -150.0, -100.0, 0.0, 5000, 12.0, 0, 'lawful');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3001, 3, 0, 'Cinder Depot', 'station', -200.0, 150.0, 0.0, 5000, 12.0, 0, 'lawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3002, 3, 0, 'Wormhole', 'wormhole', -550.0, -450.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3003, 3, 0, 'Wormhole', 'wormhole', 550.0, -450.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3004, 3, 0, 'Cinder Battery', 'outpost', 300.0, 300.0, 0.05, 250, 8.0, 300, 'evil');
@@ -53,7 +54,7 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4001, 4, 0, 'Wormhole', 'wormhole', -450.0, -400.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4002, 4, 0, 'Wormhole', 'wormhole', 450.0, 350.0, 0.0, 1, 20.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4003, 4, 0, 'Verdance Bloom', 'planet', 0.0, 200.0, 0.0, 100000, 70.0, 0, 'neutral');
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4004, 4, 0, 'Grove Station', 'station', 200.0, -150.0, 0.0005, 5000, 12.0, 0, 'lawful');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4004, 4, 0, 'Grove Station', 'station', 200.0, -150.0, 0.0, 5000, 12.0, 0, 'lawful');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4005, 4, 0, 'Watcher', 'lead', -200.0, 100.0, 0.0, 60, 4.0, 120, 'nature');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4006, 4, 0, 'Sun', 'planet', -300.0, 380.0, 0.0, 100000, 90.0, 0, 'neutral');
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5001, 5, 0, 'Wormhole', 'wormhole', -400.0, 350.0, 0.0, 1, 20.0, 0, 'neutral');
@@ -103,7 +104,7 @@ INSERT INTO orbit_object (orbit_id, object_id, resource_type, blurr_dist, blurr_
 INSERT INTO orbit_object (orbit_id, object_id, resource_type, blurr_dist, blurr_repeat, invulnerable, compounds, color_mod, mesh_id, rotate_x, rotate_y, rotate_z, particle_id, particle_delay) VALUES (3015, 3015, 'uncommon', 0.0, 0, 'false', 20, 'ffffffff', 13, 0.02, 0.0, 0.01, 65, 2500);
 INSERT INTO orbit_object (orbit_id, object_id, resource_type, blurr_dist, blurr_repeat, invulnerable, compounds, color_mod, mesh_id, rotate_x, rotate_y, rotate_z, particle_id, particle_delay) VALUES (1008, 1008, 'rare', 0.0, 0, 'false', 15, 'c0e0f0ff', 12, 0.01, 0.0, 0.0, 65, 3000);
 
-INSERT INTO nebula_object (nebula_id, object_id, ailment_id, color_mod, sprite_id, num_sprites, damage) VALUES (1009, 1009, 11, '6080a0ff', 220, 1, 2);
+INSERT INTO nebula_object (nebula_id, object_id, ailment_id, color_mod, sprite_id, num_sprites, damage) VALUES (1009, 1009, 11, '40405878', 220, 1, 2);
 INSERT INTO nebula_object (nebula_id, object_id, ailment_id, color_mod, sprite_id, num_sprites, damage) VALUES (3016, 3016, 11, '70a08060', 220, 1, 3);
 
 INSERT INTO scaffold_object (scaffold_id, object_id, length, mesh_id, horizontal) VALUES (1010, 1010, 4, 21, 'true');
@@ -118,7 +119,7 @@ INSERT INTO device_object (device_object_id, object_id, device_id) VALUES (1013,
 
 INSERT INTO fountain_object (fountain_id, object_id, invulnerable, particle_id, particle_delay, weapon_device_id, weapon_delay, collision_damage) VALUES (5006, 5006, 'false', 63, 800, 25, 3000, 10);
 
-INSERT INTO outpost_object (outpost_id, object_id, invulnerable, mesh_id, weapon_device_id, weapon_delay, collision_damage, device_weakness_type, attack_radius, base_mesh_id, color_mod, base_rel_size, experience_value, compound_amount, compound_type) VALUES (3004, 3004, 'false', 4, 24, 2500, 20, 'organic', 50.0, 5, 'ffffffff', 1.6, 120, 10, 'rare');
+INSERT INTO outpost_object (outpost_id, object_id, invulnerable, mesh_id, weapon_device_id, weapon_delay, collision_damage, device_weakness_type, attack_radius, base_mesh_id, color_mod, base_rel_size, experience_value, compound_amount, compound_type) VALUES (3004, 3004, 'false', 4, 24, 2500, 20, 'organic', 50.0, 5, 'ffffffff', 1.6, 24, 10, 'rare');
 
 INSERT INTO mine_object (mine_id, object_id, weapon_device_id, mesh_id, destruct_range) VALUES (3005, 3005, 13, 6, 25.0);
 
@@ -188,7 +189,7 @@ INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_typ
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (2021, 2, 0, 'Haven Escort', 'ai', -140.0, -60.0, 0.0, 100, 4.0, 180, 'lawful');
 INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (2020, 2020, 'false', 11, 0, 0, 0, 0, 0, 1, 4, 0, 20, 'uncommon', 2500.0, 400.0, 900.0, 100.0, 40, 'ffe0e0ff', 2500.0, 0);
 INSERT INTO ship_ai (ship_ai_id, object_id, invulnerable, ship_id, lead_ship_ai_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, x_rel, y_rel, color_mod) VALUES (2021, 2021, 'false', 10, 2020, 10, 0, 0, 0, 0, 1, 4, 3, 0, 'common', 3600.0, 400.0, 900.0, 100.0, 20, -20.0, 20.0, 'ffe0e0ff');
-INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (7, 2020, 'true', 'Haven Freighter, outbound with ore. Keep your distance, pilot.');
+INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (7, 2020, 'true', 'Haven Freighter, outbound with ore. Keep off.');
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (15, 2020, 1, 'move', -380.0, 320.0, 'true', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (16, 2020, 2, 'move', -120.0, -80.0, 'true', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (17, 2020, 3, 'move', 420.0, -370.0, 'true', 1, 0);
@@ -207,5 +208,5 @@ INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_p
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (20, 5020, 3, 'move', 100.0, 200.0, 'true', 1, 0);
 
 -- Umbral: a refuge past the Reavers' beat, so a pilot who comes this far can dock, trade and be saved.
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5008, 5, 0, 'Umbral Refuge', 'station', -300.0, 150.0, 0.0005, 5000, 12.0, 0, 'lawful');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5008, 5, 0, 'Umbral Refuge', 'station', -300.0, 150.0, 0.0, 5000, 12.0, 0, 'lawful');
 INSERT INTO station_object_xref (station_id, object_id) VALUES (1, 5008);

@@ -21,7 +21,7 @@ INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_m
 
 -- Breaking the Blockade: the warlord, near the wormhole from Varn. He came and went through a fold
 -- gate, and whoever breaks the blockade finds it in his wreck.
-INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3500, 3, 33, 'Warlord Kesh', 'lead', -330.0, -300.0, 0.0, 120, 5.0, 0, 'evil');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3500, 3, 35, 'Warlord Kesh', 'lead', -330.0, -300.0, 0.0, 120, 5.0, 0, 'evil');
 INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (3500, 3500, 'false', 10, 23, 0, 0, 0, 0, 1, 4, 3, 15, 'rare', 4900.0, 400.0, 900.0, 100.0, 20, 'ffff8080', 4900.0, 21);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (3500, 3500, 1, 'move', -380.0, -330.0, 'true', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (3501, 3500, 2, 'move', -280.0, -260.0, 'true', 1, 0);
@@ -33,6 +33,14 @@ INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, ran
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4500, 4500, 1, 'move', 300.0, -100.0, 'false', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4501, 4500, 2, 'hold_position', 300.0, -100.0, 'true', 1, 0);
 INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (4500, 4500, 'true', 'Seed Barge here. Stay close, pilot.');
+-- Two raiders come at the escort while the barge crosses, so the escort is a fight.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4501, 4, 41, 'Seed Raider', 'lead', 330.0, -20.0, 0.0, 50, 4.5, 0, 'evil');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4502, 4, 41, 'Seed Raider', 'lead', 345.0, -40.0, 0.0, 40, 4.0, 0, 'evil');
+INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (4501, 4501, 'false', 10, 26, 0, 0, 0, 0, 1, 0, 0, 5, 'uncommon', 2500.0, 100.0, 900.0, 25.0, 0, 'ffa0d080', 3600.0, 0);
+INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (4502, 4502, 'false', 10, 26, 0, 0, 0, 0, 1, 0, 0, 3, 'uncommon', 2500.0, 100.0, 900.0, 25.0, 0, 'ffa0d080', 3600.0, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4510, 4501, 1, 'charge', 0.0, 0.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4511, 4502, 1, 'charge', 0.0, 0.0, 'true', 1, 0);
+INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (4501, 4501, 'false', 'Those seeds fetch a fine price. Hand over.');
 
 -- The Umbral Lens: the beacon drifts in Umbral; the lens appears with its step.
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5500, 5, 0, 'Drifting Beacon', 'device', 120.0, 60.0, 0.0, 1, 3.0, 0, 'neutral');

@@ -12,6 +12,7 @@
 #include "engine/wave_file.h"
 #include "platform/gfx/image.h"
 #include "platform/gfx/xfile.h"
+#include "ui/control_text.h"
 
 namespace {
 
@@ -416,6 +417,9 @@ TEST_F(ContentRowsTest, WorldRulesHold)
                             "device_criteria d, device_criteria_xref x where x.device_id = c." +
                             column + " and d.device_criteria_id = x.device_criteria_id and d.alignment = c.affiliate)"))
             ADD_FAILURE() << "create_ship " << r[0] << ": device " << r[1] << " has no criterion";
+    // A hub that circled would take its docking reach away from where the pilot last saw it.
+    for (auto& r : Rows("select object_id from object where object_type = 'station' and velocity > 0"))
+        ADD_FAILURE() << "station " << r[0] << " circles";
     EXPECT_FALSE(Rows("select system_id from system where system_id >= 100").empty()) << "no state variant";
     for (const char* faction : {"union", "goth", "ignus", "enimanga", "mandralor"})
         EXPECT_FALSE(Rows(std::string("select system_id from system where system_type = '") + faction + "'").empty())
@@ -457,11 +461,37 @@ TEST_F(ContentRowsTest, QuestRulesHold)
                         "s.quest_id = q.quest_id and s.quest_step_sequence = 1) or not exists (select 1 from "
                         "quest_alignment a where a.quest_id = q.quest_id)"))
         ADD_FAILURE() << "quest " << r[0] << " has no first step or is offered to nobody";
+    // Steps run by their sequence one after another: a gap or a repeat would end the quest early.
+    for (auto& r : Rows("select quest_id from quest_step group by quest_id having min(quest_step_sequence) <> 1 or "
+                        "max(quest_step_sequence) <> count(*) or count(distinct quest_step_sequence) <> count(*)"))
+        ADD_FAILURE() << "quest " << r[0] << " has a gap or a repeat in its step sequence";
     for (auto& r : Rows("select o.object_id from object o, quest_step s where s.quest_step_id = o.quest_step_id and "
                         "s.system_id <> o.system_id"))
         ADD_FAILURE() << "object " << r[0] << " stands outside its step's system";
     for (auto& r : Rows("select state_trigger_id from state_trigger where new_system_id % 100 <> system_id"))
         ADD_FAILURE() << "state trigger " << r[0] << " turns a system into another one";
+}
+
+// Hails and conversations are shown in the hail box, in flight and at a station, one line a row
+// in small glyph cells from the text's left edge: every line ends inside the box's frame.
+TEST_F(ContentRowsTest, EveryHailLineFitsTheHailBox)
+{
+    const auto box = Rows(
+        "select s.sprite_file from sprite s, sprite_control c where c.control_id = 330 and "
+        "s.sprite_id = c.sprite_id");
+    ASSERT_EQ(box.size(), 1u);
+    gfx::Image image;
+    const auto bytes = content_check::ReadFile(GameDir() + "/raster/" + box[0][0]);
+    ASSERT_TRUE(bytes && !gfx::Failed(gfx::DecodeImage(*bytes, &image))) << box[0][0];
+    constexpr int kFrame = 2;
+    const int cell = GlyphCellWidth(0);
+    const auto left = Rows("select max(x_pos) from control where control_id in (332, 1510)");
+    ASSERT_EQ(left.size(), 1u);
+    const int room = (static_cast<int>(image.width) - kFrame - std::stoi(left[0][0])) / cell;
+    for (const char* table : {"quest_step_conversation", "lead_ship_message"})
+        for (auto& r : Rows(std::string("select rowid, line from ") + table))
+            EXPECT_LE(static_cast<int>(r[1].size()), room)
+                << table << " row " << r[0] << " runs past the box: '" << r[1] << "'";
 }
 
 // Computer ships: every lead ship follows a script (a lead without tasks neither fights nor

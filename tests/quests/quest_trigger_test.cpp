@@ -126,7 +126,11 @@ TEST_F(TriggerTest, EnteringVarnMidBlockadeBuildsItsGuardedState)
     player->AcceptQuest(3);
     rm->EnterSystem(1);
     EXPECT_EQ(rm->mCurrentSystemId, 1);
-    player->FindQuest(3)->mCurrentStep = 2;
+    // The orders, the way to the wormhole, the jump and the depot come before the warlord.
+    player->FindQuest(3)->mCurrentStep = 3;
+    rm->EnterSystem(1);
+    EXPECT_EQ(rm->mCurrentSystemId, 1);
+    player->FindQuest(3)->mCurrentStep = 4;
     rm->EnterSystem(1);
     EXPECT_EQ(rm->mCurrentSystemId, 101);
     EXPECT_NE(rm->FindObject(11006), nullptr) << "the Union picket stands guard";

@@ -130,6 +130,13 @@ TEST_F(CrewRoadTest, APilotSpendsAPointRefitsJettisonsAndBuysALargerHull)
     ASSERT_TRUE(ship.mActive) << road.CurrentStep();
     ASSERT_GE(ship.mLevelUps, 1) << road.CurrentStep();
 
+    // A larger hull asks for the level a pilot has after the first few missions; the road gives
+    // their experience rather than flying them again (the missions' roads fly them).
+    road.Step("the experience of the first missions brings the pilot to level 4");
+    while (ship.mLevel < 4)
+        ship.AddExperience(ship.mNextLevelExperience * ship.mLevel);
+    ASSERT_EQ(ship.mLevel, 4) << road.CurrentStep();
+
     road.Step("T opens the page; spend a point on navigation");
     road.Tap(kKeyT);
     ASSERT_EQ(gCurrentScreen, gShipStatusScreen) << road.CurrentStep();

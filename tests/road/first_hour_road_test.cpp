@@ -41,7 +41,7 @@ TEST_F(FirstHourRoadTest, ANewcomersFirstHourFromTheMenusToRetirement)
 
     road.Step("dock at the Exchange; sell the ore and refuel");
     ASSERT_TRUE(DockAt(kVarnExchange)) << road.CurrentStep();
-    // The station circles the system; the save point is where it was at the docking.
+    // The save point lies beside the station the pilot docked at.
     const Vec3 dockedAt = gResourceManager->FindObject(kVarnExchange)->mPosition;
     const int credits = ship->mCredits;
     const int sale = ship->GetCompoundSaleValue();

@@ -92,6 +92,15 @@ protected:
         EXPECT_EQ(gPlayerShip->mLevel, level) << road.CurrentStep();
         EXPECT_EQ(gPlayerShip->mExperience, experience) << road.CurrentStep();
     }
+    // A fight's kills pay experience in the same frames as the mission, so only the credits are
+    // exact; the experience has grown.
+    void ExpectPaidAfterAFight(const Purse& before, int creditReward)
+    {
+        EXPECT_EQ(gPlayerShip->mCredits, before.credits + creditReward) << road.CurrentStep();
+        EXPECT_TRUE(gPlayerShip->mLevel > before.level ||
+                    (gPlayerShip->mLevel == before.level && gPlayerShip->mExperience > before.experience))
+            << road.CurrentStep();
+    }
     void ClickLogButton(int id)
     {
         const CButton* button = gQuestLogScreen->GetButton(id);
@@ -129,8 +138,6 @@ protected:
         CloseTheOrders();
         if (!HasFailure())
             JumpAndFightTheWarlord();
-        if (!HasFailure())
-            ReportAtTheDepot();
     }
     void CloseTheOrders()
     {
@@ -138,22 +145,37 @@ protected:
         ASSERT_TRUE(FramesUntil(40, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
         road.MoveTo(400, 120);
         road.Click(2);
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Jump to Cinder through the east wormhole."; }))
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly to the east wormhole."; }))
             << road.CurrentStep();
     }
+    // From the way to the wormhole to the warlord's end, which breaks the blockade in flight.
     void JumpAndFightTheWarlord()
     {
-        road.Step("fly into the east wormhole to Cinder");
-        FlyToward(missions::kEastWormhole, 4000,
-                  [] { return gResourceManager->FindObject(missions::kWarlord) != nullptr; });
-        ASSERT_NE(gResourceManager->FindObject(missions::kWarlord), nullptr) << road.CurrentStep();
-
-        road.Step("fight Warlord Kesh until he is no more");
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Find Warlord Kesh and end the blockade."; }))
+        JumpToCinder();
+        if (!HasFailure())
+            ReportAtTheDepot();
+        if (!HasFailure())
+            FightTheWarlord();
+    }
+    void JumpToCinder()
+    {
+        road.Step("follow the arrow to the east wormhole");
+        ASSERT_TRUE(FramesUntil(20, [] { return gPlayerShip->mGuideTarget != nullptr; }))
+            << road.CurrentStep() << ": no arrow points at the wormhole";
+        const Vec3 mouth = gPlayerShip->mGuideTarget->mPosition;
+        FlyTowardPoint(
+            [&](Vec3* at) {
+                *at = mouth;
+                return true;
+            },
+            4000, [] { return Logged("The east wormhole is ahead."); });
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Jump to Cinder through the east wormhole."; }))
             << road.CurrentStep();
-        FightUntilLogged("Warlord Kesh is no more.", 300);
-        ASSERT_TRUE(Logged("Warlord Kesh is no more.")) << road.CurrentStep();
-        ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the warlord won";
+
+        road.Step("fly into the east wormhole to Cinder");
+        ASSERT_TRUE(FlyToward(missions::kEastWormhole, 4000, [] {
+            return gResourceManager->mCurrentSystemId == missions::kCinder;
+        })) << road.CurrentStep();
         ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Report at the Cinder Depot."; }))
             << road.CurrentStep();
     }
@@ -164,17 +186,28 @@ protected:
         ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
         road.Frames(2);
         EXPECT_TRUE(gStationScreen->IsHailOpen()) << road.CurrentStep();
-        EXPECT_EQ(Text(gStationScreen, CStationScreen::kFirstHailLine), "Cinder Depot here. We saw Kesh go down.")
+        EXPECT_EQ(Text(gStationScreen, CStationScreen::kFirstHailLine), "Cinder Depot here. Glad you came, pilot.")
             << road.CurrentStep();
 
-        road.Step("Space closes the call; launch: the blockade is broken and paid");
-        const Purse before = PurseNow();
+        road.Step("Space closes the call; launch and clear the depot");
         road.Tap(kKeySpace);
         EXPECT_FALSE(gStationScreen->IsHailOpen()) << road.CurrentStep();
         ClickStationButton(CStationScreen::kLaunchButton);
+        LeaveTheDepot();
+    }
+    void FightTheWarlord()
+    {
+        road.Step("fight Warlord Kesh until he is no more: the blockade is broken and paid");
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Find Warlord Kesh and end the blockade."; }))
+            << road.CurrentStep();
+        ASSERT_NE(gResourceManager->FindObject(missions::kWarlord), nullptr) << road.CurrentStep();
+        const Purse before = PurseNow();
+        FightUntilLogged("Warlord Kesh is no more.", 300);
+        ASSERT_TRUE(Logged("Warlord Kesh is no more.")) << road.CurrentStep();
+        ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the warlord won";
         ASSERT_TRUE(FramesUntil(60, [] { return Logged("The blockade is broken. Varn trades again."); }))
             << road.CurrentStep();
-        ExpectRewarded(before, 1500, 120);
+        ExpectPaidAfterAFight(before, 1500);
         const CQuest* blockade = gPlayerShip->FindQuest(missions::kBlockade);
         ASSERT_NE(blockade, nullptr) << road.CurrentStep();
         EXPECT_EQ(blockade->mState, kQuestComplete) << road.CurrentStep();
@@ -199,8 +232,7 @@ protected:
         road.Step("the Union picket hails with the duty");
         ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
         EXPECT_EQ(CenterMessage(), "The Union picket is hailing you.") << road.CurrentStep();
-        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText),
-                  "Union picket to the pilot who broke the blockade.")
+        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText), "Union picket to the hero of the blockade.")
             << road.CurrentStep();
         ASSERT_EQ(gPlayerShip->mActiveQuests.count(missions::kPicketDuty), 1u) << road.CurrentStep();
 
@@ -217,7 +249,7 @@ protected:
         ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the raiders won";
         ASSERT_TRUE(FramesUntil(40, [] { return Logged("The picket line holds. Varn is safe."); }))
             << road.CurrentStep();
-        ExpectRewarded(before, 1000, 100);
+        ExpectPaidAfterAFight(before, 1000);
     }
 
     // Seeds of the Bloom, from Verdance's wormhole to its pay.
@@ -242,7 +274,7 @@ protected:
             << road.CurrentStep();
         EXPECT_TRUE(Logged("The seeds are unloaded and planted.")) << road.CurrentStep();
         EXPECT_EQ(CenterMessage(), "Mission Complete") << road.CurrentStep();
-        ExpectRewarded(before, 800, 80);
+        ExpectRewarded(before, 800, 84);
     }
 
     // The Umbral Lens, once taken, from its first step in Umbral to its pay.
@@ -255,10 +287,12 @@ protected:
         const Purse before = PurseNow();
         ASSERT_TRUE(FlyToward(missions::kUmbralLens, 4000, [] { return Logged("The lens is aboard."); }))
             << road.CurrentStep();
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Bring the lens to the Umbral Deep observers."; }))
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly to the observers off Umbral Deep."; }))
             << road.CurrentStep();
+        ASSERT_TRUE(FramesUntil(20, [] { return gPlayerShip->mGuideTarget != nullptr; }))
+            << road.CurrentStep() << ": no arrow points at the observers";
 
-        road.Step("fly to the observers off Umbral Deep until they take the lens; the search is paid");
+        road.Step("follow the arrow to the observers off Umbral Deep until they take the lens; the search is paid");
         FlyTowardPoint(
             [](Vec3* at) {
                 *at = missions::kObservers;
@@ -268,6 +302,6 @@ protected:
         ASSERT_TRUE(Logged("The observers take the lens.")) << road.CurrentStep();
         ASSERT_TRUE(FramesUntil(40, [] { return Logged("The observers of Umbral see clearly again."); }))
             << road.CurrentStep();
-        ExpectRewarded(before, 600, 60);
+        ExpectRewarded(before, 600, 130);
     }
 };

@@ -117,8 +117,7 @@ protected:
         road.Step("Traffic Control hails the new pilot with the first job");
         ASSERT_TRUE(FramesUntil(60, [] { return gFlightScreen->IsHailOpen(); })) << road.CurrentStep();
         EXPECT_EQ(CenterMessage(), "Varn Traffic Control is hailing you.") << road.CurrentStep();
-        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText),
-                  "Varn Traffic Control to the new ship on our scopes.")
+        EXPECT_EQ(Text(gFlightScreen, CFlightScreen::kFirstHailText), "Varn Traffic Control to the new ship.")
             << road.CurrentStep();
 
         road.Step("the middle button closes the hail, and the job's first flight begins");
@@ -144,11 +143,11 @@ protected:
         road.Step("read the first page, turn it with Space, then Space again back to flight");
         road.Frames(30);
         EXPECT_EQ(Text(gConversationScreen, CConversationScreen::kFirstLine),
-                  "Traffic Control here. Our scopes show two ships")
+                  "Traffic Control here. Our scopes show two")
             << road.CurrentStep();
         road.Tap(kKeySpace);
         EXPECT_EQ(Text(gConversationScreen, CConversationScreen::kFirstLine),
-                  "Drive them off. Aim with the pointer and hold the")
+                  "Drive them off. Aim with the pointer and")
             << road.CurrentStep();
         road.Tap(kKeySpace);
         ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
@@ -160,16 +159,20 @@ protected:
         ASSERT_TRUE(Logged("The raiders are scrap themselves now.")) << road.CurrentStep();
         ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the raiders won";
 
-        road.Step("deliver the salvage at the Exchange");
-        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Bring the salvage to the Varn Exchange."; }))
+        road.Step("follow the arrow back to the Exchange: the salvage is delivered beside it");
+        ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly back to the Varn Exchange."; }))
             << road.CurrentStep();
+        ASSERT_TRUE(FramesUntil(20, [] { return gPlayerShip->mGuideTarget != nullptr; }))
+            << road.CurrentStep() << ": no arrow points at the drop";
         const int credits = gPlayerShip->mCredits;
+        const Vec3 drop = gPlayerShip->mGuideTarget->mPosition;
         FlyTowardPoint(
-            [](Vec3* at) {
-                *at = Vec3(150.0f, 95.0f, 30.0f);
+            [&](Vec3* at) {
+                *at = drop;
                 return true;
             },
             3000, [] { return Logged("Salvage delivered to the Exchange."); });
+        EXPECT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep() << ": docked before the delivery";
         ASSERT_TRUE(Logged("Salvage delivered to the Exchange.")) << road.CurrentStep();
 
         road.Step("the job is paid, and the next one is offered");

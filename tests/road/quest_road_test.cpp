@@ -81,7 +81,7 @@ TEST_F(QuestRoadTest, CallsWithoutLinesOpenNothingAndTheFirstJobRunsOn)
     FightUntilLogged("The raiders are scrap themselves now.", 200);
     ASSERT_TRUE(Logged("The raiders are scrap themselves now.")) << road.CurrentStep();
     EXPECT_FALSE(gFlightScreen->IsHailOpen()) << road.CurrentStep();
-    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Bring the salvage to the Varn Exchange."; }))
+    ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Fly back to the Varn Exchange."; }))
         << road.CurrentStep();
 }
 

@@ -1,6 +1,7 @@
-// The road through the first station: a new pilot mines, docks, sells the ore, repairs and refuels,
-// buys a weapon in the store and drags it onto a slot, sells the old one, buys ammunition and
-// launches; every docking saves, and the save holds what the pilot did.
+// The road through the first station: a new pilot flies straight into it and launches, mines,
+// docks, sells the ore, repairs and refuels, buys a weapon in the store and drags it onto a slot,
+// sells the old one, buys ammunition and launches; every docking saves, and the save holds what
+// the pilot did.
 #include <string>
 #include <vector>
 
@@ -64,6 +65,23 @@ TEST_F(StationRoadTest, ANewPilotTradesAtTheFirstStationAndEveryDockingSaves)
     ASSERT_FALSE(HasFatalFailure());
     CPlayerShip& ship = *gPlayerShip;
     const int oldWeapon = ship.mWeapons[1]->mDeviceId;
+
+    road.Step("steer straight at Varn Exchange from where a new pilot starts: docked within a minute");
+    constexpr int kMinuteOfFrames = 60000 / CRoadDriver::kFrameMs;
+    ASSERT_TRUE(FlyToward(kVarnExchange, kMinuteOfFrames, [] { return gCurrentScreen == gStationScreen; }))
+        << road.CurrentStep();
+    road.Frames(2);
+    ClickStationButton(CStationScreen::kLaunchButton);
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    // The ore lies beyond the station from here: clear it first, or the way there docks again.
+    const Vec3 clear(300.0f, 100.0f, 30.0f);
+    FlyTowardPoint(
+        [&](Vec3* at) {
+            *at = clear;
+            return true;
+        },
+        1200, [&] { return Vec3Length(Vec3::Difference(clear, ship.mPosition)) < 20.0f; });
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
 
     road.Step("fire the selected weapon a few times with Tab");
     const int loaded = ship.GetAmmo(ship.mWeapons[0]->mDeviceId);

@@ -1,5 +1,6 @@
 // The game as played, drawn by the real renderer: a new pilot in flight at home beside an ore
-// field, among pirates, and in the hazards of Cinder. Each scene's object shows on screen; with
+// field, the Exchange and the Static Cloud, among pirates, in the hazards of Cinder, and beside the
+// station of every other system, so the HUD is seen over every backdrop. Each scene's object shows on screen; with
 // VARNOK_SCREENSHOTS set to a folder, each scene is also written there as a PNG.
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ void PrintTo(const FlightShot& shot, std::ostream* out)
     *out << shot.name;
 }
 
-constexpr int kVarn = 1, kCinder = 3;
+constexpr int kVarn = 1, kLustalla = 2, kCinder = 3, kVerdance = 4, kUmbral = 5;
 
 const FlightShot kShots[] = {
     {"flight_home", kVarn, 1006, {30.0f, 10.0f, 0.0f}},
@@ -35,6 +36,11 @@ const FlightShot kShots[] = {
     {"flight_nebula", kCinder, 3016, {20.0f, 10.0f, 0.0f}},
     {"flight_vortex", kCinder, 3007, {55.0f, 0.0f, 0.0f}},
     {"flight_battery", kCinder, 3004, {0.0f, -30.0f, 0.0f}},
+    {"flight_exchange", kVarn, 1001, {-25.0f, 5.0f, 0.0f}},
+    {"flight_cloud", kVarn, 1009, {40.0f, 10.0f, 0.0f}},
+    {"flight_lustalla", kLustalla, 2003, {-25.0f, 5.0f, 0.0f}},
+    {"flight_verdance", kVerdance, 4004, {-25.0f, 5.0f, 0.0f}},
+    {"flight_umbral", kUmbral, 5008, {-25.0f, 5.0f, 0.0f}},
 };
 
 int ChangedPixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)

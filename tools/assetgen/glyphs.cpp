@@ -2,6 +2,7 @@
 #include "glyphs.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace assetgen {
 
@@ -13,12 +14,13 @@ struct GlyphSize {
     int imageW, imageH;  // power-of-two image holding the cell at its top-left
     int pixelW, pixelH;  // nominal FreeType sizes
     bool shadow;
+    bool outline;  // a dark rim, so the thin small text reads on any backdrop
 };
 
 const GlyphSize kSizes[] = {
-    {'s', 8, 10, 8, 16, 8, 8, false},
-    {'m', 10, 16, 16, 16, 11, 13, true},
-    {'l', 26, 32, 32, 32, 27, 27, true},
+    {'s', 8, 10, 8, 16, 8, 8, false, true},
+    {'m', 10, 16, 16, 16, 11, 13, true, false},
+    {'l', 26, 32, 32, 32, 27, 27, true, false},
 };
 
 // The text layout shows '^' wherever a text has an apostrophe, and '~' stands for the percent sign.
@@ -42,6 +44,9 @@ void WriteGlyphs(CAssetWriter& out, CFontRenderer& font)
             if (ch != ' ') {
                 if (s.shadow)
                     font.DrawGlyph(canvas, 1, 1, s.cellW, s.cellH, s.pixelW, s.pixelH, ch, {0, 0, 0, 0.7f});
+                if (s.outline)
+                    for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {1, 1}})
+                        font.DrawGlyph(canvas, dx, dy, s.cellW, s.cellH, s.pixelW, s.pixelH, ch, {0, 0, 0, 0.85f});
                 font.DrawGlyph(canvas, 0, 0, s.cellW, s.cellH, s.pixelW, s.pixelH, ch, {1, 1, 1, 1});
             }
             char name[32];

@@ -29,10 +29,11 @@ CCanvas TiledSpaceBackdrop(const Palette& p, uint32_t seed)
 {
     constexpr int kSide = 1024;
     CCanvas c(kSide, kSide);
-    c.Fill(Mix(FromHex(p.top), FromHex(p.bottom), 0.5f));
-    c.Nebula(seed, FromHex(p.cloudA), 0.48f, 256, 0.55f, kSide / 256);
-    c.Nebula(seed + 17, FromHex(p.cloudB), 0.56f, 128, 0.45f, kSide / 128);
-    c.StarField(seed + 31, 1600, 0.9f);
+    // Kept dark and sparse: the HUD and the log are read over it.
+    c.Fill(Mix(FromHex(p.top), FromHex(p.bottom), 0.3f));
+    c.Nebula(seed, FromHex(p.cloudA), 0.58f, 256, 0.32f, kSide / 256);
+    c.Nebula(seed + 17, FromHex(p.cloudB), 0.66f, 128, 0.22f, kSide / 128);
+    c.StarField(seed + 31, 1200, 0.8f);
     return c;
 }
 
@@ -176,7 +177,7 @@ CCanvas Arrow(int size, uint32_t colour)
             if (std::fabs(static_cast<float>(x) + 0.5f - s / 2) < half)
                 c.Blend(x, y, col, 0.9f - 0.4f * t);
     }
-    c.Glow(s / 2, s * 0.3f, s * 0.25f, {1, 1, 1, 0.6f}, 2);
+    c.Glow(s / 2, s * 0.3f, s * 0.25f, {1, 0.7f, 0.6f, 0.5f}, 2);
     return c;
 }
 
@@ -208,7 +209,9 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
                   {"glow_enimanga.png", 0x8050ffa0},
                   {"glow_mandralor.png", 0x80b080ff}};
     // The glow plane tiles its texture many times across the system, so the light is made of
-    // whole waves of the tile: no seam, and no place dim enough for the alpha test to cut.
+    // whole waves of the tile: no seam, and no place dim enough for the alpha test (8 of 255) to
+    // cut. It is added over the backdrop by the plane's own factor, not by this alpha, so the
+    // colour itself is kept faint: text must read over it.
     for (const auto& g : kGlows) {
         CCanvas c(256, 256);
         const Rgba colour = FromHex(g.colour);
@@ -218,7 +221,8 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
                 const float wave = 0.5f + 0.25f * std::sin(kTurn * static_cast<float>(x)) *
                                               std::cos(2.0f * kTurn * static_cast<float>(y)) +
                                    0.25f * std::sin(kTurn * static_cast<float>(x + 2 * y));
-                c.Set(x, y, {colour.r, colour.g, colour.b, 0.06f + 0.16f * wave});
+                const float light = 0.1f + 0.15f * wave;
+                c.Set(x, y, {colour.r * light, colour.g * light, colour.b * light, 0.06f + 0.16f * wave});
             }
         out.Png(g.name, c);
     }
@@ -259,7 +263,8 @@ void WriteSpaceImages(CAssetWriter& out, CFontRenderer& font)
     out.Png("ailment_a.png", Sparkle(32, 0xffffe060));
     out.Png("ailment_b.png", Puff(32, 0xffa060ff, 77));
     out.Png("quest_marker.png", Sparkle(64, 0xffffd040));
-    out.Png("guide_arrow.png", Arrow(32, 0xff60ff80));
+    // Red, as the missions call it: the pulsing tint it is drawn with multiplies this colour.
+    out.Png("guide_arrow.png", Arrow(32, 0xffff3020));
     out.Png("spark.png", SoftDot(16, 0xffffe0a0, 1.3f));
     out.Png("smoke.png", Puff(64, 0xff707070, 41));
     out.Png("flame.png", Puff(64, 0xffff8020, 42));

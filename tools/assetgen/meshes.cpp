@@ -120,24 +120,26 @@ void WriteMeshes(CAssetWriter& out)
         });
 
     // Stations and structures; the serviced station has lit windows ("+" texture with its "-" glow).
+    // A station is docked at by touching it within (ship size + station size) / 2, two thirds of
+    // its drawn radius for a courier: the solid body stays inside that, only thin masts beyond.
     Save(out, "station.x", [](CMeshBuilder& b) {
         b.Use(b.AddMaterial(Mat("station.png")));
-        b.Sphere({0, 0, 0}, {0.35f, 0.35f, 0.35f}, 16, 10);
-        b.Torus({0, 0, 0}, 0.85f, 0.12f, 36, 8);
+        b.Sphere({0, 0, 0}, {0.42f, 0.42f, 0.42f}, 16, 10);
+        b.Torus({0, 0, 0}, 0.53f, 0.07f, 36, 8);
         for (int i = 0; i < 4; ++i) {
             float a = static_cast<float>(i) * 1.5708f;
-            b.Box({std::cos(a) * 0.55f, std::sin(a) * 0.55f, 0},
-                  {0.04f + 0.2f * std::fabs(std::cos(a)), 0.04f + 0.2f * std::fabs(std::sin(a)), 0.04f});
+            b.Box({std::cos(a) * 0.76f, std::sin(a) * 0.76f, 0},
+                  {0.02f + 0.18f * std::fabs(std::cos(a)), 0.02f + 0.18f * std::fabs(std::sin(a)), 0.02f});
         }
         b.Use(b.AddMaterial(Mat("+lights.png")));
-        b.Cylinder({0, 0, 0}, 2, 0.3f, 0.36f, 16);
+        b.Cylinder({0, 0, 0}, 2, 0.3f, 0.43f, 16);
     });
     Save(out, "depot.x", [](CMeshBuilder& b) {
         b.Use(b.AddMaterial(Mat("metal.png")));
-        b.Box({0, 0, 0}, {0.3f, 0.6f, 0.3f});
+        b.Box({0, 0, 0}, {0.26f, 0.55f, 0.26f});
         b.Torus({0, 0.35f, 0}, 0.55f, 0.06f, 24, 6);
         b.Torus({0, -0.35f, 0}, 0.55f, 0.06f, 24, 6);
-        b.Cylinder({0, 0.75f, 0}, 1, 0.3f, 0.1f, 8, 0.02f);
+        b.Cylinder({0, 0.75f, 0}, 1, 0.4f, 0.05f, 8, 0.02f);
     });
     Save(out, "scaffold.x", [](CMeshBuilder& b) { Lattice(b, 2.0f); });
     Save(out, "scaffold_ghost.x", [](CMeshBuilder& b) {
