@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,7 @@ protected:
     bool Check(int)
     {
         ++mFrames;
+        Tally();
         if (CPlayerShip* ship = gPlayerShip) {
             EXPECT_TRUE(!ship->mTarget || InWorld(ship->mTarget)) << Where() << ": the target left the world";
             EXPECT_TRUE(!ship->mGuideTarget || InWorld(ship->mGuideTarget)) << Where() << ": the guide target too";
@@ -352,6 +354,21 @@ protected:
         ASSERT_EQ(gCurrentScreen, gFlightScreen) << Where() << ": screen " << gCurrentScreen->GetScreenId();
     }
 
+    // What the play came to, for its last line.
+    void Tally()
+    {
+        if (gCurrentScreen && gCurrentScreen != mLastScreen) {
+            mScreensSeen.insert(gCurrentScreen->GetScreenId());
+            mDocks += gCurrentScreen == gStationScreen ? 1 : 0;
+            mLastScreen = gCurrentScreen;
+        }
+        const int system = gResourceManager->mCurrentSystemId;
+        mSystemChanges += mLastSystem != 0 && system != mLastSystem ? 1 : 0;
+        mLastSystem = system;
+        const bool alive = gPlayerShip && gPlayerShip->mActive;
+        mDeaths += mAlive && gPlayerShip && !alive ? 1 : 0;
+        mAlive = alive;
+    }
     void Respawn()
     {
         mAction = "respawn";
@@ -366,6 +383,13 @@ protected:
     int mFrames = 0;
     int mFrameLimit = FromEnvironment("VARNOK_RANDOM_PLAY_FRAMES", kDefaultFrames);
     std::string mAction = "the start";
+    std::set<int> mScreensSeen;
+    const CScreen* mLastScreen = nullptr;
+    int mLastSystem = 0;
+    bool mAlive = false;
+    int mDocks = 0;
+    int mSystemChanges = 0;
+    int mDeaths = 0;
 };
 
 TEST_P(RandomPlayTest, PlaysFromItsSeedWithoutAFaultAndEveryTargetInTheWorld)
@@ -389,7 +413,8 @@ TEST_P(RandomPlayTest, PlaysFromItsSeedWithoutAFaultAndEveryTargetInTheWorld)
         else
             PlayElsewhere();
     }
-    std::printf("[ random   ] seed %u: %d frames\n", GetParam(), mFrames);
+    std::printf("[ random   ] seed %u: %d frames, %zu screens, %d docks, %d system changes, %d deaths\n", GetParam(),
+                mFrames, mScreensSeen.size(), mDocks, mSystemChanges, mDeaths);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomPlayTest, ::testing::ValuesIn(Seeds()),
