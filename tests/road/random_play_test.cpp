@@ -13,8 +13,6 @@
 
 #include "net/lobby_screen.h"
 #include "road_fixture.h"
-#include "screens/galaxy_map_screen.h"
-#include "screens/quest_log_screen.h"
 
 namespace {
 
@@ -25,6 +23,8 @@ constexpr int kActionsAwayFromFlight = 50;
 constexpr int kActionsDead = 25;
 // How far from a station or wormhole the pilot is put before flying into it.
 constexpr float kApproach = 60.0f;
+// Above every control id of the shipped screens.
+constexpr int kControlIdLimit = 3000;
 
 int FromEnvironment(const char* name, int fallback)
 {
@@ -64,7 +64,7 @@ struct Spot {
 std::vector<Spot> VisibleButtons(const CScreen* screen)
 {
     std::vector<Spot> spots;
-    for (int id = 0; id < 3000; ++id) {
+    for (int id = 0; id < kControlIdLimit; ++id) {
         if (screen == gMainMenuScreen && id == CMainMenuScreen::kNetworkButton)
             continue;
         if (const CButton* button = screen->GetButton(id); button && button->visible) {
@@ -339,7 +339,7 @@ protected:
                 continue;
             }
             bool clicked = false;
-            for (int id = 0; id < 3000 && !clicked; ++id) {
+            for (int id = 0; id < kControlIdLimit && !clicked; ++id) {
                 const CButton* button = gCurrentScreen->GetButton(id);
                 for (const char* way : kWaysOut) {
                     if (!clicked && button && button->visible && std::string(button->text) == way) {
