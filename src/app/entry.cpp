@@ -42,6 +42,7 @@
 #include "ui/input_devices.h"
 #include "ui/keyboard.h"
 #include "ui/sprite_control.h"
+#include "world/nebula.h"
 #include "world/station_view.h"
 #include "world/store_view.h"
 
@@ -179,6 +180,7 @@ void StopGame()
     gGameWindow.reset();
     BuildStartupObjects();
     gShipClocks = ShipClocks();
+    CNebulaObject::ResetBreathing();
 }
 
 int RunLoop(uint32_t maxFrames)

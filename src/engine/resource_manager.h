@@ -191,7 +191,8 @@ public:
     CWorldObject* FindBlockingObstacle(Vec3 start, Vec3 end, CWorldObject* ship);
     // The quest of the first satisfied quest trigger, which is used up; 0 when none.
     int TakeAvailableQuest();
-    // Deletes every object of the four maps and every quest trigger, and forgets the lead ships.
+    // Deletes every object of the four maps and every quest trigger, and forgets the lead ships,
+    // the player's targets and what the computer ships found.
     void DeleteWorldObjects();
 
     // Weapons (src/ships/). The one place a weapon device takes effect, whoever fires it; the
@@ -298,6 +299,8 @@ private:
     // The world's own steps.
     void ReleaseIdleSoundBuffers();
     void BuildKind(const ObjectKind& kind, int systemId, int questStepId, bool placed);
+    // Deletes an object taken out of its map; whatever held it forgets it first.
+    void DeleteObject(CWorldObject* object);
     // Files the object under its id unless the id is taken, in which case the object is deleted.
     bool FileObject(std::map<int, CWorldObject*>& map, CWorldObject* object);
     bool IdInUse(int id) const;

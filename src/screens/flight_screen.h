@@ -123,6 +123,7 @@ public:
     bool TurnRightKey() const { return mTurnRightKey != 0; }
     bool TurnLeftKey() const { return mTurnLeftKey != 0; }
     bool FireHeld() const { return mFireHeld != 0; }
+    bool RightButtonHeld() const { return mRightButtonHeld != 0; }
     // Forgets the held mouse buttons, whose releases went to another screen.
     void ReleaseMouseButtons() { mFireHeld = mRightButtonHeld = 0; }
 

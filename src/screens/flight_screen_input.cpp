@@ -37,6 +37,8 @@ CWorldObject* ObjectUnderCursor()
 
 void CFlightScreen::OpenScreen(CScreen* screen)
 {
+    // The buttons' releases go to the other screen.
+    ReleaseMouseButtons();
     screen->SetReturnScreen(this);
     gCurrentScreen = screen;
     gCursor.Show(true);

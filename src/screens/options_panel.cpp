@@ -195,6 +195,9 @@ void CFlightScreen::ToggleOptionsPanel(bool byEscape)
     panel->visible = panel->visible ? 0 : 1;
     panel->colour = kPanelColour;
     ShowOptionControls(panel->visible != 0);
+    // A button held as the panel opens fires no more behind it.
+    if (panel->visible)
+        ReleaseMouseButtons();
     CTextControl* center = GetTextControl(kCenterMessage);
     if (byEscape) {
         if (center)

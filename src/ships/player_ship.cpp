@@ -162,6 +162,14 @@ void CPlayerShip::ClearTargets()
     mGuideTarget = nullptr;
 }
 
+void CPlayerShip::ForgetObject(const CWorldObject* object)
+{
+    if (mTarget == object)
+        mTarget = nullptr;
+    if (mGuideTarget == object)
+        mGuideTarget = nullptr;
+}
+
 void CPlayerShip::ClearChargeShot()
 {
     mActiveChargeId = 0;

@@ -156,6 +156,7 @@ public:
     void AddVisitedSystem(int systemId) override;
     std::vector<int> CurrentQuestSteps() override;
     void ClearTargets() override;
+    void ForgetObject(const CWorldObject* object) override;
     void ClearChargeShot() override;
     void StopForTrip() override;
     void UpdateQuests() override;

@@ -6,15 +6,12 @@
 #include "core/frame_clock.h"
 #include "engine/resource_manager.h"
 #include "ships/pilot.h"
+#include "ships/ship_clocks.h"
 
 namespace {
 
 constexpr int kLawful = 1;
 constexpr int kUnlawful = 2;
-
-// One pulse for the player's blip, whichever ship draws it.
-float sBlipScale = 1.0f;
-bool sBlipGrowing = true;
 
 uint32_t BlipColour(int affiliate, int type)
 {
@@ -30,12 +27,13 @@ uint32_t BlipColour(int affiliate, int type)
 
 void StepBlipPulse()
 {
-    if (sBlipGrowing) {
-        sBlipScale = std::min(sBlipScale + 0.1f * gFrameScale, 2.0f);
-        sBlipGrowing = sBlipScale < 2.0f;
+    float& scale = gShipClocks.blipScale;
+    if (gShipClocks.blipGrowing) {
+        scale = std::min(scale + 0.1f * gFrameScale, 2.0f);
+        gShipClocks.blipGrowing = scale < 2.0f;
     } else {
-        sBlipScale = std::max(sBlipScale - 0.1f * gFrameScale, 1.0f);
-        sBlipGrowing = sBlipScale <= 1.0f;
+        scale = std::max(scale - 0.1f * gFrameScale, 1.0f);
+        gShipClocks.blipGrowing = scale <= 1.0f;
     }
 }
 
@@ -55,11 +53,11 @@ void CShip::DrawRadar()
     blip.colour = &colour;
     if (IsPlayerShip(this)) {
         StepBlipPulse();
-        const int shift = static_cast<int>(4.0f * sBlipScale);
+        const int shift = static_cast<int>(4.0f * gShipClocks.blipScale);
         mRadarX -= shift;
         mRadarY -= shift;
-        blip.xScale = &sBlipScale;
-        blip.yScale = &sBlipScale;
+        blip.xScale = &gShipClocks.blipScale;
+        blip.yScale = &gShipClocks.blipScale;
     }
     gResourceManager->DrawSpriteTransformed(blip);
     DrawMinimapBlip();

@@ -67,13 +67,6 @@ void CResourceManager::EnterSystem(int systemId)
     CopyBounded(mSystemName, sizeof mSystemName, row ? row->system_name : "");
     mSystemType = row ? row->system_type : 0;
 
-    // Nothing may point at the objects that are about to go.
-    if (gPlayerView)
-        gPlayerView->ClearTargets();
-    for (const ObjectKind& kind : gObjectKinds) {
-        if (kind.leaveSystem)
-            kind.leaveSystem();
-    }
     // Other players' ships are not the system's: they go wherever this player goes.
     std::vector<CWorldObject*> players;
     std::erase_if(mObjects, [&](const auto& filed) {

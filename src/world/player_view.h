@@ -21,6 +21,8 @@ public:
     virtual std::vector<int> CurrentQuestSteps() = 0;
     // Forgets the selected target and the guide target, which the world is about to delete.
     virtual void ClearTargets() = 0;
+    // The world is about to delete the object: whichever target points at it is forgotten.
+    virtual void ForgetObject(const CWorldObject* object) = 0;
     // Forgets the charge shot the ship holds.
     virtual void ClearChargeShot() = 0;
     // Speed 0 and, with an engine, thrust 0: the ship arrives at rest.

@@ -1,5 +1,7 @@
 // Who owns the world's objects: the four maps. Filing and the final deletion.
 #include "engine/resource_manager.h"
+#include "world/object_kinds.h"
+#include "world/player_view.h"
 #include "world/trigger_source.h"
 #include "world/world_object.h"
 
@@ -26,8 +28,22 @@ bool CResourceManager::FileObject(std::map<int, CWorldObject*>& map, CWorldObjec
     return true;
 }
 
+void CResourceManager::DeleteObject(CWorldObject* object)
+{
+    if (gPlayerView)
+        gPlayerView->ForgetObject(object);
+    delete object;
+}
+
 void CResourceManager::DeleteWorldObjects()
 {
+    // Nothing may point at the objects that are about to go.
+    if (gPlayerView)
+        gPlayerView->ClearTargets();
+    for (const ObjectKind& kind : gObjectKinds) {
+        if (kind.leaveSystem)
+            kind.leaveSystem();
+    }
     DeleteAll(mObjects);
     mLeadShips.clear();
     DeleteAll(mNebulae);

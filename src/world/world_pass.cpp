@@ -93,7 +93,7 @@ void CResourceManager::UpdateObjects()
             mObjects.erase(it);
         } else if (object->mType == kTypeShot && !object->mActive) {
             mObjects.erase(it);
-            delete object;
+            DeleteObject(object);
         } else {
             object->Update();
             object->Render();

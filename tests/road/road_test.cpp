@@ -4,8 +4,10 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/camera.h"
+#include "core/frame_clock.h"
 #include "core/keys.h"
 #include "core/message_log.h"
 #include "db/game_database.h"
@@ -20,6 +22,7 @@
 #include "ships/engine.h"
 #include "ships/player_ship.h"
 #include "ships/weapon_records.h"
+#include "support/draw_dump.h"
 #include "support/headless_game.h"
 #include "world/device_object.h"
 #include "world/world_object.h"
@@ -110,20 +113,32 @@ TEST_F(RoadTest, FromTheMainMenuANewPilotFliesQuitsAndContinues)
     EXPECT_NE(gFlightScreen->IsFrameCounterShown(), counter) << road.CurrentStep() << ": the setting came back";
 }
 
-// What a class of ships shares (the player's count toward its tenth-frame duties, the exhaust
-// rhythms) starts again with each game: a new pilot flown alike after a restart rolls the same dice.
+// What a class of objects shares (the player's count toward its tenth-frame duties, the exhaust
+// rhythms, the blip's pulse, the nebulae's breathing) starts again with each game: a new pilot
+// flown alike after a restart rolls the same dice and sees the same frame.
 TEST_F(RoadTest, AGameStartedAgainInOneProcessPlaysAsAFreshOne)
 {
     const auto flyANewPilot = [&] {
         MakePilotThroughTheMenus();
         road.HoldKey(kKeyW, 93);
-        return std::rand();
+        const int dice = std::rand();
+        // The colour pulse runs on from the menus, which took their own time, and the in-flight
+        // log keeps the lines of the game before; the frame is compared without either.
+        gPulse = 0;
+        gPulseRising = 1;
+        ClearFlightMessages();
+        Device()->ClearRecords();
+        os::AdvanceManualTime(CRoadDriver::kFrameMs);
+        EXPECT_EQ(RunFrame(), 0);
+        return std::make_pair(dice, DumpDraws(*Device()));
     };
     road.Frames(5);
-    const int fresh = flyANewPilot();
+    const auto fresh = flyANewPilot();
     QuitAndStartAgain();
     ASSERT_FALSE(HasFailure());
-    EXPECT_EQ(flyANewPilot(), fresh);
+    const auto [dice, frame] = flyANewPilot();
+    EXPECT_EQ(dice, fresh.first);
+    EXPECT_TRUE(frame == fresh.second) << "the same frame is drawn otherwise";
 }
 
 // Each offered hull, picked on the new-pilot screen, flies and fires its starting weapons dry.

@@ -159,6 +159,38 @@ TEST_F(FlightScreenTest, WithoutTheTargetMeterRowTheTargetStillShowsAndNothingBr
     EXPECT_FALSE(os::QuitPosted());
 }
 
+TEST_F(FlightScreenTest, TheTargetsOfADeadPilotGoWithTheShotTheWorldDeletes)
+{
+    CPlayerShip& ship = FlyNewPilot();
+    CProbeObject* shot = Place(rm->mObjects, 5005, kTypeShot, ship.mPosition);
+    gFlightScreen->SetTarget(shot);
+    ship.mGuideTarget = shot;
+    ship.mActive = 0;
+    shot->mActive = 0;
+    // The meters read the target after the world pass has deleted the spent shot.
+    gFlightScreen->Frame();
+    ASSERT_EQ(rm->mObjects.count(5005), 0u);
+    EXPECT_EQ(ship.mTarget, nullptr);
+    EXPECT_EQ(ship.mGuideTarget, nullptr);
+}
+
+TEST_F(FlightScreenTest, EveryScreenFlightHandsOverToEndsTheHeldButtons)
+{
+    FlyNewPilot();
+    // The galaxy map, the information page, ship and crew, and the options panel.
+    for (int key : {kKeyM, kKeyC, kKeyT, kKeyEscape}) {
+        gCurrentScreen = gFlightScreen;
+        gFlightScreen->OnMouseDown(0, 400, 250);
+        gFlightScreen->OnMouseDown(1, 400, 250);
+        ASSERT_TRUE(gFlightScreen->FireHeld() && gFlightScreen->RightButtonHeld()) << key;
+        gFlightScreen->OnKeyDown(key);
+        EXPECT_FALSE(gFlightScreen->FireHeld()) << key << ": the release goes elsewhere";
+        EXPECT_FALSE(gFlightScreen->RightButtonHeld()) << key;
+        if (gFlightScreen->IsOptionsPanelShown())
+            gFlightScreen->OnKeyDown(kKeyEscape);
+    }
+}
+
 TEST_F(FlightScreenTest, TheGlowPlaneIsSteadyAboveFiftyFramesASecondAndPulsesAtTen)
 {
     FlyNewPilot();

@@ -90,6 +90,7 @@ public:
     void AddVisitedSystem(int) override {}
     std::vector<int> CurrentQuestSteps() override { return {}; }
     void ClearTargets() override {}
+    void ForgetObject(const CWorldObject*) override {}
     void ClearChargeShot() override {}
     void StopForTrip() override {}
     void UpdateQuests() override {}

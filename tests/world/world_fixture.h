@@ -81,6 +81,7 @@ public:
     void AddVisitedSystem(int systemId) override { visited.push_back(systemId); }
     std::vector<int> CurrentQuestSteps() override { return questSteps; }
     void ClearTargets() override { ++targetsCleared; }
+    void ForgetObject(const CWorldObject*) override {}
     void ClearChargeShot() override { ++chargeShotsCleared; }
     void StopForTrip() override { ++stops; }
     void UpdateQuests() override { ++questUpdates; }

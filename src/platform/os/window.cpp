@@ -49,6 +49,21 @@ bool IsVisibleDriver(const char* driver)
     return name != "offscreen" && name != "dummy" && name != "evdev";
 }
 
+// Started again in one process, SDL can pass over its X11 driver for one that shows nothing; with
+// an X display named, X11 is then asked for by name. False when no driver started.
+bool StartVideo()
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        return false;
+    if (IsVisibleDriver(SDL_GetCurrentVideoDriver()) || !std::getenv("DISPLAY"))
+        return true;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+    return started;
+}
+
 }  // namespace
 
 std::optional<std::string> OpenGameWindow(const char* title, std::unique_ptr<Window>* window)
@@ -56,7 +71,7 @@ std::optional<std::string> OpenGameWindow(const char* title, std::unique_ptr<Win
     bool displayNamed = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("SDL_VIDEODRIVER");
     if (!displayNamed)
         return std::string("no display available");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+    if (!StartVideo())
         return std::string("no display available (") + SDL_GetError() + ")";
     // Without a display SDL falls back to drivers that show nothing; a player would see no game.
     if (!IsVisibleDriver(SDL_GetCurrentVideoDriver())) {
