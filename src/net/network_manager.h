@@ -55,14 +55,18 @@ public:
     // The host's work in the game (ids, telling a newcomer of the ships) falls to this game when it
     // hosts or the host role came to it; the host flag itself never changes.
     bool ActsAsHost() const;
-    // Builds and files the remote ship of a snapshot from another peer. A ship shown already is
-    // fitted again when it was destroyed here or its hull or devices changed. Nothing for an id
-    // of another object or for a snapshot naming what this game does not know.
+    // The remote ship of a snapshot its owner sent. A ship not shown yet is built and filed, and
+    // its owner hears of this player's ship once; a ship shown already is fitted again when it is
+    // dead or its hull or devices changed. Nothing for an id of another object or for a snapshot
+    // naming what this game does not know.
     void CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId sender);
-    // Files the ship in the world under its id and lists it; its id.
+    // Files the ship in the world as another player's and lists it; its id, or 0 when the id is
+    // taken and the ship deleted.
     int AddRemoteShip(CRemoteShip* ship);
-    // The remote ships still in the world, in arrival order.
+    // The remote ships still in the world, in whichever system, in arrival order.
     std::vector<CRemoteShip*> RemoteShips();
+    // The player holds the id: the host gave it to him, or it is this game's own.
+    bool HoldsId(netpeer::PlayerId player, int objectId) const;
 
     // To one player, or to netpeer::kAllPlayers (this peer included); false when not sent.
     template <typename Message>
@@ -92,6 +96,7 @@ public:
     void OnRequestObjectId(netpeer::PlayerId sender);
     void OnObjectIdAssigned(const MsgObjectIdAssigned& message);
     void OnCreateShot(const MsgCreateShot& message);
+    void OnIdHolder(const MsgIdHolder& message);
 
     std::unique_ptr<netpeer::Peer> mPeer;
     // Object ids of the remote ships, in arrival order; the world owns the ships.
@@ -99,7 +104,8 @@ public:
     int mOwnObjectId = kUnassignedObjectId;
     // This game asked the host for its id and has not had it yet.
     bool mAwaitingId = false;
-    // The ids this game handed out, by player: a player that asks again gets the one it holds.
+    // The ids the host handed out, by player: on the host the ones it gave, which a player that
+    // asks again gets again; elsewhere as the host told them. Only a holder speaks for its id.
     std::map<netpeer::PlayerId, int> mObjectIds;
     int mPort = kDefaultNetPort;
     char mHostText[kHostTextSize] = "192.168.0.1";
@@ -112,7 +118,8 @@ public:
 private:
     void ApplyEvent(const netpeer::Event& event);
     void ApplyReceive(const netpeer::Event& event);
-    void SendOwnSnapshot();
+    // This player's ship, to one player or to all, while it lives and has its id.
+    void SendOwnSnapshot(netpeer::PlayerId to = netpeer::kAllPlayers);
     void SendOwnShots();
     void PlaceOwnShipAtRandom();
 

@@ -34,7 +34,7 @@ bool IsShipType(int type)
 
 }  // namespace
 
-bool CShip::TakeDamage(int amount, int damageType)
+int CShip::AbsorbHit(int amount, int damageType)
 {
     if (amount > 0) {
         // A hit uncloaks the ship even when nothing reaches the hull.
@@ -45,6 +45,12 @@ bool CShip::TakeDamage(int amount, int damageType)
         amount = mShield->Absorb(amount, damageType);
     if (mArmor)
         amount = mArmor->Absorb(amount, damageType);
+    return amount;
+}
+
+bool CShip::TakeDamage(int amount, int damageType)
+{
+    amount = AbsorbHit(amount, damageType);
     if (amount < mHitPoints || !mActive) {
         if (amount > 0)
             mHitPoints -= amount;

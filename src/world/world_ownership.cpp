@@ -1,4 +1,4 @@
-// Who owns the world's objects: the four maps. Filing and the final deletion.
+// Who owns the world's objects: the four maps and the other players' ships elsewhere. Filing and the final deletion.
 #include "engine/resource_manager.h"
 #include "world/trigger_source.h"
 #include "world/world_object.h"
@@ -33,6 +33,8 @@ void CResourceManager::DeleteWorldObjects()
     DeleteAll(mNebulae);
     DeleteAll(mWormholes);
     DeleteAll(mSuns);
+    DeleteAll(mElsewhere);
+    mOtherPlayers.clear();
     for (CQuestTrigger* trigger : mPendingQuestTriggers) {
         if (gTriggerSource)
             gTriggerSource->DeleteQuestTrigger(trigger);
