@@ -324,7 +324,7 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
     road.Step("Esc, Main Menu and Network: host a game that a second copy joins");
     FlyToTheNetworkScreen();
     ASSERT_FALSE(HasFailure());
-    net.HostAGuest();
+    net.HostAGuest([this] { net.GoApartThenMeet(false, [this] { return JumpThrough(kVarnToUmbral, kUmbral); }); });
     ASSERT_FALSE(HasFailure());
 
     road.Step("quit, start again and retire the pilot");
