@@ -240,6 +240,9 @@ public:
     float mSystemWidth = 0.0f;
     float mSystemHeight = 0.0f;
     int mCurrentSystemId = 0;
+    // The system as it was entered, before a state trigger put a variant in its place: players
+    // of one system meet there whichever variant each of them flies in.
+    int mPlaceSystemId = 0;
     char mSystemName[204] = {};
     int mSystemType = 0;
     int mTempIdCounter = 500;

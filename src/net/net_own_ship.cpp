@@ -70,7 +70,7 @@ void CNetworkManager::SendOwnShip()
     state.destination = Vec3::Sum(ship.mPosition, Vec3::Scaled(heading, ahead));
     state.rotation = ship.mRotation;
     state.velocity = ship.mVelocity;
-    state.systemId = gResourceManager->mCurrentSystemId;
+    state.systemId = gResourceManager->mPlaceSystemId;
     Send(netpeer::kAllPlayers, state);
 }
 

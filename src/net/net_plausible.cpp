@@ -52,7 +52,7 @@ bool AnglesInRange(const Vec3& angles)
            std::fabs(angles.z) <= kMaxAngle;
 }
 
-// No faster than a push can move the hull the message names; a ship of nobody else takes no state.
+// No faster than a push can move the hull the message names; only another player's ship takes a state.
 bool PushInRange(int objectId, const Vec3& velocity)
 {
     const auto* ship = dynamic_cast<const CShip*>(gResourceManager->FindOtherPlayer(objectId));
@@ -76,7 +76,7 @@ bool IsPlausible(const MsgShipState& message)
         !PushInRange(message.objectId, message.velocity))
         return false;
     // Where a ship of another system flies is measured by that system, and not used here.
-    return message.systemId != gResourceManager->mCurrentSystemId ||
+    return message.systemId != gResourceManager->mPlaceSystemId ||
            (InBounds(message.position) && InBounds(message.destination) && AnglesInRange(message.rotation));
 }
 

@@ -58,6 +58,7 @@ void CResourceManager::EnterSystem(int systemId)
     DeleteParticles();
 
     mCurrentSystemId = system;
+    mPlaceSystemId = systemId;
     const SystemRecord* row = gGameDatabase.GetSystem(system);
     mNextSystem = 0;
     mSystemWidth = row ? row->x_dimension : 0.0f;

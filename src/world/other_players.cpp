@@ -43,7 +43,7 @@ CWorldObject* CResourceManager::FindOtherPlayer(int id)
 void CResourceManager::PlaceOtherPlayers()
 {
     for (const auto& [id, systemId] : mOtherPlayers) {
-        const bool here = systemId == mCurrentSystemId;
+        const bool here = systemId == mPlaceSystemId;
         auto& from = here ? mElsewhere : mObjects;
         auto& to = here ? mObjects : mElsewhere;
         const auto filed = from.find(id);

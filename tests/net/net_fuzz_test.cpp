@@ -114,9 +114,9 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
     snapshot.weapons[0] = hull.weapon_id_1;
     snapshot.objectId = kRemoteId;
     const NetBytes remoteShip = EncodeMessage(snapshot);
-    const int here = gResourceManager->mCurrentSystemId;
-    const NetBytes arrives = EncodeMessage(
-        MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(), Vec3(1, 0, 0), here});
+    const int here = gResourceManager->mPlaceSystemId;
+    const NetBytes arrives =
+        EncodeMessage(MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(), Vec3(1, 0, 0), here});
     Receive(remoteShip);
     Receive(arrives);
     Frame();

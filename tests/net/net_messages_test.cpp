@@ -76,10 +76,8 @@ std::vector<CodecCase> Cases()
     return {
         Case("ChatLine", MsgChatLine{"hello"}, 0x6c6c6568),
         Case("ObjectState", MsgObjectState{802, 40, Vec3(1, 2, 3)}, 802),
-        Case(
-            "ShipState",
-            MsgShipState{803, 1, 2, 3, Vec3(1, 2, 3), Vec3(4, 5, 6), Vec3(7, 8, 9), Vec3(-1, -2, -3), 5},
-            803),
+        Case("ShipState", MsgShipState{803, 1, 2, 3, Vec3(1, 2, 3), Vec3(4, 5, 6), Vec3(7, 8, 9), Vec3(-1, -2, -3), 5},
+             803),
         Case("RemoteFire", MsgRemoteFire{804, 10, Vec3(5, 6, 30)}, 804),
         Case("WeaponSlot", MsgWeaponSlot{805, 1}, 805),
         Case("Destination", MsgDestination{806, Vec3(-4, 8, 30)}, 806),

@@ -288,8 +288,8 @@ public:
         }
         mRoad.Step("together in Umbral, each sees the other again");
         SeeEachOther(guest ? "together, seen by the guest" : "together, seen by the host",
-                         guest ? "together, seen by the host" : "together, seen by the guest",
-                         [otherId] { return gResourceManager->FindObject(otherId) != nullptr; });
+                     guest ? "together, seen by the host" : "together, seen by the guest",
+                     [otherId] { return gResourceManager->FindObject(otherId) != nullptr; });
     }
 
     static bool Heard(const std::string& line)
