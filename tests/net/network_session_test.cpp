@@ -354,7 +354,9 @@ TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEach
     gNetworkManager.SendOwnShip();
     // The game's own line after them: once the raw peer has it, it has them too.
     gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"marker"});
-    rawEvents.WaitFor([](const std::vector<netpeer::Event>& events) { return !Received<MsgChatLine>(events).empty(); });
+    rawEvents.WaitFor([](const std::vector<netpeer::Event>& events) {
+        return !Received<MsgChatLine>(events).empty();
+    });
     const auto states = Received<MsgShipState>(rawEvents.Events());
     ASSERT_EQ(states.size(), 1u);
     EXPECT_EQ(states[0].objectId, 21);
