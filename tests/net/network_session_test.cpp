@@ -187,11 +187,15 @@ TEST_F(NetworkSessionTest, ASnapshotOfItsHolderBuildsOneRemoteShipAnsweredOnceTh
     EXPECT_FALSE(os::QuitPosted());
 
     // The ship's first snapshot is answered with this player's own, and no repeat is.
+    const auto fromTheGame = [](std::vector<netpeer::Event> events) {
+        std::erase_if(events, [](const netpeer::Event& event) { return event.player != gLocalPlayerId; });
+        return events;
+    };
     gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{"marker"});
-    rawEvents.WaitFor([](const std::vector<netpeer::Event>& events) { return !Received<MsgChatLine>(events).empty(); });
-    std::vector<netpeer::Event> fromTheGame = rawEvents.Events();
-    std::erase_if(fromTheGame, [](const netpeer::Event& event) { return event.player != gLocalPlayerId; });
-    const auto answers = Received<MsgShipSnapshot>(fromTheGame);
+    ASSERT_TRUE(rawEvents.WaitFor([&](const std::vector<netpeer::Event>& events) {
+        return !Received<MsgChatLine>(fromTheGame(events)).empty();
+    }));
+    const auto answers = Received<MsgShipSnapshot>(fromTheGame(rawEvents.Events()));
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(answers[0].objectId, 30);
 
