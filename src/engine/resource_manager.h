@@ -191,9 +191,19 @@ public:
     CWorldObject* FindBlockingObstacle(Vec3 start, Vec3 end, CWorldObject* ship);
     // The quest of the first satisfied quest trigger, which is used up; 0 when none.
     int TakeAvailableQuest();
-    // Deletes every object of the four maps and every quest trigger, and forgets the lead ships,
-    // the player's targets and what the computer ships found.
+    // Deletes every object of the four maps, every other player's ship and every quest trigger,
+    // and forgets the lead ships, the player's targets and what the computer ships found.
     void DeleteWorldObjects();
+
+    // Other players' ships (src/world/other_players.cpp). Files one, in no system until its
+    // player tells one; false, with the ship deleted, when its id is taken.
+    bool AddOtherPlayer(CWorldObject* ship);
+    // Its player is in that system now: the ship flies here or waits elsewhere.
+    void SetOtherPlayerSystem(int id, int systemId);
+    // Another player's ship, here or elsewhere; null for every other id.
+    CWorldObject* FindOtherPlayer(int id);
+    // Each other player's ship goes where its player's system says: into mObjects or out of it.
+    void PlaceOtherPlayers();
 
     // Weapons (src/ships/). The one place a weapon device takes effect, whoever fires it; the
     // caller has already checked cooldown, energy and ammo. Without an owner, origin or target
@@ -232,6 +242,9 @@ public:
     float mSystemWidth = 0.0f;
     float mSystemHeight = 0.0f;
     int mCurrentSystemId = 0;
+    // The system as it was entered, before a state trigger put a variant in its place: players
+    // of one system meet there whichever variant each of them flies in.
+    int mPlaceSystemId = 0;
     char mSystemName[204] = {};
     int mSystemType = 0;
     int mTempIdCounter = 500;
@@ -258,6 +271,10 @@ public:
     std::map<int, CWorldObject*> mNebulae;
     std::map<int, CWorldObject*> mWormholes;
     std::map<int, CWorldObject*> mSuns;
+    // Other players' ships by id, with the system each player is in. Those of this system fly in
+    // mObjects; the others wait in mElsewhere, where nothing updates, draws, finds or hits them.
+    std::map<int, int> mOtherPlayers;
+    std::map<int, CWorldObject*> mElsewhere;
 
     // Weapon types and weapon records by device id, built once per device.
     std::map<int, int> mWeaponTypes;

@@ -32,11 +32,11 @@ constexpr float kCameraZoom = -70.0f;
 constexpr float kShockwaveDepth = 16.0f;
 constexpr float kShockwaveDepthPerId = 0.00001f;
 
-// Only the ships of players take orders from peers.
-CShip* FindPlayerKindShip(int objectId)
+// Only other players' ships take orders from peers, and only in this system.
+CRemoteShip* ShipHere(int objectId)
 {
-    auto* ship = dynamic_cast<CShip*>(gResourceManager->FindObject(objectId));
-    return ship && ship->mType == kTypePlayer ? ship : nullptr;
+    CWorldObject* ship = gResourceManager->FindOtherPlayer(objectId);
+    return ship && gResourceManager->FindObject(objectId) == ship ? dynamic_cast<CRemoteShip*>(ship) : nullptr;
 }
 
 // rand() % extent, centred; 0 for a system narrower than one unit.
@@ -70,23 +70,23 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
             OnChatLine(m);
         break;
     case MsgObjectState::kType:
-        if (MsgObjectState m; Decode(data, m))
+        if (MsgObjectState m; Decode(data, m) && HoldsId(event.player, m.objectId))
             OnObjectState(m);
         break;
     case MsgShipState::kType:
-        if (MsgShipState m; Decode(data, m))
+        if (MsgShipState m; Decode(data, m) && HoldsId(event.player, m.objectId))
             OnShipState(m);
         break;
     case MsgRemoteFire::kType:
-        if (MsgRemoteFire m; mHost && Decode(data, m))
+        if (MsgRemoteFire m; mHost && Decode(data, m) && HoldsId(event.player, m.objectId))
             OnRemoteFire(m);
         break;
     case MsgWeaponSlot::kType:
-        if (MsgWeaponSlot m; Decode(data, m))
+        if (MsgWeaponSlot m; Decode(data, m) && HoldsId(event.player, m.objectId))
             OnWeaponSlot(m);
         break;
     case MsgDestination::kType:
-        if (MsgDestination m; Decode(data, m))
+        if (MsgDestination m; Decode(data, m) && HoldsId(event.player, m.objectId))
             OnDestination(m);
         break;
     case MsgStartGame::kType:
@@ -94,7 +94,7 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
             OnStartGame(m, event.player);
         break;
     case MsgShipSnapshot::kType:
-        if (MsgShipSnapshot m; Decode(data, m))
+        if (MsgShipSnapshot m; Decode(data, m) && HoldsId(event.player, m.objectId))
             OnShipSnapshot(m, event.player);
         break;
     case MsgRequestObjectId::kType:
@@ -107,8 +107,12 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
             OnObjectIdAssigned(m);
         break;
     case MsgCreateShot::kType:
-        if (MsgCreateShot m; Decode(data, m))
+        if (MsgCreateShot m; Decode(data, m) && HoldsId(event.player, m.ownerId))
             OnCreateShot(m);
+        break;
+    case MsgIdHolder::kType:
+        if (MsgIdHolder m; !ActsAsHost() && event.player == gHostPlayerId && Decode(data, m))
+            OnIdHolder(m);
         break;
     default:
         break;
@@ -127,9 +131,9 @@ void CNetworkManager::OnChatLine(const MsgChatLine& message)
 
 void CNetworkManager::OnObjectState(const MsgObjectState& message)
 {
-    if (CShip* ship = FindPlayerKindShip(message.objectId)) {
+    if (CRemoteShip* ship = ShipHere(message.objectId)) {
         ship->mPosition = message.position;
-        ship->mHitPoints = message.hitPoints;
+        ship->TakeOwnersHitPoints(message.hitPoints, true);
     }
 }
 
@@ -137,24 +141,31 @@ void CNetworkManager::OnShipState(const MsgShipState& message)
 {
     if (message.objectId == mOwnObjectId)
         return;
-    CShip* ship = FindPlayerKindShip(message.objectId);
+    auto* ship = dynamic_cast<CRemoteShip*>(gResourceManager->FindOtherPlayer(message.objectId));
     if (!ship)
         return;
-    ship->mPosition = message.position;
-    ship->mDestination = message.destination;
-    ship->mRotation = message.rotation;
-    ship->mVelocity = message.velocity;
-    ship->mTargetRotation = message.targetRotation;
+    gResourceManager->SetOtherPlayerSystem(message.objectId, message.systemId);
+    const bool here = ShipHere(message.objectId) == ship;
+    if (here) {
+        ship->mPosition = message.position;
+        ship->mDestination = message.destination;
+        ship->mRotation = message.rotation;
+        ship->mVelocity = message.velocity;
+        // The owner's ship already faces where it is told to go.
+        ship->mTargetRotation = message.rotation;
+    } else if (gPlayerShip && (gPlayerShip->mTarget == ship || gPlayerShip->mGuideTarget == ship)) {
+        gPlayerShip->ClearTargets();
+    }
     if (ship->mShield)
         ship->mShield->mPoints = message.shieldPoints;
     if (ship->mArmor)
         ship->mArmor->mPoints = message.armorPoints;
-    ship->mHitPoints = message.hitPoints;
+    ship->TakeOwnersHitPoints(message.hitPoints, here);
 }
 
 void CNetworkManager::OnRemoteFire(const MsgRemoteFire& message)
 {
-    if (CShip* ship = FindPlayerKindShip(message.objectId)) {
+    if (CRemoteShip* ship = ShipHere(message.objectId)) {
         ship->SelectWeapon(message.deviceId);
         ship->Fire(&message.target);
     }
@@ -162,7 +173,7 @@ void CNetworkManager::OnRemoteFire(const MsgRemoteFire& message)
 
 void CNetworkManager::OnWeaponSlot(const MsgWeaponSlot& message)
 {
-    if (CShip* ship = FindPlayerKindShip(message.objectId))
+    if (CRemoteShip* ship = ShipHere(message.objectId))
         ship->SelectWeaponSlot(message.slot);
 }
 
@@ -170,7 +181,7 @@ void CNetworkManager::OnDestination(const MsgDestination& message)
 {
     if (message.objectId == mOwnObjectId && gPlayerShip)
         gPlayerShip->mDestination = message.destination;
-    else if (CShip* ship = FindPlayerKindShip(message.objectId))
+    else if (CRemoteShip* ship = ShipHere(message.objectId))
         ship->mDestination = message.destination;
 }
 
@@ -210,6 +221,8 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message, netpeer::PlayerId
     mAwaitingId = false;
     mOwnObjectId = mHost ? ObjectIdOf(gLocalPlayerId) : kUnassignedObjectId;
     ship->mId = mOwnObjectId;
+    if (mHost && mOwnObjectId)
+        Send(netpeer::kAllPlayers, MsgIdHolder{mOwnObjectId, gLocalPlayerId});
     if (mHost)
         SendOwnSnapshot();
     else
@@ -226,20 +239,30 @@ void CNetworkManager::OnStartGame(const MsgStartGame& message, netpeer::PlayerId
 
 void CNetworkManager::OnShipSnapshot(const MsgShipSnapshot& message, netpeer::PlayerId sender)
 {
-    if (ActsAsHost() && sender != gLocalPlayerId) {
-        for (CRemoteShip* ship : RemoteShips())
-            Send(sender, BuildObjectSnapshot(*ship));
-        if (gPlayerShip)
-            Send(sender, BuildShipSnapshot());
-    }
     if (sender != gLocalPlayerId)
         CreateRemoteShip(message, sender);
 }
 
 void CNetworkManager::OnRequestObjectId(netpeer::PlayerId sender)
 {
-    if (const int id = ObjectIdOf(sender))
-        Send(sender, MsgObjectIdAssigned{id});
+    const bool known = mObjectIds.contains(sender);
+    const int id = ObjectIdOf(sender);
+    if (!id)
+        return;
+    // Everyone learns who holds a new id; the asker learns who holds every other.
+    if (!known)
+        Send(netpeer::kAllPlayers, MsgIdHolder{id, sender});
+    for (const auto& [player, held] : mObjectIds) {
+        if (player != sender)
+            Send(sender, MsgIdHolder{held, player});
+    }
+    Send(sender, MsgObjectIdAssigned{id});
+}
+
+void CNetworkManager::OnIdHolder(const MsgIdHolder& message)
+{
+    std::erase_if(mObjectIds, [&](const auto& held) { return held.second == message.objectId; });
+    mObjectIds[message.player] = message.objectId;
 }
 
 void CNetworkManager::OnObjectIdAssigned(const MsgObjectIdAssigned& message)
@@ -259,7 +282,7 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
     if (message.ownerId == mOwnObjectId)
         return;
     // A peer fires only the weapons its snapshot gave its ship.
-    auto* owner = dynamic_cast<CRemoteShip*>(gResourceManager->FindObject(message.ownerId));
+    CRemoteShip* owner = ShipHere(message.ownerId);
     if (!owner || owner->WeaponSlot(message.deviceId) < 0)
         return;
     // This very shot is here already (told twice; a ring is known by its launcher).
@@ -300,26 +323,20 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
         delete shot;
 }
 
-void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId)
+void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId sender)
 {
     if (snapshot.objectId == mOwnObjectId || !CanBuildRemoteShip(snapshot))
         return;
-    CWorldObject* shown = gResourceManager->FindObject(snapshot.objectId);
-    if (!shown) {
-        AddRemoteShip(new CRemoteShip(snapshot));
+    auto* ship = dynamic_cast<CRemoteShip*>(gResourceManager->FindOtherPlayer(snapshot.objectId));
+    if (!ship) {
+        // Answered once: the sender may not know this ship yet, and repeats find it built.
+        if (AddRemoteShip(new CRemoteShip(snapshot)))
+            SendOwnSnapshot(sender);
         return;
     }
-    // A player tells its ship again when it comes back to life or changes it.
-    auto* ship = dynamic_cast<CRemoteShip*>(shown);
-    if (ship && (!ship->mActive || !SameOutfit(BuildObjectSnapshot(*ship), snapshot)))
+    // Its owner tells the ship again when it comes back to life or changes it.
+    if (!ship->mActive || !SameOutfit(BuildObjectSnapshot(*ship), snapshot))
         ship->Outfit(snapshot);
-}
-
-void CNetworkManager::SendOwnSnapshot()
-{
-    mToldSnapshot = BuildShipSnapshot();
-    mToldLive = gPlayerShip->mActive != 0;
-    Send(netpeer::kAllPlayers, mToldSnapshot);
 }
 
 void CNetworkManager::PlaceOwnShipAtRandom()

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -35,6 +36,8 @@ public:
         for (int32_t value : values)
             Int(value);
     }
+    // Words no reader takes stay zero.
+    void Skip(size_t bytes) { mAt += bytes; }
     NetBytes Take() { return std::move(mData); }
 
 private:
@@ -82,6 +85,7 @@ public:
         for (int32_t& value : values)
             Int(value);
     }
+    void Skip(size_t bytes) { mAt += bytes; }
 
 private:
     const NetBytes& mData;
@@ -107,7 +111,8 @@ VARNOK_FIELDS(MsgShipState, {
     io.Vector(m.destination);
     io.Vector(m.rotation);
     io.Vector(m.velocity);
-    io.Vector(m.targetRotation);
+    io.Int(m.systemId);
+    io.Skip(8);
 })
 VARNOK_FIELDS(MsgRemoteFire, {
     io.Int(m.objectId);
@@ -159,6 +164,10 @@ VARNOK_FIELDS(MsgCreateShot, {
     io.Int(m.kind);
     io.Int(m.shotId);
 })
+VARNOK_FIELDS(MsgIdHolder, {
+    io.Int(m.objectId);
+    io.Word(m.player);
+})
 
 #undef VARNOK_FIELDS
 
@@ -195,8 +204,9 @@ size_t NetMessageBytes(int type)
                                         MsgShipSnapshot::kBytes,
                                         MsgRequestObjectId::kBytes,
                                         MsgObjectIdAssigned::kBytes,
-                                        MsgCreateShot::kBytes};
-    return type >= 1 && type <= 11 ? kSizes[type] : 0;
+                                        MsgCreateShot::kBytes,
+                                        MsgIdHolder::kBytes};
+    return type >= 1 && type < static_cast<int>(std::size(kSizes)) ? kSizes[type] : 0;
 }
 
 template <typename M>
@@ -228,5 +238,6 @@ VARNOK_CODEC(MsgShipSnapshot)
 VARNOK_CODEC(MsgRequestObjectId)
 VARNOK_CODEC(MsgObjectIdAssigned)
 VARNOK_CODEC(MsgCreateShot)
+VARNOK_CODEC(MsgIdHolder)
 
 #undef VARNOK_CODEC

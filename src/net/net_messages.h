@@ -1,4 +1,4 @@
-// The eleven game messages peers exchange: their fields, and their little-endian wire layouts
+// The twelve game messages peers exchange: their fields, and their little-endian wire layouts
 // with each type's exact size.
 #pragma once
 
@@ -44,8 +44,9 @@ struct MsgShipState {
     Vec3 destination;
     Vec3 rotation;
     Vec3 velocity;
-    // The ship's target rotation, which follows its destination.
-    Vec3 targetRotation;
+    // The system the ship's player is in, in the first word of the further vector; the other two
+    // words are zero.
+    int32_t systemId = 0;
 };
 
 struct MsgRemoteFire {
@@ -114,6 +115,14 @@ struct MsgObjectIdAssigned {
     int32_t objectId = 0;
 };
 
+// The host tells every player which player holds an id it handed out.
+struct MsgIdHolder {
+    static constexpr int kType = 12;
+    static constexpr size_t kBytes = 16;
+    int32_t objectId = 0;
+    uint32_t player = 0;
+};
+
 enum ShotKind { kShotBeam = 1, kShotProjectile = 2, kShotShockwave = 3 };
 
 struct MsgCreateShot {
@@ -142,6 +151,7 @@ NetBytes EncodeMessage(const MsgShipSnapshot& message);
 NetBytes EncodeMessage(const MsgRequestObjectId& message);
 NetBytes EncodeMessage(const MsgObjectIdAssigned& message);
 NetBytes EncodeMessage(const MsgCreateShot& message);
+NetBytes EncodeMessage(const MsgIdHolder& message);
 
 // Nothing unless the data is exactly the type's size and carries its type.
 template <typename Message>

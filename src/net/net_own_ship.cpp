@@ -1,6 +1,6 @@
-// What the peers learn of this player's ship while a network game runs: its state a few times a
-// second, steering them toward where it is heading, its snapshot again when it respawns or is
-// refitted, and every shot it fires.
+// What the peers learn of this player's ship while a network game runs: its state and system a
+// few times a second, steering them toward where it is heading, its snapshot again when it
+// respawns or is refitted, and every shot it fires.
 #include <set>
 
 #include "core/frame_clock.h"
@@ -70,9 +70,23 @@ void CNetworkManager::SendOwnShip()
     state.destination = Vec3::Sum(ship.mPosition, Vec3::Scaled(heading, ahead));
     state.rotation = ship.mRotation;
     state.velocity = ship.mVelocity;
-    // The ship already faces where it is told to go.
-    state.targetRotation = ship.mRotation;
+    state.systemId = gResourceManager->mPlaceSystemId;
     Send(netpeer::kAllPlayers, state);
+}
+
+void CNetworkManager::SendOwnSnapshot(netpeer::PlayerId to)
+{
+    // A dead ship is told once it flies again: its snapshot would bring its copies back to life.
+    if (!gPlayerShip || !gPlayerShip->mActive || mOwnObjectId < kFirstObjectId)
+        return;
+    const MsgShipSnapshot snapshot = BuildShipSnapshot();
+    if (to == netpeer::kAllPlayers) {
+        mToldSnapshot = snapshot;
+        mToldLive = true;
+    }
+    Send(to, snapshot);
+    // Its state follows in this frame: the peers learn which system the ship is in.
+    mLastStateMs = gTimeNow - kStateIntervalMs;
 }
 
 void CNetworkManager::SendOwnShots()

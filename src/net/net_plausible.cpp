@@ -52,10 +52,10 @@ bool AnglesInRange(const Vec3& angles)
            std::fabs(angles.z) <= kMaxAngle;
 }
 
-// No faster than a push can move the hull the message names; a ship not here takes no state.
+// No faster than a push can move the hull the message names; only another player's ship takes a state.
 bool PushInRange(int objectId, const Vec3& velocity)
 {
-    const auto* ship = dynamic_cast<const CShip*>(gResourceManager->FindObject(objectId));
+    const auto* ship = dynamic_cast<const CShip*>(gResourceManager->FindOtherPlayer(objectId));
     if (!ship || !Vec3IsFinite(velocity))
         return false;
     const float limit = ship->MaxPushSpeed() * kPushRounding;
@@ -71,10 +71,13 @@ bool IsPlausible(const MsgObjectState& message)
 
 bool IsPlausible(const MsgShipState& message)
 {
-    return IsSessionObjectId(message.objectId) && PointsInRange(message.hitPoints) &&
-           PointsInRange(message.shieldPoints) && PointsInRange(message.armorPoints) &&
-           InBounds(message.position) && InBounds(message.destination) && AnglesInRange(message.rotation) &&
-           AnglesInRange(message.targetRotation) && PushInRange(message.objectId, message.velocity);
+    if (!IsSessionObjectId(message.objectId) || !PointsInRange(message.hitPoints) ||
+        !PointsInRange(message.shieldPoints) || !PointsInRange(message.armorPoints) ||
+        !PushInRange(message.objectId, message.velocity))
+        return false;
+    // Where a ship of another system flies is measured by that system, and not used here.
+    return message.systemId != gResourceManager->mPlaceSystemId ||
+           (InBounds(message.position) && InBounds(message.destination) && AnglesInRange(message.rotation));
 }
 
 bool IsPlausible(const MsgRemoteFire& message)
@@ -111,4 +114,9 @@ bool IsPlausible(const MsgCreateShot& message)
 {
     return IsSessionObjectId(message.ownerId) && CResourceManager::IsTempObjectId(message.shotId) &&
            InBounds(message.point);
+}
+
+bool IsPlausible(const MsgIdHolder& message)
+{
+    return IsSessionObjectId(message.objectId) && message.player != netpeer::kAllPlayers;
 }

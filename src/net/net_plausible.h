@@ -20,3 +20,4 @@ bool IsPlausible(const MsgDestination& message);
 bool IsPlausible(const MsgShipSnapshot& message);
 bool IsPlausible(const MsgObjectIdAssigned& message);
 bool IsPlausible(const MsgCreateShot& message);
+bool IsPlausible(const MsgIdHolder& message);

@@ -94,10 +94,18 @@ int CNetworkManager::ObjectIdOf(netpeer::PlayerId player)
     for (const auto& [holder, id] : mObjectIds)
         taken.insert(id);
     for (int id = kFirstObjectId; id <= kLastObjectId; ++id) {
-        if (!taken.contains(id) && !gResourceManager->FindObject(id))
+        if (!taken.contains(id) && !gResourceManager->FindObject(id) && !gResourceManager->FindOtherPlayer(id))
             return mObjectIds[player] = id;
     }
     return 0;
+}
+
+bool CNetworkManager::HoldsId(netpeer::PlayerId player, int objectId) const
+{
+    if (player == gLocalPlayerId)
+        return objectId == mOwnObjectId;
+    const auto held = mObjectIds.find(player);
+    return held != mObjectIds.end() && held->second == objectId;
 }
 
 bool CNetworkManager::ActsAsHost() const
@@ -164,16 +172,18 @@ void CNetworkManager::OnSessionLost()
 
 int CNetworkManager::AddRemoteShip(CRemoteShip* ship)
 {
-    gResourceManager->mObjects.emplace(ship->mId, ship);
-    mRemoteShipIds.push_back(ship->mId);
-    return ship->mId;
+    const int id = ship->mId;
+    if (!gResourceManager->AddOtherPlayer(ship))
+        return 0;
+    mRemoteShipIds.push_back(id);
+    return id;
 }
 
 std::vector<CRemoteShip*> CNetworkManager::RemoteShips()
 {
     std::vector<CRemoteShip*> ships;
     std::erase_if(mRemoteShipIds, [&](int id) {
-        auto* ship = dynamic_cast<CRemoteShip*>(gResourceManager->FindObject(id));
+        auto* ship = dynamic_cast<CRemoteShip*>(gResourceManager->FindOtherPlayer(id));
         if (ship)
             ships.push_back(ship);
         return !ship;

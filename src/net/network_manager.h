@@ -56,14 +56,18 @@ public:
     // The host's work in the game (ids, telling a newcomer of the ships) falls to this game when it
     // hosts or the host role came to it; the host flag itself never changes.
     bool ActsAsHost() const;
-    // Builds and files the remote ship of a snapshot from another peer. A ship shown already is
-    // fitted again when it was destroyed here or its hull or devices changed. Nothing for an id
-    // of another object or for a snapshot naming what this game does not know.
+    // The remote ship of a snapshot its owner sent. A ship not shown yet is built and filed, and
+    // its owner hears of this player's ship once; a ship shown already is fitted again when it is
+    // dead or its hull or devices changed. Nothing for an id of another object or for a snapshot
+    // naming what this game does not know.
     void CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId sender);
-    // Files the ship in the world under its id and lists it; its id.
+    // Files the ship in the world as another player's and lists it; its id, or 0 when the id is
+    // taken and the ship deleted.
     int AddRemoteShip(CRemoteShip* ship);
-    // The remote ships still in the world, in arrival order.
+    // The remote ships still in the world, in whichever system, in arrival order.
     std::vector<CRemoteShip*> RemoteShips();
+    // The player holds the id: the host gave it to him, or it is this game's own.
+    bool HoldsId(netpeer::PlayerId player, int objectId) const;
 
     // To one player, or to netpeer::kAllPlayers (this peer included); false when not sent.
     template <typename Message>
@@ -100,6 +104,7 @@ public:
     void RequestObjectId();
     // Once a frame and when the host role moves: asks again while the id has not come.
     void RequestObjectIdAgain(bool hostMoved);
+    void OnIdHolder(const MsgIdHolder& message);
 
     std::unique_ptr<netpeer::Peer> mPeer;
     // Object ids of the remote ships, in arrival order; the world owns the ships.
@@ -108,7 +113,8 @@ public:
     // This game asked the host for its id and has not had it yet, last at that time.
     bool mAwaitingId = false;
     uint32_t mIdRequestMs = 0;
-    // The ids this game handed out, by player: a player that asks again gets the one it holds.
+    // The ids the host handed out, by player: on the host the ones it gave, which a player that
+    // asks again gets again; elsewhere as the host told them. Only a holder speaks for its id.
     std::map<netpeer::PlayerId, int> mObjectIds;
     int mPort = kDefaultNetPort;
     char mHostText[kHostTextSize] = "192.168.0.1";
@@ -121,7 +127,8 @@ public:
 private:
     void ApplyEvent(const netpeer::Event& event);
     void ApplyReceive(const netpeer::Event& event);
-    void SendOwnSnapshot();
+    // This player's ship, to one player or to all, while it lives and has its id.
+    void SendOwnSnapshot(netpeer::PlayerId to = netpeer::kAllPlayers);
     void SendOwnShots();
     void PlaceOwnShipAtRandom();
 

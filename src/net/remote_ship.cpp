@@ -140,6 +140,29 @@ CRemoteShip::~CRemoteShip()
     DropOutfit();
 }
 
+bool CRemoteShip::TakeDamage(int amount, int damageType)
+{
+    amount = AbsorbHit(amount, damageType);
+    if (amount > 0 && mActive)
+        mHitPoints = std::max(mHitPoints - amount, std::min(mHitPoints, 1));
+    return false;
+}
+
+void CRemoteShip::TakeOwnersHitPoints(int hitPoints, bool here)
+{
+    if (!mActive)
+        return;
+    if (hitPoints > 0) {
+        mHitPoints = hitPoints;
+    } else if (here) {
+        Destroy();
+        BreakUp();
+    } else {
+        mHitPoints = 0;
+        mActive = 0;
+    }
+}
+
 void CRemoteShip::Update()
 {
     UpdateFade();

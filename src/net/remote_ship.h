@@ -21,6 +21,12 @@ public:
     // takes), in place of what the ship had; it lives again, whole, where it is.
     void Outfit(const MsgShipSnapshot& snapshot);
 
+    // Its owner's game alone decides that the ship dies: a blow here leaves the hull a point.
+    bool TakeDamage(int amount, int damageType) override;
+    // The hit points its owner's game tells; none left is its death, seen and heard only when the
+    // ship is in this system. A dead ship lives again only by its owner's next snapshot.
+    void TakeOwnersHitPoints(int hitPoints, bool here);
+
     void Update() override;
     void Render() override;
     int GetMeshId() override { return mHullMeshId; }

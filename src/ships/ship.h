@@ -149,12 +149,14 @@ protected:
     // milliseconds between puffs, shorter the worse the damage and never below 300; 0 with the
     // hull whole or gone.
     int StepSmokeClock();
-
-private:
+    // A hit uncloaks the ship, and its shield and armor take their part; what the hull takes.
+    int AbsorbHit(int amount, int damageType);
     // The destruction of step 4: sound, compounds, loot, experience, credits.
     void Destroy();
     // Breaks the hull into debris near the camera.
     void BreakUp();
+
+private:
     void StepAlpha(float step);
     void SmokeWhenDamaged();
     void EmitExhaust(int& exhaustClock);

@@ -34,11 +34,11 @@ bool IsShipType(int type)
 
 }  // namespace
 
-bool CShip::TakeDamage(int amount, int damageType)
+int CShip::AbsorbHit(int amount, int damageType)
 {
     // A destroyed ship takes no more: its points would run down every frame until they wrap.
     if (!mActive)
-        return false;
+        return 0;
     if (amount > 0) {
         // A hit uncloaks the ship even when nothing reaches the hull.
         mStealth = 0;
@@ -48,7 +48,13 @@ bool CShip::TakeDamage(int amount, int damageType)
         amount = mShield->Absorb(amount, damageType);
     if (mArmor)
         amount = mArmor->Absorb(amount, damageType);
-    if (amount < mHitPoints) {
+    return amount;
+}
+
+bool CShip::TakeDamage(int amount, int damageType)
+{
+    amount = AbsorbHit(amount, damageType);
+    if (amount < mHitPoints || !mActive) {
         if (amount > 0)
             mHitPoints -= amount;
         return false;

@@ -1,5 +1,6 @@
 // Entering a solar system: the old system is torn down and the new one built from its rows.
 #include <cstdio>
+#include <map>
 #include <vector>
 
 #include "db/game_database.h"
@@ -57,6 +58,7 @@ void CResourceManager::EnterSystem(int systemId)
     DeleteParticles();
 
     mCurrentSystemId = system;
+    mPlaceSystemId = systemId;
     const SystemRecord* row = gGameDatabase.GetSystem(system);
     mNextSystem = 0;
     mSystemWidth = row ? row->x_dimension : 0.0f;
@@ -67,17 +69,21 @@ void CResourceManager::EnterSystem(int systemId)
     CopyBounded(mSystemName, sizeof mSystemName, row ? row->system_name : "");
     mSystemType = row ? row->system_type : 0;
 
-    // Other players' ships are not the system's: they go wherever this player goes.
+    // Other players' ships are not the system's: they stay, each where its player is.
+    std::map<int, int> others = mOtherPlayers;
     std::vector<CWorldObject*> players;
-    std::erase_if(mObjects, [&](const auto& filed) {
-        const bool kept = filed.second && filed.second->mType == kTypePlayer;
-        if (kept)
-            players.push_back(filed.second);
-        return kept;
-    });
+    for (const auto& [id, playerSystem] : others) {
+        for (auto* map : {&mObjects, &mElsewhere}) {
+            if (const auto filed = map->find(id); filed != map->end()) {
+                players.push_back(filed->second);
+                map->erase(filed);
+            }
+        }
+    }
     DeleteWorldObjects();
+    mOtherPlayers = std::move(others);
     for (CWorldObject* player : players)
-        mObjects.emplace(player->mId, player);
+        mElsewhere.emplace(player->mId, player);
 
     for (int kind = 0; kind < kObjectKindCount; ++kind) {
         if (kind == kKindLeadShip)
@@ -93,6 +99,7 @@ void CResourceManager::EnterSystem(int systemId)
     mPendingQuestTrigger = mPendingQuestTriggers.begin();
     if (gPlayerView)
         gPlayerView->ClearChargeShot();
+    PlaceOtherPlayers();
 }
 
 void CResourceManager::AddQuestStepObjects(int systemId, int questStepId)

@@ -1,4 +1,5 @@
-// Who owns the world's objects: the four maps. Filing and the final deletion.
+// Who owns the world's objects: the four maps and the other players' ships elsewhere. Filing
+// and the final deletion.
 #include "engine/resource_manager.h"
 #include "world/object_kinds.h"
 #include "world/player_view.h"
@@ -49,6 +50,8 @@ void CResourceManager::DeleteWorldObjects()
     DeleteAll(mNebulae);
     DeleteAll(mWormholes);
     DeleteAll(mSuns);
+    DeleteAll(mElsewhere);
+    mOtherPlayers.clear();
     for (CQuestTrigger* trigger : mPendingQuestTriggers) {
         if (gTriggerSource)
             gTriggerSource->DeleteQuestTrigger(trigger);

@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kRemoteId = 21;
 constexpr int kOwnId = 22;
+constexpr netpeer::PlayerId kSender = 2;
 constexpr uint32_t kFrameMs = 16;
 
 class NetFuzzTest : public HeadlessGame {
@@ -50,7 +51,7 @@ protected:
     {
         netpeer::Event event;
         event.kind = netpeer::EventKind::kReceive;
-        event.player = 2;
+        event.player = kSender;
         event.data = data;
         gNetworkManager.NetMessageHandler(event);
     }
@@ -101,6 +102,8 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
     gNetworkManager.mHost = 1;
     gPlayerShip->mId = gNetworkManager.mOwnObjectId = kOwnId;
     gNetworkManager.mObjectIds[gLocalPlayerId] = kOwnId;
+    // The host gave the sender its id; every other id is nobody's.
+    gNetworkManager.mObjectIds[kSender] = kRemoteId;
 
     RowList<CreateShipRow> rows;
     const CreateShipRow& hull = *gGameDatabase.GetCreateShips(rows).front();
@@ -111,9 +114,14 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
     snapshot.weapons[0] = hull.weapon_id_1;
     snapshot.objectId = kRemoteId;
     const NetBytes remoteShip = EncodeMessage(snapshot);
+    const int here = gResourceManager->mPlaceSystemId;
+    const NetBytes arrives =
+        EncodeMessage(MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(), Vec3(1, 0, 0), here});
     Receive(remoteShip);
+    Receive(arrives);
     Frame();
     ASSERT_EQ(gNetworkManager.RemoteShips().size(), 1u);
+    ASSERT_NE(gResourceManager->FindObject(kRemoteId), nullptr);
 
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float huge = 1e30f;
@@ -123,7 +131,7 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
     const std::vector<NetBytes> seeds = {
         EncodeMessage(MsgChatLine{"hi"}),
         EncodeMessage(MsgObjectState{kRemoteId, 5, Vec3(1, 1, 30)}),
-        EncodeMessage(MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(), Vec3(1, 0, 0), Vec3()}),
+        arrives,
         EncodeMessage(MsgRemoteFire{kRemoteId, hull.weapon_id_1, Vec3(5, 5, 30)}),
         EncodeMessage(MsgWeaponSlot{kRemoteId, 3}),
         EncodeMessage(MsgDestination{kRemoteId, Vec3(9, 9, 30)}),
@@ -134,8 +142,8 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
         EncodeMessage(MsgCreateShot{hull.weapon_id_1, kRemoteId, Vec3(9, 0, 30), kShotBeam, 100700}),
         EncodeMessage(MsgCreateShot{hull.weapon_id_1, kOwnId, Vec3(9, 0, 30), kShotBeam, 100702}),
         // A turn or a drift no game makes, which once kept the angle wrap looping for good.
-        EncodeMessage(MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(0, 0, huge),
-                                   Vec3(huge, 0, 0), Vec3(0, 0, -huge)}),
+        EncodeMessage(
+            MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(0, 0, huge), Vec3(huge, 0, 0), here}),
         // The other ship put nowhere, then told to fire at this player's ship.
         EncodeMessage(MsgObjectState{kRemoteId, 5, Vec3(nan, nan, 30)}),
         EncodeMessage(MsgRemoteFire{kRemoteId, hull.weapon_id_1, ownShip}),
@@ -186,6 +194,8 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
             Receive(remoteShip);
             Frame();
             ASSERT_NO_FATAL_FAILURE(ExpectWorldSound(i / 100));
+            for (const CRemoteShip* ship : gNetworkManager.RemoteShips())
+                ASSERT_EQ(ship->mId, kRemoteId) << "a ship under an id nobody holds, batch " << i / 100;
             ASSERT_EQ(gPlayerShip->mId, kOwnId) << "the ship keeps its id, batch " << i / 100;
             ASSERT_FALSE(os::QuitPosted()) << "batch " << i / 100;
         }

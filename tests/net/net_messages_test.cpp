@@ -76,10 +76,8 @@ std::vector<CodecCase> Cases()
     return {
         Case("ChatLine", MsgChatLine{"hello"}, 0x6c6c6568),
         Case("ObjectState", MsgObjectState{802, 40, Vec3(1, 2, 3)}, 802),
-        Case(
-            "ShipState",
-            MsgShipState{803, 1, 2, 3, Vec3(1, 2, 3), Vec3(4, 5, 6), Vec3(7, 8, 9), Vec3(-1, -2, -3), Vec3(0.5f, 0, 0)},
-            803),
+        Case("ShipState", MsgShipState{803, 1, 2, 3, Vec3(1, 2, 3), Vec3(4, 5, 6), Vec3(7, 8, 9), Vec3(-1, -2, -3), 5},
+             803),
         Case("RemoteFire", MsgRemoteFire{804, 10, Vec3(5, 6, 30)}, 804),
         Case("WeaponSlot", MsgWeaponSlot{805, 1}, 805),
         Case("Destination", MsgDestination{806, Vec3(-4, 8, 30)}, 806),
@@ -88,6 +86,7 @@ std::vector<CodecCase> Cases()
         Case("RequestObjectId", MsgRequestObjectId{}, 0),
         Case("ObjectIdAssigned", MsgObjectIdAssigned{810}, 810),
         Case("CreateShot", MsgCreateShot{811, 21, Vec3(1, 1, 30), kShotBeam, 600}, 811),
+        Case("IdHolder", MsgIdHolder{812, 3}, 812),
     };
 }
 
@@ -116,7 +115,7 @@ TEST_P(CodecTest, RoundTripsAtItsSizeAndRefusesAnyOtherSizeOrKind)
     EXPECT_FALSE(c.reencode(shorter));
 
     // The same bytes under every other type word.
-    for (int other = 0; other <= 12; ++other) {
+    for (int other = 0; other <= 13; ++other) {
         if (other == c.type)
             continue;
         NetBytes relabelled = c.sample;

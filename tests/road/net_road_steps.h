@@ -36,6 +36,7 @@ constexpr auto kPatience = std::chrono::seconds(20);
 // A blow no ship survives, dealt in both games alike.
 constexpr int kDeadlyBlow = 1000000;
 constexpr const char* kStruck = "struck";
+constexpr const char* kSeenDead = "seen dead";
 constexpr const char* kAtTheShipyard = "at the shipyard";
 constexpr int kKeyE = 18;
 constexpr int kKeyH = 35;
@@ -197,8 +198,8 @@ public:
 
     // From the network screen: host the session, let a second copy of the game join, chat, start,
     // see each other fly and fire, and still see each other after a fall, a refit and a restart;
-    // the guest's own road must pass too.
-    void HostAGuest()
+    // then what follows is played; the guest's own road must pass too.
+    void HostAGuest(const std::function<void()>& then)
     {
         const uint16_t port = netpeer_test::FreePort();
         mRoad.Step("tick Host this session and Connect");
@@ -217,21 +218,23 @@ public:
         mRoad.ClickAt(656, 436);
         FlyFireAndWatch("seen by the host", "seen by the guest");
         FallThenSeeTheGuestRefitAndRestart();
+        then();
 
         mRoad.Step("the joining copy passes its own road");
         ASSERT_TRUE(FramesUntil([&] { return guest.Exited().has_value(); })) << mRoad.CurrentStep();
         EXPECT_EQ(guest.Exited(), 0);
     }
 
-    // The host's side: struck down, it respawns; the guest's new hull shows here; a Start, as a
-    // newcomer's lobby sends it, restarts both.
+    // The host's side: struck down in its own game, it is seen dead by the guest and respawns; the
+    // guest's new hull shows here; a Start, as a newcomer's lobby sends it, restarts both.
     void FallThenSeeTheGuestRefitAndRestart()
     {
-        mRoad.Step("struck down here as in the guest's game, respawn; each sees the other again");
+        mRoad.Step("struck down in this game, seen dead in the guest's, respawn; each sees the other again");
         const int hull = OtherShip() ? OtherShip()->mShipId : 0;
         ASSERT_TRUE(FramesUntil([] { return Heard(kStruck); })) << mRoad.CurrentStep();
         gPlayerShip->TakeDamage(kDeadlyBlow, 0);
         mRoad.Frames(30);
+        ASSERT_TRUE(FramesUntil([] { return Heard(kSeenDead); })) << mRoad.CurrentStep();
         mRoad.ClickAt(356, 370);
         ASSERT_TRUE(gPlayerShip->mActive) << mRoad.CurrentStep() << ": not respawned";
         SeeEachOther("respawned, seen by the host", "respawned, seen by the guest");
@@ -249,6 +252,52 @@ public:
         SeeEachOther("restarted, seen by the host", "restarted, seen by the guest");
     }
 
+    // The guest goes through the wormhole to Umbral, the host after it. Apart, both fire, and neither game shows the
+    // other or a shot of it; once the host has followed, each sees the other again.
+    void GoApartThenMeet(bool guest, const std::function<bool()>& flyThroughTheWormhole)
+    {
+        ASSERT_NE(OtherShip(), nullptr);
+        const int otherId = OtherShip()->mId;
+        if (guest) {
+            mRoad.Step("through the wormhole to Umbral");
+            ASSERT_TRUE(flyThroughTheWormhole()) << mRoad.CurrentStep();
+        }
+        mRoad.Step("apart, both fire: neither game shows the other or a shot of it");
+        ASSERT_TRUE(FramesUntil([otherId] { return !gResourceManager->FindObject(otherId); })) << mRoad.CurrentStep();
+        const std::string mine = guest ? "apart, seen by the guest" : "apart, seen by the host";
+        const std::string theirs = guest ? "apart, seen by the host" : "apart, seen by the guest";
+        bool shown = false;
+        bool told = false;
+        int frame = 0;
+        ASSERT_TRUE(FramesUntil([&] {
+            shown = shown || gResourceManager->FindObject(otherId);
+            for (const auto& [id, object] : gResourceManager->mObjects) {
+                auto* shot = dynamic_cast<CShot*>(object);
+                shown = shown || (shot && shot->Owner() == gResourceManager->FindOtherPlayer(otherId));
+            }
+            if (++frame % kFramesBetweenShots == 0)
+                mRoad.Tap(kKeyTab);
+            if (frame == 4 * kFramesBetweenShots)
+                told = gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{mine});
+            return told && Heard(theirs);
+        })) << mRoad.CurrentStep();
+        EXPECT_FALSE(shown) << mRoad.CurrentStep();
+        if (!guest) {
+            mRoad.Step("the host follows through the wormhole");
+            ASSERT_TRUE(flyThroughTheWormhole()) << mRoad.CurrentStep();
+        }
+        mRoad.Step("together in Umbral, each sees the other again");
+        SeeEachOther(guest ? "together, seen by the guest" : "together, seen by the host",
+                     guest ? "together, seen by the host" : "together, seen by the guest",
+                     [otherId] { return gResourceManager->FindObject(otherId) != nullptr; });
+    }
+
+    static bool Heard(const std::string& line)
+    {
+        return std::find(gNetworkManager.mChatLines.begin(), gNetworkManager.mChatLines.end(), line) !=
+               gNetworkManager.mChatLines.end();
+    }
+
 private:
     static bool ChatShows(const std::string& line)
     {
@@ -258,11 +307,6 @@ private:
                 return true;
         }
         return false;
-    }
-    static bool Heard(const std::string& line)
-    {
-        return std::find(gNetworkManager.mChatLines.begin(), gNetworkManager.mChatLines.end(), line) !=
-               gNetworkManager.mChatLines.end();
     }
 
     CRoadDriver& mRoad;

@@ -3,7 +3,8 @@
 // are driven by keys and clicks: the main menu's Network button, host or join, a chat line each
 // that both lobbies show, the host's Start, then each flies and fires and must see the other ship
 // move and its shots arrive. The host falls and respawns, the guest buys a hull and takes a Start
-// on the shipyard page; after each, both still see each other.
+// on the shipyard page; after each, both still see each other. Then the guest flies through a
+// wormhole: apart, neither game shows the other or a shot of it, until the host follows.
 #include <cstdlib>
 #include <string>
 
@@ -16,6 +17,8 @@ namespace {
 using namespace net_road;
 
 constexpr int kVarnExchange = 1001;
+constexpr int kVarnToUmbral = 1005;
+constexpr int kUmbral = 5;
 
 class NetRoadTest : public RoadTest {
 protected:
@@ -27,14 +30,20 @@ protected:
         FlyToTheNetworkScreen();
     }
 
-    // The guest's side: the host falls in both games and comes back; docked, the guest buys a hull
-    // and stays on the shipyard page until the next Start takes it into flight.
+    // The guest's side: a blow here does not kill the host's ship, its fall in its own game does,
+    // and it comes back; docked, the guest buys a hull and stays on the shipyard page until the
+    // next Start takes it into flight.
     void SeeTheHostFallThenRefitAndRestart()
     {
-        road.Step("the host's ship is struck down here as in its own game; it respawns");
-        ASSERT_NE(CNetRoad::OtherShip(), nullptr) << road.CurrentStep();
-        CNetRoad::OtherShip()->TakeDamage(kDeadlyBlow, 0);
+        road.Step("a deadly blow here leaves the host's ship flying; struck down in its own game, it dies here");
+        CRemoteShip* host = CNetRoad::OtherShip();
+        ASSERT_NE(host, nullptr) << road.CurrentStep();
+        host->TakeDamage(kDeadlyBlow, 0);
+        EXPECT_TRUE(host->mActive) << road.CurrentStep();
         gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{kStruck});
+        ASSERT_TRUE(net.FramesUntil([host] { return !host->mActive; })) << road.CurrentStep();
+        gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{kSeenDead});
+        road.Step("the host respawns");
         net.SeeEachOther("respawned, seen by the guest", "respawned, seen by the host");
 
         road.Step("dock, buy the next hull as a pilot who earned it, and open the shipyard again");
@@ -56,6 +65,12 @@ protected:
         });
     }
 
+    // Into the wormhole from Varn to Umbral; true once there.
+    bool FlyThroughTheWormhole()
+    {
+        return FlyToward(kVarnToUmbral, 4000, [] { return gResourceManager->mCurrentSystemId == kUmbral; });
+    }
+
     CNetRoad net{road};
 };
 
@@ -74,12 +89,13 @@ TEST_F(NetRoadTest, TwoCopiesHostAndJoinChatStartAndSeeEachOtherFlyAndFire)
         road.Step("the host's Start takes this copy into flight too");
         net.FlyFireAndWatch("seen by the guest", "seen by the host");
         SeeTheHostFallThenRefitAndRestart();
+        net.GoApartThenMeet(true, [this] { return FlyThroughTheWormhole(); });
         return;
     }
 
     ToTheNetworkScreen();
     ASSERT_FALSE(HasFatalFailure());
-    net.HostAGuest();
+    net.HostAGuest([this] { net.GoApartThenMeet(false, [this] { return FlyThroughTheWormhole(); }); });
 }
 
 }  // namespace

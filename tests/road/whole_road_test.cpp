@@ -30,6 +30,7 @@ constexpr int kOreField = 1006;
 constexpr int kFoldGate = 21;
 constexpr int kPlasmaBolt = 11;
 constexpr int kLustalla = 2;
+constexpr int kBlockadeToUmbral = 11005;
 constexpr int kAshVeil = 3016;
 constexpr int kMaelstrom = 3007;
 constexpr int kVerdanceToUmbral = 4002;
@@ -321,7 +322,8 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
     road.Step("Esc, Main Menu and Network: host a game that a second copy joins");
     FlyToTheNetworkScreen();
     ASSERT_FALSE(HasFailure());
-    net.HostAGuest();
+    // This pilot flies in Varn after the blockade, the guest in Varn as it was: they meet there.
+    net.HostAGuest([this] { net.GoApartThenMeet(false, [this] { return JumpThrough(kBlockadeToUmbral, kUmbral); }); });
     ASSERT_FALSE(HasFailure());
 
     road.Step("quit, start again and retire the pilot");
