@@ -61,10 +61,11 @@ protected:
         road.ClickAt(690, 580);
         return found;
     }
-    // Flies into the wormhole; true once the ship is in the system it leads to.
+    // Flies into the wormhole; true once the ship is in the system it leads to. After a respawn or
+    // a Start the ship may be at the far side of the system, well over a minute away.
     bool JumpThrough(int wormholeId, int systemId)
     {
-        return FlyToward(wormholeId, 4000, [systemId] { return gResourceManager->mCurrentSystemId == systemId; });
+        return FlyToward(wormholeId, 8000, [systemId] { return gResourceManager->mCurrentSystemId == systemId; });
     }
     // What a reward is measured from.
     struct Purse {

@@ -37,6 +37,7 @@ constexpr auto kPatience = std::chrono::seconds(20);
 constexpr int kDeadlyBlow = 1000000;
 constexpr const char* kStruck = "struck";
 constexpr const char* kSeenDead = "seen dead";
+constexpr const char* kGoneAhead = "gone ahead";
 constexpr const char* kAtTheShipyard = "at the shipyard";
 constexpr int kKeyE = 18;
 constexpr int kKeyH = 35;
@@ -261,6 +262,10 @@ public:
         if (guest) {
             mRoad.Step("through the wormhole to Umbral");
             ASSERT_TRUE(flyThroughTheWormhole()) << mRoad.CurrentStep();
+            gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{kGoneAhead});
+        } else {
+            // A copy may be out of sight for a moment while it is rebuilt: only the guest knows it left.
+            ASSERT_TRUE(FramesUntil([] { return Heard(kGoneAhead); })) << mRoad.CurrentStep();
         }
         mRoad.Step("apart, both fire: neither game shows the other or a shot of it");
         ASSERT_TRUE(FramesUntil([otherId] { return !gResourceManager->FindObject(otherId); })) << mRoad.CurrentStep();

@@ -65,10 +65,11 @@ protected:
         });
     }
 
-    // Into the wormhole from Varn to Umbral; true once there.
+    // Into the wormhole from Varn to Umbral; true once there. A Start or a respawn may leave the
+    // ship at the far side of the system, well over a minute away.
     bool FlyThroughTheWormhole()
     {
-        return FlyToward(kVarnToUmbral, 4000, [] { return gResourceManager->mCurrentSystemId == kUmbral; });
+        return FlyToward(kVarnToUmbral, 8000, [] { return gResourceManager->mCurrentSystemId == kUmbral; });
     }
 
     CNetRoad net{road};
