@@ -133,8 +133,9 @@ int CShipStatusScreen::Frame()
         Enter();
     ShowSkillButtons(gPlayerShip && gPlayerShip->mLevelUps >= 1);
     gResourceManager->DrawScreenSprite(kBackdrop, kBackdropWidth);
-    DrawControls();
+    // The model turns under the controls: the device panel opens over it.
     DrawObjectControls();
+    DrawControls();
     if (gShadersSupported && gGlowEnabled)
         gResourceManager->DrawGlowPass();
     return 0;

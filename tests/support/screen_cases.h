@@ -133,6 +133,14 @@ inline const ScreenCase kScreens[] = {
          gShipStatusScreen->OnMouseMove(210, 190);
          return screen;
      }},
+    // A weapon's description opens over the turning model, which stays beneath its text.
+    {"ship_crew_panel",
+     [] {
+         CScreen* screen = OpenCrewPage();
+         gShipStatusScreen->Enter();
+         gShipStatusScreen->OnMouseMove(445, 330);
+         return screen;
+     }},
     // The shipyard as a docked pilot with credits to spend opens it.
     {"ship_upgrade",
      [] {
