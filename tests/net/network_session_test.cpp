@@ -398,8 +398,9 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAnd
     RawSend(MsgObjectIdAssigned{24});
     Settle("an id unasked for");
     EXPECT_EQ(gPlayerShip->mId, 23);
-    // A host that tells no holdings speaks for the ships it knows. A copy is shown here when its
-    // state tells no system, or a second after its snapshot when no state comes.
+    // A host that tells no holdings speaks for the ships it knows. A copy is shown in this system
+    // when its state tells no system, or a second after its snapshot when no state comes.
+    rm->EnterSystem(1);
     RawSend(Snapshot(25));
     RawSend(Snapshot(26));
     RawSend(Here(25));
