@@ -1,5 +1,5 @@
-// The game set up headless in a temporary game folder, for benchmarks of the resource manager:
-// the shipped content, meshes and images, no sound, no recording of draws, and a save database
+// The game set up, headless unless told, in a temporary game folder, for benchmarks of the
+// resource manager: the shipped content, meshes and images, no sound, no recording of draws, and a save database
 // of its own, so a benchmark never writes a player's saves.
 #pragma once
 
@@ -17,7 +17,7 @@
 class BenchGame {
 public:
     // False (after a line on stderr) when the game could not be set up.
-    bool Start()
+    bool Start(gfx::Backend backend = gfx::Backend::kHeadless)
     {
         try {
             mFolder.emplace();
@@ -27,11 +27,12 @@ public:
             return false;
         }
         mStarted = true;
-        if (std::optional<std::string> error = StartGame(gfx::Backend::kHeadless)) {
+        if (std::optional<std::string> error = StartGame(backend)) {
             std::fprintf(stderr, "bench: %s\n", error->c_str());
             return false;
         }
-        gfx::headless::AsHeadless(gDevice)->SetRecording(false);
+        if (backend == gfx::Backend::kHeadless)
+            gfx::headless::AsHeadless(gDevice)->SetRecording(false);
         gDevice->BeginScene();
         return true;
     }

@@ -1,10 +1,12 @@
 // CNetworkManager: what a peer's message does here, checked against its type's size and its
 // object's kind before anything changes.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 
 #include "core/camera.h"
+#include "core/frame_clock.h"
 #include "db/game_database.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
@@ -31,12 +33,38 @@ constexpr float kCameraHeight = -90.0f;
 constexpr float kCameraZoom = -70.0f;
 constexpr float kShockwaveDepth = 16.0f;
 constexpr float kShockwaveDepthPerId = 0.00001f;
+// Every game of this kind tells its ship's system within a few frames of its snapshot.
+constexpr uint32_t kUntoldCopyMs = 1000;
 
 // Only other players' ships take orders from peers, and only in this system.
 CRemoteShip* ShipHere(int objectId)
 {
     CWorldObject* ship = gResourceManager->FindOtherPlayer(objectId);
     return ship && gResourceManager->FindObject(objectId) == ship ? dynamic_cast<CRemoteShip*>(ship) : nullptr;
+}
+
+// The object is a shot the ship fired here; a peer's ring, which has no owner, is known by its launcher.
+bool FiredBy(const CWorldObject* object, int shipId)
+{
+    const auto* shot = dynamic_cast<const CShot*>(object);
+    if (!shot)
+        return false;
+    if (const auto* ring = dynamic_cast<const CShockwaveShot*>(shot); ring && ring->mLauncherId == shipId)
+        return true;
+    const CActor* owner = shot->Owner();
+    return owner && owner->mId == shipId;
+}
+
+// The most one hit of the weapon deals in its pilot's own game: its highest roll, times the
+// factor his own ship takes from his tactical level, where the shot applies it.
+int MostBlow(const CWeaponInfo& weapon, const CRemoteShip& pilot)
+{
+    constexpr float kFactorPerTacticalLevel = 0.1f;
+    const int most = weapon.mMinDamage + std::max(weapon.mVariableDamage - 1, 0);
+    if (weapon.mWeaponType == kWeaponShockwave && weapon.mVariableDamage > 0)
+        return most;
+    const float factor = 1.0f + kFactorPerTacticalLevel * static_cast<float>(pilot.mTactical);
+    return static_cast<int>(factor * static_cast<float>(most));
 }
 
 // rand() % extent, centred; 0 for a system narrower than one unit.
@@ -70,23 +98,23 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
             OnChatLine(m);
         break;
     case MsgObjectState::kType:
-        if (MsgObjectState m; Decode(data, m) && HoldsId(event.player, m.objectId))
+        if (MsgObjectState m; Decode(data, m) && SpeaksFor(event.player, m.objectId))
             OnObjectState(m);
         break;
     case MsgShipState::kType:
-        if (MsgShipState m; Decode(data, m) && HoldsId(event.player, m.objectId))
+        if (MsgShipState m; Decode(data, m) && SpeaksFor(event.player, m.objectId))
             OnShipState(m);
         break;
     case MsgRemoteFire::kType:
-        if (MsgRemoteFire m; mHost && Decode(data, m) && HoldsId(event.player, m.objectId))
+        if (MsgRemoteFire m; mHost && Decode(data, m) && SpeaksFor(event.player, m.objectId))
             OnRemoteFire(m);
         break;
     case MsgWeaponSlot::kType:
-        if (MsgWeaponSlot m; Decode(data, m) && HoldsId(event.player, m.objectId))
+        if (MsgWeaponSlot m; Decode(data, m) && SpeaksFor(event.player, m.objectId))
             OnWeaponSlot(m);
         break;
     case MsgDestination::kType:
-        if (MsgDestination m; Decode(data, m) && HoldsId(event.player, m.objectId))
+        if (MsgDestination m; Decode(data, m) && SpeaksFor(event.player, m.objectId))
             OnDestination(m);
         break;
     case MsgStartGame::kType:
@@ -94,7 +122,7 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
             OnStartGame(m, event.player);
         break;
     case MsgShipSnapshot::kType:
-        if (MsgShipSnapshot m; Decode(data, m) && HoldsId(event.player, m.objectId))
+        if (MsgShipSnapshot m; Decode(data, m) && SpeaksFor(event.player, m.objectId))
             OnShipSnapshot(m, event.player);
         break;
     case MsgRequestObjectId::kType:
@@ -107,8 +135,12 @@ void CNetworkManager::ApplyReceive(const netpeer::Event& event)
             OnObjectIdAssigned(m);
         break;
     case MsgCreateShot::kType:
-        if (MsgCreateShot m; Decode(data, m) && HoldsId(event.player, m.ownerId))
+        if (MsgCreateShot m; Decode(data, m) && SpeaksFor(event.player, m.ownerId))
             OnCreateShot(m);
+        break;
+    case MsgShotBlow::kType:
+        if (MsgShotBlow m; Decode(data, m) && SpeaksFor(event.player, m.ownerId))
+            OnShotBlow(m);
         break;
     case MsgIdHolder::kType:
         if (MsgIdHolder m; !ActsAsHost() && event.player == gHostPlayerId && Decode(data, m))
@@ -144,6 +176,7 @@ void CNetworkManager::OnShipState(const MsgShipState& message)
     auto* ship = dynamic_cast<CRemoteShip*>(gResourceManager->FindOtherPlayer(message.objectId));
     if (!ship)
         return;
+    mUntoldCopies.erase(message.objectId);
     gResourceManager->SetOtherPlayerSystem(message.objectId, message.systemId);
     const bool here = ShipHere(message.objectId) == ship;
     if (here) {
@@ -285,11 +318,9 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
     CRemoteShip* owner = ShipHere(message.ownerId);
     if (!owner || owner->WeaponSlot(message.deviceId) < 0)
         return;
-    // This very shot is here already (told twice; a ring is known by its launcher).
+    // This very shot is here already (told twice).
     const CWorldObject* taken = gResourceManager->FindObject(message.shotId);
-    if (auto* shot = dynamic_cast<const CShot*>(taken); shot && shot->Owner() == owner)
-        return;
-    if (auto* ring = dynamic_cast<const CShockwaveShot*>(taken); ring && ring->mLauncherId == message.ownerId)
+    if (FiredBy(taken, message.ownerId))
         return;
     static const std::map<int, int> kWeaponTypeOfKind{
         {kShotBeam, kWeaponBeam}, {kShotProjectile, kWeaponProjectile}, {kShotShockwave, kWeaponShockwave}};
@@ -319,8 +350,54 @@ void CNetworkManager::OnCreateShot(const MsgCreateShot& message)
     shot->mId = taken ? gResourceManager->NextTempObjectId() : message.shotId;
     if (message.kind == kShotShockwave)
         shot->mPosition.z = kShockwaveDepth + static_cast<float>(message.shotId) * kShockwaveDepthPerId;
-    if (!gResourceManager->mObjects.emplace(shot->mId, shot).second)
+    if (!gResourceManager->mObjects.emplace(shot->mId, shot).second) {
         delete shot;
+        return;
+    }
+    mPeerShots[{message.ownerId, message.shotId}] = PeerShot{shot->mId, message.deviceId};
+}
+
+void CNetworkManager::OnShotBlow(const MsgShotBlow& message)
+{
+    const auto told = mPeerShots.find({message.ownerId, message.shotId});
+    if (message.objectId != mOwnObjectId || !gPlayerShip || !gPlayerShip->mActive || told == mPeerShots.end())
+        return;
+    CRemoteShip* shooter = ShipHere(message.ownerId);
+    auto* shot = dynamic_cast<CShot*>(gResourceManager->FindObject(told->second.localId));
+    CWeaponInfo* weapon = gResourceManager->GetDeviceWeaponInfo(told->second.deviceId);
+    // A shot that struck the ship here has dealt its blow already.
+    if (!shooter || !FiredBy(shot, message.ownerId) || shot->StruckThePlayer() || !weapon ||
+        message.damage > MostBlow(*weapon, *shooter))
+        return;
+    // Once: a repeat finds the shot spent, and it strikes nothing more here.
+    mPeerShots.erase(told);
+    shot->mActive = 0;
+    gPlayerShip->TakeDamage(message.damage, weapon->mDeviceMod);
+}
+
+bool CNetworkManager::SpeaksFor(netpeer::PlayerId player, int objectId) const
+{
+    if (HoldsId(player, objectId))
+        return true;
+    return !ActsAsHost() && mObjectIds.empty() && player == gHostPlayerId && player != gLocalPlayerId &&
+           objectId != mOwnObjectId;
+}
+
+void CNetworkManager::ShowUntoldCopies()
+{
+    std::erase_if(mUntoldCopies, [](const auto& copy) {
+        if (gResourceManager->FindOtherPlayer(copy.first) && gTimeNow - copy.second < kUntoldCopyMs)
+            return false;
+        gResourceManager->SetOtherPlayerSystem(copy.first, kNoSystemTold);
+        return true;
+    });
+}
+
+void CNetworkManager::ForgetSpentShots()
+{
+    std::erase_if(mPeerShots, [](const auto& told) {
+        return !FiredBy(gResourceManager->FindObject(told.second.localId), told.first.first);
+    });
 }
 
 void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer::PlayerId sender)
@@ -330,8 +407,10 @@ void CNetworkManager::CreateRemoteShip(const MsgShipSnapshot& snapshot, netpeer:
     auto* ship = dynamic_cast<CRemoteShip*>(gResourceManager->FindOtherPlayer(snapshot.objectId));
     if (!ship) {
         // Answered once: the sender may not know this ship yet, and repeats find it built.
-        if (AddRemoteShip(new CRemoteShip(snapshot)))
+        if (AddRemoteShip(new CRemoteShip(snapshot))) {
+            mUntoldCopies[snapshot.objectId] = gTimeNow;
             SendOwnSnapshot(sender);
+        }
         return;
     }
     // Its owner tells the ship again when it comes back to life or changes it.

@@ -168,6 +168,12 @@ VARNOK_FIELDS(MsgIdHolder, {
     io.Int(m.objectId);
     io.Word(m.player);
 })
+VARNOK_FIELDS(MsgShotBlow, {
+    io.Int(m.objectId);
+    io.Int(m.ownerId);
+    io.Int(m.shotId);
+    io.Int(m.damage);
+})
 
 #undef VARNOK_FIELDS
 
@@ -205,7 +211,8 @@ size_t NetMessageBytes(int type)
                                         MsgRequestObjectId::kBytes,
                                         MsgObjectIdAssigned::kBytes,
                                         MsgCreateShot::kBytes,
-                                        MsgIdHolder::kBytes};
+                                        MsgIdHolder::kBytes,
+                                        MsgShotBlow::kBytes};
     return type >= 1 && type < static_cast<int>(std::size(kSizes)) ? kSizes[type] : 0;
 }
 
@@ -239,5 +246,6 @@ VARNOK_CODEC(MsgRequestObjectId)
 VARNOK_CODEC(MsgObjectIdAssigned)
 VARNOK_CODEC(MsgCreateShot)
 VARNOK_CODEC(MsgIdHolder)
+VARNOK_CODEC(MsgShotBlow)
 
 #undef VARNOK_CODEC

@@ -1,4 +1,4 @@
-// The twelve game messages peers exchange: their fields, and their little-endian wire layouts
+// The thirteen game messages peers exchange: their fields, and their little-endian wire layouts
 // with each type's exact size.
 #pragma once
 
@@ -45,9 +45,11 @@ struct MsgShipState {
     Vec3 rotation;
     Vec3 velocity;
     // The system the ship's player is in, in the first word of the further vector; the other two
-    // words are zero.
+    // words are zero. A sender that tells no system leaves it kNoSystemTold.
     int32_t systemId = 0;
 };
+// Such a ship is shown in whichever system this player is in.
+constexpr int32_t kNoSystemTold = 0;
 
 struct MsgRemoteFire {
     static constexpr int kType = 4;
@@ -135,6 +137,17 @@ struct MsgCreateShot {
     int32_t shotId = 0;
 };
 
+// The shooter's game tells the owner of a ship that one of its shots, as told by type 11, struck
+// that ship's copy there, with the blow's damage before the ship's shield and armor.
+struct MsgShotBlow {
+    static constexpr int kType = 13;
+    static constexpr size_t kBytes = 24;
+    int32_t objectId = 0;
+    int32_t ownerId = 0;
+    int32_t shotId = 0;
+    int32_t damage = 0;
+};
+
 // The type word of a message; 0 for one shorter than the header.
 int NetMessageType(const NetBytes& data);
 // The exact size of a message of that type; 0 for an unknown type.
@@ -152,6 +165,7 @@ NetBytes EncodeMessage(const MsgRequestObjectId& message);
 NetBytes EncodeMessage(const MsgObjectIdAssigned& message);
 NetBytes EncodeMessage(const MsgCreateShot& message);
 NetBytes EncodeMessage(const MsgIdHolder& message);
+NetBytes EncodeMessage(const MsgShotBlow& message);
 
 // Nothing unless the data is exactly the type's size and carries its type.
 template <typename Message>

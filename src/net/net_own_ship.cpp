@@ -46,9 +46,13 @@ SentShot Describe(CShot& shot)
 
 void CNetworkManager::SendOwnShip()
 {
+    ForgetSpentShots();
+    ShowUntoldCopies();
     // Only a ship that has its id in the session is known to the peers.
-    if (!mPeer || !gPlayerShip || mOwnObjectId < kFirstObjectId || gPlayerShip->mId != mOwnObjectId)
+    if (!mPeer || !gPlayerShip || mOwnObjectId < kFirstObjectId || gPlayerShip->mId != mOwnObjectId) {
+        mUntoldBlows.clear();
         return;
+    }
     SendOwnShots();
     // A ship that came back to life or was refitted is told again: the peers' copies are out of date.
     const bool live = gPlayerShip->mActive != 0;
@@ -95,11 +99,15 @@ void CNetworkManager::SendOwnShots()
     std::set<int> fired;
     for (int slot = 0; slot < gPlayerShip->mWeaponCount; ++slot)
         fired.insert(gPlayerShip->mWeapons[slot]->mDeviceId);
+    // A shot already over would start afresh at the peers, unless it struck a copy in the frame it
+    // was fired: its blow, told right after, ends it there.
+    std::set<int> struck;
+    for (const MsgShotBlow& blow : mUntoldBlows)
+        struck.insert(blow.shotId);
     std::set<int> live;
     for (const auto& [id, object] : gResourceManager->mObjects) {
-        // A shot already over would start afresh at the peers.
         auto* shot = dynamic_cast<CShot*>(object);
-        if (!shot || !shot->OwnerIsPlayer() || !shot->mActive)
+        if (!shot || !shot->OwnerIsPlayer() || !(shot->mActive || struck.contains(id)))
             continue;
         live.insert(id);
         const SentShot sent = Describe(*shot);
@@ -107,4 +115,14 @@ void CNetworkManager::SendOwnShots()
             Send(netpeer::kAllPlayers, MsgCreateShot{sent.deviceId, mOwnObjectId, sent.point, sent.kind, id});
     }
     mAnnouncedShots = std::move(live);
+    for (const MsgShotBlow& blow : mUntoldBlows)
+        Send(netpeer::kAllPlayers, blow);
+    mUntoldBlows.clear();
+    std::erase_if(mBlowShots, [](const auto& told) { return !gResourceManager->FindObject(told.first); });
+}
+
+void CNetworkManager::TellBlow(int copyId, int shotId, int damage)
+{
+    if (mPeer && damage > 0 && mBlowShots.insert({shotId, copyId}).second)
+        mUntoldBlows.push_back(MsgShotBlow{copyId, mOwnObjectId, shotId, damage});
 }

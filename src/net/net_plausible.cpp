@@ -76,7 +76,8 @@ bool IsPlausible(const MsgShipState& message)
         !PushInRange(message.objectId, message.velocity))
         return false;
     // Where a ship of another system flies is measured by that system, and not used here.
-    return message.systemId != gResourceManager->mPlaceSystemId ||
+    const bool here = message.systemId == gResourceManager->mPlaceSystemId || message.systemId == kNoSystemTold;
+    return !here ||
            (InBounds(message.position) && InBounds(message.destination) && AnglesInRange(message.rotation));
 }
 
@@ -119,4 +120,10 @@ bool IsPlausible(const MsgCreateShot& message)
 bool IsPlausible(const MsgIdHolder& message)
 {
     return IsSessionObjectId(message.objectId) && message.player != netpeer::kAllPlayers;
+}
+
+bool IsPlausible(const MsgShotBlow& message)
+{
+    return IsSessionObjectId(message.objectId) && IsSessionObjectId(message.ownerId) &&
+           CResourceManager::IsTempObjectId(message.shotId) && message.damage > 0 && message.damage <= kMaxPoints;
 }

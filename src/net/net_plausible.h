@@ -21,3 +21,4 @@ bool IsPlausible(const MsgShipSnapshot& message);
 bool IsPlausible(const MsgObjectIdAssigned& message);
 bool IsPlausible(const MsgCreateShot& message);
 bool IsPlausible(const MsgIdHolder& message);
+bool IsPlausible(const MsgShotBlow& message);

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "net/net_messages.h"
@@ -105,6 +106,11 @@ public:
     // Once a frame and when the host role moves: asks again while the id has not come.
     void RequestObjectIdAgain(bool hostMoved);
     void OnIdHolder(const MsgIdHolder& message);
+    // A blow the holder of a shot tells: this player's ship takes it once, within the shot's damage.
+    void OnShotBlow(const MsgShotBlow& message);
+    // A shot of this player's struck another player's copy here; its owner hears of the shot's
+    // first blow with the shot.
+    void TellBlow(int copyId, int shotId, int damage);
 
     std::unique_ptr<netpeer::Peer> mPeer;
     // Object ids of the remote ships, in arrival order; the world owns the ships.
@@ -132,8 +138,30 @@ private:
     void SendOwnShots();
     void PlaceOwnShipAtRandom();
 
+    // The player speaks for the id: he holds it, or he hosts without telling holdings and the id
+    // is not this game's.
+    bool SpeaksFor(netpeer::PlayerId player, int objectId) const;
+    // The peers' shots gone from this world can no longer be told to have struck.
+    void ForgetSpentShots();
+    // A copy whose player has told no system a second after its snapshot is shown wherever this
+    // player is, until its player tells one.
+    void ShowUntoldCopies();
+    // The copies built whose players have told no system yet, with the time each was built.
+    std::map<int, uint32_t> mUntoldCopies;
+    // The peers' shots still in this world that may yet be told to have struck this player's
+    // ship: by (owner id, shot id as told) the id each flies under here and its weapon.
+    struct PeerShot {
+        int localId = 0;
+        int deviceId = 0;
+    };
+    std::map<std::pair<int, int>, PeerShot> mPeerShots;
+
     // The player's shots the peers have been told of, among those still in the world.
     std::set<int> mAnnouncedShots;
+    // The player's shots whose blow on a copy was told (or is about to be), by (shot id, copy id),
+    // and those blows.
+    std::set<std::pair<int, int>> mBlowShots;
+    std::vector<MsgShotBlow> mUntoldBlows;
     // The last snapshot the peers were told of this player's ship, and whether it was live since.
     MsgShipSnapshot mToldSnapshot;
     bool mToldLive = false;

@@ -12,6 +12,7 @@
 #include "db/game_database.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
+#include "net/network_manager.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/shield.h"
@@ -146,6 +147,12 @@ bool CRemoteShip::TakeDamage(int amount, int damageType)
     if (amount > 0 && mActive)
         mHitPoints = std::max(mHitPoints - amount, std::min(mHitPoints, 1));
     return false;
+}
+
+void CRemoteShip::StruckBy(const CShot& shot, int amount)
+{
+    if (mActive && shot.OwnerIsPlayer())
+        gNetworkManager.TellBlow(mId, shot.mId, amount);
 }
 
 void CRemoteShip::TakeOwnersHitPoints(int hitPoints, bool here)

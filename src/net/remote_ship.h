@@ -6,12 +6,13 @@
 
 #include "net/net_messages.h"
 #include "ships/ship.h"
+#include "ships/shot.h"
 
 class CWeaponInfo;
 
 constexpr int kRemoteListSize = 20;
 
-class CRemoteShip : public CShip {
+class CRemoteShip : public CShip, public CShotWitness {
 public:
     // The snapshot must name a known hull and known devices (CanBuildRemoteShip).
     explicit CRemoteShip(const MsgShipSnapshot& snapshot);
@@ -23,6 +24,8 @@ public:
 
     // Its owner's game alone decides that the ship dies: a blow here leaves the hull a point.
     bool TakeDamage(int amount, int damageType) override;
+    // A blow of this player's shot is told to the owner, whose game applies it.
+    void StruckBy(const CShot& shot, int amount) override;
     // The hit points its owner's game tells; none left is its death, seen and heard only when the
     // ship is in this system. A dead ship lives again only by its owner's next snapshot.
     void TakeOwnersHitPoints(int hitPoints, bool here);

@@ -132,7 +132,7 @@ void CBeamShot::Interact(CWorldObject* other)
         return;
     const CBeamWeapon& record = *mWeaponRecord;
     const int amount = static_cast<int>(owner->GetDamageFactor() * static_cast<float>(RollDamage(record)));
-    other->TakeDamage(amount, record.mDeviceMod);
+    Strike(*other, amount, record.mDeviceMod);
     if (record.mForceScalar != 0) {
         other->mPosition.z = owner->mPosition.z;
         const Vec3 away = UnitVec3(Vec3::Difference(other->mPosition, owner->mPosition));

@@ -226,7 +226,7 @@ void CProjectileShot::Interact(CWorldObject* other)
     int amount = RollDamage(record);
     if (CActor* owner = LiveOwner())
         amount = static_cast<int>(owner->GetDamageFactor() * static_cast<float>(amount));
-    other->TakeDamage(amount, record.mDeviceMod);
+    Strike(*other, amount, record.mDeviceMod);
     const Vec3 away = UnitVec3(Vec3::Difference(point, mPosition));
     other->Push(Vec3::Scaled(away, static_cast<float>(amount) / kPushPerDamage));
     for (int particleId : record.mParticles)

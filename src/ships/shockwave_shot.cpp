@@ -189,7 +189,7 @@ void CShockwaveShot::Interact(CWorldObject* other)
         damage = rand() % record.mVariableDamage + record.mMinDamage;
         pushPerDamage = kPushPerVariableDamage;
     }
-    other->TakeDamage(damage, record.mDeviceMod);
+    Strike(*other, damage, record.mDeviceMod);
     if (!NeverPushed(other->mType))
         other->Push(Vec3::Scaled(UnitVec3(apart), static_cast<float>(damage) / pushPerDamage));
     if (record.mAilmentId != 0 && IsShipType(other->mType)) {

@@ -59,6 +59,15 @@ CActor* CShot::LiveOwner() const
     return owner && owner->mActive ? owner : nullptr;
 }
 
+void CShot::Strike(CWorldObject& other, int amount, int damageType)
+{
+    if (gPlayerView && gPlayerView->Ship() == &other)
+        mStruckThePlayer = 1;
+    if (auto* witness = dynamic_cast<CShotWitness*>(&other))
+        witness->StruckBy(*this, amount);
+    other.TakeDamage(amount, damageType);
+}
+
 int CShot::RollDamage(const CWeaponInfo& record)
 {
     int amount = record.mMinDamage;

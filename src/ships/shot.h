@@ -5,7 +5,17 @@
 #include "world/actor.h"
 
 class CAilment;
+class CShot;
 class CWeaponInfo;
+
+// An object that learns which shot struck it, besides taking the blow's damage.
+class CShotWitness {
+public:
+    virtual void StruckBy(const CShot& shot, int amount) = 0;
+
+protected:
+    ~CShotWitness() = default;
+};
 
 // Ownership: the world map owns the shot, the weapon record cache owns its record. The owner is
 // held by id and looked up at each use, so an owner deleted meanwhile is simply gone.
@@ -64,6 +74,11 @@ public:
     CActor* LiveOwner() const;
     bool OwnerIsPlayer() const { return mOwnerIsPlayer != 0; }
 
+    // One blow of this shot: the damage, told to a witness first.
+    void Strike(CWorldObject& other, int amount, int damageType);
+    // The shot struck the player's own ship in this world.
+    bool StruckThePlayer() const { return mStruckThePlayer != 0; }
+
     // Chain links that led to this shot: 0 for a shot its owner fired itself.
     int mChainDepth = 0;
 
@@ -76,6 +91,7 @@ private:
     int mOwnerId = 0;
     // The player ship is not filed in the object map; it is found through the player view.
     uint8_t mOwnerIsPlayer = 0;
+    uint8_t mStruckThePlayer = 0;
 };
 // Ships are the kinds that take ailments from hits.
 bool IsShipType(int type);

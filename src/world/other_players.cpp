@@ -7,6 +7,8 @@ namespace {
 
 // A ship's player has not said where he is yet: no system has this id.
 constexpr int kNoSystem = -1;
+// A player who tells no system is shown in whichever system this one is in.
+constexpr int kEverySystem = 0;
 
 }  // namespace
 
@@ -43,7 +45,7 @@ CWorldObject* CResourceManager::FindOtherPlayer(int id)
 void CResourceManager::PlaceOtherPlayers()
 {
     for (const auto& [id, systemId] : mOtherPlayers) {
-        const bool here = systemId == mPlaceSystemId;
+        const bool here = systemId == mPlaceSystemId || systemId == kEverySystem;
         auto& from = here ? mElsewhere : mObjects;
         auto& to = here ? mObjects : mElsewhere;
         const auto filed = from.find(id);

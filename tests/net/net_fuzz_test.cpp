@@ -141,6 +141,8 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
         EncodeMessage(MsgObjectIdAssigned{40}),
         EncodeMessage(MsgCreateShot{hull.weapon_id_1, kRemoteId, Vec3(9, 0, 30), kShotBeam, 100700}),
         EncodeMessage(MsgCreateShot{hull.weapon_id_1, kOwnId, Vec3(9, 0, 30), kShotBeam, 100702}),
+        EncodeMessage(MsgIdHolder{kRemoteId, kSender}),
+        EncodeMessage(MsgShotBlow{kOwnId, kRemoteId, 100700, 5}),
         // A turn or a drift no game makes, which once kept the angle wrap looping for good.
         EncodeMessage(
             MsgShipState{kRemoteId, 5, 5, 5, Vec3(1, 1, 30), Vec3(2, 2, 30), Vec3(0, 0, huge), Vec3(huge, 0, 0), here}),
@@ -206,7 +208,7 @@ TEST_F(NetFuzzTest, RandomMutatedAndHostileMessagesNeverCrashHangOrQuitAndLeaveE
     for (size_t at = told.find(refusal); at != std::string::npos; at = told.find(refusal, at + 1))
         ++refusedStarts;
     EXPECT_EQ(refusedStarts, 1u) << "one sender's refused Starts are told once";
-    for (int type = 1; type <= 11; ++type)
+    for (int type = 1; type <= MsgShotBlow::kType; ++type)
         EXPECT_GT(wellSized[type], 1000) << "type " << type;
     // The mutations still reached the handlers, and no text got past its field.
     EXPECT_FALSE(gNetworkManager.RemoteShips().empty());

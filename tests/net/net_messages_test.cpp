@@ -87,6 +87,7 @@ std::vector<CodecCase> Cases()
         Case("ObjectIdAssigned", MsgObjectIdAssigned{810}, 810),
         Case("CreateShot", MsgCreateShot{811, 21, Vec3(1, 1, 30), kShotBeam, 600}, 811),
         Case("IdHolder", MsgIdHolder{812, 3}, 812),
+        Case("ShotBlow", MsgShotBlow{813, 21, 100600, 40}, 813),
     };
 }
 
@@ -115,7 +116,7 @@ TEST_P(CodecTest, RoundTripsAtItsSizeAndRefusesAnyOtherSizeOrKind)
     EXPECT_FALSE(c.reencode(shorter));
 
     // The same bytes under every other type word.
-    for (int other = 0; other <= 13; ++other) {
+    for (int other = 0; other <= 14; ++other) {
         if (other == c.type)
             continue;
         NetBytes relabelled = c.sample;

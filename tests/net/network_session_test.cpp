@@ -171,11 +171,21 @@ TEST_F(NetworkSessionTest, PlayersChatAndIdsFromTheHost)
     EXPECT_EQ(gNetworkManager.mPlayerNames[0].rfind("Player ", 0), 0u);
     EXPECT_EQ(gNetworkManager.mPlayerNames[1], "Raw");
 
+    // Every player hears who holds a new id, not only the one who asked.
+    netpeer::Peer watcher;
+    Recorder watcherEvents;
+    ASSERT_TRUE(watcher.Initialize(watcherEvents.Handler()));
+    ASSERT_EQ(watcher.Connect(VarnokSession(), Loopback(port), netpeer::Address{}), netpeer::Result::kOk);
+    ASSERT_TRUE(PumpNetwork([] { return gNetworkManager.mPlayerNames.size() == 3; }));
+
     const std::string longest(99, 'x');
     RawSend(MsgChatLine{longest});
     RawSend(MsgRequestObjectId{});
     RawSend(MsgRequestObjectId{});
     Settle("done");
+    ASSERT_TRUE(watcherEvents.WaitFor(
+        [](const std::vector<netpeer::Event>& events) { return !Received<MsgIdHolder>(events).empty(); }));
+    EXPECT_EQ(Received<MsgIdHolder>(watcherEvents.Events()).front().objectId, 21);
     EXPECT_EQ(gNetworkManager.mChatLines.front(), longest);
     const auto ids = RawReceived<MsgObjectIdAssigned>(2);
     ASSERT_EQ(ids.size(), 2u);
@@ -318,6 +328,47 @@ TEST_F(NetworkSessionTest, OrdersAndShotsReachOnlyPlayerShipsAndBadMessagesAreDr
     Vec3 boltPoint;
     EXPECT_FLOAT_EQ(bolt->GetTargetPoint(boltPoint).x, 1800.0f);
     EXPECT_FALSE(os::QuitPosted());
+
+    // Blows on this player's ship that the shot's holder tells: once, within the shot's damage.
+    RowList<CreateShipRow> rows;
+    const CreateShipRow& hull = *gGameDatabase.GetCreateShips(rows).front();
+    ReplacePlayerShip(new CPlayerShip(hull.ship_id, "Target", hull.weapon_id_1, hull.weapon_id_2,
+                                      hull.engine_device_id, hull.shield_device_id, hull.armor_device_id, 0, 0, 0, 0,
+                                      0, 0, hull.affiliate));
+    gPlayerShip->mId = gNetworkManager.mOwnObjectId = 23;
+    const auto most = [&](int device) {
+        const CWeaponInfo* weapon = rm->GetDeviceWeaponInfo(device);
+        return weapon->mMinDamage + std::max(weapon->mVariableDamage - 1, 0);
+    };
+    const int whole = gPlayerShip->GetHitPoints();
+    RawSend(MsgShotBlow{23, 21, 100606, most(kPlasmaBoltDevice) + 1});
+    gNetworkManager.NetMessageHandler(
+        {netpeer::EventKind::kReceive, 3, {}, EncodeMessage(MsgShotBlow{23, 21, 100606, most(kPlasmaBoltDevice)})});
+    Settle("blows above the shot's damage or not from its holder");
+    EXPECT_EQ(gPlayerShip->GetHitPoints(), whole);
+    const MsgShotBlow blow{23, 21, 100606, most(kPlasmaBoltDevice)};
+    RawSend(blow);
+    Settle("a blow");
+    const int struck = gPlayerShip->GetHitPoints();
+    EXPECT_LT(struck, whole);
+    EXPECT_FALSE(bolt->mActive);
+    RawSend(blow);
+    Settle("the same blow again");
+    EXPECT_EQ(gPlayerShip->GetHitPoints(), struck);
+
+    // Gone to another system, far beyond this one's bounds: the ship takes no orders or shots
+    // here, its ring's blow no longer lands, and it is no longer this player's target.
+    gPlayerShip->mTarget = ship;
+    RawSend(MsgShipState{21, 5, 0, 0, Vec3(1e6f, 0, 30), Vec3(1e6f, 0, 30), Vec3(), Vec3(), 99});
+    RawSend(MsgDestination{21, Vec3(5, 5, 30)});
+    RawSend(MsgCreateShot{kPulseLaserDevice, 21, Vec3(60, 0, 30), kShotBeam, 100608});
+    RawSend(MsgShotBlow{23, 21, 100607, most(kRingDevice)});
+    Settle("gone to another system");
+    EXPECT_EQ(rm->FindObject(21), nullptr);
+    EXPECT_EQ(gPlayerShip->mTarget, nullptr);
+    EXPECT_FLOAT_EQ(ship->mDestination.x, 700.0f);
+    EXPECT_EQ(rm->FindObject(100608), nullptr);
+    EXPECT_EQ(gPlayerShip->GetHitPoints(), struck);
 }
 
 TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAndWaitsForItsIdToTell)
@@ -347,6 +398,18 @@ TEST_F(NetworkSessionTest, AJoinTriesTheHostRowsInTurnKeepsTheOneThatAnsweredAnd
     RawSend(MsgObjectIdAssigned{24});
     Settle("an id unasked for");
     EXPECT_EQ(gPlayerShip->mId, 23);
+    // A host that tells no holdings speaks for the ships it knows. A copy is shown in this system
+    // when its state tells no system, or a second after its snapshot when no state comes.
+    rm->EnterSystem(1);
+    RawSend(Snapshot(25));
+    RawSend(Snapshot(26));
+    RawSend(Here(25));
+    Settle("the ships of a host that tells no holdings");
+    EXPECT_NE(rm->FindObject(25), nullptr);
+    EXPECT_EQ(rm->FindObject(26), nullptr);
+    gTimeNow += 1000;
+    gNetworkManager.SendOwnShip();
+    EXPECT_NE(rm->FindObject(26), nullptr);
 
     // The host leaves; the peer left behind hosts from then on: a newcomer finds it where it found
     // the host, gets its id and hears of the ships there are.
@@ -423,6 +486,14 @@ TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEach
     EXPECT_NE(shots[0].kind, 0);
     EXPECT_EQ(shots[0].deviceId, weapon);
     EXPECT_NE(rm->FindObject(shots[0].shotId), nullptr);
+
+    // Struck down and refitted, the ship is not told: its snapshot would bring its copies to life.
+    const size_t snapshots = Received<MsgShipSnapshot>(rawEvents.Events()).size();
+    gPlayerShip->mActive = 0;
+    ++gPlayerShip->mShipId;
+    gNetworkManager.SendOwnShip();
+    GameSays("dead");
+    EXPECT_EQ(Received<MsgShipSnapshot>(rawEvents.Events()).size(), snapshots);
 }
 
 }  // namespace

@@ -39,6 +39,10 @@ constexpr const char* kStruck = "struck";
 constexpr const char* kSeenDead = "seen dead";
 constexpr const char* kGoneAhead = "gone ahead";
 constexpr const char* kAtTheShipyard = "at the shipyard";
+constexpr const char* kReadyToBeStruck = "ready to be struck";
+constexpr const char* kStruckByTheHost = "struck by the host";
+// Where the host fires from: off the guest's side, not touching it.
+constexpr float kFiringDistance = 25.0f;
 constexpr int kKeyE = 18;
 constexpr int kKeyH = 35;
 constexpr int kKeyY = 21;
@@ -178,6 +182,32 @@ public:
         mRoad.Release(kKeyW);
     }
 
+    // The host's shots strike the guest's ship in the host's game, and count in the guest's. The
+    // host changes sides unseen by the guest, whose copy of it keeps the old side, so that there
+    // its shots strike nothing: only the host's word of a blow can hurt the guest.
+    void TheHostStrikesTheGuest(bool guest)
+    {
+        mRoad.Step("the host's shots at the guest count in the guest's game");
+        if (guest) {
+            const int whole = gPlayerShip->GetHitPoints();
+            gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{kReadyToBeStruck});
+            ASSERT_TRUE(FramesUntil([whole] { return gPlayerShip->GetHitPoints() < whole; })) << mRoad.CurrentStep();
+            gNetworkManager.Send(netpeer::kAllPlayers, MsgChatLine{kStruckByTheHost});
+            return;
+        }
+        ASSERT_TRUE(FramesUntil([] { return Heard(kReadyToBeStruck); })) << mRoad.CurrentStep();
+        const int side = gPlayerShip->mAffiliate;
+        gPlayerShip->mAffiliate = side + 1;
+        ASSERT_TRUE(FramesUntil([] {
+            if (CRemoteShip* guestShip = OtherShip()) {
+                gPlayerShip->mPosition = Vec3::Sum(guestShip->mPosition, Vec3(kFiringDistance, 0, 0));
+                gPlayerShip->Fire(&guestShip->mPosition);
+            }
+            return Heard(kStruckByTheHost);
+        })) << mRoad.CurrentStep();
+        gPlayerShip->mAffiliate = side;
+    }
+
     // The other player's ship as this game shows it, live; null while there is none.
     static CRemoteShip* OtherShip()
     {
@@ -218,6 +248,7 @@ public:
         mRoad.Step("Start");
         mRoad.ClickAt(656, 436);
         FlyFireAndWatch("seen by the host", "seen by the guest");
+        TheHostStrikesTheGuest(false);
         FallThenSeeTheGuestRefitAndRestart();
         then();
 

@@ -2,9 +2,10 @@
 // (this test binary again, told the host's port) joins through its host row on 127.0.0.1. Both
 // are driven by keys and clicks: the main menu's Network button, host or join, a chat line each
 // that both lobbies show, the host's Start, then each flies and fires and must see the other ship
-// move and its shots arrive. The host falls and respawns, the guest buys a hull and takes a Start
-// on the shipyard page; after each, both still see each other. Then the guest flies through a
-// wormhole: apart, neither game shows the other or a shot of it, until the host follows.
+// move and its shots arrive, and the host's shots at the guest count in the guest's game. The host
+// falls and respawns, the guest buys a hull and takes a Start on the shipyard page; after each,
+// both still see each other. Then the guest flies through a wormhole: apart, neither game shows
+// the other or a shot of it, until the host follows.
 #include <cstdlib>
 #include <string>
 
@@ -89,6 +90,7 @@ TEST_F(NetRoadTest, TwoCopiesHostAndJoinChatStartAndSeeEachOtherFlyAndFire)
         net.Chat({kKeyH, kKeyE, kKeyY}, "hey", "hi");
         road.Step("the host's Start takes this copy into flight too");
         net.FlyFireAndWatch("seen by the guest", "seen by the host");
+        net.TheHostStrikesTheGuest(true);
         SeeTheHostFallThenRefitAndRestart();
         net.GoApartThenMeet(true, [this] { return FlyThroughTheWormhole(); });
         return;
