@@ -82,6 +82,8 @@ INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, co
 INSERT INTO button (button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id) VALUES (1102, 1102, 'Connect', 3001, 'ff80c0ff', 1, 2);
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1100, 18, 480, 236, 'true', 'medium', 'ffffffff');
 INSERT INTO button (button_id, control_id, button_text, sprite_id, down_color_mod, down_sound_id, up_sound_id) VALUES (1100, 1100, 'Back', 3001, 'ff80c0ff', 1, 2);
+INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1149, 18, 480, 282, 'true', 'small', 'ffffb060');
+INSERT INTO text_control (text_id, control_id, text) VALUES (1149, 1149, '');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1144, 18, 48, 494, 'true', 'small', 'ffc0e0ff');
 INSERT INTO text_control (text_id, control_id, text) VALUES (1144, 1144, 'Type a new host address, then Return or Add Host:');
 INSERT INTO control (control_id, screen_id, x_pos, y_pos, visible, text_size, color_mod) VALUES (1148, 18, 40, 510, 'true', 'small', 'ffffffff');

@@ -66,14 +66,19 @@ bool CNetworkManager::JoinSession()
         return false;
     RowList<HostRow> hosts;
     gGameDatabase.GetHosts(hosts);
+    mJoinResult = netpeer::Result::kBadAddress;
     for (const HostRow* row : hosts) {
         std::snprintf(mHostText, sizeof mHostText, "%s", row->host_address);
         mPort = row->host_port;
         if (mPort < 1 || mPort > 65535)
             continue;
         const netpeer::Address host{mHostText, static_cast<uint16_t>(mPort)};
-        if (mPeer->Connect(VarnokSession(), host, netpeer::Address{}) == netpeer::Result::kOk)
+        const netpeer::Result result = mPeer->Connect(VarnokSession(), host, netpeer::Address{});
+        if (result == netpeer::Result::kOk)
             return true;
+        // The player hears of the host that came nearest to letting this game in.
+        if (result == netpeer::Result::kRefused || mJoinResult == netpeer::Result::kBadAddress)
+            mJoinResult = result;
     }
     return false;
 }

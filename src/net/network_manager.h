@@ -46,7 +46,7 @@ public:
     void InitPeer();
     // Hosts on the port; false when there is no peer or the port cannot be used.
     bool HostSession();
-    // Tries the host rows in turn; true once one of them answers.
+    // Tries the host rows in turn; true once one of them answers. Otherwise mJoinResult says why.
     bool JoinSession();
     // Leaves the session and drops the events not yet applied; no event arrives afterwards.
     void ClosePeer();
@@ -123,6 +123,8 @@ public:
     // asks again gets again; elsewhere as the host told them. Only a holder speaks for its id.
     std::map<netpeer::PlayerId, int> mObjectIds;
     int mPort = kDefaultNetPort;
+    // How the last join that failed ended: refused by a host, timed out, or no row could be tried.
+    netpeer::Result mJoinResult = netpeer::Result::kOk;
     char mHostText[kHostTextSize] = "192.168.0.1";
     uint8_t mHost = 0;
     uint8_t mPeerInitialised = 0;

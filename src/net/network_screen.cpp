@@ -83,11 +83,19 @@ void CNetworkScreen::OnMouseUp(int, int x, int y)
 
 void CNetworkScreen::Connect()
 {
+    ShowStatus("");
     gNetworkManager.InitPeer();
     const bool inSession = gNetworkManager.mHost ? gNetworkManager.HostSession() : gNetworkManager.JoinSession();
-    // Without a session there is no lobby to show: the player stays to try again.
-    if (!inSession)
+    // Without a session there is no lobby to show: the player stays to try again, knowing why.
+    if (!inSession) {
+        if (gNetworkManager.mHost)
+            ShowStatus(kHostFailedLine);
+        else if (gNetworkManager.mJoinResult == netpeer::Result::kTimedOut)
+            ShowStatus(kJoinTimedOutLine);
+        else
+            ShowStatus(gNetworkManager.mJoinResult == netpeer::Result::kRefused ? kJoinRefusedLine : kNoHostLine);
         return;
+    }
     gLobbyScreen->SetEntered(false);
     gCurrentScreen = gLobbyScreen;
 }
@@ -118,6 +126,12 @@ void CNetworkScreen::AddHost(const std::string& address)
             text->SetText(address.c_str());
         return;
     }
+}
+
+void CNetworkScreen::ShowStatus(const char* line)
+{
+    if (CTextControl* text = GetTextControl(kStatusText))
+        text->SetText(line);
 }
 
 void CNetworkScreen::ShowEntry()

@@ -16,6 +16,12 @@ public:
     static constexpr int kHostCheckBox = 1003;
     static constexpr int kEntryText = 1088;
     static constexpr int kFirstHostText = 1110;
+    // Says why the last Connect left the player here.
+    static constexpr int kStatusText = 1149;
+    static constexpr const char* kJoinTimedOutLine = "No host answered in time.";
+    static constexpr const char* kJoinRefusedLine = "The host turned this game away.";
+    static constexpr const char* kNoHostLine = "No host address of the list works.";
+    static constexpr const char* kHostFailedLine = "The port is in use: no game hosted.";
     // Lines filled from the host rows on entry; an added host takes a free one of the first 31.
     static constexpr int kShownHosts = 32;
     static constexpr int kAddedHostLines = 31;
@@ -38,6 +44,7 @@ public:
 private:
     void Connect();
     void ShowEntry();
+    void ShowStatus(const char* line);
 
     std::array<std::string, 50> mHostLines;
     CTextEntry mEntry;

@@ -791,7 +791,7 @@ TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
         {20, "button", "button_id", {2600}},
         {18, "button", "button_id", {1100, 1101, 1102}},
         {18, "checkbox", "checkbox_id", {1003}},
-        {18, "text_control", "text_id", {1088}},
+        {18, "text_control", "text_id", {1088, 1149}},
         {18, "text_control", "text_id", range(1110, 1141)},
         {17, "button", "button_id", {1000, 1001, 1002}},
         {17, "text_control", "text_id", {1089}},

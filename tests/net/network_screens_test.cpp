@@ -128,25 +128,37 @@ TEST_F(NetworkScreensTest, TheHostListShowsTheRowsAndTypedHostsAreStoredAsTyped)
     EXPECT_EQ(Text(gNetworkScreen, CNetworkScreen::kFirstHostText + 31), "10.0.0.31");
 }
 
-TEST_F(NetworkScreensTest, AFailedHostOrJoinStaysAndASessionOpensTheLobbyWithItsPlayer)
+TEST_F(NetworkScreensTest, AFailedHostOrJoinStaysSayingWhyAndASessionOpensTheLobbyWithItsPlayer)
 {
-    // No row that can answer: the join fails at once.
-    Hosts("('nowhere', '', 6734), ('bad port', '127.0.0.1', 70000)");
-    Show(gNetworkScreen);
-    Click(gNetworkScreen, CNetworkScreen::kConnectButton);
-    EXPECT_EQ(gCurrentScreen, gNetworkScreen);
-
-    // Hosting on a port another program holds fails too.
+    // Another game hosts on a port of this machine.
     netpeer::Peer other;
     netpeer_test::Recorder events;
-    const uint16_t taken = netpeer_test::FreePort();
+    const std::string taken = std::to_string(netpeer_test::FreePort());
     ASSERT_TRUE(other.Initialize(events.Handler()));
-    ASSERT_EQ(other.Host(netpeer_test::kDesc, netpeer_test::Loopback(taken)), netpeer::Result::kOk);
+    ASSERT_EQ(other.Host(netpeer_test::kDesc, netpeer_test::Loopback(std::stoi(taken))), netpeer::Result::kOk);
+    const struct {
+        std::string hosts;
+        const char* line;
+    } failures[] = {
+        {"('nowhere', '', 6734), ('bad port', '127.0.0.1', 70000)", CNetworkScreen::kNoHostLine},
+        {"('silent', '127.0.0.1', " + std::to_string(netpeer_test::FreePort()) + ")", CNetworkScreen::kJoinTimedOutLine},
+        {"('another game', '127.0.0.1', " + taken + ")", CNetworkScreen::kJoinRefusedLine},
+    };
+    Show(gNetworkScreen);
+    for (const auto& failure : failures) {
+        Hosts(failure.hosts);
+        Click(gNetworkScreen, CNetworkScreen::kConnectButton);
+        EXPECT_EQ(gCurrentScreen, gNetworkScreen) << failure.hosts;
+        EXPECT_EQ(Text(gNetworkScreen, CNetworkScreen::kStatusText), failure.line) << failure.hosts;
+    }
+
+    // Hosting on the port the other game holds fails too.
     TickHost();
     ASSERT_EQ(gNetworkManager.mHost, 1);
-    gNetworkManager.mPort = taken;
+    gNetworkManager.mPort = std::stoi(taken);
     Click(gNetworkScreen, CNetworkScreen::kConnectButton);
     EXPECT_EQ(gCurrentScreen, gNetworkScreen);
+    EXPECT_EQ(Text(gNetworkScreen, CNetworkScreen::kStatusText), CNetworkScreen::kHostFailedLine);
     other.Close();
 
     gNetworkManager.mPort = netpeer_test::FreePort();

@@ -444,8 +444,9 @@ TEST_F(NetworkSessionTest, AnIdRequestNobodyAnswersIsAskedAgainEachSecondAndWhen
     // The session goes on without this game: it leaves, and the player reads why.
     gNetworkManager.NetMessageHandler({netpeer::EventKind::kTerminateSession, 0, {}, {}});
     ASSERT_TRUE(PumpNetwork([] { return !gNetworkManager.mPeer->GetPeerInfo(gLocalPlayerId); }));
-    EXPECT_EQ(FlightMessages().back(), kSessionLostLine);
-    EXPECT_EQ(gNetworkManager.mChatLines.back(), kSessionLostLine);
+    const auto last = [](const auto& lines) { return lines.empty() ? std::string() : std::string(lines.back()); };
+    EXPECT_EQ(last(FlightMessages()), kSessionLostLine);
+    EXPECT_EQ(last(gNetworkManager.mChatLines), kSessionLostLine);
 }
 
 TEST_F(NetworkSessionTest, TheOwnShipIsToldOnceItHasItsIdWithWhereItHeadsAndEachShotOnce)

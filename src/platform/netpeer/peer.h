@@ -20,14 +20,16 @@
 //   and each other player's as its link to that player answers.
 // - A member that does not answer a newcomer's link within the Connect timeout is named to the
 //   host, which drops it from the session (destroy-player everywhere) when it has not heard from
-//   it for two seconds either; a member that answers the host stays, and the newcomer, which
-//   cannot play with it, leaves the session a few seconds later.
-// - A peer the others went on without (it was dropped, or all its links timed out after it had
-//   been stopped) leaves the session too. Either way its handler gets terminate-session at once,
-//   nothing is sent or received any more, and Close delivers no second one.
-// - A connection that has not said who it is within a second is cut; only a few such come in
-//   from one address at a time, and a few in all, the oldest giving way, so strays cannot fill
-//   the slots newcomers need.
+//   it for two seconds either; a member that answers the host stays, and the newcomer plays on
+//   without it: neither gets create-player for the other, and they hear nothing of each other.
+// - The host's word decides who is in: a member the host lost is dropped by every other member.
+//   A peer the session went on without leaves it: one the host dropped, one whose link to the
+//   host timed out after it had been stopped (whatever its other links say), or one that has no
+//   link left after such a stop. Its handler gets terminate-session at once, nothing is sent or
+//   received any more, and Close delivers no second one.
+// - A connection that has not said who it is within a second of its first handshake packet is
+//   cut, whether or not it finished the handshake; only a few such come in from one address at a
+//   time, and a few in all, the oldest giving way, so strays cannot fill the slots newcomers need.
 // - When the host leaves, every peer gets destroy-player for it and then host-migrate naming the
 //   oldest remaining player, which hosts from then on: newcomers may join through it, at its own
 //   port and, as soon as that is free, at the port the session was joined by.

@@ -13,13 +13,14 @@
 namespace netpeer {
 namespace {
 
-// Connections that have not said who they are yet: a few at a time from one address, and a few
-// in all, the oldest giving way to a newer one, so that strays never fill the slots a newcomer
-// needs; each says who it is within a short time or is cut.
+// Connections that have not said who they are yet, from the first word of their handshake on: a
+// few at a time from one address, and a few in all, the oldest giving way to a newer one, so that
+// strays never fill the slots a newcomer needs; each says who it is within a short time or is cut.
 constexpr size_t kStrangersPerAddress = 4;
 constexpr size_t kStrangerPlaces = 16;
 constexpr auto kIntroductionTime = std::chrono::seconds(1);
-// ENet takes a slot before a connection is seen, so there is room beyond the strangers' places.
+// ENet gives a slot to every handshake that arrives in one turn before the strangers are counted,
+// so there is room beyond their places for a burst.
 constexpr size_t kPeerSlots = kMaxPlayers + 2 * kStrangerPlaces;
 // ENet would otherwise buffer up to 32 MB per peer; the largest honest packet is a full welcome.
 constexpr size_t kMaxPacketBytes = 16 * 1024;
@@ -29,12 +30,12 @@ constexpr auto kCloseGrace = std::chrono::milliseconds(300);
 constexpr auto kDoorRetry = std::chrono::milliseconds(200);
 // ENet pings every half second: a member silent this long answers nobody.
 constexpr enet_uint32 kSilentMs = 2000;
-// A newcomer names a member it cannot reach again this often, and leaves the session when the
+// A newcomer names a member it cannot reach again this often, and goes on without it when the
 // host has not dropped that member in this time.
 constexpr auto kDropRepeat = std::chrono::milliseconds(500);
 constexpr auto kDropPatience = std::chrono::milliseconds(kSilentMs + 1500);
-// This peer stopped this long was silent to the others; links that time out after it, up to
-// ENet's longest time-out, were cut by them.
+// This peer stopped this long was silent to the others; a link that times out after it, up to
+// ENet's longest time-out, was cut by them.
 constexpr auto kStall = std::chrono::milliseconds(kSilentMs);
 constexpr auto kStallAftermath = std::chrono::seconds(40);
 // What a disconnection says: the other peer left, or it dropped this one from the session; a
@@ -226,7 +227,19 @@ void Session::ServiceEvents(ENetHost* enet)
         HandleEvent(event);
         got = enet_host_check_events(enet, &event);
     }
+    CountHandshakes(enet);
     enet_host_flush(enet);
+}
+
+// ENet holds a slot for a handshake that is never completed, for as long as its own time-out, and
+// tells nothing of it: each is a stranger from the moment it is seen.
+void Session::CountHandshakes(ENetHost* enet)
+{
+    for (ENetPeer* peer = enet->peers; peer < enet->peers + enet->peerCount; ++peer) {
+        if (peer->state != ENET_PEER_STATE_ACKNOWLEDGING_CONNECT && peer->state != ENET_PEER_STATE_CONNECTION_PENDING)
+            continue;
+        AdmitStranger(peer);
+    }
 }
 
 // Sends what the game queued, then leaves every peer once its queue is empty.
@@ -492,8 +505,15 @@ void Session::HandleWelcome(const wire::Welcome& welcome)
 // the host drops.
 void Session::HandleDrop(PlayerId from, PlayerId id)
 {
-    if (from == hostId_)
+    if (from == hostId_) {
         unreached_.erase(id);
+        // A newcomer the host let go of cannot link in later.
+        announced_.erase(id);
+        if (id == localId_) {
+            Lose();
+            return;
+        }
+    }
     const auto member = linkOf_.find(id);
     if (member == linkOf_.end()) {
         // A member that is gone already: the newcomer that names it hears so.
@@ -527,13 +547,28 @@ void Session::HandleDisconnect(ENetPeer* peer, enet_uint32 reason)
         CompleteJoin(Result::kRefused);
         return;
     }
-    const bool player = links_.contains(peer) && links_[peer].id != 0;
-    RemoveLink(peer);
+    const auto link = links_.find(peer);
+    const PlayerId id = link != links_.end() ? link->second.id : 0;
+    if (id == 0) {
+        RemoveLink(peer);
+        return;
+    }
     // Dropped by the others, by their word or by their time-outs while this peer was stopped: the
-    // session went on without it, and playing on alone would only split it.
-    const bool cutOff = reason == 0 && resumedAt_ && Clock::now() - *resumedAt_ < kStallAftermath && linkOf_.empty();
-    if (player && (reason == kDropped || cutOff))
+    // session went on without it. The host's word decides whatever the other links say, so a peer
+    // whose host timed out after a stall leaves too, as one that has no link left; playing on with
+    // the few that kept it would only split the session.
+    const bool stalled = reason == 0 && resumedAt_ && Clock::now() - *resumedAt_ < kStallAftermath;
+    if (reason == kDropped || (stalled && (id == hostId_ || linkOf_.size() == 1))) {
         Lose();
+        return;
+    }
+    RemoveLink(peer);
+    // A member the host lost is lost to everyone, so none keeps one the host no longer has.
+    if (reason == 0 && localId_ == hostId_ && !stalled) {
+        const wire::Bytes drop = wire::Encode(wire::Drop{id});
+        for (const auto& [member, memberLink] : linkOf_)
+            SendPacket(memberLink, drop);
+    }
 }
 
 // A player's link goes with destroy-player; the host's also hands the role on.
@@ -592,6 +627,13 @@ std::unordered_map<ENetPeer*, Session::Link>::iterator Session::CutStranger(
 
 void Session::AdmitStranger(ENetPeer* peer)
 {
+    // Counted already while its handshake went on, or a player's link; a stranger that ENet let go
+    // of left its slot to this one.
+    if (const auto known = links_.find(peer); known != links_.end()) {
+        if (known->second.id != 0 || known->second.connection == peer->connectID)
+            return;
+        links_.erase(known);
+    }
     size_t strangers = 0, fromItsAddress = 0;
     auto oldest = links_.end();
     for (auto it = links_.begin(); it != links_.end(); ++it) {
@@ -608,23 +650,21 @@ void Session::AdmitStranger(ENetPeer* peer)
     }
     if (strangers >= kStrangerPlaces)
         CutStranger(oldest);
-    links_[peer] = {0, Clock::now()};
+    links_[peer] = {0, Clock::now(), peer->connectID};
 }
 
-// The members a newcomer could not reach are named to the host until it drops them; one it keeps
-// is a member this peer cannot play with, so this peer leaves rather than split the session.
+// The members a newcomer could not reach are named to the host until it drops them. One it keeps is
+// live, only out of this peer's reach (its slots are taken, or the way to it is shut): this peer
+// plays on without it, since the session of the others must not hang on one member's slots.
 void Session::NameUnreachedMembers()
 {
     const auto now = Clock::now();
     if (unreached_.empty() || now < nextDropRepeat_)
         return;
     nextDropRepeat_ = now + kDropRepeat;
+    std::erase_if(unreached_, [&](const auto& member) { return now >= member.second; });
     const auto host = linkOf_.find(hostId_);
     for (const auto& [id, patience] : unreached_) {
-        if (now >= patience) {
-            Lose();
-            return;
-        }
         if (host != linkOf_.end())
             SendPacket(host->second, wire::Encode(wire::Drop{id}));
     }

@@ -45,6 +45,7 @@ private:
     struct Link {
         PlayerId id = 0;  // 0 until the peer has said who it is
         Clock::time_point since;
+        enet_uint32 connection = 0;  // ENet's id of a stranger's handshake
     };
     struct Outgoing {
         PlayerId to;
@@ -54,6 +55,7 @@ private:
     Result Bind(uint16_t port);
     void Run();
     void ServiceEvents(ENetHost* enet);
+    void CountHandshakes(ENetHost* enet);
     void Shutdown();
     void WaitForTraffic(int timeoutMs);
     void FlushOutbox();

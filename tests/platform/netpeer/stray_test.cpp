@@ -1,6 +1,8 @@
 // A raw ENet client on 127.0.0.1 that does not follow the protocol: its packets are dropped,
-// the session goes on, and nothing it sends reaches the game. Floods of strays leave room for
-// newcomers, and a peer the others cannot play with, or went on without, leaves the session.
+// the session goes on, and nothing it sends reaches the game. Strays, even ones that never finish
+// their handshake, leave room for newcomers; a newcomer plays on without a member it cannot reach,
+// and a peer the session went on without leaves it.
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <stop_token>
@@ -68,28 +70,47 @@ public:
     void Service()
     {
         ENetEvent event;
-        while (enet_host_service(client_, &event, 0) > 0)
+        while (enet_host_service(client_, &event, 0) > 0) {
+            cut_ |= event.type == ENET_EVENT_TYPE_DISCONNECT;
             if (event.packet)
                 enet_packet_destroy(event.packet);
+        }
     }
+    // Sends the first word of the handshake; a client never serviced after it answers nothing more.
+    void Knock() { enet_host_flush(client_); }
+    // The session cut it, as Service saw.
+    bool Cut() const { return cut_; }
 
 private:
     ENetHost* client_ = nullptr;
     ENetPeer* peer_ = nullptr;
+    bool cut_ = false;
 };
 
-// 64 strays from another machine that connect and never say who they are.
-std::vector<std::unique_ptr<RawClient>> Flood(uint16_t port)
+using Strays = std::vector<std::unique_ptr<RawClient>>;
+
+void Serve(const std::vector<Strays>& waves, std::chrono::milliseconds time)
 {
-    std::vector<std::unique_ptr<RawClient>> strays;
-    for (int i = 0; i < 64; ++i)
-        strays.push_back(std::make_unique<RawClient>(port, "127.0.0.2"));
-    for (int turn = 0; turn < 100; ++turn) {
-        for (auto& stray : strays)
-            stray->Service();
+    for (auto end = std::chrono::steady_clock::now() + time; std::chrono::steady_clock::now() < end;) {
+        for (const Strays& wave : waves)
+            for (const auto& stray : wave)
+                stray->Service();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return strays;
+}
+
+// Strays from another machine that connect and never say who they are: 64 that answer the
+// session's pings, or 80 that never finish the handshake and so hold a slot without a word.
+Strays Flood(uint16_t port, bool halfOpen)
+{
+    std::vector<Strays> flood(1);
+    for (int i = 0; i < (halfOpen ? 80 : 64); ++i) {
+        flood[0].push_back(std::make_unique<RawClient>(port, "127.0.0.2"));
+        flood[0].back()->Knock();
+    }
+    if (!halfOpen)
+        Serve(flood, std::chrono::milliseconds(500));
+    return std::move(flood[0]);
 }
 
 constexpr std::chrono::milliseconds kShortJoin{1500};
@@ -212,10 +233,12 @@ TEST_F(StrayClientTest, AJoinedClientsMalformedAndOversizedMessagesAreDropped)
     EXPECT_EQ(events[3].data, std::vector<uint8_t>({'l', 'a', 's', 't'}));
 }
 
-TEST_F(StrayClientTest, AFloodOfStraysLeavesRoomForNewcomersAtTheHostAndAtAMember)
+class StrayFloodTest : public StrayClientTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StrayFloodTest, LeavesRoomForNewcomersAtTheHostAndAtAMember)
 {
     {
-        const auto flood = Flood(port);
+        const auto flood = Flood(port, GetParam());
         ExpectAnHonestJoinGetsTheNextId(kShortJoin);
     }
     // The same flood aimed at a member: a newcomer still links to it, and nobody leaves.
@@ -225,13 +248,56 @@ TEST_F(StrayClientTest, AFloodOfStraysLeavesRoomForNewcomersAtTheHostAndAtAMembe
     newcomer.Initialize(newcomerLog.Handler());
     const uint16_t memberPort = netpeer_test::FreePort();
     ASSERT_EQ(member.Connect(kDesc, Loopback(port), Loopback(memberPort)), Result::kOk);
-    const auto flood = Flood(memberPort);
+    const auto flood = Flood(memberPort, GetParam());
     ASSERT_EQ(newcomer.Connect(kDesc, Loopback(port), {}, kShortJoin), Result::kOk);
     EXPECT_TRUE(memberLog.WaitForCount(EventKind::kCreatePlayer, 3));
     EXPECT_TRUE(newcomerLog.WaitForCount(EventKind::kCreatePlayer, 3));
 }
 
-TEST_F(StrayClientTest, ANewcomerThatCannotReachALiveMemberLeavesAndTheMemberStays)
+INSTANTIATE_TEST_SUITE_P(Strays, StrayFloodTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "HalfOpen" : "Answering");
+                         });
+
+// Waves of strays, 200 ms apart, that connect, answer pings and never say who they are; after the
+// last, how many of each the session cut within the time given.
+struct StrangerCase {
+    const char* name;
+    std::vector<std::pair<std::vector<const char*>, int>> waves;  // addresses, strays from each
+    int waitMs;
+    std::vector<int> cut;
+};
+
+class StrangerTest : public StrayClientTest, public ::testing::WithParamInterface<StrangerCase> {};
+
+TEST_P(StrangerTest, AreCutAsTheirPlacesAndTheirTimeRunOut)
+{
+    std::vector<Strays> waves;
+    for (const auto& [addresses, each] : GetParam().waves) {
+        Serve(waves, std::chrono::milliseconds(waves.empty() ? 0 : 200));
+        waves.emplace_back();
+        for (int i = 0; i < each * static_cast<int>(addresses.size()); ++i)
+            waves.back().push_back(std::make_unique<RawClient>(port, addresses[i % addresses.size()]));
+    }
+    Serve(waves, std::chrono::milliseconds(GetParam().waitMs));
+    for (size_t wave = 0; wave < waves.size(); ++wave)
+        EXPECT_EQ(std::count_if(waves[wave].begin(), waves[wave].end(), [](const auto& s) { return s->Cut(); }),
+                  GetParam().cut[wave])
+            << "wave " << wave;
+}
+
+// Half a second after the last wave is well short of the first wave's second.
+INSTANTIATE_TEST_SUITE_P(
+    Strays, StrangerTest,
+    ::testing::Values(StrangerCase{"SilentOnesAfterASecond", {{{"127.0.0.2"}, 3}}, 1500, {3}},
+                      StrangerCase{"AFifthFromOneAddressAtOnce", {{{"127.0.0.2"}, 4}, {{"127.0.0.2"}, 1}}, 500, {0, 1}},
+                      StrangerCase{"TheOldestGiveWayBeyondSixteen",
+                                   {{{"127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"}, 4}, {{"127.0.0.6"}, 4}},
+                                   500,
+                                   {4, 0}}),
+    [](const ::testing::TestParamInfo<StrangerCase>& info) { return std::string(info.param.name); });
+
+TEST_F(StrayClientTest, ANewcomerThatCannotReachALiveMemberPlaysOnWithoutIt)
 {
     RawClient full(port);
     ASSERT_TRUE(full.WaitFor(ENET_EVENT_TYPE_CONNECT));
@@ -247,45 +313,81 @@ TEST_F(StrayClientTest, ANewcomerThatCannotReachALiveMemberLeavesAndTheMemberSta
     netpeer::Peer newcomer;
     newcomer.Initialize(newcomerLog.Handler());
     ASSERT_EQ(newcomer.Connect(kDesc, Loopback(port), {}, std::chrono::milliseconds(1000)), Result::kOk);
-    EXPECT_TRUE(newcomerLog.WaitForCount(EventKind::kTerminateSession, 1)) << "the newcomer plays on alone";
-    EXPECT_FALSE(newcomer.SendTo(netpeer::kAllPlayers, "x", 1));
-    ASSERT_TRUE(log.WaitForCount(EventKind::kDestroyPlayer, 1));
+    // Past the time the host has to drop the member it is named.
+    EXPECT_FALSE(newcomerLog.WaitFor(
+        [](const auto& events) { return Recorder::Count(events, EventKind::kTerminateSession) > 0; },
+        std::chrono::seconds(6)))
+        << "the newcomer left";
+    EXPECT_FALSE(newcomer.GetPeerInfo(2));
+    ASSERT_TRUE(newcomer.SendTo(netpeer::kAllPlayers, "x", 1));
+    ASSERT_TRUE(log.WaitForCount(EventKind::kReceive, 1));
     EXPECT_EQ(log.Events().back().player, 3u);
     EXPECT_TRUE(host.GetPeerInfo(2));
-    newcomer.Close();
-    EXPECT_EQ(Recorder::Count(newcomerLog.Events(), EventKind::kTerminateSession), 1u);
+    EXPECT_EQ(Recorder::Count(log.Events(), EventKind::kDestroyPlayer), 0u);
 }
 
-TEST_F(StrayClientTest, AMemberStoppedUntilTheOthersDroppedItLeavesTheSessionWhenItGoesOn)
+// Members stopped together in another process until the host dropped them.
+struct StallCase {
+    const char* name;
+    int stopped;
+    // A newcomer joins meanwhile and names them to the host; else the host's time-out drops them.
+    bool newcomer;
+};
+
+class StalledMemberTest : public StrayClientTest, public ::testing::WithParamInterface<StallCase> {};
+
+TEST_P(StalledMemberTest, LeavesTheSessionWhenItGoesOn)
 {
+    const StallCase& stall = GetParam();
     Recorder newcomerLog;
     netpeer::Peer newcomer;
     newcomer.Initialize(newcomerLog.Handler());
+    const auto hasLeft = [](const auto& events) { return Recorder::Count(events, EventKind::kTerminateSession) > 0; };
     const ChildEnd stalled = RunInChild(
-        [this] {
-            Recorder memberLog;
-            netpeer::Peer member;
-            member.Initialize(memberLog.Handler());
-            // Its word to the host tells the test it is in.
-            if (member.Connect(kDesc, Loopback(port), {}) != Result::kOk || !member.SendTo(1, "in", 2))
-                return 2;
-            // Stopped for seconds in between, so it waits longer than a count does.
-            const bool left = memberLog.WaitFor(
-                [](const auto& events) { return Recorder::Count(events, EventKind::kTerminateSession) > 0; },
-                std::chrono::seconds(20));
-            return left ? 0 : 1;
+        [&] {
+            Recorder memberLogs[2];
+            netpeer::Peer members[2];
+            for (int i = 0; i < stall.stopped; ++i) {
+                members[i].Initialize(memberLogs[i].Handler());
+                if (members[i].Connect(kDesc, Loopback(port), {}) != Result::kOk)
+                    return 2;
+            }
+            // Each linked to all, its word to the host tells the test it is in.
+            for (int i = 0; i < stall.stopped; ++i) {
+                if (!memberLogs[i].WaitForCount(EventKind::kCreatePlayer, stall.stopped + 1) ||
+                    !members[i].SendTo(1, "in", 2))
+                    return 2;
+            }
+            // Stopped for seconds in between, so each waits longer than a count does.
+            for (int i = 0; i < stall.stopped; ++i) {
+                if (!memberLogs[i].WaitFor(hasLeft, std::chrono::seconds(20)))
+                    return 1;
+            }
+            return 0;
         },
-        ::testing::TempDir() + "stalled.err", std::chrono::seconds(30),
+        ::testing::TempDir() + "stalled.err", std::chrono::seconds(45),
         [&](pid_t child) {
-            ASSERT_TRUE(log.WaitForCount(EventKind::kReceive, 1));
+            ASSERT_TRUE(log.WaitForCount(EventKind::kReceive, stall.stopped));
             kill(child, SIGSTOP);
-            ASSERT_EQ(newcomer.Connect(kDesc, Loopback(port), {}), Result::kOk);
-            EXPECT_TRUE(log.WaitForCount(EventKind::kDestroyPlayer, 1));
+            if (stall.newcomer) {
+                ASSERT_EQ(newcomer.Connect(kDesc, Loopback(port), {}), Result::kOk);
+            }
+            EXPECT_TRUE(log.WaitFor(
+                [&](const auto& events) {
+                    return Recorder::Count(events, EventKind::kDestroyPlayer) >= static_cast<size_t>(stall.stopped);
+                },
+                std::chrono::seconds(15)));
             kill(child, SIGCONT);
         });
     ASSERT_FALSE(stalled.hung);
-    EXPECT_EQ(stalled.exitCode, 0) << "1: the dropped member played on alone";
+    EXPECT_EQ(stalled.exitCode, 0) << "1: a dropped member played on";
     EXPECT_EQ(Recorder::Count(newcomerLog.Events(), EventKind::kTerminateSession), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Stalls, StalledMemberTest,
+                         ::testing::Values(StallCase{"DroppedAtANewcomersWord", 1, true},
+                                           StallCase{"TimedOutByTheHost", 1, false},
+                                           StallCase{"TwoThatKeptEachOther", 2, false}),
+                         [](const ::testing::TestParamInfo<StallCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
