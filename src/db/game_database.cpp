@@ -11,9 +11,9 @@
 
 namespace {
 
-// A backup or a database browser may hold pe.dat for a moment; a write waits that long for it
-// rather than failing and ending the game.
-constexpr int kSaveBusyTimeoutMs = 5000;
+// A backup or a database browser may hold a database for a moment; the game waits that long for
+// it rather than failing and ending.
+constexpr int kBusyTimeoutMs = 5000;
 
 }  // namespace
 
@@ -35,8 +35,6 @@ bool CGameDatabase::Open(const std::string& contentFile, const std::string& save
     std::optional<std::string> problem = OpenFile(contentFile, &mContent);
     if (!problem)
         problem = OpenFile(saveFile, &mSave);
-    if (!problem)
-        sqlite3_busy_timeout(mSave, kSaveBusyTimeoutMs);
     if (!problem)
         problem = CannotWrite(saveFile, mSave);
     if (!problem)
@@ -63,6 +61,18 @@ int CountTables(void* user, int columns, char** values, char**)
     return 0;
 }
 
+// The check's first row: "ok", or the first fault it found, without the heading of the database
+// that holds it.
+int FirstCheckRow(void* user, int columns, char** values, char**)
+{
+    auto* row = static_cast<std::string*>(user);
+    if (columns != 1 || !row->empty() || values[0] == nullptr)
+        return 0;
+    *row = values[0];
+    row->erase(0, row->find_last_of('\n') + 1);
+    return 0;
+}
+
 }  // namespace
 
 // A save database that cannot be written (a read-only file or folder) would lose every save of
@@ -81,22 +91,31 @@ std::optional<std::string> CGameDatabase::CannotWrite(const std::string& gamePat
 }
 
 // Opens an existing file read-write; never creates one, so a missing save file cannot be replaced
-// by an empty one. A file without tables is no game database either.
+// by an empty one. A file without tables is no game database either, and a damaged one is refused
+// before a damaged page reads as no rows (a save as "no pilot"); it is left as it is.
 std::optional<std::string> CGameDatabase::OpenFile(const std::string& gamePath, sqlite3** handle)
 {
     std::string path = os::NativePath(gamePath);
     sqlite3* db = nullptr;
     int result = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    const char* problem = nullptr;
+    // Before the first query: a lock held elsewhere at start is waited for like any other.
+    if (result == SQLITE_OK)
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    std::string problem;
     int tables = 0;
+    std::string check;
     if (result != SQLITE_OK) {
         problem = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(result);
     } else if (sqlite3_exec(db, "select count(*) from sqlite_master", &CountTables, &tables, nullptr) != SQLITE_OK) {
         problem = sqlite3_errmsg(db);
     } else if (tables == 0) {
         problem = "it holds no tables";
+    } else if (sqlite3_exec(db, "pragma quick_check", &FirstCheckRow, &check, nullptr) != SQLITE_OK) {
+        problem = sqlite3_errmsg(db);
+    } else if (check != "ok") {
+        problem = "it is damaged (" + check + ")";
     }
-    if (problem != nullptr) {
+    if (!problem.empty()) {
         std::string reason = "cannot open the database " + path + ": " + problem;
         sqlite3_close_v2(db);
         return reason;

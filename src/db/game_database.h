@@ -105,6 +105,9 @@ public:
     // null for device id 0 and for an id or type no class is built for. Defined with the
     // device classes (src/ships/device_factory.cpp), which the database code cannot see.
     CDeviceInfo* CreateDevice(int32_t deviceId);
+    // As CreateDevice, for a device the pilot owns: one that cannot be built ends the game with a
+    // line naming the device and the table that lacks its row, and gives null.
+    CDeviceInfo* CreateOwnedDevice(int32_t deviceId);
     DeviceMainRecord* GetDeviceMain(int32_t deviceId);
     DeviceTypeRecord* GetDeviceType(int32_t deviceId);
     WeaponTypeRecord* GetWeaponType(int32_t deviceId);

@@ -229,7 +229,9 @@ void CGameDatabase::SaveSettings(const SettingsRecord& s)
 
 void CGameDatabase::SavePlayer(const PlayerSaveData& pilot)
 {
-    if (!SaveStatement("BEGIN"))
+    // The write lock first: asked for after a read, SQLite refuses it at once to another writer
+    // instead of waiting for that writer to finish.
+    if (!SaveStatement("BEGIN IMMEDIATE"))
         return;
     bool saved = SavePilotRow(pilot) && SaveStatement("delete from current_player") &&
                  SaveStatement(FormatSql("insert into current_player values( %d )", pilot.player_id)) &&

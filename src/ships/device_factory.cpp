@@ -1,6 +1,7 @@
 // CGameDatabase::CreateDevice: builds the device class that a device's type names.
 #include "db/game_database.h"
 #include "db/game_enums.h"
+#include "platform/os/message_queue.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/shield.h"
@@ -60,4 +61,18 @@ CDeviceInfo* CGameDatabase::CreateDevice(int32_t deviceId)
     default:
         return nullptr;
     }
+}
+
+CDeviceInfo* CGameDatabase::CreateOwnedDevice(int32_t deviceId)
+{
+    if (CDeviceInfo* device = CreateDevice(deviceId))
+        return device;
+    const DeviceTypeRecord* device = GetDeviceType(deviceId);
+    if (!device)
+        os::PostFailureQuit("device %d has no device_main row", deviceId);
+    else if (device->device_type == kDeviceWeapon)
+        QuitForMissingWeaponRow(deviceId, kWeaponNone);
+    else
+        os::PostFailureQuit("device %d has no kind of device in its device_main row", deviceId);
+    return nullptr;
 }

@@ -5,7 +5,6 @@
 
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
-#include "platform/os/message_queue.h"
 #include "quests/quest.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
@@ -83,11 +82,12 @@ CPlayerShip::CPlayerShip(int playerId)
     RowList<PlayerDeviceRow> devices;
     for (const PlayerDeviceRow* row : gGameDatabase.GetPlayerDevices(devices, playerId)) {
         mAmmo[row->device_id] = row->amount;
-        // A carried device the content no longer has is skipped; a full list takes no more.
+        // A device the content no longer has ends the game before a save could drop it; a full
+        // list takes no more.
         if (row->device_number >= kFirstWeaponNumber) {
             FitOwnWeapon(row->device_id);
         } else {
-            CDeviceInfo* device = gGameDatabase.CreateDevice(row->device_id);
+            CDeviceInfo* device = gGameDatabase.CreateOwnedDevice(row->device_id);
             if (!AddCarriedDevice(device))
                 delete device;
         }
@@ -114,9 +114,6 @@ bool CPlayerShip::HomeIsFinite() const
 
 void CPlayerShip::Save()
 {
-    // After a failure the pilot may be half made from rows that failed: the previous save stays.
-    if (os::FailurePosted())
-        return;
     // A save point off every map (a station placed there) is one the save could not read back.
     if (!HomeIsFinite()) {
         std::fprintf(stderr, "varnok: pilot %d docked at a point off every map; it is saved at the new pilot's point\n",

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -236,19 +237,36 @@ TEST_F(DbPlayer, ASaveCutShortLeavesThePreviousSaveWhole)
     EXPECT_EQ(visited, (std::set<int32_t>{1, 3, 101}));
 }
 
-TEST_F(DbPlayer, ASaveWaitsForALockHeldElsewhereForAMoment)
+// A backup, a database browser holding an edit, a reader amid its query: each holds a database for a
+// moment, and the game waits for it, at a save and at start.
+TEST_F(DbPlayer, ALockHeldElsewhereForAMomentIsWaitedFor)
 {
-    // A backup or a database browser holding pe.dat.
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(SaveFile().c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    std::thread release([other] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        sqlite3_close_v2(other);
-    });
-    mDb.SavePlayer(Pilot(2, "Patient"));
-    release.join();
-    EXPECT_FALSE(os::QuitPosted());
+    // The lock, whether on the content (else on the save), whether at start (else at a save).
+    const std::tuple<const char*, bool, bool> locks[] = {{"BEGIN EXCLUSIVE", false, false},
+                                                         {"BEGIN IMMEDIATE", false, false},
+                                                         {"BEGIN; select count(*) from player", false, false},
+                                                         {"BEGIN EXCLUSIVE", false, true},
+                                                         {"BEGIN EXCLUSIVE", true, true}};
+    for (const auto& [lock, onContent, atStart] : locks) {
+        if (atStart)
+            mDb.Close();
+        sqlite3* other = nullptr;
+        ASSERT_EQ(
+            sqlite3_open_v2((onContent ? ContentFile() : SaveFile()).c_str(), &other, SQLITE_OPEN_READWRITE, nullptr),
+            SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, lock, nullptr, nullptr, nullptr), SQLITE_OK);
+        std::thread release([other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sqlite3_close_v2(other);
+        });
+        if (atStart)
+            mDb.Open(ContentFile(), SaveFile());
+        else
+            mDb.SavePlayer(Pilot(2, "Patient"));
+        release.join();
+        EXPECT_FALSE(os::QuitPosted()) << lock << (onContent ? " on the content" : " on the save") << atStart;
+        os::ClearMessages();
+    }
     EXPECT_NE(mDb.GetPlayer(2), nullptr);
 }
 

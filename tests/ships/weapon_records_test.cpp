@@ -70,6 +70,10 @@ TEST_F(WeaponTest, NonWeaponsAndUnknownTypesCacheNothing)
     EXPECT_EQ(rm->mWeaponTypes.count(kIonDrive), 0u);
     EXPECT_EQ(rm->GetDeviceWeaponInfo(kIonDrive), nullptr);
     EXPECT_EQ(rm->GetWeaponInfo(kPulseLaser, 10), nullptr);
+    // Asked as a beam, a device without a beam_weapon row has a record that failed: never handed out.
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(rm->GetWeaponInfo(kIonDrive, kWeaponBeam), nullptr);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("has no beam_weapon row"), std::string::npos);
     EXPECT_EQ(rm->mWeaponRecords.count(kIonDrive) + rm->mWeaponRecords.count(kPulseLaser), 0u);
 }
 
