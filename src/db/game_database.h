@@ -29,6 +29,8 @@ constexpr int32_t kNoFreePlayerId = INT32_MAX;
 constexpr int32_t kNoPlayerQuestId = INT32_MIN;
 // What FindControlWithoutKind gives when every control of the screen has its kind's row.
 constexpr int32_t kNoControl = -1;
+// What FindObjectWithoutKind gives when every object has its kind's row.
+constexpr int32_t kNoObject = -1;
 
 // Ownership, for every query method:
 // - a record query returns a record that stays valid until the next call of the same method
@@ -78,6 +80,9 @@ public:
     RowList<ObjectIdRow>& GetHealthObjectIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId);
     RowList<ObjectIdRow>& GetLeadShipAIIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId);
     RowList<ObjectIdRow>& GetShipAIIds(RowList<ObjectIdRow>& out, int32_t systemId, int32_t questStepId);
+    // The lowest object of the system at the quest step that no kind's table (planet_object,
+    // station_object_xref, nebula_object and the others above) names.
+    int32_t FindObjectWithoutKind(int32_t systemId, int32_t questStepId);
     // Lead and wingman computer ships of a quest step whose affiliate is not the given alignment.
     RowList<ShipObjectIdRow>& GetEnemyShipIds(RowList<ShipObjectIdRow>& out, int32_t systemId, int32_t questStepId,
                                               int32_t alignment);
@@ -257,6 +262,7 @@ private:
     int32_t mNextQuestId = 0;
     int32_t mPlayerCount = 0;
     int32_t mControlWithoutKind = 0;
+    int32_t mObjectWithoutKind = 0;
     int32_t mSettingsCount = 0;
 
     // World.

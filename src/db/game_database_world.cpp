@@ -421,6 +421,24 @@ RowList<ObjectIdRow>& CGameDatabase::GetShipAIIds(RowList<ObjectIdRow>& out, int
     return RunIdList(mContent, "ship_ai", "ship_ai_id", systemId, questStepId, mShipAIIds, out);
 }
 
+int32_t CGameDatabase::FindObjectWithoutKind(int32_t systemId, int32_t questStepId)
+{
+    return RunScalar(mContent,
+                     FormatSql("select min(object_id) from object where system_id = %d and quest_step_id = %d "
+                               "and object_id not in ( select object_id from resource_object "
+                               "union select object_id from fountain_object union select object_id from vortex_object "
+                               "union select object_id from phantom_object union select object_id from outpost_object "
+                               "union select object_id from mine_object union select object_id from orbit_object "
+                               "union select object_id from scaffold_object union select object_id from nebula_object "
+                               "union select object_id from station_object_xref "
+                               "union select object_id from planet_object union select object_id from wormhole_object "
+                               "union select object_id from goto_object union select object_id from device_object "
+                               "union select object_id from health_object union select object_id from lead_ship_ai "
+                               "union select object_id from ship_ai ) having count(*) > 0",
+                               systemId, questStepId),
+                     mObjectWithoutKind, kNoObject);
+}
+
 RowList<ShipObjectIdRow>& CGameDatabase::GetEnemyShipIds(RowList<ShipObjectIdRow>& out, int32_t systemId,
                                                          int32_t questStepId, int32_t alignment)
 {

@@ -271,9 +271,14 @@ public:
     std::map<int, CWorldObject*> mNebulae;
     std::map<int, CWorldObject*> mWormholes;
     std::map<int, CWorldObject*> mSuns;
-    // Other players' ships by id, with the system each player is in. Those of this system fly in
-    // mObjects; the others wait in mElsewhere, where nothing updates, draws, finds or hits them.
-    std::map<int, int> mOtherPlayers;
+    // Other players' ships by id, each ship itself with the system its player is in. Those of this
+    // system fly in mObjects; the others wait in mElsewhere, where nothing updates, draws, finds or
+    // hits them.
+    struct OtherPlayer {
+        CWorldObject* ship;
+        int systemId;
+    };
+    std::map<int, OtherPlayer> mOtherPlayers;
     std::map<int, CWorldObject*> mElsewhere;
 
     // Weapon types and weapon records by device id, built once per device.

@@ -64,7 +64,8 @@ int CQuest::MissingStep() const
             return expected;
         expected = std::max(expected, mSteps[i]->mQuestStepSequence + 1);
     }
-    return 0;
+    // Without a step a quest would complete and pay the moment it starts.
+    return mStepCount == 0 ? 1 : 0;
 }
 
 void CQuest::Start()

@@ -30,8 +30,8 @@ public:
     CQuest(const CQuest&) = delete;
     CQuest& operator=(const CQuest&) = delete;
 
-    // Back to the first step, which begins when the player is in its system. A quest whose step
-    // numbers leave one out fails at once and ends the game naming the missing step.
+    // Back to the first step, which begins when the player is in its system. A quest without steps,
+    // or whose step numbers leave one out, fails at once and ends the game naming the missing step.
     void Start();
     // The current step begins when the system is its own.
     void OnEnterSystem(int systemId);
@@ -74,7 +74,8 @@ private:
     // The last step is done: the message, the log line, and what the acquire steps asked for.
     void Complete();
     void TakeAcquiredGoods();
-    // The first sequence number that the steps leave out below their last one; 0 when none is.
+    // The first sequence number that the steps leave out below their last one, 1 for a quest
+    // without steps; 0 when none is.
     int MissingStep() const;
 
     int mStepCount = 0;

@@ -3,9 +3,11 @@
 
 #include <cstdio>
 
+#include "core/keys.h"
 #include "db/game_database.h"
 #include "quests/quest.h"
 #include "screens/flight_screen.h"
+#include "screens/screen_return.h"
 #include "ships/player_ship.h"
 
 CMissionBoardScreen::CMissionBoardScreen()
@@ -22,6 +24,7 @@ void CMissionBoardScreen::Enter()
     LoadTextControls();
     LoadButtons();
     LoadObjectControls();
+    RequireWayOut(*this, kBackButton);
     BuildOffers();
     LoadBackdrop();
 }
@@ -105,6 +108,8 @@ void CMissionBoardScreen::OnMouseUp(int, int x, int y)
     }
 }
 
-void CMissionBoardScreen::OnKeyDown(int)
+void CMissionBoardScreen::OnKeyDown(int key)
 {
+    if (key == kKeyEscape)
+        Leave();
 }

@@ -27,6 +27,7 @@ public:
 
     void Enter() override;
     void OnMouseUp(int button, int x, int y) override;
+    // Esc leaves, as Back does.
     void OnKeyDown(int key) override;
 
     // The offer shown; null when the station offers nothing.

@@ -3,12 +3,14 @@
 
 #include <cstdio>
 
+#include "core/keys.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "platform/os/message_queue.h"
 #include "screens/flight_screen.h"
 #include "screens/hull_view.h"
 #include "screens/info_screen.h"
+#include "screens/main_menu_screen.h"
 #include "ships/player_ship.h"
 #include "ui/control_util.h"
 #include "ui/mouse_over_button.h"
@@ -222,6 +224,9 @@ void CNewPilotScreen::OnMouseMove(int x, int y)
     ShowHelp(MouseOverButtonAt(x, y));
 }
 
-void CNewPilotScreen::OnKeyDown(int)
+void CNewPilotScreen::OnKeyDown(int key)
 {
+    // Nothing is made before Create: Esc gives the new pilot up for the menu.
+    if (key == kKeyEscape)
+        gCurrentScreen = gMainMenuScreen;
 }

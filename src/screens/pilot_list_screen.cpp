@@ -5,10 +5,12 @@
 
 #include "core/camera.h"
 #include "core/frame_clock.h"
+#include "core/keys.h"
 #include "core/graphics_globals.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "screens/main_menu_screen.h"
+#include "screens/screen_return.h"
 #include "ui/button.h"
 #include "ui/mouse_over_button.h"
 #include "ui/object_control.h"
@@ -34,6 +36,7 @@ void CPilotListScreen::Enter()
     LoadSpriteControls();
     LoadObjectControls();
     mBackdrop = mLayout.backdrop ? mLayout.backdrop : ScreenSpriteId();
+    RequireWayOut(*this, mLayout.backButton);
     BuildList();
     mEntered = 1;
 }
@@ -113,7 +116,7 @@ void CPilotListScreen::OnMouseUp(int, int x, int y)
 {
     const int control = OnMouseUpControls(x, y);
     if (control == mLayout.backButton) {
-        gCurrentScreen = gMainMenuScreen;
+        Leave();
         return;
     }
     const int row = control - mLayout.firstButton;
@@ -126,6 +129,13 @@ void CPilotListScreen::OnMouseMove(int x, int y)
     MouseOverButtonAt(x, y);
 }
 
-void CPilotListScreen::OnKeyDown(int)
+void CPilotListScreen::OnKeyDown(int key)
 {
+    if (key == kKeyEscape)
+        Leave();
+}
+
+void CPilotListScreen::Leave()
+{
+    gCurrentScreen = gMainMenuScreen;
 }

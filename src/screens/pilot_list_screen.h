@@ -32,6 +32,7 @@ public:
     void OnMouseUp(int button, int x, int y) override;
     void OnMouseDown(int button, int x, int y) override;
     void OnMouseMove(int x, int y) override;
+    // Esc goes back to the main menu, as Back does.
     void OnKeyDown(int key) override;
 
     // The pilots listed, copied from the rows when the list was built.
@@ -43,6 +44,7 @@ protected:
     // Hover colours and spins, each frame or each mouse move.
     void ShowHover();
     void BuildList();
+    void Leave();
 
     PilotListLayout mLayout;
     int mBackdrop = 0;

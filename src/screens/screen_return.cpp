@@ -3,6 +3,7 @@
 
 #include "core/camera.h"
 #include "core/vec3.h"
+#include "platform/os/message_queue.h"
 #include "screens/flight_screen.h"
 #include "ships/player_ship.h"
 #include "ui/text_control.h"
@@ -22,6 +23,13 @@ void ReturnTo(CScreen* screen)
         return;
     }
     gCurrentScreen = screen;
+}
+
+void RequireWayOut(const CScreen& screen, int buttonId)
+{
+    if (!screen.GetButton(buttonId))
+        os::PostFailureQuit("no button for control %d, the way out of screen %d: it could not be left", buttonId,
+                            screen.GetScreenId());
 }
 
 void SetScreenText(CScreen& screen, int id, const char* text)

@@ -16,6 +16,7 @@
 #include "screens/galaxy_map_screen.h"
 #include "screens/info_screen.h"
 #include "screens/mission_board_screen.h"
+#include "screens/screen_return.h"
 #include "screens/store_screen.h"
 #include "screens/upgrade_screen.h"
 #include "ships/engine.h"
@@ -75,6 +76,7 @@ void CStationScreen::Enter()
     LoadMovieControls();
     LoadObjectControls();
     mBackdrop = ScreenSpriteId();
+    RequireWayOut(*this, kLaunchButton);
     if (gPlayerShip && gPlayerShip->mEngine)
         gPlayerShip->mEngine->mEnergy = gPlayerShip->mEngine->mMaxEnergy;
     for (int id : kMirroredButtons) {

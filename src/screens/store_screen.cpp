@@ -7,8 +7,10 @@
 #include "core/camera.h"
 #include "core/frame_clock.h"
 #include "core/graphics_globals.h"
+#include "core/keys.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
+#include "screens/screen_return.h"
 #include "screens/station_screen.h"
 #include "ships/engine.h"
 #include "ships/player_ship.h"
@@ -50,6 +52,7 @@ void CStoreScreen::Enter()
         LoadDragButtons();
         LoadSnapControls();
         LoadObjectControls();
+        RequireWayOut(*this, kBackButton);
         mPanelShown = false;
         mCovered.clear();
         ShowCredits();
@@ -251,8 +254,7 @@ void CStoreScreen::OnMouseUp(int, int x, int y)
     if (!ship)
         return;
     if (id == kBackButton) {
-        gCurrentScreen = gStationScreen;
-        mRebuildPending = 1;
+        Leave();
     } else if (id == kRefuelButton) {
         Refuel(*ship);
     } else if (id >= kFirstCompoundButton && id < kFirstCompoundButton + kSellableCompoundClasses) {
@@ -300,6 +302,14 @@ void CStoreScreen::Refill(CPlayerShip& ship, int entry)
     ClearPanel();
 }
 
-void CStoreScreen::OnKeyDown(int)
+void CStoreScreen::OnKeyDown(int key)
 {
+    if (key == kKeyEscape)
+        Leave();
+}
+
+void CStoreScreen::Leave()
+{
+    gCurrentScreen = gStationScreen;
+    mRebuildPending = 1;
 }

@@ -78,6 +78,7 @@ public:
     void OnMouseDown(int button, int x, int y) override;
     // Describes the item under the cursor in the panel, on the other side of the cursor.
     void OnMouseMove(int x, int y) override;
+    // Esc leaves for the station, as the station button does.
     void OnKeyDown(int key) override;
 
     // The whole page from the player's state.
@@ -93,6 +94,7 @@ public:
 
 private:
     void SetUpCamera();
+    void Leave();
     // Object control 101 shows the mesh: the hovered item's, else the hull's.
     void ShowItemMesh(int meshId);
     void ShowHullMesh();

@@ -1,5 +1,6 @@
 // The store's stock: drawn from the devices the pilot could soon fit, and bought by dragging an
 // offer onto the ship or into the cargo.
+#include <cstdio>
 #include <cstdlib>
 
 #include "db/game_database.h"
@@ -61,8 +62,17 @@ void CStoreScreen::Restock()
         if (full)
             break;
         const int kind = OfferKindOf(row->device_type);
-        // Only what is filed is built: other types, and every other weapon row, are passed over.
-        if (kind == kOfferKindCount || (kind == kWeaponOffers && std::rand() % 2 == 0))
+        if (kind == kOfferKindCount)
+            continue;
+        // A weapon without its weapon row could be neither built nor fired; its author hears of it
+        // at every stocking, drawn or not.
+        if (kind == kWeaponOffers && gResourceManager->GetWeaponType(row->device_id) == kWeaponNone) {
+            std::fprintf(stderr, "varnok: device %d is not offered: it has no row in any weapon table\n",
+                         row->device_id);
+            continue;
+        }
+        // Only what is filed is built: every other weapon row is passed over.
+        if (kind == kWeaponOffers && std::rand() % 2 == 0)
             continue;
         if (CDeviceInfo* device = gGameDatabase.CreateDevice(row->device_id))
             mOffers[kind].push_back(device);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/keys.h"
 #include "core/saturated.h"
 #include "db/game_database.h"
 #include "screens/hull_view.h"
@@ -61,6 +62,7 @@ void CShipUpgradeScreen::Enter()
     LoadObjectControls();
     LoadSpriteControls();
     mBackdrop = ScreenSpriteId();
+    RequireWayOut(*this, kBackButton);
     mEntered = 1;
 
     mHullIds.clear();
@@ -208,6 +210,8 @@ void CShipUpgradeScreen::OnMouseMove(int, int)
 {
 }
 
-void CShipUpgradeScreen::OnKeyDown(int)
+void CShipUpgradeScreen::OnKeyDown(int key)
 {
+    if (key == kKeyEscape)
+        Leave();
 }

@@ -40,6 +40,7 @@ public:
     void OnMouseUp(int button, int x, int y) override;
     void OnMouseDown(int button, int x, int y) override;
     void OnMouseMove(int x, int y) override;
+    // Esc leaves, as Back does.
     void OnKeyDown(int key) override;
 
     // The ship_id of the hull on show; 0 when no offered hull is larger than the pilot's.

@@ -38,6 +38,19 @@ void QuitForMissingWeaponRow(int deviceId, int weaponType)
         os::PostFailureQuit("weapon device %d has no row in any weapon table", deviceId);
 }
 
+void ReportMissingSprite(int deviceId, int spriteId)
+{
+    if (!gGameDatabase.GetSprite(spriteId))
+        std::fprintf(stderr, "varnok: weapon device %d names sprite %d, which has no sprite row\n", deviceId, spriteId);
+}
+
+void ReportMissingSound(int deviceId, const char* use, int soundId)
+{
+    if (!gGameDatabase.GetSound(soundId))
+        std::fprintf(stderr, "varnok: weapon device %d names %s sound %d, which has no sound row\n", deviceId, use,
+                     soundId);
+}
+
 bool CWeaponInfo::Found(int deviceId, const void* row)
 {
     mRowsFound = row != nullptr;
@@ -196,6 +209,7 @@ CPhantomWeapon::CPhantomWeapon(int deviceId)
     mVelocity = row->velocity;
     mSize = row->size;
     mLaunchSoundId = row->launch_sound_id;
+    ReportMissingSound(deviceId, "launch", mLaunchSoundId);
 }
 
 CPortalWeapon::CPortalWeapon(int deviceId)

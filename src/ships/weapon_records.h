@@ -8,6 +8,11 @@
 #include "db/game_enums.h"
 #include "ships/device_info.h"
 
+// A weapon's shots are drawn blank without their sprite's row and fly silent without their
+// sound's: one line on stderr names the device and the row, once for each record built.
+void ReportMissingSprite(int deviceId, int spriteId);
+void ReportMissingSound(int deviceId, const char* use, int soundId);
+
 class CWeaponInfo : public CDeviceInfo {
 public:
     // DamageType of the hits.
@@ -34,7 +39,8 @@ public:
 protected:
     // Every constructor starts here; a missing row ends the game, naming the device and the table.
     bool Found(int deviceId, const void* row);
-    // Found, then the device head and damage type that every weapon row carries.
+    // Found, then the device head and damage type that every weapon row carries, and a word on
+    // the sprite and sounds the row names without their rows.
     template <typename Row>
     bool TakeHead(int deviceId, const Row* row)
     {
@@ -42,6 +48,12 @@ protected:
             return false;
         SetHead(deviceId, kDeviceWeapon, row->device_name, row->display_mesh_id, row->credit_value);
         mDeviceMod = row->device_mod;
+        if constexpr (requires { row->sprite_id; })
+            ReportMissingSprite(deviceId, row->sprite_id);
+        if constexpr (requires { row->launch_sound_id; })
+            ReportMissingSound(deviceId, "launch", row->launch_sound_id);
+        if constexpr (requires { row->detonate_sound_id; })
+            ReportMissingSound(deviceId, "detonation", row->detonate_sound_id);
         return true;
     }
 };

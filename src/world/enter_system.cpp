@@ -5,6 +5,7 @@
 
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
+#include "platform/os/message_queue.h"
 #include "ui/flight_view.h"
 #include "world/object_kinds.h"
 #include "world/planet.h"
@@ -22,6 +23,18 @@ bool KeptAcrossSystems(int soundId)
 
 constexpr float kBoundaryExtent = 0.715f;
 constexpr float kOuterExtent = 1.35f;
+// Ids below are the player's and the other players' ships: an object under one would be taken for
+// a ship.
+constexpr int kFirstPlacedId = 1001;
+
+// An object whose kind's row is gone would be left out of its system without a word, and what
+// waits for it (a station to dock at, a planet to reach) would wait for ever.
+void QuitForObjectWithoutKind(int systemId, int questStepId)
+{
+    const int32_t lost = gGameDatabase.FindObjectWithoutKind(systemId, questStepId);
+    if (lost != kNoObject)
+        os::PostFailureQuit("object %d of system %d has no row in the table of its object_type", lost, systemId);
+}
 
 }  // namespace
 
@@ -69,22 +82,21 @@ void CResourceManager::EnterSystem(int systemId)
     CopyBounded(mSystemName, sizeof mSystemName, row ? row->system_name : "");
     mSystemType = row ? row->system_type : 0;
 
-    // Other players' ships are not the system's: they stay, each where its player is.
-    std::map<int, int> others = mOtherPlayers;
-    std::vector<CWorldObject*> players;
-    for (const auto& [id, playerSystem] : others) {
+    // Other players' ships are not the system's: they stay, each where its player is. Each is taken
+    // out as itself, so an object of the system filed under the same id goes with the system.
+    std::map<int, OtherPlayer> others = mOtherPlayers;
+    for (const auto& [id, player] : others) {
         for (auto* map : {&mObjects, &mElsewhere}) {
-            if (const auto filed = map->find(id); filed != map->end()) {
-                players.push_back(filed->second);
+            if (const auto filed = map->find(id); filed != map->end() && filed->second == player.ship)
                 map->erase(filed);
-            }
         }
     }
     DeleteWorldObjects();
     mOtherPlayers = std::move(others);
-    for (CWorldObject* player : players)
-        mElsewhere.emplace(player->mId, player);
+    for (const auto& [id, player] : mOtherPlayers)
+        mElsewhere.emplace(id, player.ship);
 
+    QuitForObjectWithoutKind(system, 0);
     for (int kind = 0; kind < kObjectKindCount; ++kind) {
         if (kind == kKindLeadShip)
             mLeadShips.clear();
@@ -104,6 +116,7 @@ void CResourceManager::EnterSystem(int systemId)
 
 void CResourceManager::AddQuestStepObjects(int systemId, int questStepId)
 {
+    QuitForObjectWithoutKind(systemId, questStepId);
     for (ObjectKindId kind : kQuestStepKinds)
         BuildKind(gObjectKinds[kind], systemId, questStepId, false);
 }
@@ -118,6 +131,11 @@ void CResourceManager::BuildKind(const ObjectKind& kind, int systemId, int quest
     if (ids.empty())
         return;
     for (const ObjectIdRow& row : ids) {
+        if (row.object_id < kFirstPlacedId) {
+            std::fprintf(stderr, "varnok: %s %d is left out of system %d: placed object ids start at %d\n",
+                         kind.name, row.object_id, systemId, kFirstPlacedId);
+            continue;
+        }
         CWorldObject* object = kind.make(row.object_id);
         if (!object)
             continue;

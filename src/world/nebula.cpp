@@ -1,6 +1,8 @@
 // Nebulae: the turning, breathing cloud, its radar blip and what it does to what is inside.
 #include "world/nebula.h"
 
+#include <cstdio>
+
 #include "core/angle.h"
 #include "core/frame_clock.h"
 #include "db/game_database.h"
@@ -61,6 +63,11 @@ CNebulaObject::CNebulaObject(int objectId)
         mFrameSprites.push_back(row->sprite_id + i);
     if (mFrameSprites.empty())
         mFrameSprites.push_back(row->sprite_id);
+    // A frame without its row is drawn blank.
+    for (int sprite : mFrameSprites) {
+        if (!gGameDatabase.GetSprite(sprite))
+            std::fprintf(stderr, "varnok: nebula %d names sprite %d, which has no sprite row\n", objectId, sprite);
+    }
     mFrameCount = row->num_sprites;
     mDamage = row->damage;
     mColour = row->color_mod;

@@ -1,5 +1,5 @@
-// Other players' ships: kept by id through every system entry, and shown only in the system
-// their players are in.
+// Other players' ships: kept as themselves through every system entry, and shown only in the
+// system their players are in.
 #include "engine/resource_manager.h"
 #include "world/world_object.h"
 
@@ -19,38 +19,34 @@ bool CResourceManager::AddOtherPlayer(CWorldObject* ship)
         return false;
     }
     mElsewhere.emplace(ship->mId, ship);
-    mOtherPlayers[ship->mId] = kNoSystem;
+    mOtherPlayers[ship->mId] = OtherPlayer{ship, kNoSystem};
     return true;
 }
 
 void CResourceManager::SetOtherPlayerSystem(int id, int systemId)
 {
-    if (const auto player = mOtherPlayers.find(id); player != mOtherPlayers.end() && player->second != systemId) {
-        player->second = systemId;
+    if (const auto player = mOtherPlayers.find(id);
+        player != mOtherPlayers.end() && player->second.systemId != systemId) {
+        player->second.systemId = systemId;
         PlaceOtherPlayers();
     }
 }
 
 CWorldObject* CResourceManager::FindOtherPlayer(int id)
 {
-    if (!mOtherPlayers.contains(id))
-        return nullptr;
-    for (auto* map : {&mObjects, &mElsewhere}) {
-        if (const auto filed = map->find(id); filed != map->end())
-            return filed->second;
-    }
-    return nullptr;
+    const auto player = mOtherPlayers.find(id);
+    return player != mOtherPlayers.end() ? player->second.ship : nullptr;
 }
 
 void CResourceManager::PlaceOtherPlayers()
 {
-    for (const auto& [id, systemId] : mOtherPlayers) {
-        const bool here = systemId == mPlaceSystemId || systemId == kEverySystem;
+    for (const auto& [id, player] : mOtherPlayers) {
+        const bool here = player.systemId == mPlaceSystemId || player.systemId == kEverySystem;
         auto& from = here ? mElsewhere : mObjects;
         auto& to = here ? mObjects : mElsewhere;
         const auto filed = from.find(id);
         // Nothing of this system is pushed aside for a ship coming in.
-        if (filed != from.end() && to.emplace(id, filed->second).second)
+        if (filed != from.end() && filed->second == player.ship && to.emplace(id, player.ship).second)
             from.erase(filed);
     }
 }

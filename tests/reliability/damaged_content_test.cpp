@@ -25,6 +25,7 @@
 #include "screens/flight_screen.h"
 #include "screens/main_menu_screen.h"
 #include "screens/new_pilot_screen.h"
+#include "screens/store_screen.h"
 #include "support/game_folder.h"
 #include "support/scoped_global.h"
 #include "support/screen_cases.h"
@@ -137,6 +138,8 @@ int PlayContinueIntoTheWormholes();
 int PlayTheNewPilotScreen();
 // The new-pilot screen's points spent and Create clicked, as a player makes a pilot.
 int PlayCreate();
+// The saved pilot taken off by Continue, then the Outfitter opened.
+int PlayTheStore();
 
 struct Damage {
     const char* name;
@@ -262,6 +265,23 @@ const Damage kDamages[] = {
     {"carried_id_without_rows", [](const GameFolder& f) { Carry(f, 9999, "device_main"); },
      "device 9999 has no device_main row", true, &PlayContinueAndThrust},
     {"save_player_page_damaged", &DamageThePlayerPage, "config/pe.dat: it is damaged", true, &PlayContinueAndThrust},
+    // Rows named as what needs them is built. Quest 1 starts in the first system, where station
+    // 1001 and nebula 1009 are; sprite 251 and sound 20 are the fixture's weapons'.
+    {"quest_without_steps", [](const GameFolder& f) { f.Content("delete from quest_step where quest_id = 1"); },
+     "no step 1 of quest 1", true, &PlayContinueAndThrust, true},
+    {"station_xref_row_missing",
+     [](const GameFolder& f) { f.Content("delete from station_object_xref where object_id = 1001"); },
+     "object 1001 of system 1 has no row", true, &PlayContinueAndThrust, true},
+    {"nebula_row_missing", [](const GameFolder& f) { f.Content("delete from nebula_object where object_id = 1009"); },
+     "object 1009 of system 1 has no row", true, &PlayContinueAndThrust, true},
+    {"nebula_sprite_row_missing", [](const GameFolder& f) { f.Content("delete from sprite where sprite_id = 220"); },
+     "nebula 1009 names sprite 220, which has no sprite row", false, &PlayContinueAndThrust, true},
+    {"shot_sprite_row_missing", [](const GameFolder& f) { f.Content("delete from sprite where sprite_id = 251"); },
+     "names sprite 251, which has no sprite row", false, &PlayContinueAndThrust, true},
+    {"launch_sound_row_missing", [](const GameFolder& f) { f.Content("delete from sound where sound_id = 20"); },
+     "names launch sound 20, which has no sound row", false, &PlayContinueAndThrust, true},
+    {"offered_weapon_kind_row_missing", [](const GameFolder& f) { f.Content("delete from beam_weapon where device_id = 10"); },
+     "device 10 is not offered: it has no row in any weapon table", false, &PlayTheStore, true},
 };
 
 // Frames of the game until it asks to quit; then the game stops. The status the game exits with:
@@ -364,6 +384,17 @@ int PlayCreate()
         click(gNewPilotScreen->GetMouseOverButton(CNewPilotScreen::kFirstSkillButton));
     click(gNewPilotScreen->GetButton(CNewPilotScreen::kCreateButton));
     return RunFramesThenStop(30);
+}
+
+int PlayTheStore()
+{
+    if (StartGame(gfx::Backend::kHeadless)) {
+        StopGame();
+        return 1;
+    }
+    ClickContinue();
+    gCurrentScreen = gStoreScreen;
+    return RunFramesThenStop(5);
 }
 
 int PlayTheMenuThenFly()

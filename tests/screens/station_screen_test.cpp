@@ -6,8 +6,14 @@
 
 #include "core/keys.h"
 #include "game_screens_fixture.h"
+#include "screens/delete_pilot_screen.h"
 #include "screens/info_screen.h"
+#include "screens/load_pilot_screen.h"
+#include "screens/main_menu_screen.h"
+#include "screens/mission_board_screen.h"
+#include "screens/new_pilot_screen.h"
 #include "screens/store_screen.h"
+#include "screens/upgrade_screen.h"
 #include "ships/armor.h"
 #include "ships/engine.h"
 #include "ships/shield.h"
@@ -213,6 +219,37 @@ TEST_F(StationScreenTest, LaunchingLeavesTheStationBehindAndTheInformationPageCo
     // The next world pass does not dock again.
     rm->UpdateObjects();
     EXPECT_EQ(gCurrentScreen, gFlightScreen);
+}
+
+TEST_F(StationScreenTest, EscLeavesEveryPageAndAPageWithoutItsWayOutEndsTheGame)
+{
+    Dock();
+    const struct {
+        CScreen* page;
+        int wayOut;
+        CScreen* afterEsc;
+    } pages[] = {
+        {gStationScreen, CStationScreen::kLaunchButton, gStationScreen},
+        {gStoreScreen, CStoreScreen::kBackButton, gStationScreen},
+        {gShipUpgradeScreen, CShipUpgradeScreen::kBackButton, gStationScreen},
+        {gMissionBoardScreen, CMissionBoardScreen::kBackButton, gStationScreen},
+        {gLoadPilotScreen, CLoadPilotScreen::kBackButton, gMainMenuScreen},
+        {gDeletePilotScreen, CDeletePilotScreen::kBackButton, gMainMenuScreen},
+        {gNewPilotScreen, 0, gMainMenuScreen},
+    };
+    for (const auto& [page, wayOut, afterEsc] : pages) {
+        page->SetReturnScreen(gStationScreen);
+        gCurrentScreen = page;
+        page->Enter();
+        page->OnKeyDown(kKeyEscape);
+        EXPECT_EQ(gCurrentScreen, afterEsc) << page->GetScreenId();
+        if (wayOut == 0)
+            continue;
+        Content("DELETE FROM button WHERE control_id = " + std::to_string(wayOut));
+        page->Enter();
+        EXPECT_TRUE(os::FailurePosted()) << "screen " << page->GetScreenId() << " could not be left";
+        os::ClearMessages();
+    }
 }
 
 }  // namespace

@@ -214,4 +214,20 @@ TEST_F(EnterSystemTest, ALongNameIsCutToItsField)
     EXPECT_EQ(std::string(rm->mObjects.at(1092)->mName), std::string(kObjectNameSize - 1, 'x'));
 }
 
+TEST_F(EnterSystemTest, AnotherPlayersShipGoesAsItselfAndAPlacedIdBelow1001IsLeftOut)
+{
+    AddPlanet(30, "Thirty");
+    auto* ship = new CProbeObject(30, kTypePlayer, Vec3(0, 0, 30), 5.0f, &log);
+    ASSERT_TRUE(rm->AddOtherPlayer(ship));
+    // An object of the last system under the ship's id, as the planet would have been.
+    Place(rm->mObjects, 30, kTypePlanet);
+
+    rm->EnterSystem(1);
+
+    EXPECT_EQ(rm->FindOtherPlayer(30), ship);
+    EXPECT_EQ(rm->mObjects.count(30), 0u) << "the planet under a session id is left out";
+    rm->SetOtherPlayerSystem(30, 1);
+    EXPECT_EQ(rm->mObjects.at(30), ship);
+}
+
 }  // namespace
