@@ -2,6 +2,7 @@
 #include "quests/quest.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/message_log.h"
 #include "core/sound_globals.h"
@@ -92,8 +93,6 @@ int CQuest::Update()
 {
     if (mState != kQuestRunning) {
         ShowEndMessage();
-        if (gQuestPilot)
-            gQuestPilot->SetQuestTarget(nullptr);
         return mState;
     }
     if (mCurrentStep >= mStepCount) {
@@ -108,6 +107,8 @@ int CQuest::Update()
     if (status < 0) {
         mState = kQuestFailed;
         ShowEndMessage();
+        // The centre message passes; the log keeps which mission left the mission log.
+        PostFlightMessage(std::string("Mission failed: ") + mQuestName);
         return mState;
     }
     if (step->mType == kQuestStepAcquire) {
@@ -134,8 +135,6 @@ void CQuest::Complete()
 {
     mState = kQuestComplete;
     ShowEndMessage();
-    if (gQuestPilot)
-        gQuestPilot->SetQuestTarget(nullptr);
     TakeAcquiredGoods();
     PostFlightMessage(mCompleteQuestString);
 }
