@@ -49,6 +49,37 @@ TEST_F(MissionsRoadTest, SeedsOfTheBloomAreOfferedNearTheBloomEscortedPaidAndKep
     ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
 }
 
+// Two missions under way: the seeds, taken from the board, wait in Verdance while the blockade's
+// steps in Varn and Cinder each have the arrow; then the seeds are flown in Verdance.
+TEST_F(MissionsRoadTest, TheChainIsFlownWithTheSeedsWaitingAndTheArrowLeadsEveryStep)
+{
+    FlyTheFirstJobAsANewPilot(2);
+    ASSERT_FALSE(HasFailure());
+    CloseTheOrders();
+    ASSERT_FALSE(HasFailure());
+
+    road.Step("dock at the Exchange and take the seeds from its board");
+    ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; })) << road.CurrentStep();
+    road.Frames(2);
+    ClickStationButton(CStationScreen::kMissionsButton);
+    road.Frames(1);
+    PageTheBoardTo(kSeeds);
+    ASSERT_FALSE(HasFailure());
+    ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
+    ClickStationButton(CStationScreen::kLaunchButton);
+    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    ASSERT_EQ(gPlayerShip->mActiveQuests.size(), 2u) << road.CurrentStep();
+
+    JumpAndFightTheWarlord();
+    ASSERT_FALSE(HasFailure());
+
+    road.Step("jump on to Verdance, where the seeds' escort begins");
+    ASSERT_TRUE(JumpThrough(kCinderToVerdance, kVerdance)) << road.CurrentStep();
+    EscortAndGuardTheSeeds();
+    ASSERT_FALSE(HasFailure());
+    ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
+}
+
 TEST_F(MissionsRoadTest, TheUmbralLensIsOfferedByItsBeaconFoundDeliveredPaidAndKept)
 {
     MakePilotThroughTheMenus(2);
@@ -79,26 +110,26 @@ TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
     ASSERT_EQ(gCurrentScreen, gMissionBoardScreen) << road.CurrentStep();
     road.Frames(1);
 
-    road.Step("page to the Umbral search and accept it; the board returns to the station");
-    PageTheBoardTo(kLens);
+    road.Step("page to the ore job and accept it; the board returns to the station");
+    PageTheBoardTo(kOre);
     ASSERT_FALSE(HasFailure());
-    EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText), "Credit Reward:    $600")
+    EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText), "Credit Reward:    $300")
         << road.CurrentStep();
     ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
     ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
-    ASSERT_EQ(gPlayerShip->mActiveQuests.count(kLens), 1u) << road.CurrentStep();
+    ASSERT_EQ(gPlayerShip->mActiveQuests.count(kOre), 1u) << road.CurrentStep();
 
     road.Step("the board no longer offers what was taken");
     ClickStationButton(CStationScreen::kMissionsButton);
     road.Frames(1);
     for (int page = 0; page < 8 && gMissionBoardScreen->ShownOffer(); ++page) {
-        EXPECT_NE(gMissionBoardScreen->ShownOffer()->mQuestId, kLens) << road.CurrentStep();
+        EXPECT_NE(gMissionBoardScreen->ShownOffer()->mQuestId, kOre) << road.CurrentStep();
         ClickControl(gMissionBoardScreen, CMissionBoardScreen::kNextButton);
     }
     ClickControl(gMissionBoardScreen, CMissionBoardScreen::kBackButton);
     ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
 
-    road.Step("launch; the mission log lists the Umbral search");
+    road.Step("launch; the mission log lists the ore job");
     ClickStationButton(CStationScreen::kLaunchButton);
     ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
     road.ClickAt(700, 344);
@@ -106,7 +137,7 @@ TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
     bool listed = false;
     for (int page = 0; page < 8 && !listed; ++page) {
         road.Frames(1);
-        listed = Text(gQuestLogScreen, CQuestLogScreen::kNameText) == "The Umbral Lens";
+        listed = Text(gQuestLogScreen, CQuestLogScreen::kNameText) == "Ore for the Forges";
         if (!listed)
             ClickLogButton(CQuestLogScreen::kNextButton);
     }
