@@ -164,37 +164,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, InterruptTest,
                                            InterruptCase{"no_lines", true, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Leaving a step's system fails the step once it has begun, and the log says which mission
-// failed; a step waiting elsewhere waits on, and one whose system was entered in a state variant
-// (guarded Varn for Varn) runs on there.
-struct LeavingCase {
-    int stepSystem;
-    int enteredSystem;
-    int loadedSystem;
-    bool fails;
-};
-
-class LeavingTest : public QuestTest, public ::testing::WithParamInterface<LeavingCase> {};
+// Leaving a step's system fails the step once it has begun, and the log names the mission; a step
+// waiting elsewhere waits on, and one whose system was entered as its state variant runs on.
+// Cases: the step's system, the system entered, the one loaded in its place, and whether it fails.
+class LeavingTest : public QuestTest, public ::testing::WithParamInterface<std::tuple<int, int, int, bool>> {};
 
 TEST_P(LeavingTest, ABegunStepFailsWhenThePlayerLeavesItsSystem)
 {
-    const LeavingCase& c = GetParam();
+    const auto [stepSystem, entered, loaded, fails] = GetParam();
     AddQuest(950, {"goto"});
-    Content("UPDATE quest_step SET system_id = " + std::to_string(c.stepSystem) + " WHERE quest_step_id = 9501;");
+    Content("UPDATE quest_step SET system_id = " + std::to_string(stepSystem) + " WHERE quest_step_id = 9501;");
     player->AcceptQuest(950);
 
-    rm->mPlaceSystemId = c.enteredSystem;
-    rm->mCurrentSystemId = c.loadedSystem;
+    rm->mPlaceSystemId = entered;
+    rm->mCurrentSystemId = loaded;
     player->UpdateQuests();
 
-    EXPECT_EQ(player->mActiveQuests.count(950), c.fails ? 0u : 1u);
-    EXPECT_EQ(CenterMessage() == "Mission Failed", c.fails);
-    EXPECT_EQ(Logged("Mission failed: Test Quest"), c.fails);
+    EXPECT_EQ(player->mActiveQuests.count(950), fails ? 0u : 1u);
+    EXPECT_EQ(CenterMessage() == "Mission Failed", fails);
+    EXPECT_EQ(Logged("Mission failed: Test Quest"), fails);
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, LeavingTest,
-                         ::testing::Values(LeavingCase{1, 4, 4, true}, LeavingCase{3, 4, 4, false},
-                                           LeavingCase{1, 1, 101, false}));
+                         ::testing::Values(std::make_tuple(1, 4, 4, true), std::make_tuple(3, 4, 4, false),
+                                           std::make_tuple(1, 1, 101, false)));
 
 TEST_F(QuestTest, AStepThatClosesAWormholeClosesThePortalToo)
 {

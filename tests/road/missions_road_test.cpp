@@ -8,14 +8,28 @@ namespace {
 
 using namespace missions;
 
-TEST_F(MissionsRoadTest, TheBlockadeIsTakenJumpedReportedFoughtPaidAndKept)
+// Two missions under way: the seeds, taken from the Exchange's board, wait in Verdance while the
+// arrow leads every step of the blockade; then they are flown in Verdance.
+TEST_F(MissionsRoadTest, TheBlockadeIsFlownWithTheSeedsWaitingThenTheSeedsAndBothAreKept)
 {
     // The third hull carries ammunition enough for the raiders and the warlord both.
     FlyTheFirstJobAsANewPilot(2);
     ASSERT_FALSE(HasFailure());
-    FlyTheBlockade();
+    CloseTheOrders();
+    TakeFromTheExchangeBoard(kSeeds, 800);
     ASSERT_FALSE(HasFailure());
-    ExpectFinishedInTheLogAndKept("Breaking the Blockade", "Warlord Kesh is no more.");
+    ClickStationButton(CStationScreen::kLaunchButton);
+    ASSERT_EQ(gPlayerShip->mActiveQuests.size(), 2u) << road.CurrentStep();
+    JumpAndFightTheWarlord();
+    ASSERT_FALSE(HasFailure());
+
+    road.Step("jump on to Verdance, where the seeds' escort begins");
+    ASSERT_TRUE(JumpThrough(kCinderToVerdance, kVerdance)) << road.CurrentStep();
+    EscortAndGuardTheSeeds();
+    ASSERT_FALSE(HasFailure());
+    EXPECT_TRUE(LogShowsFinished("Breaking the Blockade", "Warlord Kesh is no more.")) << road.CurrentStep();
+    ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
+    EXPECT_TRUE(LogShowsFinished("Breaking the Blockade", "Warlord Kesh is no more.")) << road.CurrentStep();
 }
 
 TEST_F(MissionsRoadTest, PicketDutyFollowsTheBlockadeIsFoughtPaidAndKept)
@@ -49,37 +63,6 @@ TEST_F(MissionsRoadTest, SeedsOfTheBloomAreOfferedNearTheBloomEscortedPaidAndKep
     ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
 }
 
-// Two missions under way: the seeds, taken from the board, wait in Verdance while the blockade's
-// steps in Varn and Cinder each have the arrow; then the seeds are flown in Verdance.
-TEST_F(MissionsRoadTest, TheChainIsFlownWithTheSeedsWaitingAndTheArrowLeadsEveryStep)
-{
-    FlyTheFirstJobAsANewPilot(2);
-    ASSERT_FALSE(HasFailure());
-    CloseTheOrders();
-    ASSERT_FALSE(HasFailure());
-
-    road.Step("dock at the Exchange and take the seeds from its board");
-    ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; })) << road.CurrentStep();
-    road.Frames(2);
-    ClickStationButton(CStationScreen::kMissionsButton);
-    road.Frames(1);
-    PageTheBoardTo(kSeeds);
-    ASSERT_FALSE(HasFailure());
-    ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
-    ClickStationButton(CStationScreen::kLaunchButton);
-    ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
-    ASSERT_EQ(gPlayerShip->mActiveQuests.size(), 2u) << road.CurrentStep();
-
-    JumpAndFightTheWarlord();
-    ASSERT_FALSE(HasFailure());
-
-    road.Step("jump on to Verdance, where the seeds' escort begins");
-    ASSERT_TRUE(JumpThrough(kCinderToVerdance, kVerdance)) << road.CurrentStep();
-    EscortAndGuardTheSeeds();
-    ASSERT_FALSE(HasFailure());
-    ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
-}
-
 TEST_F(MissionsRoadTest, TheUmbralLensIsOfferedByItsBeaconFoundDeliveredPaidAndKept)
 {
     MakePilotThroughTheMenus(2);
@@ -103,21 +86,8 @@ TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
     MakePilotThroughTheMenus(2);
     ASSERT_FALSE(HasFailure());
 
-    road.Step("fly into the Varn Exchange and open its mission board");
-    ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; })) << road.CurrentStep();
-    road.Frames(2);
-    ClickStationButton(CStationScreen::kMissionsButton);
-    ASSERT_EQ(gCurrentScreen, gMissionBoardScreen) << road.CurrentStep();
-    road.Frames(1);
-
-    road.Step("page to the ore job and accept it; the board returns to the station");
-    PageTheBoardTo(kOre);
+    TakeFromTheExchangeBoard(kOre, 300);
     ASSERT_FALSE(HasFailure());
-    EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText), "Credit Reward:    $300")
-        << road.CurrentStep();
-    ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
-    ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
-    ASSERT_EQ(gPlayerShip->mActiveQuests.count(kOre), 1u) << road.CurrentStep();
 
     road.Step("the board no longer offers what was taken");
     ClickStationButton(CStationScreen::kMissionsButton);
