@@ -157,6 +157,14 @@ INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amo
 INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (4007, 4007, 'uncommon', 15, 3);
 INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (5007, 5007, 'exotic', 5, 3);
 
+-- Guarded Varn keeps the fields of Varn, so a miner's job taken before the blockade ends goes on.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11014, 101, 0, 'Ore Field', 'resource', -200.0, -250.0, 0.0, 0, 6.0, 60, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11015, 101, 0, 'Ore Field', 'resource', -230.0, -220.0, 0.0, 0, 6.0, 60, 'neutral');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (11016, 101, 0, 'Crystal Seam', 'resource', -170.0, -280.0, 0.0, 0, 5.0, 120, 'neutral');
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (11014, 11014, 'common', 20, 3);
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (11015, 11015, 'common', 10, 3);
+INSERT INTO resource_object (resource_id, object_id, resource_type, resource_amount, mesh_id) VALUES (11016, 11016, 'rare', 4, 3);
+
 -- Repair kits on the frontier.
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3018, 3, 0, 'Repair Kit', 'health', -480.0, -400.0, 0.0, 1, 3.0, 0, 'neutral');
 INSERT INTO health_object (health_id, object_id, health_pct) VALUES (3018, 3018, 40);

@@ -19,6 +19,11 @@ INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_p
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (1503, 1501, 2, 'move', 350.0, 20.0, 'true', 1, 0);
 INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (1500, 1500, 'false', 'That beacon was ours first. Back off!');
 
+-- Ore for the Forges: the forge's hauler comes to the fields for the ore and calls the miner.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (1502, 1, 22, 'Forge Hauler', 'lead', -240.0, -200.0, 0.0, 150, 6.0, 0, 'lawful');
+INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (1502, 1502, 'true', 11, 0, 0, 0, 0, 0, 1, 0, 0, 0, 'common', 400.0, 100.0, 400.0, 25.0, 0, 'ffe0c0a0', 2500.0, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (1504, 1502, 1, 'hold_position', -240.0, -200.0, 'true', 1, 0);
+
 -- Breaking the Blockade: the warlord, near the wormhole from Varn. He came and went through a fold
 -- gate, and whoever breaks the blockade finds it in his wreck.
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (3500, 3, 35, 'Warlord Kesh', 'lead', -330.0, -300.0, 0.0, 120, 5.0, 0, 'evil');
@@ -41,6 +46,19 @@ INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, ran
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4510, 4501, 1, 'charge', 0.0, 0.0, 'true', 1, 0);
 INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4511, 4502, 1, 'charge', 0.0, 0.0, 'true', 1, 0);
 INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (4501, 4501, 'false', 'Those seeds fetch a fine price. Hand over.');
+
+-- At the station a second barge unloads, and raiders come for it: the guard ends when they are
+-- scrap, and fails if they sink it.
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4503, 4, 42, 'Seed Barge', 'lead', 300.0, -100.0, 0.0, 400, 6.0, 0, 'lawful');
+INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (4503, 4503, 'false', 11, 0, 0, 0, 0, 0, 1, 0, 0, 0, 'common', 400.0, 100.0, 400.0, 25.0, 0, 'ffc0ffc0', 2500.0, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4502, 4503, 1, 'hold_position', 300.0, -100.0, 'true', 1, 0);
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4504, 4, 42, 'Seed Raider', 'lead', 460.0, -260.0, 0.0, 50, 4.5, 0, 'evil');
+INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (4505, 4, 42, 'Seed Raider', 'lead', 480.0, -240.0, 0.0, 40, 4.0, 0, 'evil');
+INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (4504, 4504, 'false', 10, 26, 0, 0, 0, 0, 1, 0, 0, 5, 'uncommon', 2500.0, 100.0, 900.0, 25.0, 0, 'ffa0d080', 3600.0, 0);
+INSERT INTO lead_ship_ai (lead_ship_ai_id, object_id, invulnerable, ship_id, range_weapon_device_id, melee_weapon_device_id, stealth_weapon_device_id, bonus_weapon_device_id, mining_weapon_device_id, engine_device_id, armor_device_id, shield_device_id, compound_amount, compound_type, max_attack_distance_sq, fall_back_distance_sq, charge_distance_sq, flee_distance_sq, flee_hp, color_mod, message_distance_sq, drop_device_id) VALUES (4505, 4505, 'false', 10, 26, 0, 0, 0, 0, 1, 0, 0, 3, 'uncommon', 2500.0, 100.0, 900.0, 25.0, 0, 'ffa0d080', 3600.0, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4512, 4504, 1, 'charge', 0.0, 0.0, 'true', 1, 0);
+INSERT INTO task (task_id, lead_ship_ai_id, task_sequence, task_type, x_pos, y_pos, repeat, priority, object_id) VALUES (4513, 4505, 1, 'charge', 0.0, 0.0, 'true', 1, 0);
+INSERT INTO lead_ship_message (lead_ship_message_id, lead_ship_ai_id, friendly_message, line) VALUES (4504, 4504, 'false', 'The barge is ours. Stand aside, guard.');
 
 -- The Umbral Lens: the beacon drifts in Umbral; the lens appears with its step.
 INSERT INTO object (object_id, system_id, quest_step_id, object_name, object_type, x_pos, y_pos, velocity, hit_points, size, respawn_time, affiliate) VALUES (5500, 5, 0, 'Drifting Beacon', 'device', 120.0, 60.0, 0.0, 1, 3.0, 0, 'neutral');

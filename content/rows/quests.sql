@@ -29,7 +29,8 @@ INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) V
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (12, 1, 2, 'Find the salvage beacon, chase off the raiders who');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (13, 1, 3, 'picked it clean, and bring what is left to the Exchange.');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (21, 2, 1, 'The forge master of Varn Prime is short of ore.');
-INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (22, 2, 2, 'Mine ten tons of common compounds and call it in.');
+INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (22, 2, 2, 'Mine ten tons of common compounds and call it in:');
+INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (23, 2, 3, 'fly into the Ore Field southwest of the Varn Exchange.');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (31, 3, 1, 'Warlord Kesh holds the Cinder wormhole and starves Varn.');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (32, 3, 2, 'Jump to Cinder, report at the Cinder Depot and end');
 INSERT INTO quest_description (quest_description_id, quest_id, line_num, line) VALUES (33, 3, 3, 'the warlord. The Umbral road stays shut until then.');
@@ -54,9 +55,10 @@ INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step
 INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (15, 1, 5, 'goto', 0, 1, 'Fly back to the Varn Exchange.', 'The Exchange is in sight.', 150.0, 95.0, 0, 'common', 0, 0, 'enlar', 'false');
 INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (16, 1, 6, 'deliver', 0, 1, 'Bring the salvage to the Varn Exchange.', 'Salvage delivered to the Exchange.', 150.0, 95.0, 0, 'common', 0, 0, 'enlar', 'false');
 
--- Ore for the Forges: offered at the ore field, until the blockade is broken.
-INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (21, 2, 1, 'acquire', 0, 1, 'Mine ten tons: fly into the rocks of the ore field.', 'The hold is full of good ore.', 0.0, 0.0, 0, 'common', 10, 0, 'miner', 'false');
-INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (22, 2, 2, 'conversation', 0, 1, 'The forge master is calling.', 'The forge master takes the ore.', 0.0, 0.0, 0, 'common', 0, 1002, 'miner', 'true');
+-- Ore for the Forges: offered at the ore field, until the blockade is broken; the arrow leads to
+-- the nearest field, and the forge's hauler comes for the ore (in guarded Varn too).
+INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (21, 2, 1, 'acquire', 0, 1, 'Mine ten tons: fly into the Ore Field the arrow shows.', 'The hold is full of good ore.', 0.0, 0.0, 0, 'common', 10, 0, 'miner', 'false');
+INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (22, 2, 2, 'conversation', 0, 1, 'The forge hauler is calling.', 'The forge master takes the ore.', 0.0, 0.0, 0, 'common', 0, 1502, 'miner', 'true');
 
 -- Breaking the Blockade: orders, the way to the east wormhole (just before it, on the side facing
 -- the Exchange) and the jump with the Umbral road shut, the depot that points to the warlord, and
@@ -69,9 +71,9 @@ INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step
 INSERT INTO quest_step_disabled (quest_step_id, wormhole_object_id) VALUES (33, 1005);
 
 -- Seeds of the Bloom: offered near the Bloom; the barge and the raiders after it appear with the
--- step.
+-- step, and at the station a barge unloads while raiders come for it.
 INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (41, 4, 1, 'escort', 0, 4, 'Escort the Seed Barge to Grove Station.', 'The barge reached the station.', 300.0, -100.0, 0, 'common', 0, 4500, 'enimanga', 'false');
-INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (42, 4, 2, 'defendfrom', 0, 4, 'Stand guard while the seeds are unloaded.', 'The seeds are unloaded and planted.', 0.0, 0.0, 0, 'common', 0, 0, 'enimanga', 'false');
+INSERT INTO quest_step (quest_step_id, quest_id, quest_step_sequence, quest_step_type, device_id, system_id, begin_step_string, complete_step_string, x_pos, y_pos, mesh_id, compound_type, compound_amount, target_object_id, display_alignment, conversation) VALUES (42, 4, 2, 'defendfrom', 0, 4, 'Drive off the raiders while the seeds are unloaded.', 'The seeds are unloaded and planted.', 0.0, 0.0, 0, 'common', 0, 4503, 'enimanga', 'false');
 
 -- The Umbral Lens: offered while the drifting beacon is aboard in Umbral; the arrow leads to the
 -- observers.
@@ -102,10 +104,13 @@ INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, 
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (1312, 13, 2, 7, 'Board has more work. Miners are paid for');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (1313, 13, 2, 8, 'ore from the Ore Field southwest of the');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (1314, 13, 2, 9, 'Exchange: fly into its rocks to mine.');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (1315, 13, 2, 10, 'Good hunting, pilot.');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (2201, 22, 1, 1, 'Forge master here. That ore smells good.');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (2202, 22, 1, 2, 'Ten tons keeps the furnaces lit a week.');
-INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (2203, 22, 1, 3, 'Your credits are on the way.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (1315, 13, 2, 10, 'Salvagers say a beacon drifts by the');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (1316, 13, 2, 11, 'centre of Umbral, past the west wormhole.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (1317, 13, 2, 12, 'Good hunting, pilot.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (2201, 22, 1, 1, 'Forge hauler here, for the forge master.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (2202, 22, 1, 2, 'That ore smells good; we take it aboard.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (2203, 22, 1, 3, 'Ten tons keeps the furnaces lit a week.');
+INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (2204, 22, 1, 4, 'Your credits are on the way.');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3101, 31, 1, 1, 'Traffic Control again. You did well.');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3102, 31, 1, 2, 'The raiders answer to Warlord Kesh in');
 INSERT INTO quest_step_conversation (quest_step_conversation_id, quest_step_id, feed, line_num, line) VALUES (3103, 31, 1, 3, 'Cinder. He holds the wormhole there and');

@@ -172,6 +172,8 @@ public:
                                         const std::vector<int32_t>& questIds);
     RowList<QuestTriggerIdRow>& GetQuestTriggerIds(RowList<QuestTriggerIdRow>& out, int32_t systemId,
                                                    const char* alignment);
+    // The triggers that offer the quest, wherever they stand.
+    RowList<QuestTriggerIdRow>& GetTriggersOfQuest(RowList<QuestTriggerIdRow>& out, int32_t questId);
     QuestTriggerRecord* GetQuestTrigger(int32_t questTriggerId);
     RowList<StateTriggerIdRow>& GetStateTriggerIds(RowList<StateTriggerIdRow>& out, int32_t systemId);
     StateTriggerRecord* GetStateTrigger(int32_t stateTriggerId);
@@ -351,6 +353,7 @@ private:
     OwnedRows<QuestOfferRow> mOfferedQuests;
     OwnedRows<int32_t> mQuestSystems;
     OwnedRows<QuestTriggerIdRow> mQuestTriggerIds;
+    OwnedRows<QuestTriggerIdRow> mTriggersOfQuest;
     OwnedRecord<QuestTriggerRecord> mQuestTrigger;
     OwnedRows<StateTriggerIdRow> mStateTriggerIds;
     OwnedRecord<StateTriggerRecord> mStateTrigger;

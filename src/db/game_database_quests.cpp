@@ -257,6 +257,15 @@ RowList<QuestTriggerIdRow>& CGameDatabase::GetQuestTriggerIds(RowList<QuestTrigg
         mQuestTriggerIds, out);
 }
 
+RowList<QuestTriggerIdRow>& CGameDatabase::GetTriggersOfQuest(RowList<QuestTriggerIdRow>& out, int32_t questId)
+{
+    return RunList<QuestTriggerIdRow, 3, FillQuestTriggerId>(
+        mContent,
+        FormatSql("select quest_trigger_id, system_id, prereq_quest_id from quest_trigger where quest_id = %d",
+                  questId),
+        mTriggersOfQuest, out);
+}
+
 QuestTriggerRecord* CGameDatabase::GetQuestTrigger(int32_t questTriggerId)
 {
     return RunRecord<QuestTriggerRecord, 11, FillQuestTrigger>(

@@ -2,6 +2,7 @@
 #include "quests/quest.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/message_log.h"
 #include "core/sound_globals.h"
@@ -93,8 +94,6 @@ int CQuest::Update()
 {
     if (mState != kQuestRunning) {
         ShowEndMessage();
-        if (gQuestPilot)
-            gQuestPilot->SetQuestTarget(nullptr);
         return mState;
     }
     if (mCurrentStep >= mStepCount) {
@@ -109,6 +108,8 @@ int CQuest::Update()
     if (status < 0) {
         mState = kQuestFailed;
         ShowEndMessage();
+        // The centre message passes; the log keeps which mission left the mission log.
+        PostFlightMessage(std::string("Mission failed: ") + mQuestName);
         return mState;
     }
     if (step->mType == kQuestStepAcquire) {
@@ -135,8 +136,6 @@ void CQuest::Complete()
 {
     mState = kQuestComplete;
     ShowEndMessage();
-    if (gQuestPilot)
-        gQuestPilot->SetQuestTarget(nullptr);
     TakeAcquiredGoods();
     PostFlightMessage(mCompleteQuestString);
 }

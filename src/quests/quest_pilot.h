@@ -1,7 +1,7 @@
 // The pilot as the quest code sees it: the two quest maps, the carried devices and cargo that
-// steps and triggers test and take, and the targets a step points at. The player ship implements
-// it; gQuestPilot is that ship while a pilot exists and null before, when no quest runs and no
-// trigger holds.
+// steps and triggers test and take, and the selection a step keeps. The player ship implements
+// it, and points the guide arrow itself; gQuestPilot is that ship while a pilot exists and null
+// before, when no quest runs and no trigger holds.
 #pragma once
 
 #include <map>
@@ -33,8 +33,6 @@ public:
     virtual const char* AlignmentText() = 0;
     // The in-flight screen's selected target; null = none.
     virtual CWorldObject* SelectedTarget() = 0;
-    // The object the guide arrow points at; null = none.
-    virtual void SetQuestTarget(CWorldObject* object) = 0;
 };
 
 extern CQuestPilot* gQuestPilot;

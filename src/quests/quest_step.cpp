@@ -17,13 +17,11 @@ namespace {
 
 constexpr float kFlightPlaneZ = 30.0f;
 
-// Selected in the in-flight screen, and the guide arrow's target.
-void Target(CWorldObject* object)
+// Selected in the in-flight screen; the pilot points the arrow at what the step guides to.
+void Select(CWorldObject* object)
 {
     if (gFlightView)
         gFlightView->SetTarget(object);
-    if (gQuestPilot)
-        gQuestPilot->SetQuestTarget(object);
 }
 
 }  // namespace
@@ -56,13 +54,13 @@ CQuestStep::CQuestStep(int questStepId) : mQuestStepId(questStepId)
 
 void CQuestStep::BeginInSystem(int systemId)
 {
-    if (systemId == mSystemId)
+    if (systemId == mSystemId || IsStepSystemHere(mSystemId))
         Begin();
 }
 
 void CQuestStep::Begin()
 {
-    if (mSystemId != gResourceManager->mCurrentSystemId || mBegun)
+    if (!IsStepSystemHere(mSystemId) || mBegun)
         return;
     mBegun = true;
     gResourceManager->AddQuestStepObjects(mSystemId, mQuestStepId);
@@ -76,26 +74,9 @@ void CQuestStep::Begin()
 void CQuestStep::BeginByType()
 {
     switch (mType) {
-    case kQuestStepKillEnemy: {
-        RowList<ShipObjectIdRow> rows;
-        std::vector<int> ids;
-        const int affiliate = gQuestPilot ? gQuestPilot->Affiliate() : 0;
-        // Only the first rows are tracked; a later row never stands in for one missing from the world.
-        for (const ShipObjectIdRow* row : gGameDatabase.GetEnemyShipIds(rows, mSystemId, mQuestStepId, affiliate)) {
-            if (ids.size() == static_cast<size_t>(kQuestStepObjectLimit))
-                break;
-            ids.push_back(row->object_id);
-        }
-        for (int id : ids) {
-            CWorldObject* enemy = FindStepObject(id);
-            if (!enemy)
-                continue;
-            mEnemies[mEnemyCount++] = id;
-            Target(enemy);
-            MarkQuestTarget(enemy);
-        }
+    case kQuestStepKillEnemy:
+        TrackEnemies();
         break;
-    }
     case kQuestStepAssassinate:
         if (CWorldObject* target = FindStepObject(mTargetObjectId)) {
             mTargetId = mTargetObjectId;
@@ -128,11 +109,19 @@ void CQuestStep::BeginByType()
         }
         break;
     case kQuestStepEscort:
-    case kQuestStepDefendFrom:
         if (CWorldObject* talker = FindStepObject(mTargetObjectId)) {
             mTalkerId = mTargetObjectId;
             MarkQuestTarget(talker);
         }
+        break;
+    case kQuestStepDefendFrom:
+        // What the step defends is its target; the step's own ships of another side attack it.
+        if (CWorldObject* defended = FindStepObject(mTargetObjectId)) {
+            mTalkerId = mTargetObjectId;
+            mDefended[mDefendedCount++] = mTargetObjectId;
+            MarkQuestTarget(defended);
+        }
+        TrackEnemies();
         break;
     case kQuestStepConversation: {
         CWorldObject* talker = FindStepObject(mTargetObjectId);
@@ -159,7 +148,7 @@ void CQuestStep::BeginByType()
         mConversationLines.clear();
         mConversationLineCount = 0;
         MarkQuestTarget(station);
-        Target(station);
+        Select(station);
         break;
     }
     case kQuestStepJump: {
@@ -173,6 +162,27 @@ void CQuestStep::BeginByType()
     }
     default:
         break;
+    }
+}
+
+void CQuestStep::TrackEnemies()
+{
+    RowList<ShipObjectIdRow> rows;
+    std::vector<int> ids;
+    const int affiliate = gQuestPilot ? gQuestPilot->Affiliate() : 0;
+    // Only the first rows are tracked; a later row never stands in for one missing from the world.
+    for (const ShipObjectIdRow* row : gGameDatabase.GetEnemyShipIds(rows, mSystemId, mQuestStepId, affiliate)) {
+        if (ids.size() == static_cast<size_t>(kQuestStepObjectLimit))
+            break;
+        ids.push_back(row->object_id);
+    }
+    for (int id : ids) {
+        CWorldObject* enemy = id != mTargetObjectId ? FindStepObject(id) : nullptr;
+        if (!enemy)
+            continue;
+        mEnemies[mEnemyCount++] = id;
+        Select(enemy);
+        MarkQuestTarget(enemy);
     }
 }
 
@@ -200,7 +210,7 @@ void CQuestStep::ShowBeginText()
         gFlightView->CloseHail();
     }
     if (CWorldObject* talker = FindStepObject(mTargetObjectId); IsLive(talker))
-        Target(talker);
+        Select(talker);
     LoadConversation();
     std::vector<const char*> lines;
     for (const ConversationLine& line : mConversationLines)

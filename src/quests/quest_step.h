@@ -43,6 +43,10 @@ public:
     std::vector<ConversationLine> LoadConversation();
     // Loads the lines when none are loaded yet.
     int GetConversationLineCount();
+    // What the guide arrow points at while the step runs here: its target, marker, station,
+    // wormhole, speaker, the first enemy alive, or the nearest lump of the compounds it asks for;
+    // null when it has none or is not under way in this system.
+    CWorldObject* GuideObject() const;
 
     int mQuestStepId = 0;
     int mQuestId = 0;
@@ -81,11 +85,15 @@ public:
 
 private:
     void BeginByType();
+    // The step's ships of another side than the pilot's, but its target: the first 20 are marked
+    // and tracked.
+    void TrackEnemies();
     void ShowBeginText();
-    // Status 1, no quest target, and the completion line in the message log.
+    // Status 1 and the completion line in the message log.
     void Complete();
-    // When the player has nothing selected, the object becomes the selected and quest target.
-    void KeepTargeted(CWorldObject* object);
+    // When the player has nothing selected, the object becomes the selected target.
+    void KeepSelected(CWorldObject* object);
+    CWorldObject* NearestCompounds() const;
     int TestKillEnemy();
     int TestAcquire();
     int TestEscort();

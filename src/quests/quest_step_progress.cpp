@@ -9,6 +9,7 @@
 #include "ui/flight_view.h"
 #include "world/dock_view.h"
 #include "world/player_view.h"
+#include "world/resource_object.h"
 #include "world/world_object.h"
 #include "world/wormhole.h"
 
@@ -24,21 +25,16 @@ constexpr float kMarkerAngle = 0.0f;
 // A goal is reached within this much more than the player ship's size, on squared lengths.
 constexpr float kReachSlackSq = 100.0f;
 
-// Set while a step is being tested in its system; the centre message it showed is cleared once
-// the step is done or the player is elsewhere.
-uint8_t gStepRunning = 0;
+// The step being tested in its system; the centre message it showed is cleared once the step is
+// done or the player is elsewhere. A mission waiting in another system leaves the message of this
+// system's step alone.
+int gRunningStepId = 0;
 
-void SetQuestTarget(CWorldObject* object)
+void StopRunning(int questStepId)
 {
-    if (gQuestPilot)
-        gQuestPilot->SetQuestTarget(object);
-}
-
-void StopRunning()
-{
-    if (!gStepRunning)
+    if (gRunningStepId != questStepId)
         return;
-    gStepRunning = 0;
+    gRunningStepId = 0;
     if (gFlightView)
         gFlightView->ClearCenterMessage();
 }
@@ -60,26 +56,26 @@ bool Reaches(const Vec3& at, const Vec3& goal)
 
 int CQuestStep::IsComplete()
 {
-    if (mSystemId != gResourceManager->mCurrentSystemId) {
+    // A step waiting elsewhere leaves the arrow to the missions of this system.
+    if (!IsStepSystemHere(mSystemId)) {
         if (mBegun)
             mStatus = -1;
         else
-            StopRunning();
-        SetQuestTarget(nullptr);
+            StopRunning(mQuestStepId);
         return mStatus;
     }
     if (mStatus != 0) {
-        StopRunning();
+        StopRunning(mQuestStepId);
         return mStatus;
     }
-    gStepRunning = 1;
+    gRunningStepId = mQuestStepId;
     switch (mType) {
     case kQuestStepKillEnemy:
         return TestKillEnemy();
     case kQuestStepAssassinate: {
         CWorldObject* target = FindStepObject(mTargetId);
         if (IsLive(target)) {
-            KeepTargeted(target);
+            KeepSelected(target);
             break;
         }
         ClearQuestMarker(target);
@@ -88,9 +84,8 @@ int CQuestStep::IsComplete()
     }
     case kQuestStepGoto: {
         CWorldObject* marker = FindStepObject(mGotoMarkerId);
-        SetQuestTarget(marker);
         if (IsLive(marker))
-            KeepTargeted(marker);
+            KeepSelected(marker);
         else
             Complete();
         break;
@@ -110,17 +105,14 @@ int CQuestStep::IsComplete()
             Complete();
         break;
     case kQuestStepInterrupt:
-        if (!gConversationView || !gConversationView->IsOpen()) {
+        if (!gConversationView || !gConversationView->IsOpen())
             mStatus = 1;
-            SetQuestTarget(nullptr);
-        }
         break;
     case kQuestStepDock:
         return TestDock();
     case kQuestStepJump:
         return TestJump();
     default:
-        SetQuestTarget(nullptr);
         break;
     }
     return mStatus;
@@ -165,7 +157,7 @@ int CQuestStep::TestEscort()
         talker->mActive = 0;
         Complete();
     } else {
-        KeepTargeted(talker);
+        KeepSelected(talker);
     }
     return mStatus;
 }
@@ -174,8 +166,11 @@ int CQuestStep::TestDefendFrom()
 {
     int dead = 0;
     for (int i = 0; i < mEnemyCount; ++i) {
-        if (!IsLive(FindStepObject(mEnemies[i])))
+        CWorldObject* enemy = FindStepObject(mEnemies[i]);
+        if (!IsLive(enemy)) {
+            ClearQuestMarker(enemy);
             ++dead;
+        }
     }
     if (dead < mEnemyCount) {
         for (int i = 0; i < mDefendedCount; ++i) {
@@ -197,9 +192,8 @@ int CQuestStep::TestDock()
     if (dock && dock->Visited()) {
         ClearQuestMarker(station);
         mStatus = 1;
-        SetQuestTarget(nullptr);
     } else if (station) {
-        KeepTargeted(station);
+        KeepSelected(station);
     }
     return mStatus;
 }
@@ -212,9 +206,8 @@ int CQuestStep::TestJump()
     if (static_cast<CWormhole*>(object)->mJumping) {
         ClearQuestMarker(object);
         mStatus = 1;
-        SetQuestTarget(nullptr);
     } else {
-        KeepTargeted(object);
+        KeepSelected(object);
     }
     return mStatus;
 }
@@ -222,17 +215,76 @@ int CQuestStep::TestJump()
 void CQuestStep::Complete()
 {
     mStatus = 1;
-    SetQuestTarget(nullptr);
     PostFlightMessage(mCompleteStepString);
 }
 
-void CQuestStep::KeepTargeted(CWorldObject* object)
+void CQuestStep::KeepSelected(CWorldObject* object)
 {
-    if (!gQuestPilot || gQuestPilot->SelectedTarget())
-        return;
-    if (gFlightView)
+    // The arrow points at the object whatever is selected; only the selection waits.
+    if (gQuestPilot && !gQuestPilot->SelectedTarget() && gFlightView)
         gFlightView->SetTarget(object);
-    gQuestPilot->SetQuestTarget(object);
+}
+
+CWorldObject* CQuestStep::GuideObject() const
+{
+    if (!mBegun || mStatus != 0 || !IsStepSystemHere(mSystemId))
+        return nullptr;
+    const auto live = [](int id) {
+        CWorldObject* object = FindStepObject(id);
+        return IsLive(object) ? object : nullptr;
+    };
+    const auto firstEnemy = [&]() -> CWorldObject* {
+        for (int i = 0; i < mEnemyCount; ++i) {
+            if (CWorldObject* enemy = live(mEnemies[i]))
+                return enemy;
+        }
+        return nullptr;
+    };
+    switch (mType) {
+    case kQuestStepKillEnemy:
+        return firstEnemy();
+    case kQuestStepAssassinate:
+        return live(mTargetId);
+    case kQuestStepGoto:
+        return live(mGotoMarkerId);
+    case kQuestStepAcquire:
+        if (CWorldObject* device = live(mTargetId))
+            return device;
+        return mCompoundAmount > 0 ? NearestCompounds() : nullptr;
+    case kQuestStepEscort:
+    case kQuestStepConversation:
+        return live(mTalkerId);
+    case kQuestStepDefendFrom:
+        if (CWorldObject* enemy = firstEnemy())
+            return enemy;
+        return live(mTalkerId);
+    case kQuestStepDock:
+        return live(mStationId);
+    case kQuestStepJump:
+        return live(mWormholeId);
+    default:
+        return nullptr;
+    }
+}
+
+CWorldObject* CQuestStep::NearestCompounds() const
+{
+    const CWorldObject* ship = PlayerShip();
+    if (!ship)
+        return nullptr;
+    CWorldObject* nearest = nullptr;
+    float nearestSq = 0.0f;
+    for (auto& [id, object] : gResourceManager->mObjects) {
+        const auto* lump = dynamic_cast<const CResourceObject*>(object);
+        if (!lump || !lump->mActive || lump->mCompoundClass != mCompoundType)
+            continue;
+        const float distanceSq = Vec3LengthSq(Vec3::Difference(lump->mPosition, ship->mPosition));
+        if (!nearest || distanceSq < nearestSq) {
+            nearest = object;
+            nearestSq = distanceSq;
+        }
+    }
+    return nearest;
 }
 
 void MarkQuestTarget(CWorldObject* object)

@@ -1,6 +1,8 @@
 // When a quest trigger offers its quest.
 #include "quests/quest_trigger.h"
 
+#include <vector>
+
 #include "db/game_database.h"
 #include "db/game_enums.h"
 #include "engine/resource_manager.h"
@@ -66,4 +68,28 @@ bool CQuestTrigger::IsSatisfied() const
     default:
         return false;
     }
+}
+
+bool CQuestTrigger::OpensTheBoard() const
+{
+    if (!gQuestPilot || (mRemoveQuestId != 0 && Completed(mRemoveQuestId)))
+        return false;
+    return mType != kQuestTriggerDevice || PilotCarriesDevice(mDeviceId);
+}
+
+bool BoardOffersQuest(int questId)
+{
+    if (!gQuestPilot)
+        return false;
+    RowList<QuestTriggerIdRow> rows;
+    std::vector<int> ids;
+    for (const QuestTriggerIdRow* row : gGameDatabase.GetTriggersOfQuest(rows, questId))
+        ids.push_back(row->quest_trigger_id);
+    if (ids.empty())
+        return true;
+    for (int id : ids) {
+        if (CQuestTrigger(id).OpensTheBoard())
+            return true;
+    }
+    return false;
 }

@@ -13,6 +13,9 @@ public:
     // elsewhere; otherwise the condition of the type. Only an enter trigger asks for its
     // prerequisite, and a dock trigger never holds.
     bool IsSatisfied() const;
+    // Whether a board may offer the quest for this trigger, wherever the pilot is: not once the
+    // remover is finished, and a find's quest only while the find is aboard.
+    bool OpensTheBoard() const;
 
     int mQuestTriggerId = 0;
     int mQuestId = 0;
@@ -26,3 +29,7 @@ public:
     int mPrereqQuestId = 0;
     int mRemoveQuestId = 0;
 };
+
+// The board offers a quest that no trigger offers, or one that a trigger of it opens; false
+// without a pilot.
+bool BoardOffersQuest(int questId);

@@ -11,6 +11,13 @@ inline CWorldObject* FindStepObject(int objectId)
     return objectId != 0 ? gResourceManager->FindObject(objectId) : nullptr;
 }
 
+// The step's system is the one the player is in: the system itself, or the state it was entered in
+// (a state trigger replaces the system by another row, and a mission of the place goes on there).
+inline bool IsStepSystemHere(int systemId)
+{
+    return systemId == gResourceManager->mCurrentSystemId || systemId == gResourceManager->mPlaceSystemId;
+}
+
 // There, and neither destroyed nor collected.
 inline bool IsLive(const CWorldObject* object)
 {

@@ -2,10 +2,12 @@
 #include "screens/mission_board_screen.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "core/keys.h"
 #include "db/game_database.h"
 #include "quests/quest.h"
+#include "quests/quest_trigger.h"
 #include "screens/flight_screen.h"
 #include "screens/screen_return.h"
 #include "ships/player_ship.h"
@@ -34,11 +36,17 @@ void CMissionBoardScreen::BuildOffers()
     mOffers.clear();
     if (gPlayerShip) {
         RowList<QuestOfferRow> rows;
+        std::vector<int> offered;
         gGameDatabase.GetOfferedQuests(rows, gPlayerShip->mLevel, gPlayerShip->mAlignment);
         for (const QuestOfferRow* row : rows) {
             const bool opened = row->prereq_quest_id == 0 || gPlayerShip->FindQuest(row->prereq_quest_id);
-            if (opened && !gPlayerShip->FindQuest(row->quest_id) && !mOffers.count(row->quest_id))
-                mOffers.emplace(row->quest_id, std::make_unique<CQuest>(row->quest_id));
+            if (opened && !gPlayerShip->FindQuest(row->quest_id))
+                offered.push_back(row->quest_id);
+        }
+        // What the board offers follows what the pilot has done, as the triggers would.
+        for (int questId : offered) {
+            if (!mOffers.count(questId) && BoardOffersQuest(questId))
+                mOffers.emplace(questId, std::make_unique<CQuest>(questId));
         }
     }
     mOffer = mOffers.begin();

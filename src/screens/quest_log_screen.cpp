@@ -55,31 +55,39 @@ void CQuestLogScreen::BuildList()
     mQuests.clear();
     mChainQuests.clear();
     if (gPlayerShip) {
-        for (const auto& [id, quest] : gPlayerShip->mActiveQuests)
-            mQuests.emplace(id, quest);
-        for (const auto& [id, quest] : gPlayerShip->mCompletedQuests)
-            mQuests.emplace(id, quest);
+        // A chain is one page, filed under its first mission, so no mission shows twice.
+        for (const QuestMap* quests : {&gPlayerShip->mActiveQuests, &gPlayerShip->mCompletedQuests}) {
+            for (const auto& [id, quest] : *quests) {
+                const int first = FirstOfChain(id);
+                mQuests.emplace(first, GetOrCreateQuest(first));
+            }
+        }
     }
     mPage = mQuests.empty() ? mQuests.end() : std::prev(mQuests.end());
     ShowPage();
 }
 
+int CQuestLogScreen::FirstOfChain(int questId)
+{
+    int first = questId;
+    for (int i = 1; i < kChainLimit; ++i) {
+        const int previous = gGameDatabase.GetPreviousQuestId(first);
+        if (previous == 0)
+            break;
+        first = previous;
+    }
+    return first;
+}
+
 const CQuest* CQuestLogScreen::ShownQuest() const
 {
-    return mPage == mQuests.end() ? nullptr : mPage->second;
+    return mPage == mQuests.end() ? nullptr : mShown;
 }
 
 void CQuestLogScreen::ShowPage()
 {
-    // A chain shows from its first mission; a page of a later one moves on.
-    while (mPage != mQuests.end() && gGameDatabase.GetPreviousQuestId(mPage->first) != 0) {
-        if (std::next(mPage) == mQuests.end()) {
-            mPage = mQuests.begin();
-            break;
-        }
-        ++mPage;
-    }
-    const CQuest* quest = ShownQuest();
+    const CQuest* quest = mPage == mQuests.end() ? nullptr : mPage->second;
+    mShown = quest;
     if (!quest) {
         SetText(kNameText, "Quest is NULL");
         SetText(kCreditText, "$0");
@@ -92,9 +100,8 @@ void CQuestLogScreen::ShowPage()
         ShowQuest(*quest);
 }
 
-bool CQuestLogScreen::ShowHeading(const CQuest& quest)
+void CQuestLogScreen::ShowHeading(const CQuest& quest, bool complete)
 {
-    const bool complete = IsComplete(quest);
     SetText(kNameText, quest.mQuestName);
     SetText(kStateText, complete ? "Complete" : "Incomplete");
     if (CTextControl* name = GetTextControl(kNameText))
@@ -104,13 +111,14 @@ bool CQuestLogScreen::ShowHeading(const CQuest& quest)
     SetText(kCreditText, text);
     std::snprintf(text, sizeof text, "%d", quest.mExperienceReward);
     SetText(kExperienceText, text);
-    return complete;
 }
 
 void CQuestLogScreen::ShowQuest(const CQuest& quest)
 {
     ShowDescription(quest, kFirstDescriptionText, kDescriptionLineLimit, kLastClearedDescriptionText);
-    if (ShowHeading(quest)) {
+    const bool complete = IsComplete(quest);
+    ShowHeading(quest, complete);
+    if (complete) {
         ShowFinalConversation(quest);
         return;
     }
@@ -124,10 +132,21 @@ void CQuestLogScreen::ShowChain(const CQuest& first)
     for (int next = gGameDatabase.GetNextQuestId(first.mQuestId);
          next != 0 && static_cast<int>(chain.size()) < kChainLimit; next = gGameDatabase.GetNextQuestId(next))
         chain.push_back(GetOrCreateQuest(next));
-    const CQuest& last = *chain.back();
-    ShowDescription(last, kFirstDescriptionText, kDescriptionLineLimit, kLastClearedDescriptionText);
-    if (ShowHeading(last)) {
-        ShowFinalConversation(last);
+    // The page speaks of the mission under way; a chain with none shows its last mission.
+    const CQuest* shown = chain.back();
+    for (const CQuest* quest : chain) {
+        if (gPlayerShip && gPlayerShip->mActiveQuests.count(quest->mQuestId)) {
+            shown = quest;
+            break;
+        }
+    }
+    mShown = shown;
+    ShowDescription(*shown, kFirstDescriptionText, kDescriptionLineLimit, kLastClearedDescriptionText);
+    // The chain is done when its last mission is.
+    const bool complete = IsComplete(*chain.back());
+    ShowHeading(*shown, complete);
+    if (complete) {
+        ShowFinalConversation(*shown);
         return;
     }
     int text = kFirstStepText;
@@ -192,8 +211,8 @@ void CQuestLogScreen::ClearStepLines(int fromText)
 
 const CQuest* CQuestLogScreen::GetOrCreateQuest(int questId)
 {
-    if (auto found = mQuests.find(questId); found != mQuests.end())
-        return found->second;
+    if (const CQuest* own = gPlayerShip ? gPlayerShip->FindQuest(questId) : nullptr)
+        return own;
     std::unique_ptr<CQuest>& made = mChainQuests[questId];
     if (!made)
         made = std::make_unique<CQuest>(questId);

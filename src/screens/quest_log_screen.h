@@ -37,17 +37,19 @@ public:
     void OnMouseUp(int button, int x, int y) override;
     void OnKeyDown(int key) override;
 
-    // The mission of the page shown; null without one.
+    // The mission of the page shown (on a chain's page, the one under way); null without one.
     const CQuest* ShownQuest() const;
 
 private:
-    // The pilot's quests, active ones first; the log owns none of them.
+    // The pilot's quests, active ones first, a page each, a chain's page under its first mission;
+    // the log owns none of the pilot's.
     void BuildList();
+    static int FirstOfChain(int questId);
     void ShowPage();
     void ShowQuest(const CQuest& quest);
     void ShowChain(const CQuest& first);
-    // Name, state and rewards of the quest; true when it is complete.
-    bool ShowHeading(const CQuest& quest);
+    // Name, state and rewards of the quest.
+    void ShowHeading(const CQuest& quest, bool complete);
     void ShowFinalConversation(const CQuest& quest);
     // The step lines of the quests, in order, from the step text given; returns the next free text.
     int ListSteps(const CQuest& quest, int text, bool& stopped);
@@ -60,6 +62,7 @@ private:
     std::map<int, const CQuest*> mQuests;
     std::map<int, const CQuest*>::const_iterator mPage = mQuests.end();
     std::map<int, std::unique_ptr<CQuest>> mChainQuests;
+    const CQuest* mShown = nullptr;
 };
 
 extern CQuestLogScreen* gQuestLogScreen;

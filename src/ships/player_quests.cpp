@@ -44,6 +44,12 @@ void CPlayerShip::DeleteQuests()
 
 void CPlayerShip::UpdateQuests()
 {
+    RunQuests();
+    PointTheArrow();
+}
+
+void CPlayerShip::RunQuests()
+{
     // A quest a trigger offers is taken, and that is all for this pass.
     if (const int offered = gResourceManager->TakeAvailableQuest()) {
         AcceptQuest(offered);
@@ -64,6 +70,18 @@ void CPlayerShip::UpdateQuests()
         if (state == kQuestFailed) {
             mActiveQuests.erase(it);
             delete quest;
+            return;
+        }
+    }
+}
+
+void CPlayerShip::PointTheArrow()
+{
+    mGuideTarget = nullptr;
+    for (auto& [questId, quest] : mActiveQuests) {
+        const CQuestStep* step = quest->mState == kQuestRunning ? quest->CurrentStep() : nullptr;
+        if (CWorldObject* guide = step ? step->GuideObject() : nullptr) {
+            mGuideTarget = guide;
             return;
         }
     }

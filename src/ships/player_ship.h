@@ -174,7 +174,6 @@ public:
     int Affiliate() override { return mAffiliate; }
     const char* AlignmentText() override { return mAlignment; }
     CWorldObject* SelectedTarget() override { return mTarget; }
-    void SetQuestTarget(CWorldObject* object) override { mGuideTarget = object; }
 
     // The experience a level needs: 1.1^level + 5 x level, saturated.
     static int ExperienceForLevel(int level);
@@ -259,6 +258,10 @@ private:
     void Smoke();
     void DrawGuideArrow();
     void DeleteQuests();
+    // Takes a quest a trigger offers, or runs the quests under way and settles one that ended.
+    void RunQuests();
+    // The arrow points at the step of the first mission under way that guides somewhere here.
+    void PointTheArrow();
 
     CWeaponInfo* mSelectedWeaponRecord = nullptr;
 };

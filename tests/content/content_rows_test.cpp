@@ -472,6 +472,63 @@ TEST_F(ContentRowsTest, QuestRulesHold)
         ADD_FAILURE() << "state trigger " << r[0] << " turns a system into another one";
 }
 
+// A mission is offered by its triggers and on every station's board; from there wormholes reach
+// each step's system (a state variant stands for its system), where the step's object, device or
+// compounds are. A step in a system that a state trigger replaces finds them in the variant too,
+// unless its mission ends before the trigger holds (an earlier step of the trigger's mission, or a
+// mission the trigger's mission waits for).
+TEST_F(ContentRowsTest, EveryMissionsPlacesAreReachedFromWhereItIsOffered)
+{
+    std::map<std::string, std::set<std::string>> ways;
+    for (auto& r : Rows("select o.system_id % 100, w.jump_system_id % 100 from wormhole_object w, object o "
+                        "where o.object_id = w.object_id"))
+        ways[r[0]].insert(r[1]);
+    const auto missing = [&](const std::vector<std::string>& step, const std::string& system) {
+        const std::string at = " and (o.system_id = " + system + " or o.quest_step_id = " + step[0] + ")";
+        const bool found =
+            (step[2] == "0" || !Rows("select 1 from object o where o.object_id = " + step[2] + at).empty()) &&
+            (step[3] == "0" || !Rows("select 1 from device_object d, object o where o.object_id = "
+                                     "d.object_id and d.device_id = " +
+                                     step[3] + at)
+                                    .empty()) &&
+            (step[1] != "acquire" || step[5] == "0" ||
+             !Rows("select 1 from resource_object r, object o where o.object_id = r.object_id and "
+                   "r.resource_type = '" +
+                   step[4] + "'" + at)
+                  .empty());
+        return !found;
+    };
+    const std::string steps =
+        "select quest_step_id, quest_step_type, target_object_id, device_id, compound_type, "
+        "compound_amount, system_id, quest_id from quest_step";
+    for (auto& step : Rows(steps)) {
+        EXPECT_FALSE(missing(step, step[6])) << "step " << step[0] << " finds not what it needs";
+        for (auto& from : Rows("select system_id % 100 from quest_trigger where quest_id = " + step[7] +
+                               " union select system_id % 100 from object where object_type = 'station'")) {
+            std::set<std::string> seen{from[0]};
+            for (std::vector<std::string> open{from[0]}; !open.empty();) {
+                const std::string at = open.back();
+                open.pop_back();
+                for (const std::string& next : ways[at])
+                    if (seen.insert(next).second)
+                        open.push_back(next);
+            }
+            EXPECT_TRUE(seen.count(std::to_string(std::stoi(step[6]) % 100)))
+                << "step " << step[0] << " from " << from[0];
+        }
+    }
+    for (auto& t : Rows("select quest_id, quest_step_id, system_id, new_system_id from state_trigger")) {
+        std::string waited = t[0];
+        for (auto q = Rows("select prereq_quest_id from quest where quest_id = " + t[0]); !q.empty() && q[0][0] != "0";
+             q = Rows("select prereq_quest_id from quest where quest_id = " + q[0][0]))
+            waited += ", " + q[0][0];
+        for (auto& step : Rows(steps + " where system_id = " + t[2] + " and (quest_id = " + t[0] +
+                               " and quest_step_id >= " + t[1] + " or quest_id not in (" + waited + "))"))
+            EXPECT_FALSE(missing(step, t[3]))
+                << "step " << step[0] << " goes on in system " << t[3] << " without its place";
+    }
+}
+
 // Hails and conversations are shown in the hail box, in flight and at a station, one line a row
 // in small glyph cells from the text's left edge: every line ends inside the box's frame.
 TEST_F(ContentRowsTest, EveryHailLineFitsTheHailBox)
@@ -844,8 +901,8 @@ TEST_F(ContentRowsTest, EveryControlTheScreensNameHasItsRowOnItsScreen)
         }
     }
     // A name goes to the first hidden place, so every place waits hidden.
-    EXPECT_TRUE(Rows("select control_id from control where control_id between 1070 and 1086 and visible <> 'false'")
-                    .empty());
+    EXPECT_TRUE(
+        Rows("select control_id from control where control_id between 1070 and 1086 and visible <> 'false'").empty());
     for (int id : {3, 4, 5, 6, 7, 8, 9, 10, 11, 54, 55, 56, 57, 58, 59, 60, 61, 75, 80, 90, 100, 101})
         EXPECT_EQ(Rows("select 1 from object_control where object_control_id = " + std::to_string(id)).size(), 1u)
             << "object control " << id;

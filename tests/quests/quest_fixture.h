@@ -58,6 +58,13 @@ protected:
             ids.push_back(player->mCarried[slot]->mDeviceId);
         return ids;
     }
+    // Finished, under way, or failed (gone from both maps).
+    int StateOf(int questId) const
+    {
+        return player->mCompletedQuests.count(questId) ? kQuestComplete
+               : player->mActiveQuests.count(questId)  ? kQuestRunning
+                                                       : kQuestFailed;
+    }
     // Runs the pilot's quest update until the quest leaves the active map or the tries run out.
     void UpdateUntilDone(int questId, int tries = 10)
     {

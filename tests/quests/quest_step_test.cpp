@@ -9,7 +9,16 @@ namespace {
 
 constexpr int kDataCore = 5;
 
-class KillEnemyTest : public QuestTest, public ::testing::WithParamInterface<std::tuple<int, int, bool>> {
+struct EnemyCase {
+    const char* type;
+    int ships;
+    int killed;
+    // A defend-from step's target, the ship it defends, is lost.
+    bool defendedLost;
+    int state;
+};
+
+class KillEnemyTest : public QuestTest, public ::testing::WithParamInterface<EnemyCase> {
 protected:
     // Lead ships of the step, each a copy of the shipped Dust Rat, in a row along y = 300.
     void AddEnemies(int stepId, int count)
@@ -29,27 +38,37 @@ protected:
     }
 };
 
-// A step tracks the first 20 enemies its query finds; with none it is done at its first test.
+// A step tracks the first 20 enemies its query finds; with none it is done at its first test. A
+// defend-from step fights the same ships of its own, for its target: it is done once they are
+// dead and fails when the target dies first.
 TEST_P(KillEnemyTest, TheStepIsDoneOnceTheTrackedEnemiesAreDead)
 {
-    const auto [ships, killed, done] = GetParam();
-    AddQuest(910, {"killenemy"});
-    AddEnemies(9101, ships);
+    const EnemyCase& c = GetParam();
+    AddQuest(910, {c.type});
+    AddEnemies(9101, c.ships);
+    Content("UPDATE quest_step SET target_object_id = 90500 WHERE quest_step_id = 9101;");
+    CProbeObject* barge = Place(rm->mObjects, 90500, kTypeLeadShip, Vec3(0.0f, 100.0f, 30.0f), 6.0f);
     player->AcceptQuest(910);
     const CQuestStep* step = player->FindQuest(910)->CurrentStep();
     ASSERT_NE(step, nullptr);
-    EXPECT_EQ(step->mEnemyCount, std::min(ships, kQuestStepObjectLimit));
+    EXPECT_EQ(step->mEnemyCount, std::min(c.ships, kQuestStepObjectLimit));
 
-    for (int i = 0; i < killed; ++i)
+    for (int i = 0; i < c.killed; ++i)
         rm->FindObject(step->mEnemies[i])->mActive = 0;
+    barge->mActive = c.defendedLost ? 0 : 1;
     player->UpdateQuests();
 
-    EXPECT_EQ(player->mCompletedQuests.count(910), done ? 1u : 0u);
+    EXPECT_EQ(StateOf(910), c.state);
 }
 
 INSTANTIATE_TEST_SUITE_P(Enemies, KillEnemyTest,
-                         ::testing::Values(std::make_tuple(0, 0, true), std::make_tuple(25, 20, true),
-                                           std::make_tuple(25, 19, false), std::make_tuple(3, 2, false)));
+                         ::testing::Values(EnemyCase{"killenemy", 0, 0, false, kQuestComplete},
+                                           EnemyCase{"killenemy", 25, 20, false, kQuestComplete},
+                                           EnemyCase{"killenemy", 25, 19, false, kQuestRunning},
+                                           EnemyCase{"killenemy", 3, 2, false, kQuestRunning},
+                                           EnemyCase{"defendfrom", 2, 2, false, kQuestComplete},
+                                           EnemyCase{"defendfrom", 2, 1, false, kQuestRunning},
+                                           EnemyCase{"defendfrom", 2, 1, true, kQuestFailed}));
 
 // Only the first 20 rows are looked up: one of them that is not in the world (an object id of 0
 // never is) leaves 19 tracked, and the 21st row does not stand in for it.
@@ -145,25 +164,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, InterruptTest,
                                            InterruptCase{"no_lines", true, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Leaving a step's system fails the step once it has begun; a step waiting elsewhere waits on.
-class LeavingTest : public QuestTest, public ::testing::WithParamInterface<std::pair<int, bool>> {};
+// Leaving a step's system fails the step once it has begun, and the log names the mission; a step
+// waiting elsewhere waits on, and one whose system was entered as its state variant runs on.
+// Cases: the step's system, the system entered, the one loaded in its place, and whether it fails.
+class LeavingTest : public QuestTest, public ::testing::WithParamInterface<std::tuple<int, int, int, bool>> {};
 
 TEST_P(LeavingTest, ABegunStepFailsWhenThePlayerLeavesItsSystem)
 {
-    const auto [stepSystem, fails] = GetParam();
+    const auto [stepSystem, entered, loaded, fails] = GetParam();
     AddQuest(950, {"goto"});
     Content("UPDATE quest_step SET system_id = " + std::to_string(stepSystem) + " WHERE quest_step_id = 9501;");
     player->AcceptQuest(950);
 
-    rm->mCurrentSystemId = 4;
+    rm->mPlaceSystemId = entered;
+    rm->mCurrentSystemId = loaded;
     player->UpdateQuests();
 
     EXPECT_EQ(player->mActiveQuests.count(950), fails ? 0u : 1u);
     EXPECT_EQ(CenterMessage() == "Mission Failed", fails);
+    EXPECT_EQ(Logged("Mission failed: Test Quest"), fails);
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, LeavingTest,
-                         ::testing::Values(std::make_pair(1, true), std::make_pair(3, false)));
+                         ::testing::Values(std::make_tuple(1, 4, 4, true), std::make_tuple(3, 4, 4, false),
+                                           std::make_tuple(1, 1, 101, false)));
 
 TEST_F(QuestTest, AStepThatClosesAWormholeClosesThePortalToo)
 {
@@ -230,6 +254,46 @@ TEST_F(QuestTest, AJumpStepEndsWithTheJumpThroughItsWormhole)
     EXPECT_EQ(player->mCompletedQuests.count(962), 1u);
 }
 
+// With a second mission under way whose step waits in another system, and a rock selected, the
+// arrow points at the place of this system's step; only the selection waits.
+class ArrowTest : public QuestTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ArrowTest, TheArrowShowsThisSystemsStepWhateverElseRunsOrIsSelected)
+{
+    const std::string type = GetParam();
+    // A wormhole is built from its row.
+    const int target = type == "jump" ? 1004 : 90600;
+    AddQuest(964, {GetParam()});
+    Content("UPDATE quest_step SET target_object_id = " + std::to_string(target) +
+            ", device_id = 5 WHERE quest_id = 964;"
+            "INSERT INTO object VALUES (90601, 1, 9641, 'Data Core', 'device', 40.0, 40.0, 0.0, 1, 3.0, 0, 'neutral');"
+            "INSERT INTO device_object VALUES (90601, 90601, 5);");
+    AddQuest(965, {"goto"});
+    Content("UPDATE quest_step SET system_id = 4 WHERE quest_id = 965;");
+    if (type == "dock")
+        rm->mObjects[target] = new CProbeStation(target);
+    else if (type == "jump")
+        rm->mWormholes[target] = new CWormhole(target);
+    else
+        Place(rm->mObjects, target, kTypeLeadShip, Vec3(100.0f, 0.0f, 30.0f), 6.0f);
+    CProbeObject* rock = Place(rm->mObjects, 90602, kTypeOrbit, Vec3(-50.0f, 0.0f, 30.0f), 5.0f);
+    player->mTarget = rock;
+
+    player->AcceptQuest(964);
+    player->AcceptQuest(965);
+    player->UpdateQuests();
+    player->UpdateQuests();
+
+    const CQuestStep* step = player->FindQuest(964)->CurrentStep();
+    const int expected = type == "goto" ? step->mGotoMarkerId : type == "acquire" ? 90601 : target;
+    ASSERT_NE(player->mGuideTarget, nullptr);
+    EXPECT_EQ(player->mGuideTarget->mId, expected);
+    EXPECT_EQ(player->mTarget, rock);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ArrowTest,
+                         ::testing::Values("goto", "assasinate", "escort", "dock", "jump", "acquire"));
+
 // The escorted ship ends the step at the goal and leaves; lost on the way, it fails the quest.
 struct EscortCase {
     Vec3 at;
@@ -249,9 +313,7 @@ TEST_P(EscortTest, TheEscortedShipDecidesTheStep)
     barge->mActive = GetParam().killed ? 0 : 1;
     player->UpdateQuests();
 
-    const int state = player->mCompletedQuests.count(963) ? kQuestComplete
-                      : player->mActiveQuests.count(963)  ? kQuestRunning
-                                                          : kQuestFailed;
+    const int state = StateOf(963);
     EXPECT_EQ(state, GetParam().state);
     EXPECT_EQ(barge->mActive == 0, GetParam().killed || state == kQuestComplete) << "at the goal it goes on its way";
 }

@@ -34,6 +34,7 @@ constexpr int kDriftingBeacon = 5500;
 constexpr int kUmbralLens = 5501;
 constexpr int kLens = 5;
 constexpr int kVarnExchange = 1001;
+constexpr int kOre = 2;
 // Where the observers wait, in the lee of Umbral Deep.
 const Vec3 kObservers(0.0f, -140.0f, 0.0f);
 
@@ -123,6 +124,27 @@ protected:
         EXPECT_TRUE(LogShowsFinished(name, lastLine)) << road.CurrentStep();
     }
 
+    // Flies into the Varn Exchange, opens its board, pages to the mission and accepts it; the board
+    // returns to the station.
+    void TakeFromTheExchangeBoard(int questId, int creditReward)
+    {
+        road.Step("fly into the Varn Exchange, page its board to mission " + std::to_string(questId) +
+                  " and accept it");
+        ASSERT_TRUE(FlyToward(missions::kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; }))
+            << road.CurrentStep();
+        road.Frames(2);
+        ClickStationButton(CStationScreen::kMissionsButton);
+        ASSERT_EQ(gCurrentScreen, gMissionBoardScreen) << road.CurrentStep();
+        road.Frames(1);
+        PageTheBoardTo(questId);
+        ASSERT_FALSE(HasFailure());
+        EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText),
+                  "Credit Reward:    $" + std::to_string(creditReward))
+            << road.CurrentStep();
+        ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
+        ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
+        ASSERT_EQ(gPlayerShip->mActiveQuests.count(questId), 1u) << road.CurrentStep();
+    }
     // On the mission board: pages to the mission's offer.
     void PageTheBoardTo(int questId)
     {
@@ -180,9 +202,17 @@ protected:
         ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Report at the Cinder Depot."; }))
             << road.CurrentStep();
     }
+    // The arrow points at the object, whatever else is under way or selected.
+    void ExpectTheArrowAt(int objectId)
+    {
+        EXPECT_TRUE(FramesUntil(
+            20, [objectId] { return gPlayerShip->mGuideTarget && gPlayerShip->mGuideTarget->mId == objectId; }))
+            << road.CurrentStep() << ": the arrow does not point at " << objectId;
+    }
     void ReportAtTheDepot()
     {
-        road.Step("fly into the Cinder Depot to report");
+        road.Step("follow the arrow into the Cinder Depot to report");
+        ExpectTheArrowAt(missions::kCinderDepot);
         FlyToward(missions::kCinderDepot, 4000, [] { return gCurrentScreen != gFlightScreen; });
         ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
         road.Frames(2);
@@ -202,6 +232,7 @@ protected:
         ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Find Warlord Kesh and end the blockade."; }))
             << road.CurrentStep();
         ASSERT_NE(gResourceManager->FindObject(missions::kWarlord), nullptr) << road.CurrentStep();
+        ExpectTheArrowAt(missions::kWarlord);
         const Purse before = PurseNow();
         FightUntilLogged("Warlord Kesh is no more.", 300);
         ASSERT_TRUE(Logged("Warlord Kesh is no more.")) << road.CurrentStep();
@@ -260,22 +291,33 @@ protected:
         ASSERT_TRUE(FlyToward(missions::kBloom, 4000, [] {
             return gPlayerShip->mActiveQuests.count(missions::kSeeds) != 0;
         })) << road.CurrentStep();
+        EscortAndGuardTheSeeds();
+    }
+    // From the escort's first call, in Verdance with the job taken, to its pay.
+    void EscortAndGuardTheSeeds()
+    {
         ASSERT_TRUE(FramesUntil(40, [] { return CenterMessage() == "Escort the Seed Barge to Grove Station."; }))
             << road.CurrentStep();
         ASSERT_NE(gResourceManager->FindObject(missions::kSeedBarge), nullptr)
             << road.CurrentStep() << ": no barge to escort";
+        ExpectTheArrowAt(missions::kSeedBarge);
 
         road.Step("keep with the barge until it reaches Grove Station");
         const Purse before = PurseNow();
         ASSERT_TRUE(FlyToward(missions::kSeedBarge, 3000, [] { return Logged("The barge reached the station."); }))
             << road.CurrentStep();
 
-        road.Step("stand guard while the seeds are unloaded; the job is paid");
-        ASSERT_TRUE(FramesUntil(600, [] { return Logged("Grove Station thanks you for the seeds."); }))
-            << road.CurrentStep();
-        EXPECT_TRUE(Logged("The seeds are unloaded and planted.")) << road.CurrentStep();
+        road.Step("drive off the raiders while the seeds are unloaded; the job is paid");
+        ASSERT_TRUE(FramesUntil(40, [] {
+            return CenterMessage() == "Drive off the raiders while the seeds are unloaded.";
+        })) << road.CurrentStep();
+        EXPECT_FALSE(Logged("The seeds are unloaded and planted.")) << road.CurrentStep() << ": no raider was fought";
+        FightUntilLogged("The seeds are unloaded and planted.", 300);
+        ASSERT_NE(gPlayerShip->mActive, 0) << road.CurrentStep() << ": the raiders won";
+        ASSERT_TRUE(FramesUntil(40, [] { return Logged("Grove Station thanks you for the seeds."); }))
+            << road.CurrentStep() << (Logged("Mission failed: Seeds of the Bloom") ? ": the barge was lost" : "");
         EXPECT_EQ(CenterMessage(), "Mission Complete") << road.CurrentStep();
-        ExpectRewarded(before, 800, 84);
+        ExpectPaidAfterAFight(before, 800);
     }
 
     // The Umbral Lens, once taken, from its first step in Umbral to its pay.

@@ -8,14 +8,28 @@ namespace {
 
 using namespace missions;
 
-TEST_F(MissionsRoadTest, TheBlockadeIsTakenJumpedReportedFoughtPaidAndKept)
+// Two missions under way: the seeds, taken from the Exchange's board, wait in Verdance while the
+// arrow leads every step of the blockade; then they are flown in Verdance.
+TEST_F(MissionsRoadTest, TheBlockadeIsFlownWithTheSeedsWaitingThenTheSeedsAndBothAreKept)
 {
     // The third hull carries ammunition enough for the raiders and the warlord both.
     FlyTheFirstJobAsANewPilot(2);
     ASSERT_FALSE(HasFailure());
-    FlyTheBlockade();
+    CloseTheOrders();
+    TakeFromTheExchangeBoard(kSeeds, 800);
     ASSERT_FALSE(HasFailure());
-    ExpectFinishedInTheLogAndKept("Breaking the Blockade", "Warlord Kesh is no more.");
+    ClickStationButton(CStationScreen::kLaunchButton);
+    ASSERT_EQ(gPlayerShip->mActiveQuests.size(), 2u) << road.CurrentStep();
+    JumpAndFightTheWarlord();
+    ASSERT_FALSE(HasFailure());
+
+    road.Step("jump on to Verdance, where the seeds' escort begins");
+    ASSERT_TRUE(JumpThrough(kCinderToVerdance, kVerdance)) << road.CurrentStep();
+    EscortAndGuardTheSeeds();
+    ASSERT_FALSE(HasFailure());
+    EXPECT_TRUE(LogShowsFinished("Breaking the Blockade", "Warlord Kesh is no more.")) << road.CurrentStep();
+    ExpectFinishedInTheLogAndKept("Seeds of the Bloom", "The seeds are unloaded and planted.");
+    EXPECT_TRUE(LogShowsFinished("Breaking the Blockade", "Warlord Kesh is no more.")) << road.CurrentStep();
 }
 
 TEST_F(MissionsRoadTest, PicketDutyFollowsTheBlockadeIsFoughtPaidAndKept)
@@ -72,33 +86,20 @@ TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
     MakePilotThroughTheMenus(2);
     ASSERT_FALSE(HasFailure());
 
-    road.Step("fly into the Varn Exchange and open its mission board");
-    ASSERT_TRUE(FlyToward(kVarnExchange, 6000, [] { return gCurrentScreen == gStationScreen; })) << road.CurrentStep();
-    road.Frames(2);
-    ClickStationButton(CStationScreen::kMissionsButton);
-    ASSERT_EQ(gCurrentScreen, gMissionBoardScreen) << road.CurrentStep();
-    road.Frames(1);
-
-    road.Step("page to the Umbral search and accept it; the board returns to the station");
-    PageTheBoardTo(kLens);
+    TakeFromTheExchangeBoard(kOre, 300);
     ASSERT_FALSE(HasFailure());
-    EXPECT_EQ(Text(gMissionBoardScreen, CMissionBoardScreen::kCreditText), "Credit Reward:    $600")
-        << road.CurrentStep();
-    ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
-    ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
-    ASSERT_EQ(gPlayerShip->mActiveQuests.count(kLens), 1u) << road.CurrentStep();
 
     road.Step("the board no longer offers what was taken");
     ClickStationButton(CStationScreen::kMissionsButton);
     road.Frames(1);
     for (int page = 0; page < 8 && gMissionBoardScreen->ShownOffer(); ++page) {
-        EXPECT_NE(gMissionBoardScreen->ShownOffer()->mQuestId, kLens) << road.CurrentStep();
+        EXPECT_NE(gMissionBoardScreen->ShownOffer()->mQuestId, kOre) << road.CurrentStep();
         ClickControl(gMissionBoardScreen, CMissionBoardScreen::kNextButton);
     }
     ClickControl(gMissionBoardScreen, CMissionBoardScreen::kBackButton);
     ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
 
-    road.Step("launch; the mission log lists the Umbral search");
+    road.Step("launch; the mission log lists the ore job");
     ClickStationButton(CStationScreen::kLaunchButton);
     ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
     road.ClickAt(700, 344);
@@ -106,7 +107,7 @@ TEST_F(MissionsRoadTest, AMissionIsTakenFromTheBoardAtTheExchange)
     bool listed = false;
     for (int page = 0; page < 8 && !listed; ++page) {
         road.Frames(1);
-        listed = Text(gQuestLogScreen, CQuestLogScreen::kNameText) == "The Umbral Lens";
+        listed = Text(gQuestLogScreen, CQuestLogScreen::kNameText) == "Ore for the Forges";
         if (!listed)
             ClickLogButton(CQuestLogScreen::kNextButton);
     }

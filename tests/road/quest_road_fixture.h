@@ -75,8 +75,10 @@ protected:
     {
         for (int round = 0; round < limit && !Logged(line) && gPlayerShip->mActive && !HasFailure(); ++round) {
             CWorldObject* enemy = gPlayerShip->mTarget;
-            // What the last one dropped may be selected; Space picks the nearest enemy ship.
-            if (!enemy || !enemy->mActive || (enemy->mType != kTypeLeadShip && enemy->mType != kTypeWingman)) {
+            // What the last one dropped, or a friend under the pointer, may be selected; Space picks
+            // the nearest enemy ship.
+            if (!enemy || !enemy->mActive || (enemy->mType != kTypeLeadShip && enemy->mType != kTypeWingman) ||
+                enemy->mAffiliate == gPlayerShip->mAffiliate) {
                 road.Tap(kKeySpace);
                 enemy = gPlayerShip->mTarget;
                 if (!enemy) {

@@ -85,7 +85,7 @@ TEST_F(QuestRoadTest, CallsWithoutLinesOpenNothingAndTheFirstJobRunsOn)
         << road.CurrentStep();
 }
 
-TEST_F(QuestRoadTest, TheOreFieldOffersTheForgeJobThatMiningAndTheForgeMastersCallFinish)
+TEST_F(QuestRoadTest, TheOreFieldOffersTheForgeJobThatMiningAndTheHaulersCallFinish)
 {
     MakePilotThroughTheMenus(0);
     ASSERT_FALSE(HasFailure());
@@ -99,10 +99,10 @@ TEST_F(QuestRoadTest, TheOreFieldOffersTheForgeJobThatMiningAndTheForgeMastersCa
     EXPECT_GE(mined, 10) << road.CurrentStep();
     ASSERT_EQ(gPlayerShip->mActiveQuests.count(2), 1u) << road.CurrentStep();
 
-    road.Step("the ore is aboard and the forge master calls");
+    road.Step("the ore is aboard and the forge's hauler calls");
     ASSERT_TRUE(FramesUntil(60, [] { return Logged("The hold is full of good ore."); })) << road.CurrentStep();
     ASSERT_TRUE(FramesUntil(20, [] {
-        return Text(gFlightScreen, CFlightScreen::kFirstHailText) == "Forge master here. That ore smells good.";
+        return Text(gFlightScreen, CFlightScreen::kFirstHailText) == "Forge hauler here, for the forge master.";
     })) << road.CurrentStep();
 
     road.Step("the middle button closes the call; the forge takes ten tons and pays");

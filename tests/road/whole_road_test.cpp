@@ -86,7 +86,7 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
         << road.CurrentStep();
     ASSERT_EQ(ship->mActiveQuests.count(kOreForTheForges), 1u) << road.CurrentStep();
     ASSERT_TRUE(FramesUntil(60, [] {
-        return Text(gFlightScreen, CFlightScreen::kFirstHailText) == "Forge master here. That ore smells good.";
+        return Text(gFlightScreen, CFlightScreen::kFirstHailText) == "Forge hauler here, for the forge master.";
     })) << road.CurrentStep();
     road.MoveTo(400, 120);
     road.Click(2);
@@ -147,19 +147,12 @@ TEST_F(WholeRoadTest, APilotPlaysTheWholeGameFromTheMenusToANetworkGameAndRetire
 
     road.Step("jump on to Umbral");
     ASSERT_TRUE(JumpThrough(kVerdanceToUmbral, kUmbral)) << road.CurrentStep();
-    road.Step("dock at the Umbral Refuge and take the search from its mission board");
+    road.Step("dock at the Umbral Refuge, launch, and pick up the beacon Traffic Control named");
     ASSERT_TRUE(DockAt(kUmbralRefuge)) << road.CurrentStep();
-    ClickStationButton(CStationScreen::kMissionsButton);
-    ASSERT_EQ(gCurrentScreen, gMissionBoardScreen) << road.CurrentStep();
-    road.Frames(1);
-    PageTheBoardTo(kLens);
-    ASSERT_FALSE(HasFailure());
-    ClickControl(gMissionBoardScreen, CMissionBoardScreen::kAcceptButton);
-    ASSERT_EQ(gCurrentScreen, gStationScreen) << road.CurrentStep();
-    ASSERT_EQ(ship->mActiveQuests.count(kLens), 1u) << road.CurrentStep();
-
     ClickStationButton(CStationScreen::kLaunchButton);
     ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();
+    ASSERT_TRUE(FlyToward(missions::kDriftingBeacon, 4000, [&] { return ship->mActiveQuests.count(kLens) != 0; }))
+        << road.CurrentStep();
     RecoverTheLens();
     ASSERT_FALSE(HasFailure());
 

@@ -165,7 +165,8 @@ TEST_F(QuestLogTest, ReadingAMissionDoesNotRunIt)
     EXPECT_EQ(Text(*gQuestLogScreen, CQuestLogScreen::kFirstStepText), "Begin 1");
 }
 
-TEST_F(QuestLogTest, AChainShowsAsOnePageUnderItsLastMission)
+// The chain's page is titled and told by the mission under way, and lists the chain's steps.
+TEST_F(QuestLogTest, AChainShowsAsOnePageUnderTheMissionUnderWay)
 {
     FlyNewPilot();
     AddQuest(1006, 1, {{"goto", 5}});
@@ -174,43 +175,53 @@ TEST_F(QuestLogTest, AChainShowsAsOnePageUnderItsLastMission)
     gPlayerShip->AcceptQuest(1006);
     gPlayerShip->mActiveQuests.at(1006)->Step(0)->mStatus = 1;
     OpenLog();
-    EXPECT_EQ(Text(*gQuestLogScreen, CQuestLogScreen::kNameText), "Mission 1007");
-    EXPECT_EQ(Text(*gQuestLogScreen, CQuestLogScreen::kFirstDescriptionText + 2), "Line 3");
+    EXPECT_EQ(Text(*gQuestLogScreen, CQuestLogScreen::kNameText), "Mission 1006");
+    EXPECT_FALSE(Shown(*gQuestLogScreen, CQuestLogScreen::kFirstDescriptionText + 1)) << "1006 has one line";
     EXPECT_EQ(Text(*gQuestLogScreen, CQuestLogScreen::kFirstStepText), "Done 1");
     EXPECT_EQ(Text(*gQuestLogScreen, CQuestLogScreen::kFirstStepText + 1), "Begin 1");
     EXPECT_EQ(gQuestLogScreen->GetTextControl(CQuestLogScreen::kFirstStepText + 1)->colour, kRed);
     EXPECT_EQ(gPlayerShip->FindQuest(1007), nullptr) << "showing the chain takes no mission";
 }
 
+// A chain is one page under its first mission: paging either way meets each page once.
 TEST_F(QuestLogTest, PagesWrapAroundBothWays)
 {
     FlyNewPilot();
-    for (int id : {1011, 1012, 1013}) {
+    for (int id : {1011, 1012, 1013, 1014}) {
         AddQuest(id, 1, {{"goto", 5}});
         gPlayerShip->AcceptQuest(id);
     }
+    Content("insert into quest_ties (quest_id, next_quest_id) values (1013, 1014);");
     OpenLog();
     const auto shown = [] { return gQuestLogScreen->ShownQuest()->mQuestId; };
-    EXPECT_EQ(shown(), 1013) << "the log opens on the highest id";
+    EXPECT_EQ(shown(), 1013) << "the log opens on the highest page";
     Click(*gQuestLogScreen, CQuestLogScreen::kNextButton);
     EXPECT_EQ(shown(), 1011);
     Click(*gQuestLogScreen, CQuestLogScreen::kNextButton);
+    EXPECT_EQ(shown(), 1012);
+    Click(*gQuestLogScreen, CQuestLogScreen::kNextButton);
+    EXPECT_EQ(shown(), 1013);
+    Click(*gQuestLogScreen, CQuestLogScreen::kPreviousButton);
     EXPECT_EQ(shown(), 1012);
     Click(*gQuestLogScreen, CQuestLogScreen::kPreviousButton);
     EXPECT_EQ(shown(), 1011);
     EXPECT_FALSE(gQuestLogScreen->GetButton(CQuestLogScreen::kPreviousButton)->visible) << "on the first page";
 }
 
+// A trigger of the mission, when it has one: a find's trigger (the find aboard or not), or one
+// that the prerequisite's end removes.
 struct OfferCase {
     const char* name;
     bool prerequisiteTaken;
     bool prerequisiteDone;
     bool offered;
+    const char* trigger = "";
+    bool findAboard = false;
 };
 
 class OfferTest : public QuestLogTest, public ::testing::WithParamInterface<OfferCase> {};
 
-TEST_P(OfferTest, AMissionWithAPrerequisiteWaitsForIt)
+TEST_P(OfferTest, AMissionWaitsForItsPrerequisiteAndWhatItsTriggerAsks)
 {
     const OfferCase& c = GetParam();
     FlyNewPilot();
@@ -218,6 +229,13 @@ TEST_P(OfferTest, AMissionWithAPrerequisiteWaitsForIt)
     AddQuest(1020, 1, {{"goto", 5}});
     AddQuest(1021, 1, {{"goto", 5}}, 1020);
     Content("update quest set min_level = 99 where quest_id = 1020;");
+    if (std::string(c.trigger) == "device")
+        Content("insert into quest_trigger values (1021, 1021, 5, 'device', 0.0, 0.0, 0.0, 5, 0, 0, 0);");
+    if (std::string(c.trigger) == "removed")
+        Content("insert into quest_trigger values (1021, 1021, 1, 'position', 0.0, 0.0, 10.0, 0, 0, 0, 1020);");
+    if (c.findAboard) {
+        ASSERT_TRUE(gPlayerShip->AddCarriedDevice(gGameDatabase.CreateDevice(5)));
+    }
     if (c.prerequisiteTaken)
         gPlayerShip->AcceptQuest(1020);
     if (c.prerequisiteDone) {
@@ -231,7 +249,10 @@ TEST_P(OfferTest, AMissionWithAPrerequisiteWaitsForIt)
 INSTANTIATE_TEST_SUITE_P(Offers, OfferTest,
                          ::testing::Values(OfferCase{"NotTaken", false, false, false},
                                            OfferCase{"UnderWay", true, false, true},
-                                           OfferCase{"Finished", true, true, true}),
+                                           OfferCase{"Finished", true, true, true},
+                                           OfferCase{"BeforeTheFind", true, false, false, "device"},
+                                           OfferCase{"AfterTheFind", true, false, true, "device", true},
+                                           OfferCase{"RemovedByThePrerequisite", true, true, false, "removed"}),
                          [](const ::testing::TestParamInfo<OfferCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QuestLogTest, TakingAnOfferReturnsToTheStationAndTheOfferIsGone)
