@@ -10,6 +10,7 @@
 #include "screens/flight_screen.h"
 #include "ships/player_ship.h"
 #include "ui/movie_control.h"
+#include "ui/object_control.h"
 #include "ui/sprite_control.h"
 #include "ui/text_control.h"
 
@@ -35,6 +36,20 @@ constexpr Portrait kPortraits[] = {
     {"goth", 15111},   {"ignus", 15105},        {"mandralor", 15106},
 };
 constexpr int kProbePortrait = 15109;
+
+// The box lies over the target panel, which waits beneath it: its name would stand in the rising
+// lines and its frame round the portrait. The target view shows whether there is a target.
+void TuckTargetPanel(CScreen& screen, const CSpriteControl* box)
+{
+    const bool covered = box && box->visible;
+    if (CTextControl* name = screen.GetTextControl(CFlightScreen::kTargetName))
+        name->visible = covered ? 0 : 1;
+    const CObjectControl* view = screen.GetObjectControl(CFlightScreen::kTargetView);
+    for (int id : {CFlightScreen::kTargetPanel, CFlightScreen::kTargetMeter, CFlightScreen::kTargetFrame}) {
+        if (CSpriteControl* sprite = screen.GetSpriteControl(id))
+            sprite->visible = !covered && view && view->visible ? 1 : 0;
+    }
+}
 }  // namespace
 
 int PortraitSprite(const char* keyword)
@@ -140,6 +155,7 @@ void CFlightScreen::ScrollHail()
         }
         // A closed box keeps no time, so the next hail starts at its first line.
         mHailScrollMs = 0;
+        TuckTargetPanel(*this, box);
         return;
     }
     if (box)
@@ -179,4 +195,5 @@ void CFlightScreen::ScrollHail()
             frame->visible = 0;
     }
     mHailScrollMs += static_cast<int>(gFrameTimeMs);
+    TuckTargetPanel(*this, box);
 }

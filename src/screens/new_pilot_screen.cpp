@@ -1,7 +1,9 @@
 // Character creation: the skill buttons and their help box, the hull choice and Create.
 #include "screens/new_pilot_screen.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "core/keys.h"
 #include "db/game_database.h"
@@ -79,6 +81,8 @@ void CNewPilotScreen::Enter()
     if (mHulls.empty())
         os::PostFailureQuit("no create_ship hull has a ship row: no new pilot can be made");
     mCurrentHull = 0;
+    mPointsLeft = kStartingPoints;
+    std::fill(std::begin(mSkills), std::end(mSkills), 1);
     SetText(*this, kNameText, mPilotName);
     ShowHull();
     PlaceHullViewCamera();

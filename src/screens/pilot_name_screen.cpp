@@ -26,6 +26,8 @@ void CPilotNameScreen::Enter()
 {
     DeleteControls();
     mEntered = 1;
+    // Each new pilot of a run is named afresh.
+    std::strcpy(mName, "_");
     LoadTextControls();
     LoadButtons();
     mBackdrop = ScreenSpriteId();
@@ -52,6 +54,9 @@ void CPilotNameScreen::Done()
     mName[length] = '\0';
     gNewPilotScreen->SetPilotName(mName);
     mName[length] = kCaret;
+    // Both pages are entered again for the next new pilot, which starts from nothing.
+    mEntered = 0;
+    gNewPilotScreen->SetEntered(false);
     gCurrentScreen = gNewPilotScreen;
 }
 

@@ -87,16 +87,16 @@ protected:
     {
         road.Step("pick hull " + std::to_string(hullIndex) + " with the next-hull button");
         for (int i = 0; i < hullIndex; ++i)
-            road.ClickAt(690, 356);
+            road.ClickAt(746, 356);
         road.Step("Create with points left is refused");
-        road.ClickAt(590, 516);
+        road.ClickAt(100, 436);
         ASSERT_EQ(gCurrentScreen, gNewPilotScreen) << road.CurrentStep();
         road.Step("spend the five points: tactical, navigation twice, science twice");
         for (int skill : {1, 2, 2, 4, 4})
             road.ClickAt(254, 166 + 40 * skill);
         EXPECT_EQ(gNewPilotScreen->PointsLeft(), 0) << road.CurrentStep();
         road.Step("Create, then Continue on the information page");
-        road.ClickAt(590, 516);
+        road.ClickAt(100, 436);
         ASSERT_EQ(gCurrentScreen, gInfoScreen) << road.CurrentStep();
         road.ClickAt(390, 516);
         ASSERT_EQ(gCurrentScreen, gFlightScreen) << road.CurrentStep();

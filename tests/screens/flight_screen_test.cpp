@@ -231,6 +231,7 @@ TEST_F(FlightScreenTest, AHailShowsTwelveLinesAtMostAndTheNextLineRisesInAfterAb
         texts.push_back("Line " + std::to_string(i));
     for (const std::string& text : texts)
         lines.push_back(text.c_str());
+    gFlightScreen->SetTarget(gResourceManager->FindObject(1001));
     gFlightScreen->Hail(lines.data(), 15, "Probe");
     EXPECT_EQ(gFlightScreen->HailLineCount(), CFlightScreen::kHailLineLimit);
     CTextControl* second = gFlightScreen->GetTextControl(CFlightScreen::kFirstHailText + 1);
@@ -244,6 +245,12 @@ TEST_F(FlightScreenTest, AHailShowsTwelveLinesAtMostAndTheNextLineRisesInAfterAb
     EXPECT_GE(frames, 15);
     EXPECT_LE(frames, 18);
     EXPECT_STREQ(second->text, "Line 1");
+    const uint8_t& nameShown = gFlightScreen->GetTextControl(CFlightScreen::kTargetName)->visible;
+    const uint8_t& frameShown = gFlightScreen->GetSpriteControl(CFlightScreen::kTargetFrame)->visible;
+    EXPECT_FALSE(nameShown || frameShown) << "the target panel stands in the hail box";
+    gFlightScreen->CloseHail();
+    gFlightScreen->Frame();
+    EXPECT_TRUE(nameShown && frameShown);
 }
 
 TEST(HailPortraitTest, KeywordsPickTheirPortraitExactlyAndAnyOtherIsTheProbe)

@@ -1,6 +1,7 @@
 // The game as played, drawn by the real renderer: a new pilot in flight at home beside an ore
 // field, the Exchange and the Static Cloud, among pirates, in the hazards of Cinder, and beside the
-// station of every other system, so the HUD is seen over every backdrop. Each scene's object shows on screen; with
+// station of every other system, so the HUD is seen over every backdrop, and at the edge of two
+// systems, which space shows through. Each scene's object shows on screen; with
 // VARNOK_SCREENSHOTS set to a folder, each scene is also written there as a PNG.
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ struct FlightShot {
     // The object the ship is put beside.
     int objectId;
     Vec3 offset;
+    // The system's edge is in sight.
+    bool edge = false;
 };
 
 void PrintTo(const FlightShot& shot, std::ostream* out)
@@ -41,6 +44,8 @@ const FlightShot kShots[] = {
     {"flight_lustalla", kLustalla, 2003, {-25.0f, 5.0f, 0.0f}},
     {"flight_verdance", kVerdance, 4004, {-25.0f, 5.0f, 0.0f}},
     {"flight_umbral", kUmbral, 5008, {-25.0f, 5.0f, 0.0f}},
+    {"flight_verdance_edge", kVerdance, 4002, {35.0f, 25.0f, 0.0f}, true},
+    {"flight_umbral_edge", kUmbral, 5002, {35.0f, -25.0f, 0.0f}, true},
 };
 
 int ChangedPixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
@@ -83,6 +88,14 @@ TEST_P(FlightShotsTest, TheSceneShowsItsObjectAroundTheShip)
     const std::vector<uint32_t> without = Frame();
     object->mPosition = home;
     EXPECT_GT(ChangedPixels(shown, without), ChangedPixels(shown, again) + 200) << "the object draws nothing in flight";
+    if (shot.edge) {
+        const Vec3 boundary = *gFlightScreen->BoundaryPlane().scale, outer = gFlightScreen->SystemExtent();
+        gFlightScreen->SetSystemExtents(Vec3(), outer);
+        const int edge = ChangedPixels(shown, Frame());
+        gFlightScreen->SetSystemExtents(boundary, outer);
+        EXPECT_GT(edge, ChangedPixels(shown, again) + 200) << "the system's edge is not drawn";
+        EXPECT_LT(edge, kWidth * kHeight / 50) << "the system's edge walls off the screen";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AsPlayed, FlightShotsTest, ::testing::ValuesIn(kShots),

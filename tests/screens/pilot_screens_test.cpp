@@ -1,5 +1,5 @@
-// The pilot screens: name entry, the skill pool and hulls of the new-pilot screen, a full pilot
-// pool, and the load and delete lists after a delete.
+// The pilot screens: name entry, the skill pool and hulls of the new-pilot screen, a second new
+// pilot of a run, a full pilot pool, and the load and delete lists after a delete.
 #include <string>
 #include <type_traits>
 
@@ -67,9 +67,11 @@ TEST_F(PilotScreensTest, TheNameTakesFortySevenCharactersNoApostropheAndBackspac
     gPilotNameScreen->OnKeyDown(kKeyReturn);
     EXPECT_EQ(gCurrentScreen, gNewPilotScreen);
     EXPECT_EQ(std::string(gNewPilotScreen->PilotName()), std::string(46, 'q'));
+    gPilotNameScreen->Frame();
+    EXPECT_STREQ(gPilotNameScreen->Buffer(), "_") << "the next pilot is named afresh";
 }
 
-TEST_F(PilotScreensTest, SpendingAllFivePointsHidesThePlusButtonsAndCreateWaitsForThem)
+TEST_F(PilotScreensTest, SpendingAllFivePointsHidesThePlusButtonsCreateWaitsForThemAndTheNextPilotStartsAfresh)
 {
     gNewPilotScreen->Enter();
     CScreen& screen = *gNewPilotScreen;
@@ -92,6 +94,10 @@ TEST_F(PilotScreensTest, SpendingAllFivePointsHidesThePlusButtonsAndCreateWaitsF
     Click(screen, screen.GetButton(CNewPilotScreen::kCreateButton));
     ASSERT_NE(gPlayerShip, nullptr);
     EXPECT_FALSE(gResourceManager->mPortalActive) << "no portal stands from the last flight";
+    gPilotNameScreen->OnKeyDown(kKeyReturn);
+    gNewPilotScreen->Frame();
+    EXPECT_EQ(gNewPilotScreen->PointsLeft(), CNewPilotScreen::kStartingPoints) << "the next pilot starts afresh";
+    EXPECT_EQ(gNewPilotScreen->Skill(0), 1);
 }
 
 TEST_F(PilotScreensTest, TheHullChoiceWrapsBothWays)

@@ -89,12 +89,14 @@ inline const ScreenCase kScreens[] = {
          gFlightScreen->SetSystemBackdrop(1);
          return static_cast<CScreen*>(gFlightScreen);
      }},
-    // A pilot in flight with the options panel opened by Esc, then a posted line and a hail. The
-    // only case with a living pilot in flight: the radar blip's pulse is shared by every ship of a run.
+    // A pilot in flight with the station targeted and the options panel opened by Esc, then a posted
+    // line and a hail over the target panel. The only case with a living pilot in flight: the radar
+    // blip's pulse is shared by every ship of a run.
     {"flight_options",
      [] {
          CScreen* screen = FlyNewPilot();
          gFlightScreen->Enter();
+         gFlightScreen->SetTarget(gResourceManager->FindObject(1001));
          gFlightScreen->OnKeyDown(kKeyEscape);
          gFlightScreen->PostMessage("Welcome aboard.");
          const char* lines[] = {"Greetings, pilot.", "Fly safe."};
@@ -109,9 +111,12 @@ inline const ScreenCase kScreens[] = {
          return screen;
      }},
     {"pilot_name", [] { return static_cast<CScreen*>(gPilotNameScreen); }},
+    // With the help of the lowest skill, Science, beside the hull on show.
     {"new_pilot",
      [] {
          gNewPilotScreen->SetPilotName("Dump Pilot");
+         gNewPilotScreen->Enter();
+         gNewPilotScreen->OnMouseMove(250, 322);
          return static_cast<CScreen*>(gNewPilotScreen);
      }},
     {"load_pilot",

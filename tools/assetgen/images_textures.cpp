@@ -121,6 +121,20 @@ void WriteMeshTextures(CAssetWriter& out)
         c.VerticalGradient({0.1f, 0.12f, 0.2f, 1}, {0.02f, 0.03f, 0.06f, 1});
         return c;
     }());
+    // The system's edge: a bright line along the edge (the top rows) and fainter cell walls that
+    // darken inward; clear elsewhere.
+    out.Png("boundary.png", [] {
+        CCanvas c(64, 64);
+        for (int y = 0; y < 64; ++y) {
+            const float fade = 1 - static_cast<float>(y) / 96;
+            const Rgba wall{0.22f * fade, 0.4f * fade, 0.62f * fade, 1};
+            c.Set(0, y, wall);
+            c.Set(63, y, wall);
+        }
+        c.Rect(0, 62, 64, 64, {0.15f, 0.27f, 0.42f, 1});
+        c.Rect(0, 0, 64, 2, {0.45f, 0.75f, 1, 1});
+        return c;
+    }());
     out.Png("grid.png", [] {
         CCanvas c(64, 64);
         c.Fill({0.3f, 0.6f, 1, 0.6f});

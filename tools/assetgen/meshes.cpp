@@ -84,13 +84,28 @@ void WriteMeshes(CAssetWriter& out)
         b.AddMaterial(Mat("beam.png", 1));
         b.FacingQuad(-0.7071f, -0.7071f, 0.7071f, 0.7071f);
     });
+    // The system's edge: a strip of square cells just inside it, mitred at the corners; the mesh is
+    // scaled to its bounding sphere, so the edge is its outline. The plane is drawn solid, so its
+    // texture is clear between thin lines and space shows through the cells.
     Save(out, "boundary.x", [](CMeshBuilder& b) {
-        b.AddMaterial(Mat("grid.png", 1));
-        const float o = 0.7071f, t = 0.01f;
-        b.FacingQuad(-o, o - t, o, o);
-        b.FacingQuad(-o, -o, o, -o + t);
-        b.FacingQuad(-o, -o + t, -o + t, o - t);
-        b.FacingQuad(o - t, -o + t, o, o - t);
+        b.AddMaterial(Mat("boundary.png", 1));
+        const float o = 0.7071f, cell = o / 50;
+        const V3 n{0, 0, -1};
+        // The top side, turned a quarter at a time; u counts cells along the side, v 0 on the edge.
+        const float corners[4][2] = {{-o + cell, o - cell}, {-o, o}, {o, o}, {o - cell, o - cell}};
+        for (int side = 0; side < 4; ++side) {
+            int v[4];
+            for (int i = 0; i < 4; ++i) {
+                float x = corners[i][0], y = corners[i][1];
+                for (int turn = 0; turn < side; ++turn) {
+                    const float was = x;
+                    x = -y;
+                    y = was;
+                }
+                v[i] = b.Vertex({x, y, 0}, n, corners[i][0] / cell, (o - corners[i][1]) / cell);
+            }
+            b.Quad(v[0], v[1], v[2], v[3]);
+        }
     });
 
     // Bodies in space.
