@@ -209,7 +209,6 @@ void CResourceManager::DrawGlowPass()
     for (const float* table : kTapOffsets) {
         gDevice->SetVertexShaderConstant(0, table, 4);
         if (drawQuads)
-        if (drawQuads)
             DrawQuad();
     }
 
