@@ -339,8 +339,6 @@ private:
     // Step 2 of the pass: the objects touch each other and the player; true when a quest step's
     // wormhole sent the player on and the pass is over.
     bool TouchObjects(CWorldObject* player);
-    // The radar of the object map.
-    void DrawObjectRadar();
     // Step 12 of the pass: grows, turns and draws the portal and takes the player through it.
     void UpdatePortal();
     void TakePortalTrip();

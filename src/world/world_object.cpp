@@ -7,8 +7,6 @@
 #include "core/saturated.h"
 #include "engine/resource_manager.h"
 
-int gMarkerStepsPerDraw = 1;
-
 namespace {
 
 constexpr int kQuestSparkleParticle = 2010;
@@ -93,25 +91,23 @@ void CWorldObject::DrawMinimapBlip()
 {
     if (!mMarked)
         return;
-    for (int step = 0; step < gMarkerStepsPerDraw; ++step) {
-        if (mMarkerGrowing) {
-            mMarkerPulse += 0.1f;
-            if (mMarkerPulse >= 3.0f)
-                mMarkerGrowing = 0;
-        } else {
-            mMarkerPulse -= 0.1f;
-            if (mMarkerPulse <= 1.0f)
-                mMarkerGrowing = 1;
-        }
-        const int x = mRadarX;
-        const int y = mRadarY;
-        const int shift = static_cast<int>((mMarkerPulse - 1.0f) * 4.0f);
-        mRadarX = x - shift;
-        mRadarY = y - shift;
-        gResourceManager->DrawSpriteTransformed(mMarkerSprite);
-        mRadarX = x;
-        mRadarY = y;
+    if (mMarkerGrowing) {
+        mMarkerPulse += 0.1f;
+        if (mMarkerPulse >= 3.0f)
+            mMarkerGrowing = 0;
+    } else {
+        mMarkerPulse -= 0.1f;
+        if (mMarkerPulse <= 1.0f)
+            mMarkerGrowing = 1;
     }
+    const int x = mRadarX;
+    const int y = mRadarY;
+    const int shift = static_cast<int>((mMarkerPulse - 1.0f) * 4.0f);
+    mRadarX = x - shift;
+    mRadarY = y - shift;
+    gResourceManager->DrawSpriteTransformed(mMarkerSprite);
+    mRadarX = x;
+    mRadarY = y;
 }
 
 void CWorldObject::EmitTrail()

@@ -94,8 +94,7 @@ public:
     // The shared radar body: the blip at the object's place on the radar square, then the
     // marker. Only the left and top edges are clipped.
     void DrawRadarBlip();
-    // The marker ring pulsing around the blip while the object is marked: one step of its pulse
-    // and one ring a step, gMarkerStepsPerDraw of them.
+    // The marker ring pulsing around the blip while the object is marked.
     void DrawMinimapBlip();
     // A marker sparkle at most every 500 ms while marked.
     void EmitTrail();
@@ -162,7 +161,3 @@ protected:
 
 // Copies text into a field of `size` bytes, truncated, always terminated.
 void CopyBounded(char* field, int size, const char* text);
-
-// Pulse steps of a marker ring per radar draw; the world pass draws its objects' radar once for
-// two steps.
-extern int gMarkerStepsPerDraw;

@@ -108,6 +108,8 @@ void CResourceManager::UpdateObjects()
         return;
 
     UpdateParticles();
+    for (auto& [id, object] : mObjects)
+        object->DrawRadar();
 
     UpdateRenderAndRadar(mWormholes);
     for (auto& [id, wormhole] : mWormholes) {
@@ -115,7 +117,6 @@ void CResourceManager::UpdateObjects()
             continue;
         TouchAll(wormhole, mObjects, player);
         if (mNextSystem != 0) {
-            DrawObjectRadar();
             EnterPendingSystem();
             return;
         }
@@ -135,7 +136,8 @@ void CResourceManager::UpdateObjects()
     }
 
     UpdateParticles();
-    DrawObjectRadar();
+    for (auto& [id, object] : mObjects)
+        object->DrawRadar();
 
     if (mPortalActive)
         UpdatePortal();
@@ -210,15 +212,6 @@ bool CResourceManager::TouchObjects(CWorldObject* player)
             grid.Refile(indexA);
     }
     return false;
-}
-
-void CResourceManager::DrawObjectRadar()
-{
-    // Once a pass, with the two steps of each marker's pulse that the pass has always shown.
-    gMarkerStepsPerDraw = 2;
-    for (auto& [id, object] : mObjects)
-        object->DrawRadar();
-    gMarkerStepsPerDraw = 1;
 }
 
 void CResourceManager::EnterPendingSystem()

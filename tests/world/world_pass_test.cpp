@@ -36,10 +36,11 @@ TEST_F(WorldPassTest, StepsRunInTheirOrderWithThePlayerAsEveryObjectsPartner)
     const CallLog expected = {
         "U10",    "R10",   "U11",   "R11",                                 // update and purge
         "I10>11", "I10>1", "I1>10", "I11>10", "I11>1",  "I1>11",           // contacts
+        "D10",    "D11",                                                   // radar
         "U20",    "R20",   "D20",   "I20>10", "I20>11", "I20>1", "I1>20",  // wormholes
         "U30",    "R30",   "D30",   "I30>1",  "I1>30",                     // suns
         "U40",    "R40",   "D40",   "I40>10", "I40>11", "I40>1", "I1>40",  // nebulae
-        "D10",    "D11",                                                   // radar, once
+        "D10",    "D11",                                                   // radar again
     };
     EXPECT_EQ(log, expected);
 }
