@@ -51,6 +51,7 @@ public:
         if (onInteract)
             onInteract(other);
     }
+    float ContactReach() const override { return reach; }
     int GetMaxHitPoints() override { return 1; }
     int GetHitPoints() override { return 1; }
     void GetName(char* out) override { CopyBounded(out, kObjectNameSize, mName); }
@@ -62,6 +63,7 @@ public:
     std::function<void()> onUpdate;
     std::function<void(CWorldObject*)> onInteract;
     bool blocks = false;
+    float reach = kReachEverywhere;
     Vec3 destination;
 
 private:
