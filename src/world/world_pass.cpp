@@ -2,7 +2,6 @@
 // in id order; objects filed during a walk never upset it, and only step 1 erases.
 #include <algorithm>
 #include <limits>
-#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -158,45 +157,50 @@ bool CResourceManager::TouchObjects(CWorldObject* player)
             std::lower_bound(flat.begin(), flat.end(), id, [](const auto& entry, int key) { return entry.first < key; }) -
             flat.begin());
     };
+    auto copyMap = [&] {
+        flat.assign(mObjects.begin(), mObjects.end());
+        gridded = flat.size() >= mContactGridFrom;
+        if (gridded)
+            grid.Build(flat);
+    };
+    // Without the grid the walk takes flat[from] onward; with it, the indices in near.
+    size_t from = 0;
     auto offer = [&](size_t index, int afterId) {
-        if (gridded) {
-            grid.Near(index, &near);
-        } else {
-            near.resize(flat.size());
-            std::iota(near.begin(), near.end(), size_t{0});
+        if (!gridded) {
+            from = static_cast<size_t>(
+                std::upper_bound(flat.begin(), flat.end(), afterId,
+                                 [](int id, const auto& entry) { return id < entry.first; }) -
+                flat.begin());
+            return flat.size() - from;
         }
+        grid.Near(index, &near);
         near.erase(near.begin(), std::upper_bound(near.begin(), near.end(), afterId,
                                                   [&flat](int id, size_t i) { return id < flat[i].first; }));
+        return near.size();
     };
     for (auto& [idA, a] : mObjects) {
-        if (flat.size() != mObjects.size()) {
-            flat.assign(mObjects.begin(), mObjects.end());
-            gridded = flat.size() >= mContactGridFrom;
-            if (gridded)
-                grid.Build(flat);
-        }
+        if (flat.size() != mObjects.size())
+            copyMap();
         size_t indexA = indexOf(idA);
-        offer(indexA, std::numeric_limits<int>::min());
-        for (size_t k = 0; k < near.size(); ++k) {
-            const auto [idB, b] = flat[near[k]];
+        size_t count = offer(indexA, std::numeric_limits<int>::min());
+        for (size_t k = 0; k < count; ++k) {
+            const size_t indexB = gridded ? near[k] : from + k;
+            const auto [idB, b] = flat[indexB];
             if (b != a && a->mActive && b->mActive)
                 a->Interact(b);
             if (flat.size() != mObjects.size()) {
-                flat.assign(mObjects.begin(), mObjects.end());
-                gridded = flat.size() >= mContactGridFrom;
-                if (gridded)
-                    grid.Build(flat);
+                copyMap();
                 indexA = indexOf(idA);
             } else if (!gridded) {
                 continue;
             } else {
                 // Only a move of the toucher changes what lies within its reach.
-                grid.Refile(near[k]);
+                grid.Refile(indexB);
                 if (!grid.Refile(indexA))
                     continue;
             }
             // Ask again for what lies past idB.
-            offer(indexA, idB);
+            count = offer(indexA, idB);
             k = static_cast<size_t>(-1);
         }
         if (player)
