@@ -1,6 +1,8 @@
 // Frames per second of the in-flight screen over the busiest shipped system, beside the main
-// menu's, and the first entry into each shipped system and a re-entry, on the headless backend
-// and on GL (when a display is there), in one run.
+// menu's, and the first entry into each shipped system and a re-entry (also in steady frames),
+// and flight with 50 to 3000 far planets, on the headless backend and on GL (when a display is
+// there), in one run.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -11,6 +13,7 @@
 #include "app/frame.h"
 #include "app/globals.h"
 #include "bench_report.h"
+#include "generated_planets.h"
 #include "db/game_database.h"
 #include "engine/resource_manager.h"
 #include "platform/gfx/headless/headless_device.h"
@@ -92,6 +95,41 @@ int BusiestSystem(const char* backend, size_t* objects)
     return busiest;
 }
 
+// The least of a few re-entries into the system with their first frames, over the least steady
+// frame after them: how many frames' time the player waits at a wormhole.
+void ReportReentryInSteadyFrames(int system, int other, const char* backend)
+{
+    double entry = 1e30;
+    double steady = 1e30;
+    for (int round = 0; round < 5; ++round) {
+        gFlightScreen->SetSystemBackdrop(other);
+        RunFrame();
+        os::AdvanceManualTime(16);
+        entry = std::min(entry, EntryWithFirstFrame(system));
+        for (int frame = 0; frame < 20; ++frame) {
+            os::AdvanceManualTime(16);
+            const auto start = std::chrono::steady_clock::now();
+            RunFrame();
+            steady = std::min(steady,
+                              std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+    }
+    ReportRow("re-entry into system " + std::to_string(system) + " with its first frame, " + backend, entry / steady,
+              "steady frames");
+}
+
+// Flight over the home system with far planets added out of view, as many as each generated size.
+void ReportFarPlanets(const char* backend)
+{
+    for (int size : kGeneratedSizes) {
+        gFlightScreen->SetSystemBackdrop(1);
+        // Apart, so that they never push each other into view.
+        AddGeneratedPlanets(size, -700.0f, 130.0f, -130.0f);
+        ReportFrames("in flight over system 1 with " + std::to_string(size) + " far planets, " + backend,
+                     MeasureFrames());
+    }
+}
+
 void Run(gfx::Backend backend, const char* name)
 {
     GameFolder folder;
@@ -121,6 +159,8 @@ void Run(gfx::Backend backend, const char* name)
     ReportFrames("in flight over system " + std::to_string(system) + " (" + std::to_string(objects) + " objects), " +
                      name,
                  flight);
+    ReportReentryInSteadyFrames(system, system == 1 ? 2 : 1, name);
+    ReportFarPlanets(name);
     StopGame();
     gGameDatabase.Close();
     os::SetManualTime(false);

@@ -12,6 +12,8 @@ class Mesh;
 struct MeshEntry {
     int id = 0;
     gfx::Mesh* mesh = nullptr;
+    // The mesh was normalised, so it lies within the unit sphere about its origin.
+    bool unitSphere = false;
     // One path per textured material in material order; a "+" texture's path is followed by
     // the path of its "-" partner.
     std::list<std::string> texturePaths;

@@ -15,6 +15,13 @@ namespace {
 // it rather than failing and ending.
 constexpr int kBusyTimeoutMs = 5000;
 
+// SQL's random() draws on the game's dice rather than on SQLite's own generator, which no seed of
+// the game reaches: a stock shuffled by it replays with the dice.
+void GameDice(sqlite3_context* context, int, sqlite3_value**)
+{
+    sqlite3_result_int64(context, std::rand());
+}
+
 }  // namespace
 
 CGameDatabase::CGameDatabase() = default;
@@ -99,8 +106,10 @@ std::optional<std::string> CGameDatabase::OpenFile(const std::string& gamePath, 
     sqlite3* db = nullptr;
     int result = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     // Before the first query: a lock held elsewhere at start is waited for like any other.
-    if (result == SQLITE_OK)
+    if (result == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_create_function(db, "random", 0, SQLITE_UTF8, nullptr, &GameDice, nullptr, nullptr);
+    }
     std::string problem;
     int tables = 0;
     std::string check;

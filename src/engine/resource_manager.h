@@ -3,6 +3,7 @@
 // content. The world side is declared here and filled by the world code.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 #include <map>
@@ -253,6 +254,8 @@ public:
     uint8_t mPortalAllowed = 1;
     // Lead ships by their lead_ship_ai_id.
     std::map<int, CLeadShipAI*> mLeadShips;
+    // From this many objects on, the world pass offers each object only those within its reach.
+    size_t mContactGridFrom = 200;
     // System to enter at the next world pass; 0 = none.
     int mNextSystem = 0;
     int mLiveParticleCount = 0;
@@ -338,6 +341,9 @@ private:
     void PlayLaunchSoundAtEye(int soundId);
     // Enters the pending system as a wormhole does: through the in-flight screen, then quests.
     void EnterPendingSystem();
+    // Step 2 of the pass: the objects touch each other and the player; true when a quest step's
+    // wormhole sent the player on and the pass is over.
+    bool TouchObjects(CWorldObject* player);
     // Step 12 of the pass: grows, turns and draws the portal and takes the player through it.
     void UpdatePortal();
     void TakePortalTrip();

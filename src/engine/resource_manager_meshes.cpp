@@ -3,6 +3,7 @@
 #include "engine/resource_manager.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -56,14 +57,67 @@ void SetTranslucentBlend(uint32_t textureFactor)
     gDevice->SetRenderState(gfx::kRsTextureFactor, textureFactor);
 }
 
-// The device calls of a mesh draw; any failure ends the game.
+// Whether a sphere lies wholly beyond one side of the view (left, right, top or bottom of the
+// camera's rectangle, widened by the sphere's radius): then no triangle inside it reaches a pixel.
+bool OutsideView(const Vec3& centre, float radius)
+{
+    gfx::Matrix view;
+    gfx::Matrix projection;
+    if (gfx::Failed(gDevice->GetTransform(gfx::kTransformView, &view)) ||
+        gfx::Failed(gDevice->GetTransform(gfx::kTransformProjection, &projection)))
+        return false;
+    const gfx::Matrix m = gfx::MatrixMultiply(view, projection);
+    for (int axis = 0; axis < 2; ++axis) {
+        for (float sign : {1.0f, -1.0f}) {
+            const float a = m.m[0][3] + sign * m.m[0][axis];
+            const float b = m.m[1][3] + sign * m.m[1][axis];
+            const float c = m.m[2][3] + sign * m.m[2][axis];
+            const float d = m.m[3][3] + sign * m.m[3][axis];
+            const float length = std::sqrt(a * a + b * b + c * c);
+            if (length > 0.0f && a * centre.x + b * centre.y + c * centre.z + d < -radius * length)
+                return true;
+        }
+    }
+    return false;
+}
+
+// A mesh normalised to the unit sphere, placed by the record, lies within this radius of its position.
+float BoundingRadius(const Vec3& scale)
+{
+    // A little over the largest scale, for the rounding of the normalisation and of the device.
+    return std::max({std::fabs(scale.x), std::fabs(scale.y), std::fabs(scale.z)}) * 1.01f + 0.01f;
+}
+
+// The black glow material makes no colour while the light shines (it has none of its own).
+bool BlackSilhouette()
+{
+    return gDevice->GetRenderState(gfx::kRsLighting) != 0;
+}
+
+// A black silhouette added onto the glow target changes only its alpha, and nothing where an opaque
+// silhouette lies under it, as the backdrop plane's lies under all of flight.
+bool SilhouetteOnlyAdds()
+{
+    return BlackSilhouette() && gDevice->GetRenderState(gfx::kRsAlphaBlendEnable) != 0 &&
+           gDevice->GetRenderState(gfx::kRsDestBlend) == gfx::kBlendOne;
+}
+
+// The device calls of a mesh draw; any failure ends the game. A draw out of view makes the same
+// state calls and leaves the triangles out.
 class MeshDrawer {
 public:
-    explicit MeshDrawer(gfx::Mesh* mesh) : mMesh(mesh) {}
+    MeshDrawer(gfx::Mesh* mesh, bool inView) : mMesh(mesh), mInView(inView) {}
     void Material(const gfx::Material& material) { Check(gDevice->SetMaterial(material)); }
     void Texture(gfx::Texture* texture) { Check(gDevice->SetTexture(0, texture)); }
     void Target(gfx::Surface* target) { Check(gDevice->SetRenderTarget(target, gDepthSurface)); }
-    void Subset(uint32_t subset) { Check(mMesh->DrawSubset(gDevice, subset)); }
+    void Subset(uint32_t subset)
+    {
+        if (mInView)
+            Check(mMesh->DrawSubset(gDevice, subset));
+        else
+            Check(gDevice->SetVertexShader(mMesh->GetFvf()));
+    }
+    bool InView() const { return mInView; }
 
 private:
     static void Check(gfx::Result result)
@@ -72,6 +126,7 @@ private:
             os::PostFailureQuit("the drawing device refused to draw a mesh");
     }
     gfx::Mesh* mMesh;
+    bool mInView;
 };
 
 }  // namespace
@@ -98,7 +153,7 @@ MeshEntry* CResourceManager::GetMesh(int meshId)
         ReportUnreadableFile(row->path, "mesh " + std::to_string(meshId) + ": " + error);
         return entry;
     }
-    NormalizeMesh(mesh);
+    entry->unitSphere = !gfx::Failed(NormalizeMesh(mesh));
     entry->mesh = mesh;
     for (gfx::MeshMaterial& material : materials) {
         std::string name = material.textureFilename;
@@ -174,7 +229,9 @@ void CResourceManager::RenderMesh(const MeshDrawRecord& record, bool additive)
         gfx::Texture* glowTexture =
             record.glowSpriteId != 0 && glowPass ? FindSpriteTexture(record.glowSpriteId) : nullptr;
         bool hasGlowSprite = record.glowSpriteId != 0;
-        MeshDrawer draw(entry->mesh);
+        const bool inView =
+            !entry->unitSphere || !OutsideView(*record.position, BoundingRadius(*record.scale));
+        MeshDrawer draw(entry->mesh, inView);
         uint32_t subset = 0;
         for (auto path = entry->texturePaths.begin(); path != entry->texturePaths.end(); ++path, ++subset) {
             bool plus = TextureNameBeginsWith(*path, '+');
@@ -213,16 +270,21 @@ void CResourceManager::RenderMesh(const MeshDrawRecord& record, bool additive)
                 continue;
             }
             draw.Target(gGlowSurface);
-            mGlowTargetDrawn = true;
             gDevice->SetRenderState(gfx::kRsZEnable, 1);
             gDevice->SetRenderState(gfx::kRsZFunc, gfx::kCmpLessEqual);
-            if (!blend && !hasGlowSprite) {
+            const bool silhouette = !blend && !hasGlowSprite;
+            if (silhouette) {
                 draw.Material(gMeshMaterial);
                 draw.Texture(nullptr);
             } else if (!blend) {
                 draw.Texture(glowTexture);
             }
-            draw.Subset(subset);
+            // Only colour in the glow target makes the glow pass show.
+            if (draw.InView() && !(silhouette && BlackSilhouette()))
+                mGlowTargetDrawn = true;
+            // Until colour comes, the target's alpha is not read.
+            if (!(silhouette && !mGlowTargetDrawn && SilhouetteOnlyAdds()))
+                draw.Subset(subset);
             draw.Target(gBackBuffer);
             gDevice->SetRenderState(gfx::kRsZEnable, 1);
             SetBlend(gfx::kBlendDestAlpha, gfx::kBlendDestAlpha);

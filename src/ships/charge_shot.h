@@ -18,6 +18,7 @@ public:
     void Update() override;
     void Render() override;
     void Interact(CWorldObject*) override {}
+    float ContactReach() const override { return 0.0f; }
     Vec3& GetTargetPoint(Vec3& out) override;
 
     // Null when the device has no charge record (the quit message is then posted).

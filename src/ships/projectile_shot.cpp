@@ -211,6 +211,12 @@ void CProjectileShot::Render()
         gResourceManager->DrawTrail(mSpriteTrail);
 }
 
+float CProjectileShot::ContactReach() const
+{
+    // (o + s) / d, and at least m, is within o of this while d is at least 1.
+    return std::max(std::fabs(mSize) / kContactDivisor, kMinContactRadius);
+}
+
 void CProjectileShot::Interact(CWorldObject* other)
 {
     if (!other || NeverHit(other->mType) || !other->mActive || !mActive)

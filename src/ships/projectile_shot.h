@@ -21,6 +21,7 @@ public:
     void Update() override;
     void Render() override;
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override;
     // Anything that pushes a projectile makes it burst without damage.
     void Push(const Vec3& impulse) override;
     Vec3& GetTargetPoint(Vec3& out) override;

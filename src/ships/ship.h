@@ -40,6 +40,7 @@ public:
     void DrawRadar() override;
     // Ships of one affiliate are set apart; anything else solid is rammed.
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mSize); }
     // Hull plus shield plus armor.
     int GetMaxHitPoints() override;
     int GetHitPoints() override;

@@ -21,6 +21,7 @@ public:
     void Update() override;
     void Render() override;
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mRadius) / 2.0f; }
     Vec3& GetTargetPoint(Vec3& out) override;
 
     // Null when the device has no shockwave record (the quit message is then posted).

@@ -28,6 +28,8 @@ protected:
     void ReplaceVelocity(const Vec3& impulse);
     // Is the other object's centre strictly within the mean of the two sizes?
     bool Touches(const CWorldObject* other) const;
+    // Each floating kind acts only on what Touches.
+    float ContactReach() const override { return std::fabs(mSize) / 2.0f; }
     // Is the other object the local player's ship (by pointer: remote ships share its type)?
     static bool IsPlayer(const CWorldObject* other);
 };

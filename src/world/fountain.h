@@ -16,6 +16,7 @@ public:
     void Render() override {}
     void DrawRadar() override;
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mSize) / 2.0f; }
     int GetMeshId() override { return 0; }
 
     int mFountainId = 0;

@@ -19,6 +19,7 @@ public:
     void DrawRadar() override;
     // Goes off when an enemy ship it can see comes within range.
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mDestructRange); }
     int GetMeshId() override { return mMeshId; }
 
     // 1 for a laid mine.

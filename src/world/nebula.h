@@ -26,6 +26,7 @@ public:
     void DrawRadar() override;
     // Ailment and damage for ships inside, a push for shots.
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mSize) / 2.0f; }
     int GetMaxHitPoints() override { return 1; }
     int GetHitPoints() override { return 1; }
     void GetName(char*) override {}

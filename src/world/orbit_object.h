@@ -25,6 +25,7 @@ public:
     void DrawRadar() override { DrawRadarBlip(); }
     // Sets computer ships back; pushes, sets back and hurts everything else that is solid.
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mSize); }
     int GetMaxHitPoints() override { return mMaxHitPoints; }
     int GetHitPoints() override { return mHitPoints; }
     void GetName(char*) override {}

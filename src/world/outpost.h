@@ -18,6 +18,7 @@ public:
     void DrawRadar() override;
     // Contact damage and push-back, then targeting.
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mSize) / 2.0f + std::fabs(mAttackRadius); }
     int GetMeshId() override { return mMeshId; }
     int GetAlpha() override { return mAlpha; }
     void SetAlpha(int alpha) override { mAlpha = alpha; }

@@ -1,6 +1,7 @@
 // Phantoms: roaming with pauses, shedding particles, pursuit and touch damage.
 #include "world/phantom.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/frame_clock.h"
@@ -148,6 +149,11 @@ void CPhantomObject::DrawRadar()
     PlaceRadarBlip(0.0f);
     gResourceManager->DrawSpriteTransformed(mRadarBlip);
     DrawMinimapBlip();
+}
+
+float CPhantomObject::ContactReach() const
+{
+    return std::max(std::fabs(mSize) / 2.0f, std::sqrt(std::fabs(mPursuitRangeSq)));
 }
 
 void CPhantomObject::Interact(CWorldObject* other)

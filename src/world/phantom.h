@@ -21,6 +21,7 @@ public:
     void DrawRadar() override;
     // Touch damage and pursuit.
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override;
     int GetMeshId() override { return 0; }
 
     // The lifetime of a phantom that never expires.

@@ -22,6 +22,7 @@ public:
     void DrawRadar() override;
     // Puts a solid object that touches the planet back on its surface.
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mSize); }
     int GetMaxHitPoints() override { return 1; }
     int GetHitPoints() override { return 1; }
     void GetName(char* out) override;

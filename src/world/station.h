@@ -20,6 +20,7 @@ public:
     void DrawRadar() override;
     // Docking, for the local player's ship only.
     void Interact(CWorldObject* other) override;
+    float ContactReach() const override { return std::fabs(mSize) / 2.0f; }
     int GetMeshId() override { return mMeshId; }
 
     void Dock(CWorldObject* other);

@@ -2,7 +2,9 @@
 // object has and the radar, marker and boundary helpers the kinds share.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "core/draw_records.h"
 #include "core/vec3.h"
@@ -49,6 +51,8 @@ struct ObjectRow {
 
 // Ownership: the world maps of CResourceManager own every object; nothing else deletes one.
 // Whatever keeps an object across frames keeps its id and looks it up with FindObject.
+constexpr float kReachEverywhere = std::numeric_limits<float>::infinity();
+
 class CWorldObject {
 public:
     // The three draw records are zeroed; the kind's constructor fills the rest.
@@ -70,6 +74,9 @@ public:
     virtual void DrawRadar() = 0;
     // Contact with another object; each kind first tests whether the pair can touch at all.
     virtual void Interact(CWorldObject* other) = 0;
+    // How far Interact can act from the object's position in the flight plane, beyond the other's
+    // size; every other object is out of its reach. kReachEverywhere when nothing bounds it.
+    virtual float ContactReach() const { return kReachEverywhere; }
     virtual int GetMaxHitPoints() = 0;
     virtual int GetHitPoints() = 0;
     // Copies the name into out, which has room for kObjectNameSize characters.

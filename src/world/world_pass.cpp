@@ -1,10 +1,13 @@
 // The frame's world pass and the reduced pass behind the conversation panel. The maps are walked
 // in id order; objects filed during a walk never upset it, and only step 1 erases.
+#include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
 #include "engine/resource_manager.h"
 #include "ui/flight_view.h"
+#include "world/contact_grid.h"
 #include "world/player_view.h"
 #include "world/world_object.h"
 
@@ -100,32 +103,8 @@ void CResourceManager::UpdateObjects()
         }
     }
 
-    // The inner walk reads a flat copy of the map; an object filed or removed by an interaction
-    // sends it back to the map, from the id it had reached, so the order stays the map's.
-    std::vector<std::pair<int, CWorldObject*>> flat;
-    for (auto& [idA, a] : mObjects) {
-        if (flat.size() != mObjects.size())
-            flat.assign(mObjects.begin(), mObjects.end());
-        for (auto b = flat.begin(); b != flat.end(); ++b) {
-            if (b->second != a && a->mActive && b->second->mActive)
-                a->Interact(b->second);
-            if (flat.size() != mObjects.size()) {
-                for (auto rest = mObjects.upper_bound(b->first); rest != mObjects.end(); ++rest)
-                    if (rest->second != a && a->mActive && rest->second->mActive)
-                        a->Interact(rest->second);
-                break;
-            }
-        }
-        if (player)
-            a->Interact(player);
-        // A wormhole that a quest step put into the object map sent the player on.
-        if (mNextSystem != 0) {
-            EnterPendingSystem();
-            return;
-        }
-        if (player)
-            player->Interact(a);
-    }
+    if (TouchObjects(player))
+        return;
 
     UpdateParticles();
     for (auto& [id, object] : mObjects)
@@ -161,6 +140,82 @@ void CResourceManager::UpdateObjects()
 
     if (mPortalActive)
         UpdatePortal();
+}
+
+bool CResourceManager::TouchObjects(CWorldObject* player)
+{
+    // The inner walk reads a flat copy of the map; an object filed or removed by an interaction
+    // copies it again and the walk goes on past the id it had reached, so the order stays the map's.
+    // Above a few hundred objects each is offered only the objects within its reach, in the same
+    // order: the others would turn it away at its first test.
+    CContactGrid::Objects flat;
+    CContactGrid grid;
+    bool gridded = false;
+    std::vector<size_t> near;
+    auto indexOf = [&flat](int id) {
+        return static_cast<size_t>(
+            std::lower_bound(flat.begin(), flat.end(), id, [](const auto& entry, int key) { return entry.first < key; }) -
+            flat.begin());
+    };
+    auto copyMap = [&] {
+        flat.assign(mObjects.begin(), mObjects.end());
+        gridded = flat.size() >= mContactGridFrom;
+        if (gridded)
+            grid.Build(flat);
+    };
+    // Without the grid the walk takes flat[from] onward; with it, the indices in near.
+    size_t from = 0;
+    auto offer = [&](size_t index, int afterId) {
+        if (!gridded) {
+            from = static_cast<size_t>(
+                std::upper_bound(flat.begin(), flat.end(), afterId,
+                                 [](int id, const auto& entry) { return id < entry.first; }) -
+                flat.begin());
+            return flat.size() - from;
+        }
+        grid.Near(index, &near);
+        near.erase(near.begin(), std::upper_bound(near.begin(), near.end(), afterId,
+                                                  [&flat](int id, size_t i) { return id < flat[i].first; }));
+        return near.size();
+    };
+    for (auto& [idA, a] : mObjects) {
+        if (flat.size() != mObjects.size())
+            copyMap();
+        size_t indexA = indexOf(idA);
+        size_t count = offer(indexA, std::numeric_limits<int>::min());
+        for (size_t k = 0; k < count; ++k) {
+            const size_t indexB = gridded ? near[k] : from + k;
+            const auto [idB, b] = flat[indexB];
+            if (b != a && a->mActive && b->mActive)
+                a->Interact(b);
+            if (flat.size() != mObjects.size()) {
+                copyMap();
+                indexA = indexOf(idA);
+            } else if (!gridded) {
+                continue;
+            } else {
+                // Only a move of the toucher changes what lies within its reach.
+                grid.Refile(indexB);
+                if (!grid.Refile(indexA))
+                    continue;
+            }
+            // Ask again for what lies past idB.
+            count = offer(indexA, idB);
+            k = static_cast<size_t>(-1);
+        }
+        if (player)
+            a->Interact(player);
+        // A wormhole that a quest step put into the object map sent the player on.
+        if (mNextSystem != 0) {
+            EnterPendingSystem();
+            return true;
+        }
+        if (player)
+            player->Interact(a);
+        if (gridded && flat.size() == mObjects.size())
+            grid.Refile(indexA);
+    }
+    return false;
 }
 
 void CResourceManager::EnterPendingSystem()

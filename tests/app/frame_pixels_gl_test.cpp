@@ -1,8 +1,9 @@
-// The real renderer's frames of fixed input, pixel for pixel: the main menu and flight in the
-// home system and beside Cinder's vortex, each read back from the back buffer and hashed. The
-// hashes must equal those stored in tests/app/frame_pixels.txt, so work saved in the renderer
-// shows no pixel of its own; a change meant to alter what is drawn rewrites the file with
-// VARNOK_UPDATE_DUMPS=1. Skipped without a display unless VARNOK_REQUIRE_GL=1 demands one.
+// The real renderer's frames of fixed input, pixel for pixel: the main menu, flight in the home
+// system, beside a glowing planet and beside Cinder's vortex, each read back from the back buffer
+// and the colour the window shows hashed (its alpha never reaches the window). The hashes must
+// equal those stored in tests/app/frame_pixels.txt, so work saved in the renderer shows no pixel
+// of its own; a change meant to alter what is drawn rewrites the file with VARNOK_UPDATE_DUMPS=1.
+// Skipped without a display unless VARNOK_REQUIRE_GL=1 demands one.
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -17,11 +18,11 @@
 
 namespace {
 
-std::string Fnv1a(const std::vector<uint32_t>& pixels)
+std::string ShownColourHash(const std::vector<uint32_t>& pixels)
 {
     uint64_t hash = 14695981039346656037ull;
     for (uint32_t pixel : pixels) {
-        for (int shift = 0; shift < 32; shift += 8) {
+        for (int shift = 0; shift < 24; shift += 8) {
             hash ^= (pixel >> shift) & 0xFF;
             hash *= 1099511628211ull;
         }
@@ -39,7 +40,7 @@ protected:
         for (int frame = 1; frame <= 30; ++frame) {
             const std::vector<uint32_t> shown = Frame(16);
             if (frame <= 2 || frame == 30)
-                out << scene << " frame " << frame << " " << Fnv1a(shown) << "\n";
+                out << scene << " frame " << frame << " " << ShownColourHash(shown) << "\n";
         }
     }
 };
@@ -55,6 +56,13 @@ TEST_F(FramePixelsTest, MenuAndFlightFramesKeepEveryPixel)
     gCurrentScreen = FlyNewPilot();
     gFlightScreen->Enter();
     Record("flight at home", out);
+
+    // Its glow sprite lights the glow pass.
+    CWorldObject* planet = gResourceManager->FindObject(1002);
+    ASSERT_NE(planet, nullptr);
+    gPlayerShip->SetPosition(Vec3(planet->mPosition.x + planet->mSize + 12.0f, planet->mPosition.y, 30.0f));
+    gPlayerShip->SetDestination(gPlayerShip->mPosition);
+    Record("flight beside a glowing planet", out);
 
     gFlightScreen->SetSystemBackdrop(3);
     CWorldObject* vortex = gResourceManager->FindObject(3007);

@@ -1,6 +1,10 @@
 // Device, weapon, ailment, particle, hull and computer-ship queries.
 #include "db/game_database.h"
 
+#include <cstdlib>
+#include <set>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "db/db_fixture.h"
@@ -142,6 +146,32 @@ TEST_F(DbShips, DevicesForSaleMeetTheirCriteria)
     ASSERT_EQ(sale.size(), 1u);
     EXPECT_STREQ(sale.front()->device_name, "Lance");
     EXPECT_EQ(sale.front()->device_type, kDeviceWeapon);
+}
+
+// The stock's shuffle follows the game's dice, so a seeded game replays its visits.
+TEST_F(DbShips, DevicesForSaleAreShuffledByTheGamesDice)
+{
+    Content(
+        "insert into device_main (device_id, device_name, device_type, for_sale) values "
+        "(1, 'a', 'weapon', 'true'), (2, 'b', 'weapon', 'true'), (3, 'c', 'weapon', 'true'),"
+        "(4, 'd', 'weapon', 'true'), (5, 'e', 'weapon', 'true'), (6, 'f', 'weapon', 'true');"
+        "insert into device_criteria values (1, 'lawful', 1, 0, 2.0, 0, 0, 0, 0, 0);"
+        "insert into device_criteria_xref values (1, 1), (1, 2), (1, 3), (1, 4), (1, 5), (1, 6);");
+    auto order = [this](unsigned seed) {
+        std::srand(seed);
+        RowList<DeviceForSaleRow> sale;
+        std::string names;
+        for (const DeviceForSaleRow* row : mDb.GetDevicesForSale(sale, "lawful", 2, 100, 4.0f, 5, 5, 5, 5, 5))
+            names += row->device_name;
+        return names;
+    };
+    const std::string first = order(7);
+    EXPECT_EQ(first.size(), 6u);
+    EXPECT_EQ(order(7), first);
+    std::set<std::string> orders;
+    for (unsigned seed = 1; seed <= 8; ++seed)
+        orders.insert(order(seed));
+    EXPECT_GT(orders.size(), 1u);
 }
 
 TEST_F(DbShips, CreateShipsSkipIdZeroAndComeHighestFirst)

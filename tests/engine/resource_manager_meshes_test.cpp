@@ -1,15 +1,28 @@
 // Meshes and trails on the headless device: the cache, normalisation, the colour and blend
-// rules of a mesh draw, "+"/"-" textures, the glow target, and trail copies.
+// rules of a mesh draw, "+"/"-" textures, the glow target, draws out of view, and trail copies.
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/globals.h"
 #include "core/camera.h"
+#include "platform/gfx/math.h"
 #include "platform/gfx/mesh.h"
 #include "platform/os/message_queue.h"
 #include "support/resource_fixture.h"
 
 namespace {
+
+std::string ReadText(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 class ResourceMeshes : public ResourceFixture {
 protected:
@@ -64,6 +77,27 @@ TEST_F(ResourceMeshes, MeshFilesTexturesAreLoadedWithPlusAndMinusPartners)
               (std::list<std::string>{"raster\\+glow.png", "raster\\-glow.png", "raster\\hull.png"}));
     EXPECT_EQ(rm->mPathTextures.size(), 3u);
     EXPECT_EQ(rm->GetMesh(40), entry);
+}
+
+TEST_F(ResourceMeshes, AMeshFileIsParsedAgainOnlyOnceItsSizeOrTimeOfChangeDiffers)
+{
+    AddMesh(40, "pod.x", {"hull.png"});
+    const std::filesystem::path file = folder.Path() / "x" / "pod.x";
+    auto firstVertexX = [this] {
+        rm->ReleaseMeshes();
+        const MeshEntry* entry = rm->GetMesh(40);
+        return entry->mesh ? reinterpret_cast<const float*>(entry->mesh->GetVertexData())[0] : 0.0f;
+    };
+    const float before = firstVertexX();
+    // The same size and time of change: the parse kept from the last load.
+    const auto written = std::filesystem::last_write_time(file);
+    std::string text = ReadText(file);
+    text.replace(text.find("1.0;0.0;0"), 3, "3.0");
+    WriteFile("x/pod.x", text);
+    std::filesystem::last_write_time(file, written);
+    EXPECT_EQ(firstVertexX(), before);
+    std::filesystem::last_write_time(file, written + std::chrono::seconds(2));
+    EXPECT_NE(firstVertexX(), before) << "a later time of change is read again";
 }
 
 TEST_F(ResourceMeshes, MissingMeshEndsTheGameAndDrawsNothing)
@@ -181,6 +215,46 @@ TEST_F(ResourceMeshes, GlowSpriteIsDrawnIntoTheGlowTargetAndAddedOverTheMesh)
     EXPECT_EQ(Draws()[2].renderTarget, gBackBuffer);
     EXPECT_EQ(Draws()[2].textures[0], shine);
     EXPECT_EQ(Blend(Draws()[2]), 1u);
+}
+
+TEST_F(ResourceMeshes, OnlyColourInViewMarksTheGlowTargetAndWhatCannotShowIsLeftOut)
+{
+    AddMesh(40, "pod.x", {"hull.png"});
+    WritePng("raster/hull.png", 8, 8, 0xFF0000FFu);
+    AddSprite(77, "shine.png");
+    gGlowEnabled = 1;
+    // Clip space is the world: the view is the square from -1 to 1 about the origin.
+    gDevice->SetTransform(gfx::kTransformView, gfx::MatrixIdentity());
+    gDevice->SetTransform(gfx::kTransformProjection, gfx::MatrixIdentity());
+    struct Row {
+        const char* what;
+        int alpha;
+        int glowSpriteId;
+        Vec3 at;
+        size_t draws;
+    };
+    const Row rows[] = {
+        {"an opaque mesh's black silhouette", 255, 0, {0, 0, 0.5f}, 2},
+        {"a translucent mesh's silhouette, which only adds alpha", 200, 0, {0, 0, 0.5f}, 1},
+        {"a glowing mesh out of view", 255, 77, {0, 4, 0.5f}, 0},
+    };
+    scale = Vec3(0.5f, 0.5f, 0.5f);
+    for (const Row& row : rows) {
+        alpha = row.alpha;
+        record.glowSpriteId = row.glowSpriteId;
+        position = row.at;
+        Device()->ClearRecords();
+        rm->mGlowTargetDrawn = false;
+        rm->RenderMesh(record, false);
+        EXPECT_EQ(Draws().size(), row.draws) << row.what;
+        EXPECT_FALSE(rm->mGlowTargetDrawn) << row.what << " leaves the glow target without colour";
+    }
+    // Out of view the draw leaves the device as a draw in view does.
+    const auto outOfView = Device()->State().renderStates;
+    position = Vec3(0, 0, 0.5f);
+    rm->RenderMesh(record, false);
+    EXPECT_EQ(Device()->State().renderStates, outOfView);
+    EXPECT_TRUE(rm->mGlowTargetDrawn) << "a glow sprite in view colours it";
 }
 
 TEST_F(ResourceMeshes, MissingPlusTextureKeepsLaterSubsetsInPlace)

@@ -81,6 +81,7 @@ TEST_F(PlanetTest, ASunIsFourHaloCopiesAndAPlanetItsTexturedSphere)
     EXPECT_FLOAT_EQ(sun->mPosition.z, 30.0f) << "the halo's depth is put back";
 
     Device()->ClearRecords();
+    LookDownOn(planet->mPosition, -60.0f);
     planet->Render();
     EXPECT_EQ(DrawsWith(halo), 0u);
     EXPECT_GT(DrawsWith(terra), 0u);

@@ -15,6 +15,8 @@ protected:
         bar = static_cast<CScaffoldObject*>(rm->mObjects.at(1010));
         bar->mPosition = Vec3(0.0f, 0.0f, 30.0f);
         ASSERT_EQ(bar->mLength, 4);
+        // High enough to see every segment the bar may draw.
+        LookDownOn(bar->mPosition, -400.0f);
     }
     size_t DrawsWithPlayerAt(float x, float y)
     {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/camera.h"
 #include "core/message_log.h"
 #include "db/database_builder.h"
 #include "engine/resource_manager.h"
@@ -51,6 +52,7 @@ public:
         if (onInteract)
             onInteract(other);
     }
+    float ContactReach() const override { return reach; }
     int GetMaxHitPoints() override { return 1; }
     int GetHitPoints() override { return 1; }
     void GetName(char* out) override { CopyBounded(out, kObjectNameSize, mName); }
@@ -62,6 +64,7 @@ public:
     std::function<void()> onUpdate;
     std::function<void(CWorldObject*)> onInteract;
     bool blocks = false;
+    float reach = kReachEverywhere;
     Vec3 destination;
 
 private:
@@ -141,6 +144,14 @@ protected:
         HeadlessGame::TearDown();
     }
 
+    // The camera over a place, as flight sets it: a mesh out of its view sends no triangles.
+    static void LookDownOn(const Vec3& at, float height)
+    {
+        gCamera.Reset();
+        gCamera.SetEye(at.x, at.y, height);
+        gCamera.SetTarget(at.x, at.y, at.z);
+        gCamera.Apply();
+    }
     // Adds rows to the content database the game has open.
     void Content(const std::string& sql)
     {

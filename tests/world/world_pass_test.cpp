@@ -1,6 +1,7 @@
-// The world pass: its order, the purge of dead shots, the end of the pass when a system is
-// entered, the portal, and the reduced pass behind the conversation panel.
+// The world pass: its order, the purge of dead shots, contacts within reach, the end of the pass
+// when a system is entered, the portal, and the reduced pass behind the conversation panel.
 #include <algorithm>
+#include <limits>
 
 #include "support/recording_screen.h"
 #include "world/store_view.h"
@@ -95,6 +96,53 @@ TEST_F(WorldPassTest, AnObjectFiledByAContactIsTouchedInTheSameWalkWhenItsIdCome
     EXPECT_EQ(firstRow, (std::vector<std::string>{"I10>12", "I10>13", "I10>14", "I10>1"}))
         << "the walk goes on in id order through the new object, and an earlier id waits";
     EXPECT_TRUE(Called("I12>5")) << "the next object's walk sees both";
+}
+
+TEST_F(WorldPassTest, ACrowdIsOfferedOnlyWhatLiesWithinReachInTheSameOrderAsEveryPair)
+{
+    // Probes over 2000 units, each noting the contacts that its reach meets; one jumps across the
+    // crowd in its walk and one files a new object beside itself.
+    size_t offered = 0;
+    auto walk = [&](size_t gridFrom) {
+        rm->DeleteWorldObjects();
+        rm->mContactGridFrom = gridFrom;
+        offered = 0;
+        CallLog acted;
+        uint32_t seed = 7;
+        auto next = [&seed](float range) {
+            seed = seed * 1664525u + 1013904223u;
+            return static_cast<float>(seed >> 8) / 16777216.0f * range;
+        };
+        for (int id = 100; id < 400; ++id) {
+            CProbeObject* probe = Place(rm->mObjects, id, kTypeLeadShip);
+            probe->mPosition = Vec3(next(2000.0f) - 1000.0f, next(2000.0f) - 1000.0f, 30.0f);
+            probe->mSize = next(30.0f);
+            probe->reach = id % 50 == 0 ? kReachEverywhere : next(60.0f);
+            probe->onInteract = [this, probe, &acted, &offered](CWorldObject* other) {
+                ++offered;
+                const float dx = other->mPosition.x - probe->mPosition.x;
+                const float dy = other->mPosition.y - probe->mPosition.y;
+                const float reach = probe->reach + other->mSize;
+                if (other == player.Ship() || dx * dx + dy * dy > reach * reach)
+                    return;
+                acted.push_back(std::to_string(probe->mId) + ">" + std::to_string(other->mId));
+                if (probe->mId == 120 && other->mId == 121)
+                    probe->mPosition = rm->mObjects.at(390)->mPosition;
+                if (probe->mId == 130 && !rm->mObjects.count(1000))
+                    rm->AddObject(new CProbeObject(1000, kTypeResource, rm->mObjects.at(201)->mPosition, 30.0f));
+            };
+        }
+        rm->mObjects.at(121)->mPosition = rm->mObjects.at(120)->mPosition;
+        static_cast<CProbeObject*>(rm->mObjects.at(130))->reach = kReachEverywhere;
+        rm->UpdateObjects();
+        return acted;
+    };
+    const CallLog everyPair = walk(std::numeric_limits<size_t>::max());
+    const size_t offeredEveryPair = offered;
+    EXPECT_EQ(walk(0), everyPair);
+    EXPECT_LT(offered * 5, offeredEveryPair) << "the pairs out of reach are left out";
+    for (const char* contact : {"120>390", "201>1000"})
+        EXPECT_NE(std::find(everyPair.begin(), everyPair.end(), contact), everyPair.end()) << contact;
 }
 
 TEST_F(WorldPassTest, AWormholeJumpEntersTheSystemAndEndsThePassBeforeTheSuns)

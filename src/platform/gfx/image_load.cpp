@@ -5,18 +5,17 @@
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <system_error>
+#include <optional>
 
+#include "platform/gfx/file_stamp.h"
 #include "platform/gfx/image.h"
-#include "platform/os/path.h"
 
 namespace gfx {
 
 namespace {
 
 struct DecodedFile {
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type modified;
+    FileStamp stamp;
     std::shared_ptr<const Image> image;
 };
 
@@ -26,23 +25,22 @@ struct DecodedFile {
 Result LoadDecodedImage(const char* gamePath, std::shared_ptr<const Image>* image)
 {
     static std::map<std::filesystem::path, DecodedFile> decoded;
-    std::error_code error;
-    const std::filesystem::path path = std::filesystem::absolute(os::NativePath(gamePath), error);
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    const std::filesystem::file_time_type modified =
-        error ? std::filesystem::file_time_type{} : std::filesystem::last_write_time(path, error);
-    auto found = decoded.find(path);
-    if (!error && found != decoded.end() && found->second.size == size && found->second.modified == modified) {
-        *image = found->second.image;
-        return kOk;
+    const std::optional<FileStamp> stamp = StampOf(gamePath);
+    if (stamp) {
+        auto found = decoded.find(stamp->path);
+        if (found != decoded.end() && found->second.stamp.Matches(*stamp)) {
+            *image = found->second.image;
+            return kOk;
+        }
     }
     auto fresh = std::make_shared<Image>();
     if (Result r = LoadImageFile(gamePath, fresh.get()); Failed(r)) {
-        decoded.erase(path);
+        if (stamp)
+            decoded.erase(stamp->path);
         return r;
     }
-    if (!error)
-        decoded[path] = DecodedFile{size, modified, fresh};
+    if (stamp)
+        decoded[stamp->path] = DecodedFile{*stamp, fresh};
     *image = std::move(fresh);
     return kOk;
 }

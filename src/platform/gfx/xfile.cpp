@@ -8,9 +8,11 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <utility>
 
+#include "platform/gfx/file_stamp.h"
 #include "platform/gfx/math.h"
 #include "platform/gfx/xfile_tokens.h"
 #include "platform/os/path.h"
@@ -572,6 +574,28 @@ Result Load(std::string_view text, Mesh** mesh, std::vector<MeshMaterial>* mater
     return kOk;
 }
 
+// A parsed file as its mesh and materials came out of it.
+struct ParsedFile {
+    ParsedFile(FileStamp fileStamp, const Mesh& mesh, std::vector<MeshMaterial> fileMaterials)
+        : stamp(std::move(fileStamp)), fvf(mesh.GetFvf()),
+          vertices(mesh.GetVertexData(),
+                   mesh.GetVertexData() + static_cast<size_t>(mesh.GetNumVertices()) * mesh.GetVertexStride()),
+          indices(mesh.GetIndices()), attributes(mesh.GetAttributes()), materials(std::move(fileMaterials))
+    {
+    }
+    FileStamp stamp;
+    uint32_t fvf;
+    std::vector<uint8_t> vertices;
+    std::vector<uint32_t> indices;
+    std::vector<uint32_t> attributes;
+    std::vector<MeshMaterial> materials;
+};
+
+Mesh* Copy(const ParsedFile& file)
+{
+    return Mesh::Create(file.fvf, file.vertices, file.indices, file.attributes);
+}
+
 }  // namespace
 
 Result LoadMeshFromXText(std::string_view text, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
@@ -581,18 +605,35 @@ Result LoadMeshFromXText(std::string_view text, Mesh** mesh, std::vector<MeshMat
 
 Result LoadMeshFromX(const std::string& path, Mesh** mesh, std::vector<MeshMaterial>* materials, std::string* error)
 {
+    if (!mesh || !materials)
+        return kInvalidCall;
+    // A system entry releases its meshes and loads them again from the same files: what a file
+    // was parsed into is kept while its size and time of change stay, and each load gets a copy.
+    static std::map<std::filesystem::path, ParsedFile> parsed;
+    const std::optional<FileStamp> stamp = StampOf(path.c_str());
+    if (stamp) {
+        auto found = parsed.find(stamp->path);
+        if (found != parsed.end() && found->second.stamp.Matches(*stamp)) {
+            *mesh = Copy(found->second);
+            *materials = found->second.materials;
+            return kOk;
+        }
+        parsed.erase(stamp->path);
+    }
     std::string native = os::NativePath(path);
     // An empty file name leaves the folder, which opens but fails at the first read.
     std::error_code ignored;
     const bool folder = std::filesystem::is_directory(native, ignored);
     std::ifstream file(native, std::ios::binary);
     if (folder || !file) {
-        if (mesh)
-            *mesh = nullptr;
+        *mesh = nullptr;
         return Refuse(folder ? "a folder, not a file" : "cannot open the file", error);
     }
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return Load(text, mesh, materials, error);
+    const Result result = Load(text, mesh, materials, error);
+    if (!Failed(result) && stamp)
+        parsed.emplace(stamp->path, ParsedFile{*stamp, **mesh, *materials});
+    return result;
 }
 
 }  // namespace gfx
