@@ -254,8 +254,9 @@ public:
     uint8_t mPortalAllowed = 1;
     // Lead ships by their lead_ship_ai_id.
     std::map<int, CLeadShipAI*> mLeadShips;
-    // From this many objects on, the world pass offers each object only those within its reach.
-    size_t mContactGridFrom = 200;
+    // From this many objects on, the world pass offers each object only those within its reach;
+    // below it, filing them by the grid costs more than the pairs it spares.
+    size_t mContactGridFrom = 400;
     // System to enter at the next world pass; 0 = none.
     int mNextSystem = 0;
     int mLiveParticleCount = 0;
@@ -344,6 +345,11 @@ private:
     // Step 2 of the pass: the objects touch each other and the player; true when a quest step's
     // wormhole sent the player on and the pass is over.
     bool TouchObjects(CWorldObject* player);
+    // Every pair in turn, or with a crowd only the pairs within reach; the same contacts in the same order.
+    bool TouchAllObjects(CWorldObject* player);
+    bool TouchNearObjects(CWorldObject* player);
+    // The object and the player touch each other; true when a wormhole sent the player on.
+    bool TouchPlayer(CWorldObject* a, CWorldObject* player);
     // Step 12 of the pass: grows, turns and draws the portal and takes the player through it.
     void UpdatePortal();
     void TakePortalTrip();

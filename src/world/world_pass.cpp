@@ -144,75 +144,92 @@ void CResourceManager::UpdateObjects()
 
 bool CResourceManager::TouchObjects(CWorldObject* player)
 {
+    return mObjects.size() >= mContactGridFrom ? TouchNearObjects(player) : TouchAllObjects(player);
+}
+
+bool CResourceManager::TouchPlayer(CWorldObject* a, CWorldObject* player)
+{
+    if (player)
+        a->Interact(player);
+    // A wormhole that a quest step put into the object map sent the player on.
+    if (mNextSystem != 0) {
+        EnterPendingSystem();
+        return true;
+    }
+    if (player)
+        player->Interact(a);
+    return false;
+}
+
+bool CResourceManager::TouchAllObjects(CWorldObject* player)
+{
     // The inner walk reads a flat copy of the map; an object filed or removed by an interaction
-    // copies it again and the walk goes on past the id it had reached, so the order stays the map's.
-    // Above a few hundred objects each is offered only the objects within its reach, in the same
-    // order: the others would turn it away at its first test.
+    // sends it back to the map, from the id it had reached, so the order stays the map's.
+    std::vector<std::pair<int, CWorldObject*>> flat;
+    for (auto& [idA, a] : mObjects) {
+        if (flat.size() != mObjects.size())
+            flat.assign(mObjects.begin(), mObjects.end());
+        for (auto b = flat.begin(); b != flat.end(); ++b) {
+            if (b->second != a && a->mActive && b->second->mActive)
+                a->Interact(b->second);
+            if (flat.size() != mObjects.size()) {
+                for (auto rest = mObjects.upper_bound(b->first); rest != mObjects.end(); ++rest)
+                    if (rest->second != a && a->mActive && rest->second->mActive)
+                        a->Interact(rest->second);
+                break;
+            }
+        }
+        if (TouchPlayer(a, player))
+            return true;
+    }
+    return false;
+}
+
+bool CResourceManager::TouchNearObjects(CWorldObject* player)
+{
+    // Each object is offered only the objects within its reach, in the map's order: the others
+    // would turn it away at its first test. An object filed or removed by an interaction files the
+    // map again and the walk goes on past the id it had reached.
     CContactGrid::Objects flat;
     CContactGrid grid;
-    bool gridded = false;
     std::vector<size_t> near;
     auto indexOf = [&flat](int id) {
         return static_cast<size_t>(
             std::lower_bound(flat.begin(), flat.end(), id, [](const auto& entry, int key) { return entry.first < key; }) -
             flat.begin());
     };
-    auto copyMap = [&] {
-        flat.assign(mObjects.begin(), mObjects.end());
-        gridded = flat.size() >= mContactGridFrom;
-        if (gridded)
-            grid.Build(flat);
-    };
-    // Without the grid the walk takes flat[from] onward; with it, the indices in near.
-    size_t from = 0;
-    auto offer = [&](size_t index, int afterId) {
-        if (!gridded) {
-            from = static_cast<size_t>(
-                std::upper_bound(flat.begin(), flat.end(), afterId,
-                                 [](int id, const auto& entry) { return id < entry.first; }) -
-                flat.begin());
-            return flat.size() - from;
-        }
+    auto nearPast = [&](size_t index, int afterId) {
         grid.Near(index, &near);
         near.erase(near.begin(), std::upper_bound(near.begin(), near.end(), afterId,
                                                   [&flat](int id, size_t i) { return id < flat[i].first; }));
-        return near.size();
     };
     for (auto& [idA, a] : mObjects) {
-        if (flat.size() != mObjects.size())
-            copyMap();
+        if (flat.size() != mObjects.size()) {
+            flat.assign(mObjects.begin(), mObjects.end());
+            grid.Build(flat);
+        }
         size_t indexA = indexOf(idA);
-        size_t count = offer(indexA, std::numeric_limits<int>::min());
-        for (size_t k = 0; k < count; ++k) {
-            const size_t indexB = gridded ? near[k] : from + k;
-            const auto [idB, b] = flat[indexB];
+        nearPast(indexA, std::numeric_limits<int>::min());
+        for (size_t k = 0; k < near.size(); ++k) {
+            const auto [idB, b] = flat[near[k]];
             if (b != a && a->mActive && b->mActive)
                 a->Interact(b);
             if (flat.size() != mObjects.size()) {
-                copyMap();
+                flat.assign(mObjects.begin(), mObjects.end());
+                grid.Build(flat);
                 indexA = indexOf(idA);
-            } else if (!gridded) {
-                continue;
             } else {
                 // Only a move of the toucher changes what lies within its reach.
-                grid.Refile(indexB);
+                grid.Refile(near[k]);
                 if (!grid.Refile(indexA))
                     continue;
             }
-            // Ask again for what lies past idB.
-            count = offer(indexA, idB);
+            nearPast(indexA, idB);
             k = static_cast<size_t>(-1);
         }
-        if (player)
-            a->Interact(player);
-        // A wormhole that a quest step put into the object map sent the player on.
-        if (mNextSystem != 0) {
-            EnterPendingSystem();
+        if (TouchPlayer(a, player))
             return true;
-        }
-        if (player)
-            player->Interact(a);
-        if (gridded && flat.size() == mObjects.size())
+        if (flat.size() == mObjects.size())
             grid.Refile(indexA);
     }
     return false;
