@@ -198,16 +198,18 @@ bool CResourceManager::TouchNearObjects(CWorldObject* player)
             std::lower_bound(flat.begin(), flat.end(), id, [](const auto& entry, int key) { return entry.first < key; }) -
             flat.begin());
     };
+    auto fileMap = [&] {
+        flat.assign(mObjects.begin(), mObjects.end());
+        grid.Build(flat);
+    };
     auto nearPast = [&](size_t index, int afterId) {
         grid.Near(index, &near);
         near.erase(near.begin(), std::upper_bound(near.begin(), near.end(), afterId,
                                                   [&flat](int id, size_t i) { return id < flat[i].first; }));
     };
     for (auto& [idA, a] : mObjects) {
-        if (flat.size() != mObjects.size()) {
-            flat.assign(mObjects.begin(), mObjects.end());
-            grid.Build(flat);
-        }
+        if (flat.size() != mObjects.size())
+            fileMap();
         size_t indexA = indexOf(idA);
         nearPast(indexA, std::numeric_limits<int>::min());
         for (size_t k = 0; k < near.size(); ++k) {
@@ -215,8 +217,7 @@ bool CResourceManager::TouchNearObjects(CWorldObject* player)
             if (b != a && a->mActive && b->mActive)
                 a->Interact(b);
             if (flat.size() != mObjects.size()) {
-                flat.assign(mObjects.begin(), mObjects.end());
-                grid.Build(flat);
+                fileMap();
                 indexA = indexOf(idA);
             } else {
                 // Only a move of the toucher changes what lies within its reach.
